@@ -47,6 +47,8 @@ inline constexpr int kRecordSize = 16;
 inline std::uint16_t ModelCodeOf(const MemoryImage& image) {
     return static_cast<std::uint16_t>(image[0] << 8 | image[1]);
 }
-inline int MmsiEntryCount(const MemoryImage& image) { return image[addr::kMmsiEntryCount]; }
+inline int MmsiEntryCount(const MemoryImage& image) {
+    return image[addr::kMmsiEntryCount];
+}
 
 }  // namespace rse

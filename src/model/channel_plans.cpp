@@ -211,7 +211,9 @@ constexpr FixedPlanRow kPlanCAN[] = {
 
 // Frequencies are kept in kHz while computing so that each result is the double nearest
 // to its three-decimal megahertz figure.
-double KHzToMHz(long khz) { return static_cast<double>(khz) / 1000.0; }
+double KHzToMHz(long khz) {
+    return static_cast<double>(khz) / 1000.0;
+}
 
 // Base frequency of a channel number: 156.000 + 0.050 n below 60, 156.025 + 0.050 (n - 60) above.
 long BaseKHz(int channel) {
@@ -233,10 +235,19 @@ void BuildFixedPlan(PlanTable& table, const FixedPlanRow (&rows)[N]) {
         long tx = 0;
         long rx = 0;
         switch (row.kind) {
-            case 'S': tx = base; rx = base; break;
-            case 'D': tx = base; rx = base + 4600; break;
-            case 'R': rx = base; break;
-            default: break;
+            case 'S':
+                tx = base;
+                rx = base;
+                break;
+            case 'D':
+                tx = base;
+                rx = base + 4600;
+                break;
+            case 'R':
+                rx = base;
+                break;
+            default:
+                break;
         }
         table.AddPlanEntry(row.index, row.label, KHzToMHz(tx), KHzToMHz(rx), row.duplexCapable,
                            row.lowPowerOnly, row.name, row.present);
@@ -245,9 +256,8 @@ void BuildFixedPlan(PlanTable& table, const FixedPlanRow (&rows)[N]) {
 
 }  // namespace
 
-void PlanTable::AddPlanEntry(int index, std::string label, double tx, double rx,
-                             bool duplexCapable, bool lowPowerOnly, std::string name,
-                             bool exists) {
+void PlanTable::AddPlanEntry(int index, std::string label, double tx, double rx, bool duplexCapable,
+                             bool lowPowerOnly, std::string name, bool exists) {
     if (!Contains(index)) throw std::out_of_range("plan index out of range");
     PlanEntry& e = entries_[static_cast<std::size_t>(index - lower_)];
     e.Exists = exists;
@@ -261,27 +271,38 @@ void PlanTable::AddPlanEntry(int index, std::string label, double tx, double rx,
 
 const PlanTable& ChannelPlans::For(BankId bank) const {
     switch (bank) {
-        case BankId::USA: return PlanUSA;
-        case BankId::INT: return PlanINT;
-        case BankId::CAN: return PlanCAN;
-        case BankId::WX: return PlanWX;
-        case BankId::EXP: break;
+        case BankId::USA:
+            return PlanUSA;
+        case BankId::INT:
+            return PlanINT;
+        case BankId::CAN:
+            return PlanCAN;
+        case BankId::WX:
+            return PlanWX;
+        case BankId::EXP:
+            break;
     }
     return PlanEXP;
 }
 
-void BuildPlanUSA(PlanTable& table) { BuildFixedPlan(table, kPlanUSA); }
-void BuildPlanINT(PlanTable& table) { BuildFixedPlan(table, kPlanINT); }
-void BuildPlanCAN(PlanTable& table) { BuildFixedPlan(table, kPlanCAN); }
+void BuildPlanUSA(PlanTable& table) {
+    BuildFixedPlan(table, kPlanUSA);
+}
+void BuildPlanINT(PlanTable& table) {
+    BuildFixedPlan(table, kPlanINT);
+}
+void BuildPlanCAN(PlanTable& table) {
+    BuildFixedPlan(table, kPlanCAN);
+}
 
 void BuildPlanWX(PlanTable& table) {
     static constexpr long kRxKHz[10] = {162550, 162400, 162475, 162425, 162450,
                                         162500, 162525, 161650, 161775, 163275};
     for (int i = 1; i <= 10; ++i) {
         const long khz = kRxKHz[i - 1];
-        char mhz[16];
+        char mhz[48];
         std::snprintf(mhz, sizeof mhz, "%ld.%03ld", khz / 1000, khz % 1000);
-        char label[32];
+        char label[80];
         std::snprintf(label, sizeof label, "WX%02d[%sMHz]", i, mhz);
         table.AddPlanEntry(i, label, 0.0, KHzToMHz(khz), true, false, std::string(mhz) + "MHZ",
                            true);
@@ -359,11 +380,16 @@ void InitExpBank(Configuration& config, const PlanTable& planExp) {
 
 std::vector<ChannelRecord>& BankOf(Configuration& config, BankId bank) {
     switch (bank) {
-        case BankId::USA: return config.CHUSA;
-        case BankId::INT: return config.CHINT;
-        case BankId::CAN: return config.CHCAN;
-        case BankId::WX: return config.CHWX;
-        case BankId::EXP: break;
+        case BankId::USA:
+            return config.CHUSA;
+        case BankId::INT:
+            return config.CHINT;
+        case BankId::CAN:
+            return config.CHCAN;
+        case BankId::WX:
+            return config.CHWX;
+        case BankId::EXP:
+            break;
     }
     throw std::invalid_argument("the EXP bank is a fixed array");
 }

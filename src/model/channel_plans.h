@@ -20,8 +20,9 @@ struct PlanEntry {
 
 // A plan table with its own index range (1..64, 1..10 or 0..281).
 class PlanTable {
-public:
-    PlanTable(int lower, int upper) : lower_(lower), entries_(static_cast<std::size_t>(upper - lower + 1)) {}
+  public:
+    PlanTable(int lower, int upper)
+        : lower_(lower), entries_(static_cast<std::size_t>(upper - lower + 1)) {}
 
     int Lower() const { return lower_; }
     int Upper() const { return lower_ + static_cast<int>(entries_.size()) - 1; }
@@ -33,7 +34,7 @@ public:
     void AddPlanEntry(int index, std::string label, double tx, double rx, bool duplexCapable,
                       bool lowPowerOnly, std::string name, bool exists);
 
-private:
+  private:
     int lower_;
     std::vector<PlanEntry> entries_;
 };

@@ -10,7 +10,8 @@ int DirectoryCount(const Configuration& config) {
 }
 
 void ClearDirectory(Configuration& config) {
-    for (DirectoryEntry& e : config.CHMMSID) e = DirectoryEntry{};
+    for (DirectoryEntry& e : config.CHMMSID)
+        e = DirectoryEntry{};
 }
 
 }  // namespace rse

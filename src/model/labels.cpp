@@ -43,8 +43,12 @@ std::string Pick(int value, std::initializer_list<const char*> texts) {
 }
 }  // namespace
 
-std::string DimmerText(int dimmer) { return Pick(dimmer, {"HI", "MID", "LO", "OFF"}); }
-std::string ScanTypeText(int scanType) { return Pick(scanType, {"Memory", "Priority"}); }
+std::string DimmerText(int dimmer) {
+    return Pick(dimmer, {"HI", "MID", "LO", "OFF"});
+}
+std::string ScanTypeText(int scanType) {
+    return Pick(scanType, {"Memory", "Priority"});
+}
 std::string RingerText(int ind) {
     return Pick(ind, {"3 min", "15 times", "10 times", "5 times"});
 }

@@ -1,0 +1,52 @@
+// Small helpers shared by the rse-cli subcommands.
+#pragma once
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <string>
+
+namespace rse::cli {
+
+enum ExitStatus { kOk = 0, kFailed = 1, kUsage = 2 };
+
+enum class FileKind { Dat, Hex, Other };
+
+inline FileKind KindOf(const QString& path) {
+    if (path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive)) return FileKind::Dat;
+    if (path.endsWith(QLatin1String(".hex"), Qt::CaseInsensitive)) return FileKind::Hex;
+    return FileKind::Other;
+}
+
+inline std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+inline void PrintError(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+// Prints a usage error for a subcommand and returns kUsage.
+inline int UsageError(const QString& command, const QString& text) {
+    PrintError(QStringLiteral("rse-cli %1: %2").arg(command, text));
+    PrintError(QStringLiteral("Try 'rse-cli --help'."));
+    return kUsage;
+}
+
+// Parses a subcommand's arguments; false (with the message printed) on an unknown option.
+inline bool ParseArguments(QCommandLineParser& parser, const QString& command,
+                           const QStringList& args) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    QStringList full = args;
+    full.prepend(QStringLiteral("rse-cli"));
+    if (!parser.parse(full)) {
+        UsageError(command, parser.errorText());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace rse::cli

@@ -1,0 +1,167 @@
+#include "cli/file_commands.h"
+
+#include <cstdio>
+
+#include "cli/cli_support.h"
+#include "files/config_file.h"
+#include "files/image_file.h"
+#include "image/codec.h"
+#include "report/text_report.h"
+
+namespace rse::cli {
+
+namespace {
+
+struct Document {
+    Configuration config;
+    MemoryImage image{};
+    Document() { InitialiseConfiguration(config, image); }
+};
+
+int Failure(const char* message, const IoResult& r, const QString& path) {
+    PrintError(
+        QStringLiteral("%1 %2: %3")
+            .arg(QLatin1String(message), QString::fromLocal8Bit(r.description.c_str()), path));
+    return kFailed;
+}
+
+// Loads IN (.dat or .hex) into a new document.
+int Load(const QString& path, Document& doc) {
+    if (KindOf(path) == FileKind::Dat) {
+        if (IoResult r = FileRead2(LocalPath(path), doc.config); !r.ok) {
+            return Failure("FileRead Error!!", r, path);
+        }
+        return kOk;
+    }
+    if (IoResult r = LoadImageFile(LocalPath(path), doc.image); !r.ok) {
+        return Failure("FileRead Error!!", r, path);
+    }
+    DecodeImage(doc.image, doc.config);
+    return kOk;
+}
+
+int RunNew(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("OUT.dat"), QString());
+    if (!ParseArguments(parser, QStringLiteral("new"), args)) return kUsage;
+    const QStringList pos = parser.positionalArguments();
+    if (pos.size() != 1)
+        return UsageError(QStringLiteral("new"), QStringLiteral("expects one output file"));
+    if (KindOf(pos[0]) != FileKind::Dat) {
+        return UsageError(QStringLiteral("new"), QStringLiteral("the output must be a .dat file"));
+    }
+    Document doc;
+    if (IoResult r = SaveFileAs(LocalPath(pos[0]), doc.config); !r.ok) {
+        return Failure("FileSave Error!!", r, pos[0]);
+    }
+    return kOk;
+}
+
+int RunConvert(const QStringList& args) {
+    const QString cmd = QStringLiteral("convert");
+    QCommandLineParser parser;
+    const QCommandLineOption base(QStringLiteral("base"), QString(), QStringLiteral("BASE.hex"));
+    parser.addOption(base);
+    if (!ParseArguments(parser, cmd, args)) return kUsage;
+    const QStringList pos = parser.positionalArguments();
+    if (pos.size() != 2)
+        return UsageError(cmd, QStringLiteral("expects an input and an output file"));
+    const QString& in = pos[0];
+    const QString& out = pos[1];
+    const FileKind inKind = KindOf(in);
+    const FileKind outKind = KindOf(out);
+    if (inKind == FileKind::Other || outKind == FileKind::Other) {
+        return UsageError(cmd, QStringLiteral("files must end in .dat or .hex"));
+    }
+    if (parser.isSet(base)) {
+        if (inKind != FileKind::Dat || outKind != FileKind::Hex) {
+            return UsageError(cmd,
+                              QStringLiteral("--base applies only to a .dat to .hex conversion"));
+        }
+        if (KindOf(parser.value(base)) != FileKind::Hex) {
+            return UsageError(cmd, QStringLiteral("--base must name a .hex file"));
+        }
+    }
+    if (inKind == FileKind::Hex && outKind == FileKind::Hex) {
+        return UsageError(cmd, QStringLiteral("a .hex file converts only to a .dat file"));
+    }
+
+    Document doc;
+    if (inKind == FileKind::Dat && outKind == FileKind::Hex) {
+        if (parser.isSet(base)) {
+            const QString basePath = parser.value(base);
+            if (IoResult r = LoadImageFile(LocalPath(basePath), doc.image); !r.ok) {
+                return Failure("FileRead Error!!", r, basePath);
+            }
+        }
+        if (int rc = Load(in, doc); rc != kOk) return rc;
+        EncodeImage(doc.config, doc.image);
+        if (IoResult r = SaveImageFile(LocalPath(out), doc.image); !r.ok) {
+            return Failure("FileSave Error!!", r, out);
+        }
+        return kOk;
+    }
+    if (int rc = Load(in, doc); rc != kOk) return rc;
+    if (IoResult r = SaveFileAs(LocalPath(out), doc.config); !r.ok) {
+        return Failure("FileSave Error!!", r, out);
+    }
+    return kOk;
+}
+
+int RunReport(const QStringList& args) {
+    const QString cmd = QStringLiteral("report");
+    QCommandLineParser parser;
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QString(), QStringLiteral("OUT.txt"));
+    parser.addOption(output);
+    if (!ParseArguments(parser, cmd, args)) return kUsage;
+    const QStringList pos = parser.positionalArguments();
+    if (pos.size() != 1) return UsageError(cmd, QStringLiteral("expects one input file"));
+    if (KindOf(pos[0]) == FileKind::Other) {
+        return UsageError(cmd, QStringLiteral("the input must be a .dat or .hex file"));
+    }
+    Document doc;
+    if (int rc = Load(pos[0], doc); rc != kOk) return rc;
+    const std::string text = TextReportFile(doc.config, doc.image);
+    if (parser.isSet(output)) {
+        const QString out = parser.value(output);
+        if (IoResult r = WriteFileAtomic(LocalPath(out), text); !r.ok) {
+            return Failure("FileSave Error!!", r, out);
+        }
+        return kOk;
+    }
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
+        PrintError(QStringLiteral("rse-cli report: could not write to standard output"));
+        return kFailed;
+    }
+    return kOk;
+}
+
+}  // namespace
+
+bool IsFileCommand(const QString& name) {
+    return name == QLatin1String("new") || name == QLatin1String("convert") ||
+           name == QLatin1String("report");
+}
+
+int RunFileCommand(const QString& name, const QStringList& args) {
+    if (name == QLatin1String("new")) return RunNew(args);
+    if (name == QLatin1String("convert")) return RunConvert(args);
+    return RunReport(args);
+}
+
+QString FileCommandsUsage() {
+    return QStringLiteral(
+        "  rse-cli new OUT.dat                       write a new configuration (the radio's "
+        "defaults)\n"
+        "  rse-cli convert IN OUT [--base BASE.hex]  convert between .dat and .hex (by "
+        "extension);\n"
+        "                                            --base: lay the .dat over BASE.hex instead "
+        "of\n"
+        "                                            the image of a new configuration\n"
+        "  rse-cli report IN [-o OUT.txt]            the text report of IN (.dat or .hex), to\n"
+        "                                            standard output or OUT.txt\n");
+}
+
+}  // namespace rse::cli

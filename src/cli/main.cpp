@@ -1,0 +1,54 @@
+// rse-cli: the Radio Setup Editor without a window.
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+#include "cli/cli_support.h"
+#include "cli/file_commands.h"
+#include "cli/link_commands.h"
+#include "model/configuration.h"
+
+namespace {
+
+QString Usage() {
+    return QStringLiteral(
+               "Usage: rse-cli COMMAND [ARGUMENTS]\n"
+               "The %1 %2 on the command line.\n\nCommands:\n")
+               .arg(QLatin1String(rse::kModelName), QLatin1String(rse::kProductTitle)) +
+           rse::cli::FileCommandsUsage() + rse::cli::LinkCommandsUsage() +
+           QStringLiteral(
+               "  rse-cli --version | --help\n\n"
+               "Files: .dat is the configuration file, .hex the raw 4096-byte memory image\n"
+               "(the extension decides, in any letter case).\n"
+               "Exit status: 0 success, 1 the operation failed, 2 wrong usage.\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("rse-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RSE_VERSION));
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+
+    if (args.isEmpty()) {
+        std::fputs(Usage().toLocal8Bit().constData(), stderr);
+        return rse::cli::kUsage;
+    }
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        std::fputs(Usage().toLocal8Bit().constData(), stdout);
+        return rse::cli::kOk;
+    }
+    if (command == QLatin1String("--version")) {
+        std::printf("rse-cli %s\n", RSE_VERSION);
+        return rse::cli::kOk;
+    }
+    if (rse::cli::IsFileCommand(command)) return rse::cli::RunFileCommand(command, args);
+    if (rse::cli::IsLinkCommand(command)) return rse::cli::RunLinkCommand(command, args);
+    rse::cli::PrintError(QStringLiteral("rse-cli: unknown command '%1'").arg(command));
+    rse::cli::PrintError(QStringLiteral("Try 'rse-cli --help'."));
+    return rse::cli::kUsage;
+}
