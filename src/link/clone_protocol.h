@@ -1,0 +1,73 @@
+// The clone protocol with the radio: the model check, reading the whole memory, programming
+// it, and clearing the MMSI entry count. A plain blocking procedure over the serial layer;
+// it works only on the images it is given, so it can run on a worker thread.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "image/memory_image.h"
+#include "link/byte_link.h"
+#include "link/clone_frames.h"
+#include "link/serial_layer.h"
+#include "link/transfer_outcome.h"
+
+namespace rse {
+
+inline constexpr const char* kCompleteText = "Complete!!";
+inline constexpr const char* kCommunicationErrorText = "CommunicatiOn Error!!";
+inline constexpr const char* kModelNameErrorText = "ModelName Error !!";
+inline constexpr const char* kReadTitle = "Read from Radio";
+inline constexpr const char* kProgramTitle = "Program to Radio";
+inline constexpr const char* kClearTitle = "Clear Data";
+inline constexpr const char* kModelCheckTitle = "Model Check";
+
+// Waits and pauses of the protocol.
+inline constexpr Millis kReadByteEchoTimeout{10000};
+inline constexpr Millis kEchoTimeout{1000};
+inline constexpr Millis kReplyStartTimeout{10000};
+inline constexpr Millis kReplyRestTimeout{1000};
+inline constexpr Millis kAckTimeout{10000};
+inline constexpr Millis kRetryPause{50};
+inline constexpr Millis kSuccessPause{500};
+
+// Progress shown before the block at this address: address / 4095 x 100, rounded.
+int BlockProgress(int address);
+
+class CloneProtocol {
+  public:
+    explicit CloneProtocol(const LinkEnvironment& env) : env_(env), serial_(env_) {}
+
+    // Operations. Each opens and closes the port itself and never leaves it open.
+    ReadRadioResult ReadRadio(const MemoryImage& current);
+    TransferOutcome ProgramRadio(const MemoryImage& image);
+    ClearCountResult ClearCount(const MemoryImage& current);
+
+    // Steps. CheckModel succeeds when the radio answered and reports the model code.
+    TransferOutcome CheckModel();
+    TransferOutcome ReadAll(MemoryImage& target);
+    TransferOutcome WriteAll(const MemoryImage& source);
+
+    // Exchanges, each with up to LinkRetries + 1 attempts; true on success.
+    bool ReadByteCommand(int address, MemoryImage& target);
+    bool ReadBlockCommand(int address, MemoryImage& target);
+    bool WriteByteCommand(int address, const MemoryImage& source);
+    bool WriteBlockCommand(int address, const MemoryImage& source);
+
+    SerialLayer& Serial() { return serial_; }
+
+  private:
+    bool Exchange(const Frame& frame, Millis echoTimeout, std::uint8_t replyCode,
+                  std::span<std::uint8_t> replyData);
+    void Progress(int percent);
+    TransferOutcome Failure(const char* text, const char* title, std::string detail);
+    TransferOutcome OpenFailure(const char* title);
+    TransferOutcome LinkFailure(const char* title, const char* procedure);
+    std::string NoAnswerDetail() const;
+
+    LinkEnvironment env_;
+    SerialLayer serial_;
+    int lastAddress_ = 0;  // the address of the last exchange, for messages
+};
+
+}  // namespace rse

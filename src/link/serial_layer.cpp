@@ -1,0 +1,115 @@
+#include "link/serial_layer.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "link/clone_frames.h"
+
+namespace rse {
+
+bool SerialLayer::OpenPort() {
+    if (env_.link.IsOpen()) return true;
+    LinkOpenError error;
+    if (env_.link.Open(error)) {
+        linkLost_ = false;
+        linkLostReason_.clear();
+        return true;
+    }
+    openError_ = error;
+    if (env_.writeErrorLog) {
+        env_.writeErrorLog("frmRadio.PortOpen", std::to_string(error.code) + error.reason);
+    }
+    return false;
+}
+
+void SerialLayer::ClosePort() {
+    if (env_.link.IsOpen()) env_.link.Close();
+}
+
+void SerialLayer::FlushInput() {
+    if (!linkLost_) env_.link.DiscardInput();
+}
+
+void SerialLayer::SendBytes(std::span<const std::uint8_t> bytes) {
+    if (linkLost_) return;
+    if (!env_.link.Write(bytes)) MarkLost();
+}
+
+void SerialLayer::Pump() {
+    if (env_.pumpEvents) env_.pumpEvents();
+}
+
+bool SerialLayer::Expired(TimePoint start, Millis timeout) {
+    return env_.clock.Now() - start > timeout;
+}
+
+void SerialLayer::WaitMore(TimePoint start, Millis timeout) {
+    // Called only while not expired, so the remaining time is not negative. One millisecond
+    // more than the remaining time makes the next pass see the time-out, never earlier.
+    const auto remaining = std::chrono::ceil<Millis>(start + timeout - env_.clock.Now());
+    const Millis wait = std::clamp(remaining + Millis{1}, Millis{1}, kWaitSlice);
+    if (env_.link.WaitForData(wait) == LinkWait::Broken) MarkLost();
+}
+
+bool SerialLayer::TakeByte(std::uint8_t& byte) {
+    if (linkLost_ || env_.link.BytesAvailable() == 0) return false;
+    return env_.link.Read(std::span<std::uint8_t>(&byte, 1)) == 1;
+}
+
+void SerialLayer::MarkLost() {
+    linkLost_ = true;
+    linkLostReason_ = env_.link.LastError();
+}
+
+WaitResult SerialLayer::WaitForByte(std::uint8_t awaited, Millis timeout) {
+    const TimePoint start = env_.clock.Now();
+    bool remembered = false;
+    std::uint8_t last = 0;
+    for (;;) {
+        Pump();
+        const bool got = TakeByte(last);
+        remembered = remembered || got;
+        if (CancelRequested()) return WaitResult::Cancelled;
+        if (linkLost_ || Expired(start, timeout)) return WaitResult::TimedOut;
+        if (remembered && last == awaited) return WaitResult::Came;
+        if (!got) WaitMore(start, timeout);
+    }
+}
+
+FrameResult SerialLayer::ReceiveFrame(std::span<std::uint8_t> frame, Millis timeout) {
+    errorFlag_ = true;
+    const TimePoint start = env_.clock.Now();
+    for (;;) {
+        Pump();
+        if (!linkLost_ && env_.link.BytesAvailable() == frame.size()) break;
+        if (CancelRequested()) return FrameResult::Cancelled;
+        if (linkLost_ || Expired(start, timeout)) return FrameResult::TimedOut;
+        WaitMore(start, timeout);
+    }
+    if (frame.empty() || env_.link.Read(frame) != frame.size()) return FrameResult::TimedOut;
+    if (frame.back() != kCR) return FrameResult::NoCR;
+    errorFlag_ = false;
+    return FrameResult::Complete;
+}
+
+void SerialLayer::DrainEcho(int lastIndex, Millis timeout) {
+    if (env_.settings.SkipReceive) return;
+    errorFlag_ = true;
+    int k = -1;
+    const TimePoint start = env_.clock.Now();
+    for (;;) {
+        Pump();
+        std::uint8_t byte = 0;
+        const bool got = TakeByte(byte);
+        if (got) ++k;
+        if (CancelRequested()) return;
+        if (linkLost_ || Expired(start, timeout)) return;
+        if (k == lastIndex) {
+            errorFlag_ = false;
+            return;
+        }
+        if (!got) WaitMore(start, timeout);
+    }
+}
+
+}  // namespace rse

@@ -1,0 +1,50 @@
+// What a radio operation ends with, as data: the caller turns it into its flags and shows
+// the message, so the editor and the command line say the same words.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "image/memory_image.h"
+
+namespace rse {
+
+enum class MessageIcon { Information, Critical };
+
+struct LinkMessage {
+    std::string text;   // "Complete!!", "CommunicatiOn Error!!", "ModelName Error !!"
+    std::string title;  // "Read from Radio", "Program to Radio", "Clear Data", "Model Check"
+    MessageIcon icon = MessageIcon::Information;
+    std::string detail;  // what went wrong, for the user; empty on success
+
+    // The text followed by the detail, separated by an empty line.
+    std::string FullText() const { return detail.empty() ? text : text + "\n\n" + detail; }
+};
+
+enum class TransferStatus { Success, Failed, Cancelled };
+
+struct TransferOutcome {
+    TransferStatus status = TransferStatus::Failed;
+    // Shown to the user; none after a cancel.
+    std::optional<LinkMessage> message;
+
+    bool Succeeded() const { return status == TransferStatus::Success; }
+    // The session flags this outcome stands for.
+    bool ErrorFlag() const { return status != TransferStatus::Success; }
+    bool CancelFlag() const { return status == TransferStatus::Cancelled; }
+    bool TransferResult() const { return status == TransferStatus::Success; }
+};
+
+// ReadRadio: on success the image that came from the radio, else the image it was given.
+struct ReadRadioResult {
+    TransferOutcome outcome;
+    MemoryImage image{};
+};
+
+// ClearCount: the image with the MMSI entry count at 0 on success, else as it was given.
+struct ClearCountResult {
+    TransferOutcome outcome;
+    MemoryImage image{};
+};
+
+}  // namespace rse
