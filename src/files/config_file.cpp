@@ -1,8 +1,8 @@
 #include "files/config_file.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <optional>
-#include <unordered_set>
 
 #include "files/ini_reader.h"
 #include "model/channel_plans.h"
@@ -154,7 +154,13 @@ class Reader {
   public:
     explicit Reader(const IniDocument& doc) : doc_(doc) {}
 
-    void Section(std::string name) { section_ = std::move(name); }
+    void Section(std::string_view name) { section_ = doc_.FindSection(name); }
+    void Section(std::string_view prefix, int index) {
+        char name[32];
+        const int n = std::snprintf(name, sizeof name, "%.*s%d", static_cast<int>(prefix.size()),
+                                    prefix.data(), index);
+        Section(std::string_view(name, static_cast<std::size_t>(n)));
+    }
     void Number(std::string_view key, std::int16_t& field) const {
         ParseInteger(Value(key), field);
     }
@@ -170,13 +176,42 @@ class Reader {
     }
 
   private:
-    std::string Value(std::string_view key) const { return ReadIniValue(doc_, section_, key); }
+    std::string_view Value(std::string_view key) const {
+        return section_ ? IniValueView(IniDocument::Find(*section_, key)) : std::string_view();
+    }
     const IniDocument& doc_;
-    std::string section_;
+    const IniDocument::Section* section_ = nullptr;
 };
 
-void ReadChannel(Reader& r, std::string prefix, int index, ChannelRecord& c, int lo, int hi) {
-    r.Section(prefix + std::to_string(index));
+// True for the sections a configuration file can hold: [MAIN], [SETCOM] and the bank
+// sections with an element index in range, written without leading zeros.
+bool IsConfigSection(std::string_view lower, const Configuration& c) {
+    if (lower == "main" || lower == "setcom") return true;
+    struct Range {
+        std::string_view prefix;
+        std::size_t lo, hi;
+    };
+    const Range ranges[] = {{"chusa", 0, c.CHUSA.size() - 1}, {"chint", 0, c.CHINT.size() - 1},
+                            {"chcan", 0, c.CHCAN.size() - 1}, {"chwx", 0, c.CHWX.size() - 1},
+                            {"chexp", 1, kExpCount},          {"chmmsid", 1, kDirectoryCount}};
+    for (const Range& r : ranges) {
+        if (!lower.starts_with(r.prefix)) continue;
+        const std::string_view digits = lower.substr(r.prefix.size());
+        if (digits.empty() || digits.size() > 3 || (digits.size() > 1 && digits[0] == '0')) {
+            return false;
+        }
+        std::size_t n = 0;
+        for (char ch : digits) {
+            if (ch < '0' || ch > '9') return false;
+            n = n * 10 + static_cast<std::size_t>(ch - '0');
+        }
+        return n >= r.lo && n <= r.hi;
+    }
+    return false;
+}
+
+void ReadChannel(Reader& r, std::string_view prefix, int index, ChannelRecord& c, int lo, int hi) {
+    r.Section(prefix, index);
     r.Position("Position", c.Position, lo, hi);
     r.Flag("Enable", c.Enable);
     r.Flag("LowPower", c.LowPower);
@@ -269,19 +304,8 @@ std::string ComposeDefaultFile(const CommonSettings& settings) {
 void ApplyConfigText(std::string_view text, Configuration& config) {
     // Index only the sections a configuration can hold; a hostile file with a huge number of
     // other sections costs no memory.
-    std::unordered_set<std::string> wanted = {"main", "setcom"};
-    auto want = [&](const char* prefix, std::size_t from, std::size_t to) {
-        for (std::size_t i = from; i < to; ++i)
-            wanted.insert(AsciiLower(prefix) + std::to_string(i));
-    };
-    want("CHUSA", 0, config.CHUSA.size());
-    want("CHINT", 0, config.CHINT.size());
-    want("CHCAN", 0, config.CHCAN.size());
-    want("CHWX", 0, config.CHWX.size());
-    want("CHEXP", 1, kExpCount + 1);
-    want("CHMMSID", 1, kDirectoryCount + 1);
-    const IniDocument doc(
-        text, [&](std::string_view name) { return wanted.contains(std::string(name)); });
+    const IniDocument doc(text,
+                          [&](std::string_view lower) { return IsConfigSection(lower, config); });
 
     Reader r(doc);
     // [MAIN] is read but its values are not used: any model or version reads the same.
@@ -310,7 +334,7 @@ void ApplyConfigText(std::string_view text, Configuration& config) {
     }
     for (std::size_t i = 0; i < config.CHWX.size(); ++i) {
         ChannelRecord& c = config.CHWX[i];
-        r.Section("CHWX" + std::to_string(i));
+        r.Section("CHWX", static_cast<int>(i));
         r.Flag("Enable", c.Enable);
         r.Flag("ScanMemory", c.ScanMemory);
         r.Text("ChTag", c.ChTag);
@@ -319,7 +343,7 @@ void ApplyConfigText(std::string_view text, Configuration& config) {
         ReadChannel(r, "CHEXP", i, config.Exp(i), 0, 281);
     for (int i = 1; i <= kDirectoryCount; ++i) {
         DirectoryEntry& e = config.Dir(i);
-        r.Section("CHMMSID" + std::to_string(i));
+        r.Section("CHMMSID", i);
         r.Flag("Enable", e.Enable);
         r.Text("TagName", e.TagName);
         r.Text("Mmsid", e.Mmsid);

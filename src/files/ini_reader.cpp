@@ -64,46 +64,51 @@ std::string AsciiLower(std::string_view s) {
 IniDocument::IniDocument(std::string_view text, const SectionFilter& filter) : text_(text) {
     // A byte-order mark some editors put at the start is not part of the first line.
     if (text_.substr(0, 3) == "\xEF\xBB\xBF") text_.remove_prefix(3);
-    std::string current;
-    bool open = false;
-    std::size_t bodyStart = 0;
-    auto close = [&](std::size_t bodyEnd) {
-        if (open) sections_.emplace(current, text_.substr(bodyStart, bodyEnd - bodyStart));
-        open = false;
-    };
-    ForEachLine(text_, [&](std::string_view line, std::size_t begin, std::size_t end) {
+    Section* current = nullptr;
+    std::string lower;
+    ForEachLine(text_, [&](std::string_view line, std::size_t, std::size_t) {
         if (auto name = HeaderName(line)) {
-            close(begin);
-            std::string lower = AsciiLower(*name);
+            lower.assign(name->begin(), name->end());
+            for (char& ch : lower)
+                ch = LowerChar(ch);
+            current = nullptr;
             // Only the first section of a name counts.
             if ((!filter || filter(lower)) && !sections_.contains(lower)) {
-                current = std::move(lower);
-                open = true;
-                bodyStart = end;
+                current = &sections_[lower];
+                current->reserve(16);
             }
+            return true;
         }
-        return true;
-    });
-    close(text_.size());
-}
-
-std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
-    const auto it = sections_.find(AsciiLower(TrimBlanks(section)));
-    if (it == sections_.end()) return std::nullopt;
-    key = TrimBlanks(key);
-    std::optional<std::string> result;
-    ForEachLine(it->second, [&](std::string_view line, std::size_t, std::size_t) {
+        if (current == nullptr) return true;
         const std::size_t eq = line.find('=');
         if (eq == std::string_view::npos) return true;
-        if (!EqualsNoCase(TrimBlanks(line.substr(0, eq)), key)) return true;
         std::string_view value = TrimBlanks(line.substr(eq + 1));
         if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
             value = value.substr(1, value.size() - 2);
         }
-        result = std::string(value.substr(0, kMaxIniValue));
-        return false;
+        current->push_back({TrimBlanks(line.substr(0, eq)), value.substr(0, kMaxIniValue)});
+        return true;
     });
-    return result;
+}
+
+const IniDocument::Section* IniDocument::FindSection(std::string_view name) const {
+    const auto it = sections_.find(AsciiLower(TrimBlanks(name)));
+    return it == sections_.end() ? nullptr : &it->second;
+}
+
+std::optional<std::string_view> IniDocument::Find(const Section& section, std::string_view key) {
+    key = TrimBlanks(key);
+    for (const Entry& e : section) {
+        if (EqualsNoCase(e.key, key)) return e.value;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string_view> IniDocument::Get(std::string_view section,
+                                                 std::string_view key) const {
+    const Section* s = FindSection(section);
+    if (s == nullptr) return std::nullopt;
+    return Find(*s, key);
 }
 
 std::string TrimAtNul(std::string_view buffer) {
@@ -112,14 +117,18 @@ std::string TrimAtNul(std::string_view buffer) {
     return std::string(buffer.substr(0, nul));
 }
 
-std::string ReadIniValue(const IniDocument& doc, std::string_view section, std::string_view key) {
-    // The reader fills a 128-character buffer; the default text stands for a missing key.
-    std::string buffer = doc.Get(section, key).value_or("<NONE>");
-    buffer.push_back('\0');
-    std::string value = TrimAtNul(buffer);
+std::string_view IniValueView(std::optional<std::string_view> readerText) {
+    // The reader fills a 128-character buffer, cut at its first NUL; the default text
+    // "<NONE>" stands for a missing key.
+    if (!readerText) return {};
+    std::string_view value = readerText->substr(0, readerText->find('\0'));
     if (value == "<NONE>") return {};
-    if (!value.empty() && value.front() == '#') value.erase(0, 1);
+    if (!value.empty() && value.front() == '#') value.remove_prefix(1);
     return value;
+}
+
+std::string ReadIniValue(const IniDocument& doc, std::string_view section, std::string_view key) {
+    return std::string(IniValueView(doc.Get(section, key)));
 }
 
 std::string ReadIniValue(const std::string& fileName, std::string_view section,

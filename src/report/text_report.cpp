@@ -1,5 +1,8 @@
 #include "report/text_report.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "model/channel_plans.h"
 #include "model/labels.h"
 
@@ -7,13 +10,30 @@ namespace rse {
 
 namespace {
 
+// Appends `text` cut or padded with spaces to exactly `width` characters.
+void Cell(std::string& out, std::string_view text, std::size_t width) {
+    const std::size_t n = std::min(text.size(), width);
+    out.append(text.data(), n);
+    out.append(width - n, ' ');
+}
+
+void NumberCell(std::string& out, int value, std::size_t width) {
+    char buf[16];
+    const int n = std::snprintf(buf, sizeof buf, "%d", value);
+    Cell(out, std::string_view(buf, static_cast<std::size_t>(n)), width);
+}
+
 class Report {
   public:
-    void Add(std::string_view line) {
+    Report() { text_.reserve(20000); }
+    // Starts a new line (the first line has no separator before it) and returns the text to
+    // append the line's cells to.
+    std::string& Line() {
         if (started_) text_ += "\r\n";
         started_ = true;
-        text_ += line;
+        return text_;
     }
+    void Add(std::string_view line) { Line() += line; }
     // Ends the previous line, leaving one empty line before the next section.
     void Break() { text_ += "\r\n"; }
     std::string Take() { return std::move(text_); }
@@ -47,12 +67,17 @@ void CommonSection(Report& r, const CommonSettings& s, int count) {
 }
 
 // ENABLE to TAG: the cells every channel row shares.
-std::string ChannelCells(const ChannelRecord& c, const PlanEntry& e) {
-    return PadText(MarkEnable(c.Enable), 8) + PadText(FreqText(e.RxFreq), 9) +
-           PadText(FreqText(e.TxFreq), 9) + PadText(MarkTx(c.TxEnable), 4) +
-           PadText(MarkLow(c.LowPower), 5) + PadText(MarkUp(c.PowUp), 4) +
-           PadText(MarkDup(c.Duplex), 5) + PadText(MarkScan(c.ScanMemory), 5) +
-           PadText(MarkVs(c.VsMemory), 4) + PadText(c.ChTag, 12);
+void ChannelCells(std::string& out, const ChannelRecord& c, const PlanEntry& e) {
+    Cell(out, c.Enable ? "ENABLE" : "------", 8);
+    Cell(out, FreqText(e.RxFreq), 9);
+    Cell(out, FreqText(e.TxFreq), 9);
+    Cell(out, c.TxEnable ? "TX" : "--", 4);
+    Cell(out, c.LowPower ? "LOW" : "---", 5);
+    Cell(out, c.PowUp ? "UP" : "--", 4);
+    Cell(out, c.Duplex ? "DUP" : "---", 5);
+    Cell(out, c.ScanMemory ? "SCAN" : "----", 5);
+    Cell(out, c.VsMemory ? "VS" : "--", 4);
+    Cell(out, c.ChTag, 12);
 }
 
 void Banner(Report& r, std::string_view banner, std::string_view heading, std::string_view ruler) {
@@ -69,7 +94,9 @@ void PlanSection(Report& r, std::string_view banner, const std::vector<ChannelRe
     for (const ChannelRecord& c : bank) {
         const PlanEntry* e = plan.Find(c.Position);
         if (e == nullptr) continue;  // no plan entry to show: the row is left out
-        r.Add(PadText(e->Label, 5) + ChannelCells(c, *e));
+        std::string& out = r.Line();
+        Cell(out, e->Label, 5);
+        ChannelCells(out, c, *e);
     }
 }
 
@@ -98,8 +125,11 @@ std::string MakeTextImage(const Configuration& config, const MemoryImage& image)
            "--  ------  ---  ------------");
     for (std::size_t i = 0; i < config.CHWX.size(); ++i) {
         const ChannelRecord& c = config.CHWX[i];
-        r.Add(PadText(std::to_string(i + 1), 4) + PadText(MarkEnable(c.Enable), 8) +
-              PadText(MarkScan(c.ScanMemory), 5) + PadText(c.ChTag, 12));
+        std::string& out = r.Line();
+        NumberCell(out, static_cast<int>(i + 1), 4);
+        Cell(out, MarkEnable(c.Enable), 8);
+        Cell(out, MarkScan(c.ScanMemory), 5);
+        Cell(out, c.ChTag, 12);
     }
 
     Banner(r, "##### Programable Exp Channel #####",
@@ -109,16 +139,21 @@ std::string MakeTextImage(const Configuration& config, const MemoryImage& image)
         const ChannelRecord& c = config.Exp(i);
         const PlanEntry* e = plans.PlanEXP.Find(c.Position);
         if (e == nullptr) continue;
-        r.Add(PadText(std::to_string(i), 4) + PadText(std::to_string(c.Position), 5) +
-              ChannelCells(c, *e));
+        std::string& out = r.Line();
+        NumberCell(out, i, 4);
+        NumberCell(out, c.Position, 5);
+        ChannelCells(out, c, *e);
     }
 
     Banner(r, "##### Memory ID Setting #####", "No.  ENABLE  Tag Name     MMSI",
            "---  ------  ----------  ---------");
     for (int i = 1; i <= kDirectoryCount; ++i) {
         const DirectoryEntry& d = config.Dir(i);
-        r.Add(PadText(std::to_string(i), 5) + PadText(MarkEnable(d.Enable), 8) +
-              PadText(d.TagName, 14) + PadText(d.Mmsid, 9));
+        std::string& out = r.Line();
+        NumberCell(out, i, 5);
+        Cell(out, MarkEnable(d.Enable), 8);
+        Cell(out, d.TagName, 14);
+        Cell(out, d.Mmsid, 9);
     }
     return r.Take();
 }

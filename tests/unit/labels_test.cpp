@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/labels.h"
+
+namespace rse {
+namespace {
+
+TEST(Labels, FrequencyText) {
+    EXPECT_EQ(FreqText(0), "---.---");
+    EXPECT_EQ(FreqText(-1), "---.---");
+    EXPECT_EQ(FreqText(std::nan("")), "---.---");
+    EXPECT_EQ(FreqText(156.05), "156.050");
+    EXPECT_EQ(FreqText(157.1), "157.100");
+    EXPECT_EQ(FreqText(162.55), "162.550");
+    EXPECT_EQ(FreqText(16.8), "016.800");
+    EXPECT_EQ(FreqText(156.0254), "156.025");
+}
+
+TEST(Labels, OffsetTimeList) {
+    const auto& t = OffsetTimeTexts();
+    ASSERT_EQ(t.size(), 25u);
+    EXPECT_EQ(t[0], "-12:00");
+    EXPECT_EQ(t[11], "-1:00");
+    EXPECT_EQ(t[12], "+0:00");
+    EXPECT_EQ(t[13], "+1:00");
+    EXPECT_EQ(t[24], "+12:00");
+    EXPECT_EQ(OffsetTimeText(25), nullptr);
+    EXPECT_EQ(OffsetTimeText(-1), nullptr);
+}
+
+TEST(Labels, FlagsAndSelections) {
+    EXPECT_EQ(YesNoText(true), "Yes");
+    EXPECT_EQ(MarkEnable(false), "------");
+    EXPECT_EQ(MarkScan(true), "SCAN");
+    EXPECT_EQ(MarkScan(false), "----");
+    EXPECT_EQ(MarkLow(false), "---");
+    EXPECT_EQ(FlagBit(true), 1);
+    EXPECT_EQ(DimmerText(1), "MID");
+    EXPECT_EQ(DimmerText(4), "");
+    EXPECT_EQ(ScanTypeText(1), "Priority");
+    EXPECT_EQ(ScanTypeText(2), "");
+    EXPECT_EQ(RingerText(3), "5 times");
+    EXPECT_EQ(RingerText(-1), "");
+}
+
+}  // namespace
+}  // namespace rse
