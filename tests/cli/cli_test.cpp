@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../unit/test_support.h"
+#include "files/config_file.h"
+#include "files/disk_io.h"
+#include "files/image_file.h"
+#include "image/codec.h"
+#include "report/text_report.h"
+#include "run_process.h"
+
+namespace rse {
+namespace {
+
+class Cli : public ::testing::Test {
+  protected:
+    test::ProcessResult Run(std::vector<std::string> args) {
+        args.insert(args.begin(), RSE_CLI_PATH);
+        return test::RunProcess(args, dir.Path().string());
+    }
+    std::string File(const std::string& name) const { return dir.File(name); }
+    std::string Contents(const std::string& name) const { return test::Slurp(File(name)); }
+
+    test::TempDir dir;
+};
+
+TEST_F(Cli, NewConvertAndReportProduceWhatTheEditorWould) {
+    const test::NewDocument fresh;
+    auto r = Run({"new", File("new.dat")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Contents("new.dat"), ComposeConfigFile(fresh.config));
+
+    // .dat -> .hex over the image of New; the extension's letter case does not matter.
+    r = Run({"convert", File("new.dat"), File("NEW.HEX")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string hex = Contents("NEW.HEX");
+    EXPECT_EQ(hex, std::string(fresh.image.begin(), fresh.image.end()));
+
+    // A changed configuration, through .hex and back to .dat.
+    Configuration c = fresh.config;
+    c.SETCOM.UserMmsid = "366123456";
+    c.CHUSA[2].ChTag = "HOME PORT";
+    c.Dir(1) = {true, "BUDDY", "366000007"};
+    ASSERT_TRUE(SaveFileAs(File("mine.Dat"), c).ok);
+    ASSERT_EQ(Run({"convert", File("mine.Dat"), File("mine.hex")}).status, 0);
+    ASSERT_EQ(Run({"convert", File("mine.hex"), File("back.dat")}).status, 0);
+    Configuration back = fresh.config;
+    ASSERT_TRUE(FileRead2(File("back.dat"), back).ok);
+    EXPECT_EQ(back.SETCOM.UserMmsid, "366123456");
+    EXPECT_EQ(back.CHUSA[2].ChTag, "HOME PORT");
+    EXPECT_EQ(back.Dir(1), c.Dir(1));
+
+    // .dat -> .dat normalises the file.
+    ASSERT_TRUE(WriteFileAtomic(File("sparse.dat"), "[setcom]\r\ncontrast = 6\r\n").ok);
+    ASSERT_EQ(Run({"convert", File("sparse.dat"), File("full.dat")}).status, 0);
+    Configuration expected = fresh.config;
+    expected.SETCOM.Contrast = 6;
+    for (auto* bank : {&expected.CHUSA, &expected.CHINT, &expected.CHCAN, &expected.CHWX}) {
+        for (auto& ch : *bank)
+            ch.ChTag.clear();  // missing texts read as empty
+    }
+    EXPECT_EQ(Contents("full.dat"), ComposeConfigFile(expected));
+
+    // The report on standard output and in a file: the composed text and one CR LF.
+    MemoryImage image = fresh.image;
+    EncodeImage(c, image);
+    r = Run({"report", File("mine.hex")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, TextReportFile(back, image));
+    ASSERT_EQ(Run({"report", File("mine.Dat"), "-o", File("report.txt")}).status, 0);
+    EXPECT_EQ(Contents("report.txt"), TextReportFile(c, fresh.image));
+}
+
+TEST_F(Cli, BaseImageSuppliesTheBytesTheEditorDoesNotOwn) {
+    MemoryImage base = test::NewDocument().image;
+    base[0x002] = 0x42;  // not edited
+    base[0xF80] = 0x99;  // not edited
+    base[0x195] = 7;     // the MMSI entry count
+    base[0x009] = 1;     // contrast: replaced by the configuration
+    ASSERT_TRUE(SaveImageFile(File("base.hex"), base).ok);
+    ASSERT_EQ(Run({"new", File("new.dat")}).status, 0);
+    auto r = Run({"convert", File("new.dat"), File("out.hex"), "--base", File("base.hex")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    MemoryImage out{};
+    ASSERT_TRUE(LoadImageFile(File("out.hex"), out).ok);
+    EXPECT_EQ(out[0x002], 0x42);
+    EXPECT_EQ(out[0xF80], 0x99);
+    EXPECT_EQ(out[0x195], 7);
+    EXPECT_EQ(out[0x009], 4);
+    // The count shows in the report of that image.
+    r = Run({"report", File("out.hex")});
+    EXPECT_NE(r.out.find("Count : 7\r\n"), std::string::npos);
+}
+
+TEST_F(Cli, FailuresExitWithOneAndLeaveOutputsAlone) {
+    ASSERT_TRUE(WriteFileAtomic(File("keep.hex"), "precious").ok);
+    ASSERT_TRUE(WriteFileAtomic(File("keep.dat"), "precious").ok);
+    ASSERT_TRUE(WriteFileAtomic(File("short.hex"), std::string(100, '\0')).ok);
+
+    auto r = Run({"convert", File("missing.dat"), File("keep.hex")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.rfind("FileRead Error!!", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(File("missing.dat")), std::string::npos);
+    EXPECT_NE(r.err.find("No such file"), std::string::npos) << r.err;
+
+    r = Run({"convert", File("short.hex"), File("keep.dat")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.rfind("FileRead Error!!", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find("4096"), std::string::npos);
+
+    ASSERT_EQ(Run({"new", File("ok.dat")}).status, 0);
+    r = Run({"convert", File("ok.dat"), File("keep.hex"), "--base", File("short.hex")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(Contents("keep.hex"), "precious");
+    EXPECT_EQ(Contents("keep.dat"), "precious");
+
+    std::filesystem::create_directory(File("folder.dat"));
+    r = Run({"new", File("folder.dat")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.rfind("FileSave Error!!", 0), 0u) << r.err;
+    r = Run({"report", File("missing.hex")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.empty());
+}
+
+TEST_F(Cli, WrongUsageExitsWithTwo) {
+    const std::string dat = File("a.dat");
+    ASSERT_EQ(Run({"new", dat}).status, 0);
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {},
+             {"frobnicate"},
+             {"new"},
+             {"new", File("a.txt")},
+             {"new", dat, File("b.dat")},
+             {"convert", dat},
+             {"convert", dat, File("out.bin")},
+             {"convert", dat, File("b.hex"), "--bogus"},
+             {"convert", dat, File("b.hex"), "--base"},
+             {"convert", dat, File("b.hex"), "--base", File("base.dat")},
+             {"convert", File("a.hex"), File("b.hex")},
+             {"report"},
+             {"report", File("a.txt")},
+             {"report", dat, "-o"},
+         }) {
+        auto r = Run(args);
+        std::string line;
+        for (const auto& a : args)
+            line += a + " ";
+        EXPECT_EQ(r.status, 2) << line;
+        EXPECT_FALSE(r.err.empty()) << line;
+    }
+    EXPECT_FALSE(std::filesystem::exists(File("b.hex")));
+    auto r = Run({"--version"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "rse-cli 1.0.0\n");
+    r = Run({"--help"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("rse-cli convert IN OUT [--base BASE.hex]"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace rse
