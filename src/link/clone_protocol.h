@@ -37,6 +37,8 @@ int BlockProgress(int address);
 class CloneProtocol {
   public:
     explicit CloneProtocol(const LinkEnvironment& env) : env_(env), serial_(env_) {}
+    CloneProtocol(const CloneProtocol&) = delete;
+    CloneProtocol& operator=(const CloneProtocol&) = delete;
 
     // Operations. Each opens and closes the port itself and never leaves it open.
     ReadRadioResult ReadRadio(const MemoryImage& current);

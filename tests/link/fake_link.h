@@ -1,0 +1,153 @@
+// A scripted byte link and a clock that only moves when the code under test waits or
+// sleeps, so every time-out is exact and instant.
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "link/byte_link.h"
+#include "sim/radio_device.h"
+
+namespace rse::test {
+
+using namespace std::chrono_literals;
+
+class FakeClock : public Clock {
+  public:
+    TimePoint Now() override { return now; }
+    void Sleep(Millis duration) override {
+        sleeps.push_back(duration);
+        now += duration;
+    }
+    Millis Elapsed() const { return std::chrono::duration_cast<Millis>(now - TimePoint{}); }
+
+    TimePoint now{};
+    std::vector<Millis> sleeps;
+};
+
+class FakeLink : public ByteLink {
+  public:
+    explicit FakeLink(FakeClock& clock) : clock_(clock) {}
+
+    // Script: bytes that arrive, or something that happens, at a time since the start.
+    void Arrive(Millis at, std::vector<std::uint8_t> bytes) {
+        events_.insert({at, Event{std::move(bytes), {}}});
+    }
+    void At(Millis at, std::function<void()> action) {
+        events_.insert({at, Event{{}, std::move(action)}});
+    }
+    // Bytes that arrive `after` from now.
+    void ArriveIn(Millis after, std::vector<std::uint8_t> bytes) {
+        Arrive(clock_.Elapsed() + after, std::move(bytes));
+    }
+
+    // Called after every write with the bytes written: the far end of the cable.
+    std::function<void(std::span<const std::uint8_t>)> onWrite;
+
+    std::string Name() const override { return "/dev/fake0"; }
+    bool Open(LinkOpenError& error) override {
+        log.push_back("open");
+        if (openError) {
+            error = *openError;
+            return false;
+        }
+        open_ = true;
+        return true;
+    }
+    void Close() override {
+        log.push_back("close");
+        open_ = false;
+    }
+    bool IsOpen() const override { return open_; }
+    void DiscardInput() override {
+        Deliver();
+        log.push_back("flush");
+        buffer_.clear();
+    }
+    std::size_t BytesAvailable() override {
+        Deliver();
+        return buffer_.size();
+    }
+    std::size_t Read(std::span<std::uint8_t> out) override {
+        Deliver();
+        const std::size_t n = std::min(out.size(), buffer_.size());
+        std::copy_n(buffer_.begin(), n, out.begin());
+        buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<long>(n));
+        return n;
+    }
+    bool Write(std::span<const std::uint8_t> bytes) override {
+        if (Broken()) return false;
+        writes.emplace_back(bytes.begin(), bytes.end());
+        writeTimes.push_back(clock_.Elapsed());
+        log.push_back(bytes.size() == 1 ? "byte" : "frame");
+        if (onWrite) onWrite(bytes);
+        return true;
+    }
+    LinkWait WaitForData(Millis maxWait) override {
+        ++waits;
+        maxWaitSeen = std::max(maxWaitSeen, maxWait);
+        if (Broken()) return LinkWait::Broken;
+        const Millis deadline = clock_.Elapsed() + maxWait;
+        Millis until = deadline;
+        if (!events_.empty() && events_.begin()->first <= deadline) {
+            until = std::max(events_.begin()->first, clock_.Elapsed());
+        }
+        if (breakAt && *breakAt <= until) until = std::max(*breakAt, clock_.Elapsed());
+        clock_.now = TimePoint{} + until;
+        if (Broken()) return LinkWait::Broken;
+        const bool any = Deliver();
+        return any ? LinkWait::DataReady : LinkWait::Timeout;
+    }
+    std::string LastError() const override { return "Input/output error"; }
+
+    bool Broken() const { return breakAt && clock_.Elapsed() >= *breakAt; }
+    Millis Elapsed() const { return clock_.Elapsed(); }
+
+    std::vector<std::string> log;
+    std::vector<std::vector<std::uint8_t>> writes;
+    std::vector<Millis> writeTimes;
+    std::optional<LinkOpenError> openError;
+    std::optional<Millis> breakAt;
+    int waits = 0;
+    Millis maxWaitSeen{0};
+
+  private:
+    struct Event {
+        std::vector<std::uint8_t> bytes;
+        std::function<void()> action;
+    };
+
+    // Moves everything due by now into the receive buffer; true when something happened.
+    bool Deliver() {
+        bool any = false;
+        while (!events_.empty() && events_.begin()->first <= clock_.Elapsed()) {
+            Event e = std::move(events_.begin()->second);
+            events_.erase(events_.begin());
+            buffer_.insert(buffer_.end(), e.bytes.begin(), e.bytes.end());
+            if (e.action) e.action();
+            any = true;
+        }
+        return any;
+    }
+
+    FakeClock& clock_;
+    bool open_ = false;
+    std::multimap<Millis, Event> events_;
+    std::vector<std::uint8_t> buffer_;
+};
+
+// Puts a virtual radio at the far end: what it sends back arrives `latency` after a write.
+inline void AttachRadio(FakeLink& link, sim::RadioDevice& radio, Millis latency = 1ms) {
+    link.onWrite = [&link, &radio, latency](std::span<const std::uint8_t> bytes) {
+        sim::RadioOutput out;
+        radio.Receive(bytes, out);
+        if (out.cutLine) link.breakAt = link.Elapsed() + latency;
+        if (!out.bytes.empty()) link.ArriveIn(latency, std::move(out.bytes));
+    };
+}
+
+}  // namespace rse::test
