@@ -1,0 +1,54 @@
+// The editor session: the one configuration, its memory image and the process-wide flags
+// that tie the windows together. Owned by the program entry, shared by reference.
+#pragma once
+
+#include <cstdint>
+
+#include <QString>
+
+#include "image/memory_image.h"
+#include "model/configuration.h"
+#include "qt/error_log.h"
+
+namespace rse {
+
+struct EditorSession {
+    Configuration config;
+    MemoryImage image{};
+
+    // Set while the program itself fills controls or runs a load, save or transfer.
+    bool UpdatingControls = false;
+    bool ErrorFlag = false;
+    bool CancelFlag = false;
+    std::int16_t TransferMode = 0;  // 0 read, 1 program, 2 clear
+    bool TransferResult = false;
+    QString CurrentFileName;
+
+    // Set by the command-line switches.
+    bool DebugMode = false;
+    bool SkipReceive = false;
+    std::int16_t ComNum = 1;
+    std::int16_t LinkRetries = 1;
+
+    ErrorLog errorLog;
+
+    // Appends one line to the error log when debug mode is on.
+    void WriteErrorLog(const QString& procedure, const QString& message) {
+        if (DebugMode) errorLog.Append(procedure, message);
+    }
+};
+
+// Sets a flag for the lifetime of the guard and restores its previous value afterwards.
+class FlagGuard {
+  public:
+    explicit FlagGuard(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
+    ~FlagGuard() { flag_ = previous_; }
+    FlagGuard(const FlagGuard&) = delete;
+    FlagGuard& operator=(const FlagGuard&) = delete;
+
+  private:
+    bool& flag_;
+    bool previous_;
+};
+
+}  // namespace rse

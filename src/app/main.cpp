@@ -1,0 +1,36 @@
+// rse: the Radio Setup Editor.
+#include <string>
+#include <vector>
+
+#include <QApplication>
+
+#include "app/editor_session.h"
+#include "app/startup_probe.h"
+#include "app/switches.h"
+#include "qt/settings_store.h"
+#include "ui/app_icon.h"
+#include "ui/frm_main.h"
+#include "ui/widget_prompts.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("rse"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(RSE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("rse"));
+    QApplication::setWindowIcon(rse::AppIcon());
+
+    // Qt has taken its own options out of argv; the rest is the command line.
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const rse::Switches switches = rse::ParseSwitches(rse::CommandLineOf(arguments));
+
+    rse::EditorSession session;
+    session.DebugMode = switches.DebugMode;
+    session.SkipReceive = switches.SkipReceive;
+    rse::SettingsStore settings;
+    rse::WidgetPrompts prompts;
+
+    rse::FrmMain window(session, settings, prompts);
+    rse::StartupProbe::InstallIfRequested(&window);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,17 @@
+#include "ui/editor_panel.h"
+
+namespace rse {
+
+EditorPanel::EditorPanel(const QString& letter, EditorSession& session, QWidget* parent)
+    : QWidget(parent), session_(session), title_(new QLabel(this)) {
+    setObjectName(QStringLiteral("pict") + letter);
+    title_->setObjectName(QStringLiteral("lbl") + letter + QStringLiteral("Title"));
+    QFont font = title_->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    title_->setFont(font);
+    title_->move(0, 0);
+    title_->setMinimumWidth(300);
+}
+
+}  // namespace rse

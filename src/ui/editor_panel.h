@@ -1,0 +1,46 @@
+// Base of the editor panels `pictA`..`pictG` in the panel area of the main window. A panel
+// is borderless and carries its title at the top; the concrete panels add their controls.
+#pragma once
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+#include "app/editor_session.h"
+
+namespace rse {
+
+class EditorPanel : public QWidget {
+    Q_OBJECT
+
+  public:
+    // `letter` is the panel letter: the panel is named "pict" + letter, its title label
+    // "lbl" + letter + "Title".
+    EditorPanel(const QString& letter, EditorSession& session, QWidget* parent);
+
+    QString Title() const { return title_->text(); }
+
+    // Blanks the panel's controls (part of resetting all panels when the tree is rebuilt).
+    virtual void Clear() {}
+    // Checks a number being typed in the focused field; false when it was refused.
+    virtual bool ValidatePendingEdit() { return true; }
+    // Offered every Enter key press the main window discards while this panel is in front;
+    // true when the panel acted on it.
+    virtual bool HandleEnterKey(QWidget* focus) {
+        (void)focus;
+        return false;
+    }
+
+  signals:
+    // The panel wants the status bar's first panel to show a key hint.
+    void statusHint(const QString& text);
+
+  protected:
+    void SetTitle(const QString& title) { title_->setText(title); }
+    EditorSession& session_;
+
+  private:
+    QLabel* title_;
+};
+
+}  // namespace rse

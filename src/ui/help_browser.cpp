@@ -1,0 +1,53 @@
+#include "ui/help_browser.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace rse {
+
+HelpBrowser::HelpBrowser(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Radio Setup Editor Help"));
+    setModal(false);
+    browser_->setObjectName(QStringLiteral("txtHelp"));
+    browser_->setOpenExternalLinks(false);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    auto* box = new QVBoxLayout(this);
+    box->addWidget(browser_);
+    box->addWidget(close, 0, Qt::AlignRight);
+    resize(560, 480);
+}
+
+QString HelpBrowser::DocumentFor(const QString& helpFile) {
+    QString base = QFileInfo(helpFile.trimmed()).completeBaseName().toLower();
+    if (base.isEmpty()) return {};
+    base.replace(u' ', u'-');
+    const QString path = QStringLiteral(":/help/%1.html").arg(base);
+    return QFile::exists(path) ? path : QString();
+}
+
+bool HelpBrowser::ShowTopic(const QString& helpFile, int topic, QString* error) {
+    const QString document = DocumentFor(helpFile);
+    if (document.isEmpty()) {
+        if (error) *error = QStringLiteral("The help file \"%1\" was not found.").arg(helpFile);
+        return false;
+    }
+    const QUrl url(QStringLiteral("qrc") + document);
+    if (browser_->source() != url) browser_->setSource(url);
+    topic_ = topic;
+    browser_->scrollToAnchor(topic > 0 ? QStringLiteral("topic%1").arg(topic)
+                                       : QStringLiteral("contents"));
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
+}  // namespace rse

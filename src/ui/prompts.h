@@ -1,0 +1,29 @@
+// Message boxes and file dialogs, behind one small interface so that tests can script the
+// answers. The program uses WidgetPrompts.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace rse {
+
+class Prompts {
+  public:
+    enum class Icon { None, Information, Exclamation, Critical, Question };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    virtual ~Prompts() = default;
+
+    virtual Answer Message(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                           Buttons buttons = Buttons::Ok) = 0;
+    // The chosen path, or the empty text when the user cancelled.
+    virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& folder) = 0;
+    // The chosen path (overwriting confirmed), or the empty text when the user cancelled.
+    virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                                 const QString& folder) = 0;
+};
+
+}  // namespace rse

@@ -1,0 +1,18 @@
+// Prompts shown with QMessageBox and QFileDialog.
+#pragma once
+
+#include "ui/prompts.h"
+
+namespace rse {
+
+class WidgetPrompts : public Prompts {
+  public:
+    Answer Message(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                   Buttons buttons = Buttons::Ok) override;
+    QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& folder) override;
+    QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
+                         const QString& folder) override;
+};
+
+}  // namespace rse

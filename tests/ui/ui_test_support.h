@@ -1,0 +1,85 @@
+// Helpers of the editor's window tests: scripted prompts and a main window on fresh settings.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/editor_session.h"
+#include "qt/settings_store.h"
+#include "ui/frm_main.h"
+#include "ui/prompts.h"
+
+namespace rse::test {
+
+// Records every message and answers with the scripted replies (Ok when none is left).
+class ScriptedPrompts : public Prompts {
+  public:
+    struct Shown {
+        QString text;
+        QString title;
+        Icon icon;
+    };
+
+    Answer Message(QWidget*, const QString& text, const QString& title, Icon icon,
+                   Buttons) override {
+        shown.push_back({text, title, icon});
+        if (answers.empty()) return Answer::Ok;
+        const Answer a = answers.front();
+        answers.erase(answers.begin());
+        return a;
+    }
+    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return path;
+    }
+    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return path;
+    }
+
+    std::vector<Shown> shown;
+    std::vector<Answer> answers;
+    QString path;
+};
+
+// Empties the settings store of this test process.
+inline void ClearSettings() {
+    SettingsStore store;
+    store.Settings().clear();
+    store.Settings().sync();
+}
+
+// A main window built the way the program builds it, on empty or prepared settings.
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ClearSettings(); }
+    void TearDown() override {
+        window.reset();
+        ClearSettings();
+    }
+
+    // Creates and shows the window; `prepare` may fill the settings store first.
+    FrmMain& Open(bool show = true) {
+        window = std::make_unique<FrmMain>(session, settings, prompts);
+        if (show) {
+            window->show();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        }
+        return *window;
+    }
+
+    EditorSession session;
+    SettingsStore settings;
+    ScriptedPrompts prompts;
+    std::unique_ptr<FrmMain> window;
+};
+
+template <typename T>
+T* Find(QObject* root, const char* name) {
+    return root->findChild<T*>(QLatin1String(name));
+}
+
+}  // namespace rse::test
