@@ -50,8 +50,10 @@ class ByteLink {
     virtual std::size_t Read(std::span<std::uint8_t> out) = 0;
     // Sends the bytes; false when the line is gone.
     virtual bool Write(std::span<const std::uint8_t> bytes) = 0;
-    // Blocks until more bytes arrive or the time passes. Never spins.
-    virtual LinkWait WaitForData(Millis maxWait) = 0;
+    // Blocks until more bytes arrive or the time passes. Never spins. `wanted` is how many
+    // more bytes the caller needs (1 when it does not know); a link may use it to take
+    // several bytes in one wake-up, but never waits longer than maxWait.
+    virtual LinkWait WaitForData(Millis maxWait, std::size_t wanted) = 0;
     // The system's description of the last failure (after Broken or a failed Write).
     virtual std::string LastError() const = 0;
 };

@@ -43,12 +43,14 @@ bool SerialLayer::Expired(TimePoint start, Millis timeout) {
     return env_.clock.Now() - start > timeout;
 }
 
-void SerialLayer::WaitMore(TimePoint start, Millis timeout) {
+void SerialLayer::WaitMore(TimePoint start, Millis timeout, std::size_t wanted) {
     // Called only while not expired, so the remaining time is not negative. One millisecond
     // more than the remaining time makes the next pass see the time-out, never earlier.
     const auto remaining = std::chrono::ceil<Millis>(start + timeout - env_.clock.Now());
     const Millis wait = std::clamp(remaining + Millis{1}, Millis{1}, kWaitSlice);
-    if (env_.link.WaitForData(wait) == LinkWait::Broken) MarkLost();
+    if (env_.link.WaitForData(wait, std::max<std::size_t>(wanted, 1)) == LinkWait::Broken) {
+        MarkLost();
+    }
 }
 
 bool SerialLayer::TakeByte(std::uint8_t& byte) {
@@ -84,7 +86,8 @@ FrameResult SerialLayer::ReceiveFrame(std::span<std::uint8_t> frame, Millis time
         if (!linkLost_ && env_.link.BytesAvailable() == frame.size()) break;
         if (CancelRequested()) return FrameResult::Cancelled;
         if (linkLost_ || Expired(start, timeout)) return FrameResult::TimedOut;
-        WaitMore(start, timeout);
+        const std::size_t have = env_.link.BytesAvailable();
+        WaitMore(start, timeout, have < frame.size() ? frame.size() - have : 1);
     }
     if (frame.empty() || env_.link.Read(frame) != frame.size()) return FrameResult::TimedOut;
     if (frame.back() != kCR) return FrameResult::NoCR;
@@ -108,7 +111,7 @@ void SerialLayer::DrainEcho(int lastIndex, Millis timeout) {
             errorFlag_ = false;
             return;
         }
-        if (!got) WaitMore(start, timeout);
+        if (!got) WaitMore(start, timeout, static_cast<std::size_t>(lastIndex - k));
     }
 }
 

@@ -46,7 +46,7 @@ class SerialLayer {
   private:
     void Pump();
     bool Expired(TimePoint start, Millis timeout);
-    void WaitMore(TimePoint start, Millis timeout);
+    void WaitMore(TimePoint start, Millis timeout, std::size_t wanted = 1);
     bool TakeByte(std::uint8_t& byte);
     void MarkLost();
 

@@ -87,7 +87,7 @@ class FakeLink : public ByteLink {
         if (onWrite) onWrite(bytes);
         return true;
     }
-    LinkWait WaitForData(Millis maxWait) override {
+    LinkWait WaitForData(Millis maxWait, std::size_t) override {
         ++waits;
         maxWaitSeen = std::max(maxWaitSeen, maxWait);
         if (Broken()) return LinkWait::Broken;

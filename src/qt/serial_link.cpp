@@ -1,0 +1,174 @@
+#include "qt/serial_link.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSerialPort>
+#include <QStringList>
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include <thread>
+
+namespace rse {
+
+namespace {
+
+constexpr int kWriteTimeoutMs = 2000;
+// Ten bits a byte at 9600 baud.
+constexpr std::chrono::microseconds kByteTime{1042};
+
+}  // namespace
+
+QString PortPathFor(const QString& port, const QStringList& comPaths) {
+    static const QRegularExpression com(QStringLiteral("^COM([1-4])$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    const auto match = com.match(port.trimmed());
+    if (!match.hasMatch()) return port;
+    const int index = match.captured(1).toInt() - 1;
+    if (index < comPaths.size() && !comPaths[index].isEmpty()) return comPaths[index];
+    return QStringLiteral("/dev/ttyUSB%1").arg(index);
+}
+
+QtSerialLink::QtSerialLink(QString path) : path_(std::move(path)) {}
+
+QtSerialLink::~QtSerialLink() {
+    Close();
+}
+
+std::string QtSerialLink::Name() const {
+    return QFile::encodeName(path_).toStdString();
+}
+
+bool QtSerialLink::Open(LinkOpenError& error) {
+    if (IsOpen()) return true;
+    auto port = std::make_unique<QSerialPort>();
+    port->setPortName(path_);
+    port->setBaudRate(QSerialPort::Baud9600);
+    port->setDataBits(QSerialPort::Data8);
+    port->setParity(QSerialPort::NoParity);
+    port->setStopBits(QSerialPort::OneStop);
+    port->setFlowControl(QSerialPort::NoFlowControl);
+    if (!port->open(QIODevice::ReadWrite)) {
+        const QSerialPort::SerialPortError code = port->error();
+        error.code = static_cast<int>(code);
+        error.reason = port->errorString().toStdString();
+        if (code == QSerialPort::PermissionError) {
+            // The device itself refuses us, or another program holds the port's lock.
+            const QByteArray local = QFile::encodeName(path_);
+            if (::access(local.constData(), R_OK | W_OK) != 0) {
+                error.permissionDenied = true;
+            } else {
+                error.reason += " (the port is in use by another program)";
+            }
+        }
+        if (error.reason.empty()) error.reason = "unknown error";
+        return false;
+    }
+    port->clear();
+    port->clearError();
+    port_ = std::move(port);
+    lastError_.clear();
+    return true;
+}
+
+void QtSerialLink::Close() {
+    if (!port_) return;
+    port_->close();
+    port_.reset();
+}
+
+bool QtSerialLink::IsOpen() const {
+    return port_ && port_->isOpen();
+}
+
+void QtSerialLink::DiscardInput() {
+    if (!IsOpen()) return;
+    port_->clear(QSerialPort::Input);
+    port_->readAll();  // what the port had buffered before the system's queue was flushed
+    port_->clearError();
+}
+
+std::size_t QtSerialLink::BytesAvailable() {
+    return IsOpen() ? static_cast<std::size_t>(port_->bytesAvailable()) : 0;
+}
+
+std::size_t QtSerialLink::Read(std::span<std::uint8_t> out) {
+    if (!IsOpen() || out.empty()) return 0;
+    const qint64 n =
+        port_->read(reinterpret_cast<char*>(out.data()), static_cast<qint64>(out.size()));
+    return n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
+bool QtSerialLink::Failed() {
+    const QSerialPort::SerialPortError code = port_->error();
+    if (code == QSerialPort::NoError || code == QSerialPort::TimeoutError) {
+        port_->clearError();
+        return false;
+    }
+    lastError_ = port_->errorString().toStdString();
+    return true;
+}
+
+bool QtSerialLink::Write(std::span<const std::uint8_t> bytes) {
+    if (!IsOpen()) {
+        lastError_ = "the port is not open";
+        return false;
+    }
+    const qint64 n = port_->write(reinterpret_cast<const char*>(bytes.data()),
+                                  static_cast<qint64>(bytes.size()));
+    if (n != static_cast<qint64>(bytes.size())) {
+        Failed();
+        if (lastError_.empty()) lastError_ = "write failed";
+        return false;
+    }
+    // Hand the bytes to the system now; there is no event loop to do it later.
+    while (port_->bytesToWrite() > 0) {
+        if (!port_->waitForBytesWritten(kWriteTimeoutMs)) {
+            if (!Failed()) lastError_ = "the port does not take the bytes";
+            return false;
+        }
+    }
+    return true;
+}
+
+LinkWait QtSerialLink::WaitForData(Millis maxWait, std::size_t wanted) {
+    if (!IsOpen()) return LinkWait::Broken;
+    const auto deadline = std::chrono::steady_clock::now() + maxWait;
+    if (wanted > 1) {
+        // The bytes still to come cannot arrive faster than the line carries them: sleep
+        // through that time (never beyond maxWait) and take them in one wake-up.
+        int queued = 0;
+        if (::ioctl(static_cast<int>(port_->handle()), FIONREAD, &queued) != 0) queued = 0;
+        const auto missing = static_cast<long>(wanted) - std::max(queued, 0);
+        if (missing > 1) {
+            std::this_thread::sleep_for(std::min<std::chrono::microseconds>(
+                kByteTime * (missing - 1),
+                std::chrono::duration_cast<std::chrono::microseconds>(maxWait)));
+        }
+    }
+    const auto left = std::chrono::ceil<Millis>(deadline - std::chrono::steady_clock::now());
+    const qint64 before = port_->bytesAvailable();
+    if (port_->waitForReadyRead(static_cast<int>(std::max<Millis::rep>(left.count(), 0)))) {
+        // A read of nothing means the far end hung up.
+        if (port_->bytesAvailable() > before || !Failed()) return LinkWait::DataReady;
+        return LinkWait::Broken;
+    }
+    return Failed() ? LinkWait::Broken : LinkWait::Timeout;
+}
+
+std::string QtSerialLink::LastError() const {
+    return lastError_;
+}
+
+TimePoint SteadyClock::Now() {
+    return std::chrono::steady_clock::now();
+}
+
+void SteadyClock::Sleep(Millis duration) {
+    std::this_thread::sleep_for(duration);
+}
+
+}  // namespace rse
