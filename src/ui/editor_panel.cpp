@@ -5,6 +5,7 @@ namespace rse {
 EditorPanel::EditorPanel(const QString& letter, EditorSession& session, QWidget* parent)
     : QWidget(parent), session_(session), title_(new QLabel(this)) {
     setObjectName(QStringLiteral("pict") + letter);
+    setAutoFillBackground(true);  // the panel in front hides the others
     title_->setObjectName(QStringLiteral("lbl") + letter + QStringLiteral("Title"));
     QFont font = title_->font();
     font.setBold(true);

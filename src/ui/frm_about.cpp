@@ -29,11 +29,10 @@ QString FrmAbout::VersionText() {
 
 QString FrmAbout::DescriptionText() {
     const QStringList lines = {
-        QStringLiteral("Prepares, reads and programs the configuration"),
-        QStringLiteral("of the QM24 VH3400M marine VHF DSC radio."),
+        QStringLiteral("Prepares, reads and programs the configuration of the QM24 VH3400M "
+                       "marine VHF DSC radio."),
         QString(),
-        QStringLiteral("Check the settings on the radio itself"),
-        QStringLiteral("before you rely on them at sea."),
+        QStringLiteral("Check the settings on the radio itself before you rely on them at sea."),
     };
     return lines.join(u'\n');
 }
@@ -62,18 +61,20 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-    title->setGeometry(72, 14, 220, 20);
+    title->setWordWrap(true);
+    title->setGeometry(72, 8, 225, 40);
 
     auto* version = new QLabel(frame_);
     version->setObjectName(QStringLiteral("lblVersion"));
     version->setText(VersionText());
-    version->setGeometry(72, 38, 220, 20);
+    version->setGeometry(72, 50, 225, 20);
 
     auto* description = new QLabel(frame_);
     description->setObjectName(QStringLiteral("lblDescription"));
     description->setText(DescriptionText());
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    description->setGeometry(12, 72, 285, 120);
+    description->setWordWrap(true);
+    description->setGeometry(12, 80, 285, 110);
 
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("cmdOK"));

@@ -1,0 +1,82 @@
+// Saves pictures of the editor for a look by eye: the main window with each kind of tree node
+// selected, the Serial Port menu, the help viewer and the about box.
+// Usage: rse_ui_screenshots OUTPUT_FOLDER   (runs on any Qt platform, e.g. offscreen)
+#include <cstdio>
+
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "app/editor_session.h"
+#include "qt/settings_store.h"
+#include "ui/frm_about.h"
+#include "ui/frm_main.h"
+#include "ui/help_browser.h"
+#include "ui/widget_prompts.h"
+
+namespace {
+
+bool Save(QWidget* w, const QDir& dir, const QString& name) {
+    QApplication::processEvents();
+    const QString path = dir.filePath(name + QStringLiteral(".png"));
+    const bool ok = w->grab().save(path);
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("rse"));
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: rse_ui_screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(dir.path());
+
+    rse::EditorSession session;
+    rse::SettingsStore settings;
+    rse::WidgetPrompts prompts;
+    rse::FrmMain w(session, settings, prompts);
+    w.show();
+    bool ok = Save(&w, dir, QStringLiteral("main-start"));
+
+    // A few entries in use, so that marks and shading show.
+    session.config.Exp(2).Enable = true;
+    session.config.Dir(1).Enable = true;
+    session.config.CHUSA[1].Enable = false;
+    w.RetitleNodes();
+
+    const char* const nodes[][2] = {
+        {"P", "node-P"},   {"PU", "node-PU"}, {"PU 1", "node-PU-1"},
+        {"PW", "node-PW"}, {"E", "node-E"},   {"E 2", "node-E-2"},
+        {"S", "node-S"},   {"SM", "node-SM"}, {"SM 2", "node-SM-2"},
+    };
+    for (const auto& n : nodes) {
+        w.SelectNodeByKey(QLatin1String(n[0]));
+        ok = Save(&w, dir, QLatin1String(n[1])) && ok;
+    }
+
+    w.resize(900, 600);
+    w.SelectNodeByKey(QStringLiteral("SM 2"));
+    ok = Save(&w, dir, QStringLiteral("main-900x600")) && ok;
+
+    auto* serial = w.findChild<QMenu*>(QStringLiteral("mnuOptionsSerialPort"));
+    serial->popup(w.mapToGlobal(QPoint(100, 40)));
+    ok = Save(serial, dir, QStringLiteral("menu-serial-port")) && ok;
+    serial->hide();
+
+    w.ShowContextHelp(w.Tree());
+    w.Help()->resize(560, 480);
+    ok = Save(w.Help(), dir, QStringLiteral("help-topic-1054")) && ok;
+    w.Help()->close();
+
+    rse::FrmAbout about(&w);
+    about.show();
+    ok = Save(&about, dir, QStringLiteral("about")) && ok;
+    return ok ? 0 : 1;
+}
