@@ -10,13 +10,11 @@
 
 namespace rse::cli {
 
-namespace {
+Document::Document() {
+    InitialiseConfiguration(config, image);
+}
 
-struct Document {
-    Configuration config;
-    MemoryImage image{};
-    Document() { InitialiseConfiguration(config, image); }
-};
+namespace {
 
 int Failure(const char* message, const IoResult& r, const QString& path) {
     PrintError(
@@ -25,8 +23,9 @@ int Failure(const char* message, const IoResult& r, const QString& path) {
     return kFailed;
 }
 
-// Loads IN (.dat or .hex) into a new document.
-int Load(const QString& path, Document& doc) {
+}  // namespace
+
+int LoadDocument(const QString& path, Document& doc) {
     if (KindOf(path) == FileKind::Dat) {
         if (IoResult r = FileRead2(LocalPath(path), doc.config); !r.ok) {
             return Failure("FileRead Error!!", r, path);
@@ -39,6 +38,8 @@ int Load(const QString& path, Document& doc) {
     DecodeImage(doc.image, doc.config);
     return kOk;
 }
+
+namespace {
 
 int RunNew(const QStringList& args) {
     QCommandLineParser parser;
@@ -94,14 +95,14 @@ int RunConvert(const QStringList& args) {
                 return Failure("FileRead Error!!", r, basePath);
             }
         }
-        if (int rc = Load(in, doc); rc != kOk) return rc;
+        if (int rc = LoadDocument(in, doc); rc != kOk) return rc;
         EncodeImage(doc.config, doc.image);
         if (IoResult r = SaveImageFile(LocalPath(out), doc.image); !r.ok) {
             return Failure("FileSave Error!!", r, out);
         }
         return kOk;
     }
-    if (int rc = Load(in, doc); rc != kOk) return rc;
+    if (int rc = LoadDocument(in, doc); rc != kOk) return rc;
     if (IoResult r = SaveFileAs(LocalPath(out), doc.config); !r.ok) {
         return Failure("FileSave Error!!", r, out);
     }
@@ -121,7 +122,7 @@ int RunReport(const QStringList& args) {
         return UsageError(cmd, QStringLiteral("the input must be a .dat or .hex file"));
     }
     Document doc;
-    if (int rc = Load(pos[0], doc); rc != kOk) return rc;
+    if (int rc = LoadDocument(pos[0], doc); rc != kOk) return rc;
     const std::string text = TextReportFile(doc.config, doc.image);
     if (parser.isSet(output)) {
         const QString out = parser.value(output);

@@ -4,7 +4,21 @@
 #include <QString>
 #include <QStringList>
 
+#include "image/memory_image.h"
+#include "model/configuration.h"
+
 namespace rse::cli {
+
+// A new configuration and its memory image.
+struct Document {
+    Configuration config;
+    MemoryImage image{};
+    Document();
+};
+
+// Loads IN into a new document: a .dat file is read over New, a .hex file replaces the image
+// and is decoded. On failure prints the message and returns 1.
+int LoadDocument(const QString& path, Document& doc);
 
 bool IsFileCommand(const QString& name);
 // Runs one file subcommand; args are the arguments after its name. Returns the exit status:

@@ -1,12 +1,16 @@
 // rse-cli: the Radio Setup Editor without a window.
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 #include "cli/cli_support.h"
 #include "cli/file_commands.h"
 #include "cli/link_commands.h"
+#include "cli/print_command.h"
 #include "model/configuration.h"
 
 namespace {
@@ -16,7 +20,8 @@ QString Usage() {
                "Usage: rse-cli COMMAND [ARGUMENTS]\n"
                "The %1 %2 on the command line.\n\nCommands:\n")
                .arg(QLatin1String(rse::kModelName), QLatin1String(rse::kProductTitle)) +
-           rse::cli::FileCommandsUsage() + rse::cli::LinkCommandsUsage() +
+           rse::cli::FileCommandsUsage() + rse::cli::PrintCommandUsage() +
+           rse::cli::LinkCommandsUsage() +
            QStringLiteral(
                "  rse-cli --version | --help\n\n"
                "Files: .dat is the configuration file, .hex the raw 4096-byte memory image\n"
@@ -27,7 +32,15 @@ QString Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Printing lays out text and needs the font machinery of a GUI application, but never a
+    // display.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && std::strcmp(argv[1], "print") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("rse-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(RSE_VERSION));
     QStringList args = QCoreApplication::arguments();
@@ -47,6 +60,7 @@ int main(int argc, char** argv) {
         return rse::cli::kOk;
     }
     if (rse::cli::IsFileCommand(command)) return rse::cli::RunFileCommand(command, args);
+    if (command == QLatin1String("print")) return rse::cli::RunPrint(args);
     if (rse::cli::IsLinkCommand(command)) return rse::cli::RunLinkCommand(command, args);
     rse::cli::PrintError(QStringLiteral("rse-cli: unknown command '%1'").arg(command));
     rse::cli::PrintError(QStringLiteral("Try 'rse-cli --help'."));

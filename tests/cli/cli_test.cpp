@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "../unit/test_support.h"
 #include "files/config_file.h"
@@ -122,6 +124,74 @@ TEST_F(Cli, FailuresExitWithOneAndLeaveOutputsAlone) {
     r = Run({"report", File("missing.hex")});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.empty());
+}
+
+// The words of each line of pdftotext's layout output.
+std::vector<std::vector<std::string>> WordLines(const std::string& text) {
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        std::vector<std::string> w;
+        for (std::string word; words >> word;)
+            w.push_back(word);
+        if (!w.empty()) lines.push_back(std::move(w));
+    }
+    return lines;
+}
+
+TEST_F(Cli, PrintWritesTheSevenPagesAsPdf) {
+    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "no pdftotext";
+    Configuration c = test::NewDocument().config;
+    c.SETCOM.AtisNo = "1234567890";
+    c.Exp(1).Enable = true;
+    c.Exp(1).Position = 16;
+    c.Exp(1).Duplex = true;
+    c.Exp(1).ChTag = "WORK BOAT";
+    c.Dir(1) = {true, "HOME", "366000001"};
+    ASSERT_TRUE(SaveFileAs(File("in.dat"), c).ok);
+    auto r = Run({"print", File("in.dat"), "--pdf", File("out.pdf")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = test::RunProcess({"/usr/bin/pdftotext", "-layout", File("out.pdf"), File("out.txt")},
+                         dir.Path().string());
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto lines = WordLines(Contents("out.txt"));
+
+    // The seven page headers, in order, each followed by its section's banner.
+    const char* banners[] = {"Common", "USA", "International", "Canada", "WX", "EXP", "Memory"};
+    int page = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() == 10 && lines[i][0] == "QM24" && lines[i][5] == "---") {
+            ++page;
+            EXPECT_EQ(lines[i][7], std::to_string(page));
+            EXPECT_EQ(lines[i][9], "7");
+            ASSERT_LT(i + 1, lines.size());
+            EXPECT_EQ(lines[i + 1][0], "#####");
+            EXPECT_EQ(lines[i + 1][lines[i + 1][1] == "Programable" ? 2 : 1], banners[page - 1]);
+        }
+    }
+    EXPECT_EQ(page, 7);
+
+    auto has = [&](const std::vector<std::string>& words) {
+        for (const auto& l : lines) {
+            if (l == words) return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(has({"AtisOnOff", ":", "No", "-----", "ATIS", "No.", ":", "1234567890"}));
+    EXPECT_TRUE(has({"15", "ENABLE", "156.750", "---.---", "--", "---", "--", "---", "----", "--",
+                     "COMMERCIAL"}));
+    // A duplex EXP channel shows its receive frequency first.
+    EXPECT_TRUE(has({"1", "16", "ENABLE", "161.400", "156.800", "--", "---", "--", "DUP", "----",
+                     "--", "WORK", "BOAT"}));
+    EXPECT_TRUE(has({"1", "ENABLE", "HOME", "366000001"}));
+    EXPECT_TRUE(has({"No.", "ENABLE", "TAG", "Name", "MMSI"}));
+
+    // A failed print leaves an existing file alone.
+    ASSERT_TRUE(WriteFileAtomic(File("keep.pdf"), "precious").ok);
+    EXPECT_EQ(Run({"print", File("missing.dat"), "--pdf", File("keep.pdf")}).status, 1);
+    EXPECT_EQ(Contents("keep.pdf"), "precious");
+    EXPECT_EQ(Run({"print", File("in.dat")}).status, 2);
 }
 
 TEST_F(Cli, WrongUsageExitsWithTwo) {
