@@ -1,0 +1,128 @@
+#include "ui/frm_prn.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QTimer>
+
+#include "files/disk_io.h"
+#include "model/configuration.h"
+#include "report/text_report.h"
+#include "ui/prompts.h"
+
+namespace rse {
+
+namespace {
+constexpr int kTwipsPerPixel = 15;
+}
+
+FrmPrn::FrmPrn(EditorSession& session, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), session_(session), prompts_(prompts) {
+    setObjectName(QStringLiteral("frmPrn"));
+    setWindowTitle(QStringLiteral("Print to File"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    menu_ = new QMenuBar(this);
+    QMenu* file = menu_->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* save = file->addAction(QStringLiteral("&Save As..."), this, &FrmPrn::SaveAs);
+    save->setObjectName(QStringLiteral("mnuFileSave"));
+    QAction* exit = file->addAction(QStringLiteral("&Exit"), this, &QDialog::accept);
+    exit->setObjectName(QStringLiteral("mnuFileExit"));
+
+    txtPrn_ = new QPlainTextEdit(this);
+    txtPrn_->setObjectName(QStringLiteral("txtPrn"));
+    txtPrn_->setReadOnly(true);
+    txtPrn_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtPrn_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    txtPrn_->setAccessibleName(QStringLiteral("Report"));
+    txtPrn_->setPlainText(kPlaceholder);
+
+    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setAutoDefault(false);
+    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+
+    resize(558, 409);
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setSingleShot(true);
+    timer_->setInterval(kComposeDelayMs);
+    connect(timer_, &QTimer::timeout, this, &FrmPrn::MakeTextImage);
+    timer_->start();
+}
+
+void FrmPrn::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // The window's own size in twips; the text area and the button keep fixed distances
+    // from its edges.
+    const int menuHeight = menu_->sizeHint().height();
+    menu_->setGeometry(0, 0, width(), menuHeight);
+    const int w = width() * kTwipsPerPixel;
+    const int h = (height() - menuHeight) * kTwipsPerPixel;
+    txtPrn_->setGeometry(100 / kTwipsPerPixel, menuHeight, std::max(0, w - 300) / kTwipsPerPixel,
+                         std::max(0, h - 1300) / kTwipsPerPixel);
+    const int buttonWidth = 1215 / kTwipsPerPixel;
+    const int buttonHeight = 495 / kTwipsPerPixel;
+    cmdOK_->setGeometry((width() - buttonWidth) / 2, menuHeight + (h - 1200) / kTwipsPerPixel,
+                        buttonWidth, buttonHeight);
+}
+
+void FrmPrn::Settle() {
+    setEnabled(false);
+    QTimer::singleShot(settleMs, this, [this] {
+        setEnabled(true);
+        QApplication::restoreOverrideCursor();
+    });
+}
+
+void FrmPrn::MakeTextImage() {
+    timer_->stop();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setEnabled(false);
+    const std::string text = rse::MakeTextImage(session_.config, session_.image);
+    txtPrn_->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    Settle();
+}
+
+void FrmPrn::SaveAs() {
+    const QString path = prompts_.SaveFileName(this, QString(), kFilter, QString());
+    if (path.isEmpty()) {
+        session_.CancelFlag = true;
+        return;
+    }
+    SaveTextFile(path);
+}
+
+bool FrmPrn::SaveTextFile(const QString& path) {
+    session_.ErrorFlag = false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setEnabled(false);
+    // The text area holds CR LF pairs as single line breaks; the file gets them back.
+    QString text = txtPrn_->toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    text += QLatin1String("\r\n");
+    const QByteArray bytes = text.toLatin1();
+    const IoResult r = WriteFileAtomic(QFile::encodeName(path).toStdString(),
+                                       std::string_view(bytes.constData(), bytes.size()));
+    if (!r.ok) {
+        setEnabled(true);
+        QApplication::restoreOverrideCursor();
+        session_.ErrorFlag = true;
+        session_.CancelFlag = true;
+        prompts_.Message(
+            this, QString::fromLocal8Bit(r.description.c_str()),
+            QStringLiteral("%1 %2").arg(QLatin1String(kModelName), QLatin1String(kProductTitle)),
+            Prompts::Icon::Exclamation);
+        return false;
+    }
+    Settle();
+    return true;
+}
+
+}  // namespace rse

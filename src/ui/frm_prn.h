@@ -1,0 +1,56 @@
+// `frmPrn`: the text report window of "Print to File". Shows a placeholder, composes the
+// report just after it appeared, and saves what it shows as a text file.
+#pragma once
+
+#include <QDialog>
+
+#include "app/editor_session.h"
+
+class QMenuBar;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace rse {
+
+class Prompts;
+
+class FrmPrn : public QDialog {
+    Q_OBJECT
+
+  public:
+    static inline const QString kPlaceholder =
+        QStringLiteral("Now, making text image. Please wait...");
+    static inline const QString kFilter = QStringLiteral("Text files(*.txt);;All files(*.*)");
+    static constexpr int kComposeDelayMs = 10;
+
+    FrmPrn(EditorSession& session, Prompts& prompts, QWidget* parent = nullptr);
+
+    // The pause after composing and after saving, before the window is usable again
+    // (shortened by tests).
+    static inline int settleMs = 500;
+
+    // Composes the report into `txtPrn` (what the timer runs).
+    void MakeTextImage();
+    // File > Save As...: asks for a path and saves the shown text.
+    void SaveAs();
+    // Writes the shown text and one CR LF to `path`; false (with the message shown) on failure.
+    bool SaveTextFile(const QString& path);
+
+    QPlainTextEdit* Text() const { return txtPrn_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void Settle();
+
+    EditorSession& session_;
+    Prompts& prompts_;
+    QMenuBar* menu_ = nullptr;
+    QPlainTextEdit* txtPrn_ = nullptr;
+    QPushButton* cmdOK_ = nullptr;
+    QTimer* timer_ = nullptr;
+};
+
+}  // namespace rse
