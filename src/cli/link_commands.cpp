@@ -1,9 +1,268 @@
 #include "cli/link_commands.h"
 
+#include <unistd.h>
+
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+
+#include "cli/cli_support.h"
+#include "files/config_file.h"
+#include "files/image_file.h"
+#include "image/codec.h"
+#include "link/clone_protocol.h"
+#include "qt/serial_link.h"
+
 namespace rse::cli {
 
-bool IsLinkCommand(const QString&) { return false; }
-int RunLinkCommand(const QString&, const QStringList&) { return 2; }
-QString LinkCommandsUsage() { return {}; }
+namespace {
+
+// Set by Ctrl+C (or SIGTERM) while a transfer runs; the engine stops at its next wait.
+std::atomic<bool> g_interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+extern "C" void OnInterrupt(int) {
+    g_interrupted.store(true);
+}
+
+// Routes SIGINT and SIGTERM to the cancel flag for its lifetime. A second signal takes the
+// default action, so a stuck program can still be stopped.
+class InterruptGuard {
+  public:
+    InterruptGuard() {
+        g_interrupted.store(false);
+        struct sigaction sa {};
+        sa.sa_handler = OnInterrupt;
+        sa.sa_flags = SA_RESETHAND;
+        sigemptyset(&sa.sa_mask);
+        sigaction(SIGINT, &sa, &oldInt_);
+        sigaction(SIGTERM, &sa, &oldTerm_);
+    }
+    ~InterruptGuard() {
+        sigaction(SIGINT, &oldInt_, nullptr);
+        sigaction(SIGTERM, &oldTerm_, nullptr);
+    }
+    InterruptGuard(const InterruptGuard&) = delete;
+    InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+  private:
+    struct sigaction oldInt_ {};
+    struct sigaction oldTerm_ {};
+};
+
+// Progress on standard error: a bar on a terminal, else one line per new percentage.
+class ProgressPrinter {
+  public:
+    ProgressPrinter() : terminal_(::isatty(STDERR_FILENO) == 1) {}
+    ~ProgressPrinter() { Finish(); }
+    ProgressPrinter(const ProgressPrinter&) = delete;
+    ProgressPrinter& operator=(const ProgressPrinter&) = delete;
+
+    void Show(int percent) {
+        if (percent == last_) return;
+        last_ = percent;
+        if (terminal_) {
+            constexpr int kWidth = 40;
+            const int filled = percent * kWidth / 100;
+            std::fprintf(stderr, "\r[%s%s] %3d%%", std::string(filled, '#').c_str(),
+                         std::string(kWidth - filled, '.').c_str(), percent);
+            open_ = true;
+        } else {
+            std::fprintf(stderr, "progress %d%%\n", percent);
+        }
+        std::fflush(stderr);
+    }
+    void Finish() {
+        if (open_) std::fputc('\n', stderr);
+        open_ = false;
+    }
+
+  private:
+    bool terminal_;
+    bool open_ = false;
+    int last_ = -1;
+};
+
+struct LinkOptions {
+    QString port;
+    bool noEcho = false;
+};
+
+void AddLinkOptions(QCommandLineParser& parser) {
+    parser.addOption(QCommandLineOption(QStringLiteral("port"), QString(), QStringLiteral("DEV")));
+    parser.addOption(QCommandLineOption(QStringLiteral("no-echo")));
+}
+
+bool TakeLinkOptions(const QCommandLineParser& parser, const QString& cmd, LinkOptions& out) {
+    out.port = parser.value(QStringLiteral("port"));
+    out.noEcho = parser.isSet(QStringLiteral("no-echo"));
+    if (out.port.isEmpty()) {
+        UsageError(cmd, QStringLiteral("--port DEV is required (a device path or COM1..COM4)"));
+        return false;
+    }
+    return true;
+}
+
+void PrintMessage(const LinkMessage& m) {
+    PrintError(QStringLiteral("%1: %2").arg(QString::fromStdString(m.title),
+                                            QString::fromStdString(m.text)));
+    if (!m.detail.empty()) PrintError(QString::fromStdString(m.detail));
+}
+
+// Runs one operation on the port with progress, Ctrl+C and the final message.
+template <typename Operation>
+auto RunOnPort(const LinkOptions& options, Operation operation) {
+    QtSerialLink link(PortPathFor(options.port));
+    SteadyClock clock;
+    ProgressPrinter progress;
+    InterruptGuard guard;
+    LinkEnvironment env{link, clock, g_interrupted};
+    env.settings.SkipReceive = options.noEcho;
+    env.showProgress = [&progress](int percent) { progress.Show(percent); };
+    CloneProtocol protocol(env);
+    auto result = operation(protocol);
+    progress.Finish();
+    return result;
+}
+
+int Report(const TransferOutcome& outcome) {
+    if (outcome.message) PrintMessage(*outcome.message);
+    if (outcome.status == TransferStatus::Cancelled) PrintError(QStringLiteral("Interrupted."));
+    return outcome.Succeeded() ? kOk : kFailed;
+}
+
+int SaveFailure(const IoResult& r, const QString& path) {
+    PrintError(QStringLiteral("FileSave Error!! %1: %2")
+                   .arg(QString::fromLocal8Bit(r.description.c_str()), path));
+    return kFailed;
+}
+
+int RunRead(const QStringList& args) {
+    const QString cmd = QStringLiteral("read");
+    QCommandLineParser parser;
+    AddLinkOptions(parser);
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QString(), QStringLiteral("OUT"));
+    parser.addOption(output);
+    if (!ParseArguments(parser, cmd, args)) return kUsage;
+    LinkOptions options;
+    if (!TakeLinkOptions(parser, cmd, options)) return kUsage;
+    if (!parser.positionalArguments().isEmpty()) {
+        return UsageError(
+            cmd,
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+    }
+    const QString out = parser.value(output);
+    const FileKind kind = KindOf(out);
+    if (out.isEmpty() || kind == FileKind::Other) {
+        return UsageError(cmd, QStringLiteral("-o OUT is required and must end in .hex or .dat"));
+    }
+
+    Configuration config;
+    MemoryImage current{};
+    InitialiseConfiguration(config, current);
+    const ReadRadioResult result =
+        RunOnPort(options, [&](CloneProtocol& p) { return p.ReadRadio(current); });
+    if (!result.outcome.Succeeded()) return Report(result.outcome);
+
+    // The whole image is here: only now is the output written, atomically.
+    IoResult saved;
+    if (kind == FileKind::Hex) {
+        saved = SaveImageFile(LocalPath(out), result.image);
+    } else {
+        DecodeImage(result.image, config);
+        saved = SaveFileAs(LocalPath(out), config);
+    }
+    if (!saved.ok) return SaveFailure(saved, out);
+    return Report(result.outcome);
+}
+
+int RunProgram(const QStringList& args) {
+    const QString cmd = QStringLiteral("program");
+    QCommandLineParser parser;
+    AddLinkOptions(parser);
+    const QCommandLineOption base(QStringLiteral("base"), QString(), QStringLiteral("BASE.hex"));
+    parser.addOption(base);
+    if (!ParseArguments(parser, cmd, args)) return kUsage;
+    LinkOptions options;
+    if (!TakeLinkOptions(parser, cmd, options)) return kUsage;
+    const QStringList pos = parser.positionalArguments();
+    if (pos.size() != 1) return UsageError(cmd, QStringLiteral("expects one input file"));
+    const QString& in = pos[0];
+    const FileKind kind = KindOf(in);
+    if (kind == FileKind::Other) {
+        return UsageError(cmd, QStringLiteral("the input must be a .dat or .hex file"));
+    }
+    if (parser.isSet(base) &&
+        (kind != FileKind::Dat || KindOf(parser.value(base)) != FileKind::Hex)) {
+        return UsageError(cmd, QStringLiteral("--base BASE.hex applies only to a .dat input"));
+    }
+
+    // Everything is read before the port is touched.
+    Configuration config;
+    MemoryImage image{};
+    InitialiseConfiguration(config, image);
+    auto readFailure = [](const IoResult& r, const QString& path) {
+        PrintError(QStringLiteral("FileRead Error!! %1: %2")
+                       .arg(QString::fromLocal8Bit(r.description.c_str()), path));
+        return kFailed;
+    };
+    if (kind == FileKind::Hex) {
+        if (IoResult r = LoadImageFile(LocalPath(in), image); !r.ok) return readFailure(r, in);
+    } else {
+        if (parser.isSet(base)) {
+            const QString basePath = parser.value(base);
+            if (IoResult r = LoadImageFile(LocalPath(basePath), image); !r.ok) {
+                return readFailure(r, basePath);
+            }
+        }
+        if (IoResult r = FileRead2(LocalPath(in), config); !r.ok) return readFailure(r, in);
+        EncodeImage(config, image);
+    }
+    return Report(RunOnPort(options, [&](CloneProtocol& p) { return p.ProgramRadio(image); }));
+}
+
+int RunClearCount(const QStringList& args) {
+    const QString cmd = QStringLiteral("clear-count");
+    QCommandLineParser parser;
+    AddLinkOptions(parser);
+    if (!ParseArguments(parser, cmd, args)) return kUsage;
+    LinkOptions options;
+    if (!TakeLinkOptions(parser, cmd, options)) return kUsage;
+    if (!parser.positionalArguments().isEmpty()) {
+        return UsageError(
+            cmd,
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+    }
+    const MemoryImage image = DefaultImage();
+    return Report(
+        RunOnPort(options, [&](CloneProtocol& p) { return p.ClearCount(image); }).outcome);
+}
+
+}  // namespace
+
+bool IsLinkCommand(const QString& name) {
+    return name == QLatin1String("read") || name == QLatin1String("program") ||
+           name == QLatin1String("clear-count");
+}
+
+int RunLinkCommand(const QString& name, const QStringList& args) {
+    if (name == QLatin1String("read")) return RunRead(args);
+    if (name == QLatin1String("program")) return RunProgram(args);
+    if (name == QLatin1String("clear-count")) return RunClearCount(args);
+    return UsageError(name, QStringLiteral("not a radio command"));
+}
+
+QString LinkCommandsUsage() {
+    return QStringLiteral(
+        "  rse-cli read --port DEV -o OUT            read the radio into OUT: .hex (the memory\n"
+        "                                            image) or .dat (the configuration)\n"
+        "  rse-cli program --port DEV IN [--base BASE.hex]\n"
+        "                                            program IN into the radio: .hex as it is,\n"
+        "                                            .dat laid over BASE.hex (else a new image)\n"
+        "  rse-cli clear-count --port DEV            reset the radio's MMSI entry count\n"
+        "     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)\n"
+        "     --no-echo: the cable does not echo what is sent\n");
+}
 
 }  // namespace rse::cli

@@ -137,26 +137,26 @@ bool QtSerialLink::Write(std::span<const std::uint8_t> bytes) {
 LinkWait QtSerialLink::WaitForData(Millis maxWait, std::size_t wanted) {
     if (!IsOpen()) return LinkWait::Broken;
     const auto deadline = std::chrono::steady_clock::now() + maxWait;
+    const qint64 before = port_->bytesAvailable();
+    if (!port_->waitForReadyRead(static_cast<int>(maxWait.count()))) {
+        return Failed() ? LinkWait::Broken : LinkWait::Timeout;
+    }
+    const qint64 got = port_->bytesAvailable() - before;
+    // A read of nothing means the far end hung up.
+    if (got <= 0 && Failed()) return LinkWait::Broken;
     if (wanted > 1) {
-        // The bytes still to come cannot arrive faster than the line carries them: sleep
-        // through that time (never beyond maxWait) and take them in one wake-up.
+        // The rest of what the caller needs cannot come faster than the line carries it:
+        // sleep through that time (never beyond maxWait) and take it in one wake-up.
         int queued = 0;
         if (::ioctl(static_cast<int>(port_->handle()), FIONREAD, &queued) != 0) queued = 0;
-        const auto missing = static_cast<long>(wanted) - std::max(queued, 0);
-        if (missing > 1) {
-            std::this_thread::sleep_for(std::min<std::chrono::microseconds>(
-                kByteTime * (missing - 1),
-                std::chrono::duration_cast<std::chrono::microseconds>(maxWait)));
+        const long missing = static_cast<long>(wanted) - static_cast<long>(got) - queued;
+        const auto left = std::chrono::duration_cast<std::chrono::microseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (missing > 1 && left.count() > 0) {
+            std::this_thread::sleep_for(std::min(kByteTime * (missing - 1), left));
         }
     }
-    const auto left = std::chrono::ceil<Millis>(deadline - std::chrono::steady_clock::now());
-    const qint64 before = port_->bytesAvailable();
-    if (port_->waitForReadyRead(static_cast<int>(std::max<Millis::rep>(left.count(), 0)))) {
-        // A read of nothing means the far end hung up.
-        if (port_->bytesAvailable() > before || !Failed()) return LinkWait::DataReady;
-        return LinkWait::Broken;
-    }
-    return Failed() ? LinkWait::Broken : LinkWait::Timeout;
+    return LinkWait::DataReady;
 }
 
 std::string QtSerialLink::LastError() const {
