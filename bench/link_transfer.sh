@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# A full read and a full program through rse-cli against rse-radio-sim, with the wall time
+# against the line's own limit and the CPU time the client used.
+#   bench/link_transfer.sh [BUILD_DIR] [BAUD]      (defaults: build, 9600; BAUD 0: no pacing)
+set -euo pipefail
+
+build=${1:-build}
+baud=${2:-9600}
+sim_bin=$build/src/sim/rse-radio-sim
+cli_bin=$build/src/cli/rse-cli
+for b in "$sim_bin" "$cli_bin"; do
+    [[ -x $b ]] || { echo "missing $b (build first)" >&2; exit 2; }
+done
+
+work=$(mktemp -d)
+sim_pid=
+cleanup() {
+    if [[ -n $sim_pid ]]; then kill -TERM "$sim_pid" 2>/dev/null || true; wait "$sim_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+mkfifo "$work/ready"
+"$sim_bin" --baud "$baud" >"$work/ready" 2>"$work/sim.err" &
+sim_pid=$!
+read -r -t 20 word device <"$work/ready" || { echo "the virtual radio did not start" >&2; exit 1; }
+[[ $word == READY ]] || { echo "unexpected: $word $device" >&2; exit 1; }
+
+# Bytes on the receive line: the model check (two read-byte frames: 10 echoed + 8 answered
+# each), then per block the echo and the reply (read: 10 + 38) or the echo and the ACK
+# (program: 42 + 1). Ten bits a byte; 500 ms pause after a successful transfer.
+check_bytes=$((2 * (10 + 8)))
+read_bytes=$((check_bytes + 256 * (10 + 38)))
+program_bytes=$((check_bytes + 256 * (42 + 1)))
+
+run() {
+    local name=$1 bytes=$2
+    shift 2
+    local TIMEFORMAT='%R %U %S'
+    local t
+    t=$( { time "$cli_bin" "$@" --port "$device" 2>"$work/$name.err" >/dev/null; } 2>&1 ) || {
+        echo "$name failed:" >&2; cat "$work/$name.err" >&2; exit 1; }
+    read -r wall user sys <<<"$t"
+    awk -v n="$name" -v w="$wall" -v u="$user" -v s="$sys" -v bytes="$bytes" -v baud="$baud" 'BEGIN {
+        cpu = u + s
+        if (baud > 0) {
+            limit = bytes * 10 / baud + 0.5
+            printf "%-8s wall %6.2f s  limit %6.2f s  over %+5.1f %%  cpu %5.2f s (%4.1f %% of wall)\n",
+                   n, w, limit, (w - limit) / limit * 100, cpu, cpu / w * 100
+        } else {
+            printf "%-8s wall %6.2f s (no pacing, 0.50 s of it the closing pause)  cpu %5.2f s\n", n, w, cpu
+        }
+    }'
+}
+
+echo "rse-radio-sim at ${baud} baud on $device"
+run read "$read_bytes" read -o "$work/radio.hex"
+run program "$program_bytes" program "$work/radio.hex"
