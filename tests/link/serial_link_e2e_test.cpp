@@ -153,6 +153,29 @@ TEST_F(SerialLinkE2E, CableWithoutEcho) {
     EXPECT_EQ(read.image, PatternImage());
 }
 
+TEST_F(SerialLinkE2E, SymbolicLinkToTheDevice) {
+    const std::string linkPath = (dir / "ttyRADIO").string();
+    Sim sim(dir, Args({"--link", linkPath}));
+    ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
+    EXPECT_EQ(fs::read_symlink(linkPath).string(), sim.Device());
+    Port port(linkPath);
+    EXPECT_TRUE(CloneProtocol(port.env).CheckModel().Succeeded());
+    EXPECT_EQ(sim.Stop(), 0);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(linkPath)));
+}
+
+TEST(PortPath, ComNamesMapToUsbAdaptersOthersAreTakenAsTheyStand) {
+    EXPECT_EQ(PortPathFor(QStringLiteral("COM1")), QStringLiteral("/dev/ttyUSB0"));
+    EXPECT_EQ(PortPathFor(QStringLiteral("com4")), QStringLiteral("/dev/ttyUSB3"));
+    EXPECT_EQ(PortPathFor(QStringLiteral("COM2"),
+                          {QStringLiteral("/dev/ttyS0"), QStringLiteral("/dev/ttyACM0")}),
+              QStringLiteral("/dev/ttyACM0"));
+    EXPECT_EQ(PortPathFor(QStringLiteral("COM3"), {QStringLiteral("/dev/ttyS0")}),
+              QStringLiteral("/dev/ttyUSB2"));
+    EXPECT_EQ(PortPathFor(QStringLiteral("COM5")), QStringLiteral("COM5"));
+    EXPECT_EQ(PortPathFor(QStringLiteral("/dev/pts/7")), QStringLiteral("/dev/pts/7"));
+}
+
 TEST_F(SerialLinkE2E, CancelFromAnotherThreadStopsAPacedRead) {
     // At 9600 baud a read takes about 13 s: plenty of time to cancel it in the middle.
     Sim sim(dir, {"--image", (dir / "radio.hex").string()});
