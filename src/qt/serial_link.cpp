@@ -108,7 +108,21 @@ bool QtSerialLink::Failed() {
         port_->clearError();
         return false;
     }
-    lastError_ = port_->errorString().toStdString();
+    // After a hang-up the system's error text is often a stale one ("Inappropriate ioctl
+    // for device"); say what happened instead and keep the system's words in brackets.
+    const std::string system = port_->errorString().toStdString();
+    switch (code) {
+        case QSerialPort::ResourceError:
+        case QSerialPort::ReadError:
+            lastError_ = "the device was removed or the line hung up (" + system + ")";
+            break;
+        case QSerialPort::WriteError:
+            lastError_ = "the device does not take any more data (" + system + ")";
+            break;
+        default:
+            lastError_ = system;
+            break;
+    }
     return true;
 }
 
