@@ -1,27 +1,212 @@
 #include "ui/directory_entry_panel.h"
 
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QResizeEvent>
+#include <QTimer>
 
+#include "ui/digit_entry.h"
+#include "ui/directory_slots.h"
 #include "ui/node_keys.h"
+#include "ui/prompts.h"
+#include "ui/settings_panel.h"
 
 namespace rse {
 
-DirectoryEntryPanel::DirectoryEntryPanel(EditorSession& session, QWidget* parent)
+namespace {
+
+constexpr const char* kHintProperty = "statusHint";
+constexpr int kStationNameLength = 10;
+
+// A station name as stored: "a".."z" in capitals; characters that an 8-bit text cannot hold
+// and control characters are dropped.
+QString StationName(const QString& text) {
+    QString out;
+    for (QChar c : text) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) {
+            out += QChar(c.unicode() - 'a' + 'A');
+        } else if (c.unicode() <= 0xFF && c.isPrint()) {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+DirectoryEntryPanel::DirectoryEntryPanel(EditorSession& session, Prompts& prompts, QWidget* parent)
     : EditorPanel(QStringLiteral("G"), session, parent),
+      prompts_(prompts),
       inner_(new QWidget(this)),
       innerFrame_(this, QStringLiteral("linG")) {
     inner_->setObjectName(QStringLiteral("pictGG"));
+    SetTitle(QStringLiteral("Individual Directory Entry"));
+
+    chkGEnable_ = new QCheckBox(QStringLiteral("Add"), inner_);
+    chkGEnable_->setObjectName(QStringLiteral("chkGEnable"));
+    chkGDelete_ = new QCheckBox(QStringLiteral("Delete"), inner_);
+    chkGDelete_->setObjectName(QStringLiteral("chkGDelete"));
+    txtGPosi_ = new QLineEdit(inner_);
+    txtGPosi_->setObjectName(QStringLiteral("txtGPosi"));
+    txtGPosi_->setMaxLength(kStationNameLength);
+    txtGMMSI_ = new DigitEntry(QStringLiteral("txtGMMSI"), 9,
+                               QStringLiteral("Indivisual Directory MMSI"), prompts, inner_);
+    txtGMMSI_->SetTarget([this]() -> std::string* {
+        return slot_ >= 1 ? &session_.config.Dir(slot_).Mmsid : nullptr;
+    });
+    lblTag_ = new QLabel(QStringLiteral("Station Name"), inner_);
+    lblTag_->setObjectName(QStringLiteral("lblTag"));
+    lblTag_->setBuddy(txtGPosi_);
+    lblMmsi_ = new QLabel(QStringLiteral("MMSI"), inner_);
+    lblMmsi_->setObjectName(QStringLiteral("lblMmsi"));
+    lblMmsi_->setBuddy(txtGMMSI_);
+    chkGEnable_->setAccessibleName(chkGEnable_->text());
+    chkGDelete_->setAccessibleName(chkGDelete_->text());
+    txtGPosi_->setAccessibleName(lblTag_->text());
+    txtGMMSI_->setAccessibleName(lblMmsi_->text());
+    txtGPosi_->setMaximumWidth(140);
+    txtGMMSI_->setMaximumWidth(110);
+
+    const std::pair<QWidget*, QString> hints[] = {
+        {chkGEnable_, SettingsPanel::kCheckHint},
+        {chkGDelete_, SettingsPanel::kCheckHint},
+        {txtGPosi_, kStationNameHint},
+        {txtGMMSI_, QStringLiteral("Numeric Only. Indispensable 9 figures.")},
+    };
+    for (const auto& [control, hint] : hints) {
+        control->setProperty(kHintProperty, hint);
+        control->installEventFilter(this);
+    }
+
+    auto* grid = new QGridLayout(inner_);
+    grid->setContentsMargins(12, 8, 12, 8);
+    grid->setHorizontalSpacing(10);
+    grid->addWidget(chkGEnable_, 0, 0);
+    grid->addWidget(chkGDelete_, 0, 1);
+    grid->addWidget(lblTag_, 1, 0);
+    grid->addWidget(txtGPosi_, 1, 1);
+    grid->addWidget(lblMmsi_, 2, 0);
+    grid->addWidget(txtGMMSI_, 2, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(3, 1);
+    setTabOrder(chkGEnable_, chkGDelete_);
+    setTabOrder(chkGDelete_, txtGPosi_);
+    setTabOrder(txtGPosi_, txtGMMSI_);
+
+    connect(chkGEnable_, &QCheckBox::clicked, this, &DirectoryEntryPanel::Add);
+    connect(chkGDelete_, &QCheckBox::clicked, this, &DirectoryEntryPanel::Delete);
+    connect(txtGPosi_, &QLineEdit::textEdited, this, &DirectoryEntryPanel::StationNameEdited);
     Clear();
 }
 
 void DirectoryEntryPanel::Clear() {
-    SetTitle(QStringLiteral("Individual Directory Entry"));
+    slot_ = 0;
+    chkGEnable_->setChecked(false);
+    txtGPosi_->clear();
+    txtGMMSI_->Load({});
 }
 
 void DirectoryEntryPanel::ShowDirectoryEntry(const QString& key) {
     const int slot = nodes::KeyIndex(key.toStdString(), 2);
     if (slot < 1 || slot > kDirectoryCount) return;
+    LoadSlot(slot);
+}
+
+void DirectoryEntryPanel::LoadSlot(int slot) {
+    FlagGuard updating(session_.UpdatingControls);
+    slot_ = slot;
     SetTitle(QStringLiteral("MemoryID%1").arg(slot));
+    const DirectoryEntry& e = session_.config.Dir(slot);
+    txtGPosi_->setText(
+        QString::fromLatin1(e.TagName.data(), static_cast<qsizetype>(e.TagName.size())));
+    txtGMMSI_->Load(e.Mmsid);
+    const SlotState state = DirectorySlotState(session_.config, slot);
+    const bool used = state == SlotState::Used;
+    chkGEnable_->setChecked(used);
+    chkGEnable_->setEnabled(state == SlotState::NextFree);
+    chkGDelete_->setChecked(!used);
+    chkGDelete_->setEnabled(used);
+    for (QWidget* w : {static_cast<QWidget*>(txtGPosi_), static_cast<QWidget*>(lblTag_),
+                       static_cast<QWidget*>(txtGMMSI_), static_cast<QWidget*>(lblMmsi_)}) {
+        w->setEnabled(used);
+    }
+    emit directoryChanged();
+}
+
+void DirectoryEntryPanel::Add(bool checked) {
+    if (session_.UpdatingControls || !isEnabled() || slot_ < 1) return;
+    if (!checked) return;
+    // Only the slot after the used ones can be added: the used entries stay unbroken.
+    if (DirectorySlotState(session_.config, slot_) != SlotState::NextFree) {
+        LoadSlot(slot_);
+        return;
+    }
+    session_.config.Dir(slot_).Enable = true;
+    LoadSlot(slot_);
+    txtGPosi_->setFocus(Qt::OtherFocusReason);  // the name is what the user gives next
+}
+
+void DirectoryEntryPanel::Delete(bool checked) {
+    if (session_.UpdatingControls || !isEnabled() || slot_ < 1) return;
+    (void)checked;
+    bool deleted = false;
+    {
+        FlagGuard updating(session_.UpdatingControls);
+        if (prompts_.Message(this, QStringLiteral("Are you sure ?"), QLatin1String(kProductTitle),
+                             Prompts::Icon::Critical,
+                             Prompts::Buttons::YesNo) == Prompts::Answer::Yes) {
+            DeleteDirectoryEntry(session_.config, slot_);
+            deleted = true;
+        } else {
+            chkGDelete_->setChecked(false);
+        }
+    }
+    if (!deleted) return;
+    LoadSlot(slot_);
+    // The focus stays on the box that acts on this slot now.
+    if (chkGDelete_->isEnabled()) {
+        chkGDelete_->setFocus(Qt::OtherFocusReason);
+    } else if (chkGEnable_->isEnabled()) {
+        chkGEnable_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void DirectoryEntryPanel::StationNameEdited(const QString& text) {
+    const QString name = StationName(text);
+    if (name != text) {
+        const int cursor = txtGPosi_->cursorPosition();
+        txtGPosi_->setText(name);
+        txtGPosi_->setCursorPosition(std::min(cursor, static_cast<int>(name.size())));
+    }
+    if (session_.UpdatingControls || slot_ < 1) return;
+    // Stored at every change, so that a name being typed is never lost to a command.
+    session_.config.Dir(slot_).TagName = name.toLatin1().toStdString();
+}
+
+bool DirectoryEntryPanel::ValidatePendingEdit() {
+    if (txtGMMSI_->hasFocus()) return txtGMMSI_->Validate();
+    return true;
+}
+
+bool DirectoryEntryPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        const QVariant hint = watched->property(kHintProperty);
+        if (hint.isValid()) emit statusHint(hint.toString());
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (watched == txtGPosi_ && reason == Qt::MouseFocusReason) {
+            // After the click that gave the focus has placed the cursor.
+            QTimer::singleShot(0, txtGPosi_, [this] {
+                if (txtGPosi_->hasFocus()) txtGPosi_->selectAll();
+            });
+        } else if (watched == txtGPosi_ && reason != Qt::ActiveWindowFocusReason &&
+                   reason != Qt::PopupFocusReason) {
+            txtGPosi_->selectAll();
+        }
+    }
+    return EditorPanel::eventFilter(watched, event);
 }
 
 void DirectoryEntryPanel::resizeEvent(QResizeEvent* event) {

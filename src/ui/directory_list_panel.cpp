@@ -1,18 +1,101 @@
 #include "ui/directory_list_panel.h"
 
+#include <QHeaderView>
+#include <QResizeEvent>
+#include <QTableWidget>
+
+#include "ui/main_layout.h"
+#include "ui/node_keys.h"
+
 namespace rse {
 
+namespace {
+
+constexpr int kColumns = 4;
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
 DirectoryListPanel::DirectoryListPanel(EditorSession& session, QWidget* parent)
-    : EditorPanel(QStringLiteral("E"), session, parent) {
+    : EditorPanel(QStringLiteral("E"), session, parent), grid_(new QTableWidget(this)) {
+    SetTitle(QStringLiteral("Individual Directory"));
+    grid_->setObjectName(QStringLiteral("MSFlexGrid2"));
+    grid_->setAccessibleName(QStringLiteral("Individual Directory"));
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setTabKeyNavigation(false);
+    grid_->setWordWrap(false);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 6);
+    grid_->horizontalHeader()->setHighlightSections(false);
+    grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { Jump(row); });
     Clear();
 }
 
+void DirectoryListPanel::SetUpGrid() {
+    if (grid_->columnCount() == kColumns) return;
+    grid_->setColumnCount(kColumns);
+    grid_->setHorizontalHeaderLabels({QStringLiteral("No."), QStringLiteral("ENABLE"),
+                                      QStringLiteral("STATION NAME"), QStringLiteral("MMSI")});
+    // Widths in twips; the last column takes the rest of the grid's width, so that a narrow
+    // window needs no sideways scrolling.
+    const int widths[kColumns - 1] = {800, 1000, 2000};
+    for (int c = 0; c < kColumns - 1; ++c) {
+        grid_->setColumnWidth(c, layout::ToPixels(widths[c]));
+    }
+}
+
+void DirectoryListPanel::FillGrid() {
+    // The grid is not drawn while it is filled.
+    grid_->setUpdatesEnabled(false);
+    SetUpGrid();
+    grid_->setRowCount(kDirectoryCount);
+    for (int slot = 1; slot <= kDirectoryCount; ++slot) {
+        const DirectoryEntry& e = session_.config.Dir(slot);
+        const QString texts[kColumns] = {QString::number(slot),
+                                         QString::fromStdString(nodes::EnableMark(e.Enable)),
+                                         Latin1(e.TagName), Latin1(e.Mmsid)};
+        for (int c = 0; c < kColumns; ++c) {
+            QTableWidgetItem* item = grid_->item(slot - 1, c);
+            if (!item) {
+                item = new QTableWidgetItem;
+                grid_->setItem(slot - 1, c, item);
+            }
+            item->setText(texts[c]);
+        }
+    }
+    grid_->setUpdatesEnabled(true);
+}
+
 void DirectoryListPanel::Clear() {
-    SetTitle(QStringLiteral("Individual Directory"));
+    FillGrid();
 }
 
 void DirectoryListPanel::ShowDirectoryList() {
-    SetTitle(QStringLiteral("Individual Directory"));
+    FillGrid();
+}
+
+bool DirectoryListPanel::HandleEnterKey(QWidget* focus) {
+    if (focus != grid_ && !grid_->isAncestorOf(focus)) return false;
+    Jump(grid_->currentRow());
+    return true;
+}
+
+void DirectoryListPanel::Jump(int row) {
+    if (row < 0 || row >= kDirectoryCount) return;  // the header row finds nothing
+    emit jumpRequested(QString::fromStdString(nodes::LeafKey(nodes::kDirectory, row + 1)));
+}
+
+void DirectoryListPanel::resizeEvent(QResizeEvent* event) {
+    EditorPanel::resizeEvent(event);
+    grid_->setGeometry(0, 0, event->size().width(), event->size().height());
 }
 
 }  // namespace rse

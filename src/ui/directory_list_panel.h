@@ -1,7 +1,11 @@
-// Panel `pictE`: the list of the individual directory.
+// Panel `pictE`: the list of the individual directory in the grid `MSFlexGrid2`.
 #pragma once
 
+#include <QString>
+
 #include "ui/editor_panel.h"
+
+class QTableWidget;
 
 namespace rse {
 
@@ -14,6 +18,24 @@ class DirectoryListPanel : public EditorPanel {
     // Loads the list for node "SM".
     void ShowDirectoryList();
     void Clear() override;
+    // Enter in the grid opens the slot of the current row.
+    bool HandleEnterKey(QWidget* focus) override;
+
+    QTableWidget* Grid() const { return grid_; }
+
+  signals:
+    // The user asked to open the slot with this tree key ("SM 3").
+    void jumpRequested(const QString& key);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void SetUpGrid();
+    void FillGrid();
+    void Jump(int row);
+
+    QTableWidget* grid_;
 };
 
 }  // namespace rse

@@ -143,8 +143,8 @@ void FrmMain::CreateCentralArea() {
     pictC_ = new ChannelPanel(session_, pictData_);
     pictD_ = new WxPanel(session_, pictData_);
     pictE_ = new DirectoryListPanel(session_, pictData_);
-    pictF_ = new SettingsPanel(session_, pictData_);
-    pictG_ = new DirectoryEntryPanel(session_, pictData_);
+    pictF_ = new SettingsPanel(session_, prompts_, pictData_);
+    pictG_ = new DirectoryEntryPanel(session_, prompts_, pictData_);
     for (EditorPanel* panel : {static_cast<EditorPanel*>(pictA_), static_cast<EditorPanel*>(pictB_),
                                static_cast<EditorPanel*>(pictC_), static_cast<EditorPanel*>(pictD_),
                                static_cast<EditorPanel*>(pictE_), static_cast<EditorPanel*>(pictF_),
@@ -152,6 +152,12 @@ void FrmMain::CreateCentralArea() {
         connect(panel, &EditorPanel::statusHint, this,
                 [this](const QString& text) { SetStatusText(1, text); });
     }
+    connect(pictF_, &SettingsPanel::clearRequested, this, &FrmMain::ClearData);
+    connect(pictE_, &DirectoryListPanel::jumpRequested, this, [this](const QString& key) {
+        if (!SelectedKey().startsWith(Q(nodes::kDirectory))) return;
+        if (QTreeWidgetItem* node = NodeByKey(key)) tree_->setCurrentItem(node);  // as a click
+    });
+    connect(pictG_, &DirectoryEntryPanel::directoryChanged, this, &FrmMain::ShadeDirectoryNodes);
 
     bar_ = new QWidget(central_);
     bar_->setObjectName(QStringLiteral("picSplitter"));
@@ -541,6 +547,12 @@ void FrmMain::RetitleNodes() {
 void FrmMain::ShadeDirectoryNodes() {
     QTreeWidgetItem* directory = NodeByKey(Q(nodes::kDirectory));
     if (!directory) return;
+    // Entries move when one is deleted: the slots' texts follow the directory.
+    for (int slot = 1; slot <= kDirectoryCount; ++slot) {
+        if (QTreeWidgetItem* node = NodeByKey(Q(nodes::LeafKey(nodes::kDirectory, slot)))) {
+            node->setText(0, Q(nodes::DirectoryNodeText(session_.config, slot).value_or("")));
+        }
+    }
     const int open = DirectoryCount(session_.config) + 1;  // used slots and the next free one
     const QColor normal = tree_->palette().color(QPalette::Active, QPalette::Text);
     const QColor grey = tree_->palette().color(QPalette::Disabled, QPalette::Text);
@@ -706,6 +718,19 @@ void FrmMain::TransferRead() {
         session_.CurrentFileName.clear();
         UpdateCaption();
     }
+    session_.TransferResult = false;
+}
+
+void FrmMain::ClearData() {
+    if (!ValidatePendingEdit()) return;
+    session_.TransferResult = false;  // only this clear's outcome counts
+    session_.TransferMode = 2;
+    if (!transferDialog) {
+        NotAvailable(QStringLiteral("Clear"));
+        return;
+    }
+    transferDialog();
+    if (session_.TransferResult) RefreshSelection();  // the settings panel shows the new count
     session_.TransferResult = false;
 }
 

@@ -105,6 +105,8 @@ class FrmMain : public QMainWindow {
     void FileExit();
     void TransferProgram();
     void TransferRead();
+    // The Clear button of the settings panel: clears the radio's count of user MMSI entries.
+    void ClearData();
     void ChooseSerialPort(int index);  // entry COM<index+1>
     void EditSerialDevices();
     void RefreshSerialPortCaptions();

@@ -1,18 +1,253 @@
 #include "ui/settings_panel.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "image/memory_image.h"
+#include "model/labels.h"
+#include "ui/digit_entry.h"
+
 namespace rse {
 
-SettingsPanel::SettingsPanel(EditorSession& session, QWidget* parent)
+namespace {
+
+constexpr const char* kHintProperty = "statusHint";
+
+QLabel* Caption(QWidget* parent, const QString& text, QWidget* buddy, const QString& name = {}) {
+    auto* label = new QLabel(text, parent);
+    if (!name.isEmpty()) label->setObjectName(name);
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(text);
+    return label;
+}
+
+}  // namespace
+
+SettingsPanel::SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* parent)
     : EditorPanel(QStringLiteral("F"), session, parent) {
+    SetTitle(QStringLiteral("Setting"));
+
+    // Controls in the order of the tab chain.
+    cmbFCont_ = AddList("cmbFCont", &CommonSettings::Contrast);
+    cmbFDim_ = AddList("cmbFDim", &CommonSettings::Dimmer);
+    chkFBeep_ = AddCheck("chkFBeep", QStringLiteral("Key Beep"), &CommonSettings::KeyBeep);
+    chkFATIS_ = AddCheck("chkFATIS", QStringLiteral("ATIS ON"), nullptr);
+    txtFATISNo_ =
+        new DigitEntry(QStringLiteral("txtFATISNo"), 10, QStringLiteral("ATISNo"), prompts, this);
+    txtFATISNo_->SetTarget([this] { return &session_.config.SETCOM.AtisNo; });
+    cmbFScan_ = AddList("cmbFScan", &CommonSettings::ScanType);
+    cmbFIND_ = AddList("cmbFIND", &CommonSettings::Ind);
+    chkFindReply_ =
+        AddCheck("chkFindReply", QStringLiteral("Individual Reply"), &CommonSettings::IndReply);
+    chkFindAck_ = AddCheck("chkFindAck", QStringLiteral("Individual ACK"), &CommonSettings::IndACK);
+    chkFposRR_ = AddCheck("chkFposRR", QStringLiteral("POS Request Reply"), &CommonSettings::POSRR);
+    chkFDSC_ = AddCheck("chkFDSC", QStringLiteral("DSC Scan"), &CommonSettings::DscScan);
+    chkFWX_ = AddCheck("chkFWX", QStringLiteral("WX Alert"), &CommonSettings::WxAlert);
+    cmbFOffset_ = AddList("cmbFOffset", &CommonSettings::OffsetTime);
+    txtFUser_ =
+        new DigitEntry(QStringLiteral("txtFUser"), 9, QStringLiteral("User MMSI"), prompts, this);
+    txtFUser_->SetTarget([this] { return &session_.config.SETCOM.UserMmsid; });
+    txtFCount_ = new QLineEdit(this);
+    txtFCount_->setObjectName(QStringLiteral("txtFCount"));
+    txtFCount_->setReadOnly(true);  // the count lives in the radio; only Clear changes it
+    cmdFClear_ = new QPushButton(QStringLiteral("Clear"), this);
+    cmdFClear_->setObjectName(QStringLiteral("cmdFClear"));
+    cmdFClear_->setAccessibleName(QStringLiteral("Clear"));
+    cmdFClear_->setAutoDefault(false);
+
+    // The ATIS rule: the number can be entered while ATIS is on; it is kept while it is off.
+    connect(chkFATIS_, &QCheckBox::clicked, this, [this](bool checked) {
+        ApplyAtisRule();
+        if (!session_.UpdatingControls) session_.config.SETCOM.AtisOnOff = checked;
+    });
+    connect(cmdFClear_, &QPushButton::clicked, this, [this] { emit clearRequested(); });
+
+    for (DigitEntry* entry : {txtFATISNo_, txtFUser_})
+        entry->setMaximumWidth(110);
+    txtFCount_->setMaximumWidth(50);
+
+    Hint(txtFATISNo_, QStringLiteral("Numeric Only. Indispensable 10 figures."));
+    Hint(txtFUser_, QStringLiteral("Numeric Only. Indispensable 9 figures."));
+    Hint(cmdFClear_,
+         QStringLiteral("A Click Inicializes the number of User MMSI setting permission"));
+
+    // Layout: lists on the left, switches on the right; the individual call replies with
+    // their notes below; a line; the radio's own MMSI and its count.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, fontMetrics().height() * 2 + 4, 0, 0);  // below the title
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(4);
+    lblATIS_ = Caption(this, QStringLiteral("ATIS No."), txtFATISNo_, QStringLiteral("lblATIS"));
+    const std::pair<const char*, QComboBox*> lists[] = {{"Contrast Level", cmbFCont_},
+                                                        {"Dimmer Status", cmbFDim_},
+                                                        {"Scan Type", cmbFScan_},
+                                                        {"Offset Time", cmbFOffset_},
+                                                        {"Individual Ringer", cmbFIND_}};
+    int row = 0;
+    for (const auto& [caption, list] : lists) {
+        grid->addWidget(Caption(this, QLatin1String(caption), list), row, 0);
+        grid->addWidget(list, row, 1);
+        ++row;
+    }
+    row = 0;
+    for (QCheckBox* check : {chkFBeep_, chkFDSC_, chkFWX_, chkFATIS_}) {
+        grid->addWidget(check, row++, 3, 1, 2);
+    }
+    grid->addWidget(lblATIS_, row, 3);
+    grid->addWidget(txtFATISNo_, row, 4);
+    row = 5;
+    const std::pair<QCheckBox*, const char*> replies[] = {
+        {chkFindReply_, "(Auto)"}, {chkFindAck_, "(Able to Comple)"}, {chkFposRR_, "(Auto)"}};
+    for (const auto& [check, note] : replies) {
+        grid->addWidget(check, row, 0, 1, 2);
+        auto* label = new QLabel(QLatin1String(note), this);
+        label->setObjectName(QStringLiteral("lblFNote"));
+        grid->addWidget(label, row, 3, 1, 2);
+        ++row;
+    }
+
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("linFSeparator"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    grid->addWidget(line, row++, 0, 1, 5);
+
+    grid->addWidget(Caption(this, QStringLiteral("User MMSI"), txtFUser_), row, 0);
+    grid->addWidget(txtFUser_, row, 1);
+    grid->addWidget(Caption(this, QStringLiteral("Count"), txtFCount_), row, 3);
+    auto* countRow = new QHBoxLayout;
+    countRow->setSpacing(4);
+    countRow->addWidget(txtFCount_);
+    countRow->addWidget(cmdFClear_);
+    countRow->addStretch(1);
+    grid->addLayout(countRow, row++, 4);
+
+    grid->setColumnMinimumWidth(2, 10);
+    grid->setColumnStretch(5, 1);
+    grid->setRowStretch(row, 1);
+
+    // The tab chain runs down the lists and the replies below them, then down the switches,
+    // then along the last row.
+    QWidget* chain[] = {cmbFCont_,   cmbFDim_,   cmbFScan_,  cmbFOffset_, cmbFIND_, chkFindReply_,
+                        chkFindAck_, chkFposRR_, chkFBeep_,  chkFDSC_,    chkFWX_,  chkFATIS_,
+                        txtFATISNo_, txtFUser_,  txtFCount_, cmdFClear_};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+
     Clear();
 }
 
+void SettingsPanel::Hint(QWidget* control, const QString& hint) {
+    control->setProperty(kHintProperty, hint);
+    control->installEventFilter(this);
+}
+
+QComboBox* SettingsPanel::AddList(const char* name, std::int16_t CommonSettings::*field) {
+    auto* list = new QComboBox(this);
+    list->setObjectName(QLatin1String(name));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    Hint(list, kListHint);
+    // A choice is stored at once (the program's own selection does not emit this).
+    connect(list, &QComboBox::activated, this, [this, field](int index) {
+        if (index >= 0) session_.config.SETCOM.*field = static_cast<std::int16_t>(index);
+    });
+    return list;
+}
+
+QCheckBox* SettingsPanel::AddCheck(const char* name, const QString& caption,
+                                   bool CommonSettings::*field) {
+    auto* check = new QCheckBox(caption, this);
+    check->setObjectName(QLatin1String(name));
+    check->setAccessibleName(caption);
+    Hint(check, kCheckHint);
+    if (field) {
+        connect(check, &QCheckBox::clicked, this, [this, field](bool checked) {
+            if (!session_.UpdatingControls) session_.config.SETCOM.*field = checked;
+        });
+    }
+    return check;
+}
+
+bool SettingsPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        const QVariant hint = watched->property(kHintProperty);
+        if (hint.isValid()) emit statusHint(hint.toString());
+    }
+    return EditorPanel::eventFilter(watched, event);
+}
+
+void SettingsPanel::FillLists() {
+    const auto fill = [](QComboBox* list, const QStringList& items) {
+        list->clear();
+        list->addItems(items);
+        list->setCurrentIndex(-1);
+    };
+    fill(cmbFCont_, {"0", "1", "2", "3", "4", "5", "6", "7"});
+    fill(cmbFDim_, {"HI", "MID", "LO", "OFF"});
+    fill(cmbFScan_, {"Memory", "Priority"});
+    fill(cmbFIND_, {"3 min", "15 times", "10 times", "5 times"});
+    QStringList offsets;
+    for (const std::string& text : OffsetTimeTexts())
+        offsets << QString::fromStdString(text);
+    fill(cmbFOffset_, offsets);
+}
+
 void SettingsPanel::Clear() {
-    SetTitle(QStringLiteral("Setting"));
+    FillLists();
+    txtFATISNo_->Load({});
+    txtFUser_->Load({});
+    txtFCount_->clear();
+    for (QCheckBox* check : {chkFBeep_, chkFATIS_, chkFDSC_})
+        check->setChecked(false);
+}
+
+void SettingsPanel::ApplyAtisRule() {
+    const bool on = chkFATIS_->isChecked();
+    lblATIS_->setEnabled(on);
+    txtFATISNo_->setEnabled(on);
+}
+
+void SettingsPanel::SetParamData() {
+    FlagGuard updating(session_.UpdatingControls);
+    const CommonSettings& s = session_.config.SETCOM;
+    const auto select = [](QComboBox* list, int index) {
+        // A value the list cannot show leaves its selection as it was.
+        if (index >= 0 && index < list->count()) list->setCurrentIndex(index);
+    };
+    select(cmbFCont_, s.Contrast);
+    select(cmbFDim_, s.Dimmer);
+    select(cmbFScan_, s.ScanType);
+    select(cmbFIND_, s.Ind);
+    select(cmbFOffset_, s.OffsetTime);
+    chkFBeep_->setChecked(s.KeyBeep);
+    chkFATIS_->setChecked(s.AtisOnOff);
+    ApplyAtisRule();
+    chkFindReply_->setChecked(s.IndReply);
+    chkFindAck_->setChecked(s.IndACK);
+    chkFposRR_->setChecked(s.POSRR);
+    chkFDSC_->setChecked(s.DscScan);
+    chkFWX_->setChecked(s.WxAlert);
+    txtFATISNo_->Load(s.AtisNo);
+    txtFUser_->Load(s.UserMmsid);
+    txtFCount_->setText(QString::number(MmsiEntryCount(session_.image)));
 }
 
 void SettingsPanel::ShowSettingsPanel() {
-    SetTitle(QStringLiteral("Setting"));
+    SetParamData();
+}
+
+bool SettingsPanel::ValidatePendingEdit() {
+    if (txtFUser_->hasFocus()) return txtFUser_->Validate();
+    if (txtFATISNo_->hasFocus()) return txtFATISNo_->Validate();
+    return true;
 }
 
 }  // namespace rse
