@@ -1,0 +1,74 @@
+// Saves pictures of the settings and directory panels for a look by eye, at the size the
+// window starts with and maximised, with a few stations in the directory.
+// Usage: rse_panel_screenshots OUTPUT_FOLDER   (runs on any Qt platform, e.g. offscreen)
+#include <cstdio>
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+
+#include "app/editor_session.h"
+#include "qt/settings_store.h"
+#include "ui/frm_main.h"
+#include "ui/widget_prompts.h"
+
+namespace {
+
+bool Save(QWidget* w, const QDir& dir, const QString& name) {
+    QApplication::processEvents();
+    const QString path = dir.filePath(name + QStringLiteral(".png"));
+    const bool ok = w->grab().save(path);
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("rse-screenshots"));
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: rse_panel_screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(dir.path());
+
+    rse::EditorSession session;
+    rse::SettingsStore settings;
+    rse::WidgetPrompts prompts;
+    rse::FrmMain w(session, settings, prompts);
+    w.show();
+
+    const char* const stations[][2] = {
+        {"HARBOUR", "366000001"}, {"PILOT BOAT", "366123456"}, {"MARINA 7", ""}};
+    for (int i = 0; i < 3; ++i) {
+        rse::DirectoryEntry& e = session.config.Dir(i + 1);
+        e.Enable = true;
+        e.TagName = stations[i][0];
+        e.Mmsid = stations[i][1];
+    }
+    session.config.SETCOM.AtisOnOff = true;
+    session.config.SETCOM.AtisNo = "2111234567";
+    session.config.SETCOM.UserMmsid = "366999999";
+    w.RetitleNodes();
+    w.RefreshSelection();
+
+    bool ok = true;
+    const struct {
+        int width, height;
+        const char* suffix;
+    } sizes[] = {{607, 444, "default"}, {1280, 800, "maximised"}};
+    for (const auto& size : sizes) {
+        w.resize(size.width, size.height);
+        for (const char* key : {"S", "SM", "SM 2", "SM 4", "SM 9"}) {
+            w.SelectNodeByKey(QLatin1String(key));
+            QString name = QStringLiteral("panel-%1-%2")
+                               .arg(QLatin1String(key))
+                               .arg(QLatin1String(size.suffix));
+            name.replace(QLatin1Char(' '), QLatin1Char('-'));
+            ok = Save(&w, dir, name) && ok;
+        }
+    }
+    return ok ? 0 : 1;
+}
