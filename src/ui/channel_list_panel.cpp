@@ -1,38 +1,213 @@
 #include "ui/channel_list_panel.h"
 
+#include <QEvent>
+#include <QHeaderView>
+#include <QResizeEvent>
+#include <QTableWidget>
+
+#include "model/labels.h"
+#include "ui/main_layout.h"
+#include "ui/node_keys.h"
+
 namespace rse {
 
+namespace {
+
+struct Column {
+    const char* header;
+    int width;  // twips
+};
+
+constexpr Column kPlanColumns[] = {
+    {"CH", 800},  {"ENABLE", 1000}, {"RX[MHz]", 1000}, {"TX[MHz]", 1000}, {"TX", 600},
+    {"LOW", 600}, {"UP", 600},      {"DUP", 600},      {"MEM", 600},      {"TAG", 2000},
+};
+constexpr Column kExpColumns[] = {
+    {"CH", 800},  {"ENABLE", 1000}, {"POS", 800}, {"RX[MHz]", 1000}, {"TX[MHz]", 1000}, {"TX", 600},
+    {"LOW", 600}, {"UP", 600},      {"DUP", 600}, {"MEM", 600},      {"TAG", 2000},
+};
+
+QString L(const std::string& s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString Flag(bool on, const char* word) {
+    const QString w = QLatin1String(word);
+    return on ? w : QString(w.size(), QLatin1Char('-'));
+}
+
+// The five flag columns TX, LOW, UP, DUP, MEM.
+QStringList FlagCells(const ChannelRecord& r) {
+    return {Flag(r.TxEnable, "TX"), Flag(r.LowPower, "LOW"), Flag(r.PowUp, "UP"),
+            Flag(r.Duplex, "DUP"), Flag(r.ScanMemory, "MEM")};
+}
+
+const char* ListTitle(BankId bank) {
+    switch (bank) {
+        case BankId::USA:
+            return "USA Channel List";
+        case BankId::INT:
+            return "International Channel List";
+        case BankId::CAN:
+            return "Canada Channel List";
+        case BankId::WX:
+        case BankId::EXP:
+            break;
+    }
+    return "Exp Channel List";
+}
+
+}  // namespace
+
 ChannelListPanel::ChannelListPanel(EditorSession& session, QWidget* parent)
-    : EditorPanel(QStringLiteral("B"), session, parent) {
+    : EditorPanel(QStringLiteral("B"), session, parent), grid_(new QTableWidget(this)) {
+    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    QFont bold = grid_->font();
+    bold.setBold(true);
+    grid_->setFont(bold);
+    grid_->horizontalHeader()->setFont(bold);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 4);
+    grid_->horizontalHeader()->setHighlightSections(false);
+    grid_->horizontalHeader()->setSectionsClickable(false);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setTabKeyNavigation(false);  // Tab leaves the grid
+    grid_->setWordWrap(false);
+    grid_->installEventFilter(this);
+    connect(grid_, &QTableWidget::cellDoubleClicked, this,
+            [this](int tableRow, int) { Jump(tableRow + 1); });
     Clear();
 }
 
 void ChannelListPanel::Clear() {
+    grid_->setColumnCount(0);
     ShowPlanBankList(BankId::USA);
 }
 
-void ChannelListPanel::ShowPlanBankList(BankId bank) {
-    switch (bank) {
-        case BankId::USA:
-            SetTitle(QStringLiteral("USA Channel List"));
-            break;
-        case BankId::INT:
-            SetTitle(QStringLiteral("International Channel List"));
-            break;
-        case BankId::CAN:
-            SetTitle(QStringLiteral("Canada Channel List"));
-            break;
-        case BankId::WX:
-            SetTitle(QStringLiteral("WX Channel List"));
-            break;
-        case BankId::EXP:
-            ShowExpBankList();
-            break;
+void ChannelListPanel::resizeEvent(QResizeEvent* event) {
+    EditorPanel::resizeEvent(event);
+    grid_->setGeometry(0, 0, event->size().width(), event->size().height());  // fills the panel
+}
+
+bool ChannelListPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_ && event->type() == QEvent::FocusIn) emit statusHint(kGridHint);
+    return EditorPanel::eventFilter(watched, event);
+}
+
+void ChannelListPanel::SetGridHeader(int columns) {
+    if (grid_->columnCount() == columns) return;
+    const auto set = [this](const auto& table) {
+        grid_->setColumnCount(static_cast<int>(std::size(table)));
+        for (int c = 0; c < grid_->columnCount(); ++c) {
+            const Column& column = table[static_cast<std::size_t>(c)];
+            grid_->setHorizontalHeaderItem(c, new QTableWidgetItem(QLatin1String(column.header)));
+            grid_->setColumnWidth(c, layout::ToPixels(column.width));
+        }
+    };
+    if (columns == kExpColumns)
+        set(rse::kExpColumns);
+    else
+        set(rse::kPlanColumns);
+}
+
+void ChannelListPanel::SetRow(int tableRow, const QStringList& cells) {
+    for (int c = 0; c < cells.size(); ++c) {
+        QTableWidgetItem* item = grid_->item(tableRow, c);
+        if (!item) {
+            item = new QTableWidgetItem;
+            if (c == 0) {
+                // The fixed first column looks like the header.
+                item->setBackground(grid_->palette().button());
+            }
+            grid_->setItem(tableRow, c, item);
+        }
+        item->setText(cells[c]);
     }
 }
 
+void ChannelListPanel::ShowPlanBankList(BankId bank) {
+    if (bank == BankId::EXP) {
+        ShowExpBankList();
+        return;
+    }
+    if (bank == BankId::WX) return;  // the WX channels have a panel of their own
+    bank_ = bank;
+    SetTitle(QLatin1String(ListTitle(bank)));
+    grid_->setAccessibleName(Title());
+    // Drawn once, after it was filled.
+    grid_->setUpdatesEnabled(false);
+    if (grid_->columnCount() != kPlanColumns) grid_->setRowCount(0);  // fresh cells
+    SetGridHeader(kPlanColumns);
+    const std::vector<ChannelRecord>& records = BankOf(session_.config, bank);
+    const PlanTable& plan = Plans().For(bank);
+    grid_->setRowCount(static_cast<int>(records.size()));
+    for (std::size_t k = 0; k < records.size(); ++k) {
+        const ChannelRecord& r = records[k];
+        static const PlanEntry kNone{};
+        const PlanEntry* found = plan.Find(r.Position);
+        const PlanEntry& e = found ? *found : kNone;
+        QStringList cells{L(e.Label), L(nodes::EnableMark(r.Enable)), L(FreqText(e.RxFreq)),
+                          L(FreqText(e.TxFreq))};
+        cells += FlagCells(r);
+        cells += L(r.ChTag);
+        SetRow(static_cast<int>(k), cells);
+    }
+    if (grid_->rowCount() > 0 && grid_->currentRow() < 0) grid_->setCurrentCell(0, 0);
+    grid_->setUpdatesEnabled(true);
+}
+
 void ChannelListPanel::ShowExpBankList() {
-    SetTitle(QStringLiteral("Exp Channel List"));
+    bank_ = BankId::EXP;
+    SetTitle(QLatin1String(ListTitle(BankId::EXP)));
+    grid_->setAccessibleName(Title());
+    grid_->setUpdatesEnabled(false);
+    if (grid_->columnCount() != kExpColumns) grid_->setRowCount(0);
+    SetGridHeader(kExpColumns);
+    grid_->setRowCount(kExpCount);
+    const PlanTable& plan = Plans().PlanEXP;
+    for (int i = 1; i <= kExpCount; ++i) {
+        const ChannelRecord& r = session_.config.Exp(i);
+        static const PlanEntry kNone{};
+        const PlanEntry* found = plan.Find(r.Position);
+        const PlanEntry& e = found ? *found : kNone;
+        QStringList cells{QString::number(i), L(nodes::EnableMark(r.Enable)),
+                          QString::number(r.Position), L(FreqText(r.Duplex ? e.RxFreq : e.TxFreq)),
+                          L(FreqText(e.TxFreq))};
+        cells += FlagCells(r);
+        cells += L(r.ChTag);
+        SetRow(i - 1, cells);
+    }
+    if (grid_->currentRow() < 0) grid_->setCurrentCell(0, 0);
+    grid_->setUpdatesEnabled(true);
+}
+
+std::optional<QString> ChannelListPanel::KeyOfRow(int row) const {
+    if (row < 1 || row > grid_->rowCount()) return std::nullopt;
+    switch (bank_) {
+        case BankId::USA:
+            return L(nodes::LeafKey(nodes::kUsa, row - 1));
+        case BankId::INT:
+            return L(nodes::LeafKey(nodes::kInternational, row - 1));
+        case BankId::CAN:
+            return L(nodes::LeafKey(nodes::kCanada, row - 1));
+        case BankId::EXP:
+            return L(nodes::LeafKey(nodes::kExp, row));
+        case BankId::WX:
+            break;
+    }
+    return std::nullopt;
+}
+
+void ChannelListPanel::Jump(int row) {
+    if (const auto key = KeyOfRow(row)) emit jumpRequested(*key);
+}
+
+bool ChannelListPanel::HandleEnterKey(QWidget* focus) {
+    if (focus != grid_ && !grid_->isAncestorOf(focus)) return false;
+    Jump(grid_->currentRow() + 1);
+    return true;
 }
 
 }  // namespace rse

@@ -1,9 +1,17 @@
-// Panel `pictB`: the channel list of a plan bank or of the EXP bank.
+// Panel `pictB`: the channel list of a plan bank or of the EXP bank in the grid `MSFlexGrid1`.
+// The grid fills the panel; its header row holds the column names (grid row 0) and table row
+// r - 1 shows grid row r. A double-click on a row or Enter in the grid asks for the tree node
+// of that channel.
 #pragma once
 
-#include "ui/editor_panel.h"
+#include <optional>
+
+#include <QString>
 
 #include "model/channel_plans.h"
+#include "ui/editor_panel.h"
+
+class QTableWidget;
 
 namespace rse {
 
@@ -11,13 +19,42 @@ class ChannelListPanel : public EditorPanel {
     Q_OBJECT
 
   public:
+    static inline const QString kGridHint =
+        QStringLiteral("[Double click],[Enter]:Jump the Setting screen.");
+    static constexpr int kPlanColumns = 10;
+    static constexpr int kExpColumns = 11;
+
     ChannelListPanel(EditorSession& session, QWidget* parent);
 
-    // Loads the list of a plan bank (nodes "PU", "PI", "PC").
+    // Lists a plan bank (nodes "PU", "PI", "PC").
     void ShowPlanBankList(BankId bank);
-    // Loads the list of the EXP bank (node "E").
+    // Lists the EXP bank (node "E").
     void ShowExpBankList();
+    // Sets the grid up again and lists the USA bank.
     void Clear() override;
+    bool HandleEnterKey(QWidget* focus) override;
+
+    QTableWidget* Grid() const { return grid_; }
+    // The bank listed last.
+    BankId ListedBank() const { return bank_; }
+    // The tree key of the channel in grid row `row` (1..), or nothing (header row, no row).
+    std::optional<QString> KeyOfRow(int row) const;
+
+  signals:
+    // The user asked for the channel with this tree key.
+    void jumpRequested(const QString& key);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void SetGridHeader(int columns);
+    void Jump(int row);
+    void SetRow(int tableRow, const QStringList& cells);
+
+    QTableWidget* grid_;
+    BankId bank_ = BankId::USA;
 };
 
 }  // namespace rse

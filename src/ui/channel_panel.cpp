@@ -1,41 +1,417 @@
 #include "ui/channel_panel.h"
 
-#include <QResizeEvent>
+#include <algorithm>
 
-#include "model/channel_plans.h"
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+
+#include "model/labels.h"
+#include "ui/main_layout.h"
 #include "ui/node_keys.h"
+#include "ui/tag_edit.h"
 
 namespace rse {
 
+namespace {
+
+constexpr const char* kHintProperty = "statusHint";
+constexpr int kPageStep = 10;
+
+QString L(const std::string& s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QCheckBox* Check(QWidget* parent, const char* name, const QString& caption) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(caption);
+    return box;
+}
+
+// A read-only value shown like a field.
+QLabel* Value(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("000.0000")) + 8);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QLabel* Caption(QWidget* parent, const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(text);
+    return label;
+}
+
+// A row of a layout indented by `indent` pixels.
+QHBoxLayout* Indented(QWidget* w, int indent) {
+    auto* row = new QHBoxLayout;
+    row->addSpacing(indent);
+    row->addWidget(w);
+    row->addStretch();
+    return row;
+}
+
+}  // namespace
+
 ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
     : EditorPanel(QStringLiteral("C"), session, parent),
+      top_(new QWidget(this)),
       inner_(new QWidget(this)),
       innerFrame_(this, QStringLiteral("linC")) {
     inner_->setObjectName(QStringLiteral("pictCC"));
+
+    // Upper part: the channel, its Enable flag and its frequencies.
+    lblCPosition_ = new QLabel(QStringLiteral("Channel Number"), top_);
+    lblCPosition_->setObjectName(QStringLiteral("lblCPosition"));
+    txtCN_ = Value(top_, "txtCN");
+    txtCN_->setAccessibleName(QStringLiteral("Channel Number"));
+    cmbCN_ = new QComboBox(top_);
+    cmbCN_->setObjectName(QStringLiteral("cmbCN"));
+    cmbCN_->setAccessibleName(QStringLiteral("Position"));
+    cmbCN_->setMaxVisibleItems(15);
+    cmbCN_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cmbCN_->hide();
+    chkCEnable_ = Check(top_, "chkCEnable", QStringLiteral("Enable"));
+    txtCRF_ = Value(top_, "txtCRF");
+    txtCTF_ = Value(top_, "txtCTF");
+
+    auto* top = new QGridLayout(top_);
+    top->setContentsMargins(8, 0, 8, 0);
+    top->setHorizontalSpacing(10);
+    top->setVerticalSpacing(4);
+    top->addWidget(lblCPosition_, 0, 0);
+    top->addWidget(txtCN_, 0, 1);
+    top->addWidget(cmbCN_, 0, 1);
+    top->addWidget(chkCEnable_, 0, 2);
+    top->addWidget(Caption(top_, QStringLiteral("Rx Frequency"), txtCRF_), 1, 0);
+    top->addWidget(txtCRF_, 1, 1);
+    top->addWidget(Caption(top_, QStringLiteral("Tx Frequency"), txtCTF_), 2, 0);
+    top->addWidget(txtCTF_, 2, 1);
+    top->setColumnStretch(3, 1);
+    top->setRowStretch(3, 1);
+
+    // Inner frame: the channel's options and its tag.
+    chkCScan_ = Check(inner_, "chkCScan", QStringLiteral("Scan Memory"));
+    chkCDup_ = Check(inner_, "chkCDup", QStringLiteral("Duplex"));
+    chkCTXPower_ = Check(inner_, "chkCTXPower", QStringLiteral("Power Up"));
+    chkCTXOnly_ = Check(inner_, "chkCTXOnly", QStringLiteral("Only Low Power"));
+    chkCTXEnable_ = Check(inner_, "chkCTXEnable", QStringLiteral("Tx Enable"));
+    txtCTag_ = new TagEdit(QStringLiteral("txtCTag"), kTagLength, inner_);
+    txtCTag_->setMaximumWidth(txtCTag_->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 13);
+    lblCTag_ = Caption(inner_, QStringLiteral("Tag Name"), txtCTag_);
+    lblCTag_->setObjectName(QStringLiteral("lblCTag"));
+
+    auto* inner = new QGridLayout(inner_);
+    inner->setContentsMargins(8, 8, 8, 8);
+    inner->setHorizontalSpacing(16);
+    inner->setVerticalSpacing(4);
+    const int indent = chkCTXEnable_->sizeHint().height();
+    auto* tx = new QVBoxLayout;
+    tx->setSpacing(4);
+    tx->addWidget(chkCTXEnable_);
+    tx->addLayout(Indented(chkCTXOnly_, indent));       // follows Tx Enable
+    tx->addLayout(Indented(chkCTXPower_, 2 * indent));  // follows Only Low Power
+    auto* other = new QVBoxLayout;
+    other->setSpacing(4);
+    other->addWidget(chkCDup_);
+    other->addWidget(chkCScan_);
+    other->addStretch();
+    inner->addLayout(tx, 0, 0, 1, 2);
+    inner->addLayout(other, 0, 2);
+    inner->addWidget(lblCTag_, 1, 0);
+    inner->addWidget(txtCTag_, 1, 1, 1, 2);
+    inner->setColumnStretch(3, 1);
+    inner->setRowStretch(2, 1);
+
+    // The tab chain follows the page: upper part, then the frame column by column.
+    QWidget* chain[] = {cmbCN_,       chkCEnable_, chkCTXEnable_, chkCTXOnly_,
+                        chkCTXPower_, chkCDup_,    chkCScan_,     txtCTag_};
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
+        setTabOrder(chain[i], chain[i + 1]);
+
+    for (QCheckBox* box : {chkCEnable_, chkCScan_, chkCDup_, chkCTXOnly_, chkCTXEnable_})
+        box->setProperty(kHintProperty, kCheckHint);
+    cmbCN_->setProperty(kHintProperty, kListHint);
+    txtCTag_->setProperty(kHintProperty, kTagHint);
+    for (QWidget* w : chain)
+        w->installEventFilter(this);
+
+    // The user's actions; the program's own filling emits none of these signals.
+    connect(chkCEnable_, &QCheckBox::clicked, this, &ChannelPanel::OnEnableClicked);
+    connect(chkCTXEnable_, &QCheckBox::clicked, this, [this](bool on) {
+        if (session_.UpdatingControls) return;
+        ApplyTxEnableRule();
+        if (ChannelRecord* r = Record()) r->TxEnable = on;
+    });
+    connect(chkCTXOnly_, &QCheckBox::clicked, this, [this](bool on) {
+        if (session_.UpdatingControls) return;
+        ApplyLowPowerRule();
+        if (ChannelRecord* r = Record()) r->LowPower = on;
+    });
+    connect(chkCTXPower_, &QCheckBox::clicked, this, [this](bool on) {
+        if (session_.UpdatingControls) return;
+        if (ChannelRecord* r = Record()) r->PowUp = on;
+    });
+    connect(chkCDup_, &QCheckBox::clicked, this, [this](bool on) {
+        if (session_.UpdatingControls) return;
+        if (ChannelRecord* r = Record()) {
+            r->Duplex = on;
+            ShowRxFrequency(on);
+        }
+    });
+    connect(chkCScan_, &QCheckBox::clicked, this, [this](bool on) {
+        if (session_.UpdatingControls) return;
+        if (ChannelRecord* r = Record()) r->ScanMemory = on;
+    });
+    connect(txtCTag_, &QLineEdit::textEdited, this, [this] {
+        if (session_.UpdatingControls) return;
+        if (ChannelRecord* r = Record()) r->ChTag = txtCTag_->ModelText();
+    });
+    connect(cmbCN_, &QComboBox::activated, this, &ChannelPanel::OnPositionChosen);
+
     Clear();
 }
 
+// ---------------------------------------------------------------------------------------
+// Loading
+
 void ChannelPanel::Clear() {
     SetTitle(QStringLiteral("Channel"));
+    kind_ = Kind::None;
+    key_.clear();
+    txtCN_->clear();
+    txtCRF_->clear();
+    txtCTF_->clear();
+    for (QCheckBox* box :
+         {chkCEnable_, chkCScan_, chkCDup_, chkCTXPower_, chkCTXOnly_, chkCTXEnable_})
+        box->setChecked(false);
+    txtCTag_->clear();
+    cmbCN_->clear();
+    const PlanTable& plan = Plans().PlanEXP;
+    QStringList positions;
+    for (int p = plan.Lower(); p <= plan.Upper(); ++p)
+        positions << QString::number(p);
+    cmbCN_->addItems(positions);
+    cmbCN_->setCurrentIndex(-1);
+}
+
+ChannelRecord* ChannelPanel::Record() {
+    switch (kind_) {
+        case Kind::Plan: {
+            std::vector<ChannelRecord>& bank = BankOf(session_.config, bank_);
+            if (index_ < 0 || index_ >= static_cast<int>(bank.size())) return nullptr;
+            return &bank[static_cast<std::size_t>(index_)];
+        }
+        case Kind::Exp:
+            if (index_ < 1 || index_ > kExpCount) return nullptr;
+            return &session_.config.Exp(index_);
+        case Kind::None:
+            break;
+    }
+    return nullptr;
+}
+
+const PlanEntry& ChannelPanel::Entry(const ChannelRecord& record) const {
+    static const PlanEntry kNone{};
+    const PlanEntry* e =
+        Plans().For(kind_ == Kind::Exp ? BankId::EXP : bank_).Find(record.Position);
+    return e ? *e : kNone;
+}
+
+void ChannelPanel::ShowRxFrequency(bool duplex) {
+    const ChannelRecord* r = Record();
+    if (!r) return;
+    const PlanEntry& e = Entry(*r);
+    txtCRF_->setText(L(FreqText(duplex ? e.RxFreq : e.TxFreq)));
+}
+
+void ChannelPanel::Fill(const ChannelRecord& r, const PlanEntry& e, bool duplexCapable) {
+    const FlagGuard updating(session_.UpdatingControls);
+    txtCRF_->setText(L(FreqText(r.Duplex ? e.RxFreq : e.TxFreq)));
+    txtCTF_->setText(L(FreqText(e.TxFreq)));
+    chkCEnable_->setChecked(r.Enable);
+    chkCTXEnable_->setChecked(r.TxEnable);
+    chkCTXOnly_->setChecked(r.LowPower);
+    chkCTXPower_->setChecked(r.PowUp);
+    chkCDup_->setChecked(r.Duplex);
+    chkCDup_->setEnabled(duplexCapable);
+    chkCScan_->setChecked(r.ScanMemory);
+    txtCTag_->Load(r.ChTag);
 }
 
 void ChannelPanel::ShowPlanChannel(const QString& key) {
     const std::string k = key.toStdString();
-    const auto bank = nodes::PlanBankOfKey(std::string_view(k).substr(0, 2));
+    const auto bank =
+        nodes::PlanBankOfKey(std::string_view(k).substr(0, std::min<std::size_t>(2, k.size())));
     if (!bank) return;
+    const int index = nodes::KeyIndex(k, 2);
+    const std::vector<ChannelRecord>& records = BankOf(session_.config, *bank);
+    if (index < 0 || index >= static_cast<int>(records.size())) return;
+    kind_ = Kind::Plan;
+    bank_ = *bank;
+    index_ = index;
+    key_ = key;
+
     static const char* const kBankName[] = {"USA", "International", "Canada"};
-    const auto text = nodes::ChannelNodeText(session_.config, *bank, nodes::KeyIndex(k, 2));
-    if (!text) return;
+    const auto text = nodes::ChannelNodeText(session_.config, *bank, index);
     // The node text without its enable mark names the channel ("CH16").
-    const std::size_t mark = text->find('[');
+    const std::size_t mark = text ? text->find('[') : std::string::npos;
     SetTitle(QStringLiteral("%1 %2").arg(QLatin1String(kBankName[static_cast<int>(*bank)]),
-                                         QString::fromStdString(text->substr(0, mark))));
+                                         L(text ? text->substr(0, mark) : std::string())));
+
+    lblCPosition_->setText(QStringLiteral("Channel Number"));
+    txtCN_->show();
+    cmbCN_->hide();
+    const ChannelRecord& r = records[static_cast<std::size_t>(index)];
+    const PlanEntry& e = Entry(r);
+    txtCN_->setText(L(e.Label));
+    Fill(r, e, r.DuplexCapable);
+    ApplyEnableRules();
+    LockPlanTxFlags();
+    if (nodes::NumericValue(e.Label) == 70) chkCScan_->setEnabled(false);  // the DSC channel
 }
 
 void ChannelPanel::ShowExpChannel(const QString& key) {
     const int index = nodes::KeyIndex(key.toStdString(), 1);
     if (index < 1 || index > kExpCount) return;
+    kind_ = Kind::Exp;
+    index_ = index;
+    key_ = key;
     SetTitle(QStringLiteral("EXP%1").arg(index));
+
+    lblCPosition_->setText(QStringLiteral("Position"));
+    txtCN_->hide();
+    cmbCN_->show();
+    const ChannelRecord& r = session_.config.Exp(index);
+    const PlanEntry& e = Entry(r);
+    {
+        const FlagGuard updating(session_.UpdatingControls);
+        cmbCN_->setCurrentIndex(r.Position >= 0 && r.Position < cmbCN_->count() ? r.Position : -1);
+    }
+    // Whether Duplex can be chosen follows the plan entry of the position.
+    Fill(r, e, e.DuplexCapable);
+    ApplyEnableRules();
+}
+
+void ChannelPanel::Reload() {
+    if (kind_ == Kind::Plan)
+        ShowPlanChannel(key_);
+    else if (kind_ == Kind::Exp)
+        ShowExpChannel(key_);
+}
+
+// ---------------------------------------------------------------------------------------
+// Enabling rules (the own Enabled flags: the panel itself may still be disabled)
+
+void ChannelPanel::ApplyEnableRules() {
+    const bool on = chkCEnable_->isChecked();
+    for (QWidget* w : {static_cast<QWidget*>(chkCTXEnable_), static_cast<QWidget*>(chkCScan_),
+                       static_cast<QWidget*>(txtCTag_), static_cast<QWidget*>(lblCTag_)})
+        w->setEnabled(on);
+    if (!on) chkCDup_->setEnabled(false);  // only a loader enables it, from the plan
+    ApplyTxEnableRule();
+}
+
+void ChannelPanel::ApplyTxEnableRule() {
+    chkCTXOnly_->setEnabled(chkCTXEnable_->isChecked() && chkCTXEnable_->isEnabledTo(this));
+    ApplyLowPowerRule();
+}
+
+void ChannelPanel::ApplyLowPowerRule() {
+    chkCTXPower_->setEnabled(chkCTXOnly_->isChecked() && chkCTXOnly_->isEnabledTo(this));
+}
+
+void ChannelPanel::LockPlanTxFlags() {
+    // On plan-bank channels only Enable, Scan Memory and Tag Name can be edited.
+    for (QCheckBox* box : {chkCTXEnable_, chkCTXOnly_, chkCTXPower_, chkCDup_})
+        box->setEnabled(false);
+}
+
+// ---------------------------------------------------------------------------------------
+// User actions
+
+void ChannelPanel::OnEnableClicked() {
+    if (session_.UpdatingControls) return;
+    ChannelRecord* r = Record();
+    if (!r) return;
+    ApplyEnableRules();
+    r->Enable = chkCEnable_->isChecked();
+    Reload();
+    emit enableStored(key_);
+    chkCEnable_->setFocus();
+}
+
+bool ChannelPanel::ChannelComboGuard() const {
+    return cmbCN_->hasFocus() || cmbCN_->view()->isVisible();
+}
+
+void ChannelPanel::OnPositionChosen(int index) {
+    if (session_.UpdatingControls || kind_ != Kind::Exp || !ChannelComboGuard()) return;
+    ChannelRecord* r = Record();
+    if (!r || index < 0) return;
+    const QString text = cmbCN_->itemText(index);
+    if (text != rememberedChannelText_) {
+        rememberedChannelText_ = text;
+        const int position = text.toInt();
+        if (const PlanEntry* e = Plans().PlanEXP.Find(position)) {
+            FillFromPlan(*r, position, *e);
+            Reload();
+        }
+    }
+    ApplyExpEnable();
+    cmbCN_->setFocus();
+}
+
+void ChannelPanel::ApplyExpEnable() {
+    ChannelRecord* r = Record();
+    if (!r) return;
+    r->Enable = chkCEnable_->isChecked();
+    Reload();
+    emit enableStored(key_);
+}
+
+// ---------------------------------------------------------------------------------------
+// Focus, keys and layout
+
+bool ChannelPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        const bool in = event->type() == QEvent::FocusIn;
+        const QVariant hint = watched->property(kHintProperty);
+        if (in && hint.isValid()) emit statusHint(hint.toString());
+        // The text is remembered when the user moves into the list, not when its own popup
+        // or another window gives the focus back.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (in && watched == cmbCN_ && reason != Qt::PopupFocusReason &&
+            reason != Qt::ActiveWindowFocusReason) {
+            rememberedChannelText_ = cmbCN_->currentText();
+        }
+    } else if (event->type() == QEvent::KeyPress && watched == cmbCN_) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int step = key->key() == Qt::Key_PageUp     ? -kPageStep
+                         : key->key() == Qt::Key_PageDown ? kPageStep
+                                                          : 0;
+        if (step != 0 && key->modifiers() == Qt::NoModifier && cmbCN_->count() > 0) {
+            const int from = std::max(0, cmbCN_->currentIndex());
+            const int to = std::clamp(from + step, 0, cmbCN_->count() - 1);
+            if (to != cmbCN_->currentIndex()) {
+                cmbCN_->setCurrentIndex(to);
+                OnPositionChosen(to);
+            }
+            return true;
+        }
+    }
+    return EditorPanel::eventFilter(watched, event);
 }
 
 void ChannelPanel::resizeEvent(QResizeEvent* event) {
@@ -45,6 +421,10 @@ void ChannelPanel::resizeEvent(QResizeEvent* event) {
     inner_->setGeometry(layout::ToPixels(r.left), layout::ToPixels(r.top),
                         std::max(0, layout::ToPixels(r.width)), layout::ToPixels(r.height));
     innerFrame_.Place(layout::FrameAround(r));
+    // The upper part lies between the title and the frame.
+    const int titleBottom = fontMetrics().height() * 2;
+    top_->setGeometry(0, titleBottom, event->size().width(),
+                      std::max(0, layout::ToPixels(r.top - 20) - titleBottom - 4));
 }
 
 }  // namespace rse

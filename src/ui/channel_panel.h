@@ -1,10 +1,22 @@
 // Panel `pictC`: one channel of a plan bank or of the EXP bank, with the inner frame `pictCC`.
+// Every user action writes the one field it edits into the bank record at once; the loaders
+// only fill the controls and set their enabling.
 #pragma once
 
+#include <QString>
+
+#include "model/channel_plans.h"
 #include "ui/editor_panel.h"
 #include "ui/frame_lines.h"
 
+class QCheckBox;
+class QComboBox;
+class QLabel;
+
 namespace rse {
+
+struct PlanEntry;
+class TagEdit;
 
 class ChannelPanel : public EditorPanel {
     Q_OBJECT
@@ -13,6 +25,13 @@ class ChannelPanel : public EditorPanel {
     // Top and height of `pictCC` inside the panel (twips).
     static constexpr int kInnerTop = 1800;
     static constexpr int kInnerHeight = 2400;
+    static constexpr int kTagLength = 12;
+
+    static inline const QString kCheckHint =
+        QStringLiteral("[Space]:An effective and invalid change.");
+    static inline const QString kListHint =
+        QStringLiteral("[Up/Down]:1 step, [Page Up/Page Down]:10 steps, [Home/End]:Head/End");
+    static inline const QString kTagHint = QStringLiteral("A maximum of 12 characters");
 
     ChannelPanel(EditorSession& session, QWidget* parent);
 
@@ -20,16 +39,63 @@ class ChannelPanel : public EditorPanel {
     void ShowPlanChannel(const QString& key);
     // Loads the EXP memory of a leaf under "E" (key such as "E 7").
     void ShowExpChannel(const QString& key);
+    // Blanks the controls and fills the position list of `cmbCN` (0..281).
     void Clear() override;
 
     QWidget* Inner() const { return inner_; }
+    // The key of the record shown, empty when none is.
+    QString LoadedKey() const { return key_; }
+    // True while the position chooser has the focus (or shows its list).
+    bool ChannelComboGuard() const;
+
+  signals:
+    // The user changed the Enable flag of the record with this tree key.
+    void enableStored(const QString& key);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    enum class Kind { None, Plan, Exp };
+
+    ChannelRecord* Record();
+    const PlanEntry& Entry(const ChannelRecord& record) const;
+    void Fill(const ChannelRecord& record, const PlanEntry& entry, bool duplexCapable);
+    void Reload();
+    void ShowRxFrequency(bool duplex);
+
+    void ApplyEnableRules();
+    void ApplyTxEnableRule();
+    void ApplyLowPowerRule();
+    void LockPlanTxFlags();
+
+    void OnEnableClicked();
+    void OnPositionChosen(int index);
+    void ApplyExpEnable();
+
+    QWidget* top_;
+    QLabel* lblCPosition_;
+    QLabel* txtCN_;
+    QComboBox* cmbCN_;
+    QCheckBox* chkCEnable_;
+    QLabel* txtCRF_;
+    QLabel* txtCTF_;
     QWidget* inner_;
+    QCheckBox* chkCScan_;
+    QCheckBox* chkCDup_;
+    QCheckBox* chkCTXPower_;
+    QCheckBox* chkCTXOnly_;
+    QCheckBox* chkCTXEnable_;
+    QLabel* lblCTag_;
+    TagEdit* txtCTag_;
     FrameLines innerFrame_;
+
+    Kind kind_ = Kind::None;
+    BankId bank_ = BankId::USA;
+    int index_ = 0;  // plan banks 0.., EXP 1..20
+    QString key_;
+    QString rememberedChannelText_;
 };
 
 }  // namespace rse

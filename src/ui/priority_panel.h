@@ -1,7 +1,14 @@
-// Panel `pictA`: the priority channels of the three plans.
+// Panel `pictA`: the priority channels of the three plans. A display frame only: its nine
+// lists hold no items and nothing chosen in them reaches the configuration.
 #pragma once
 
+#include <array>
+
+#include <QString>
+
 #include "ui/editor_panel.h"
+
+class QComboBox;
 
 namespace rse {
 
@@ -9,11 +16,24 @@ class PriorityPanel : public EditorPanel {
     Q_OBJECT
 
   public:
+    static inline const QString kListHint =
+        QStringLiteral("[Up/Down]:1 step, [Page Up/Page Down]:10 steps, [Home/End]:Head/End");
+
     PriorityPanel(EditorSession& session, QWidget* parent);
 
     // Loads the panel for node "P".
     void ShowPriorityPanel();
+    // Blanks the shown text of the nine lists.
     void Clear() override;
+
+    // The lists row by row (USA, International, Canada), each P-Ch, A-Ch, B-Ch.
+    const std::array<QComboBox*, 9>& Lists() const { return lists_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    std::array<QComboBox*, 9> lists_{};
 };
 
 }  // namespace rse

@@ -1,18 +1,146 @@
 #include "ui/wx_panel.h"
 
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+
+#include "model/channel_plans.h"
+#include "ui/tag_edit.h"
+
 namespace rse {
+
+namespace {
+
+const QString kMarker = QStringLiteral(">");
+const QString kNoMarker = QStringLiteral(" ");
+
+QString L(const std::string& s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+template <typename W>
+W* Element(W* w, const char* name, int index) {
+    w->setObjectName(QLatin1String(name));
+    w->setProperty("index", index);  // the element of the control array
+    return w;
+}
+
+}  // namespace
 
 WxPanel::WxPanel(EditorSession& session, QWidget* parent)
     : EditorPanel(QStringLiteral("D"), session, parent) {
+    SetTitle(QStringLiteral("WX Channel"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, fontMetrics().height() * 2, 8, 4);  // below the title
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(1);
+    const char* const headers[] = {"Enable", "Scan", "Tag Name"};
+    for (int c = 0; c < 3; ++c) {
+        auto* header = new QLabel(QLatin1String(headers[c]), this);
+        header->setObjectName(QStringLiteral("lblDHeader"));
+        grid->addWidget(header, 0, c + 1, c < 2 ? Qt::AlignHCenter : Qt::AlignLeft);
+    }
+    const PlanTable& plan = Plans().PlanWX;
+    QWidget* previous = nullptr;
+    for (int i = 0; i < kRows; ++i) {
+        Row& row = rows_[static_cast<std::size_t>(i)];
+        row.label = Element(new QLabel(this), "lblWX", i);
+        if (const PlanEntry* e = plan.Find(i + 1)) row.label->setText(L(e->Label));
+        row.enable = Element(new QCheckBox(kNoMarker, this), "chkDEnable", i);
+        row.scan = Element(new QCheckBox(kNoMarker, this), "chkDScan", i);
+        row.tag =
+            Element(new TagEdit(QStringLiteral("txtDTagName"), kTagLength, this), "txtDTagName", i);
+        row.tag->setMaximumWidth(row.tag->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 13);
+        // No captions of their own: the row and the column name them.
+        const QString name = row.label->text();
+        row.enable->setAccessibleName(name + QStringLiteral(" Enable"));
+        row.scan->setAccessibleName(name + QStringLiteral(" Scan"));
+        row.tag->setAccessibleName(name + QStringLiteral(" Tag Name"));
+        row.label->setBuddy(row.enable);
+        for (QWidget* w : {static_cast<QWidget*>(row.enable), static_cast<QWidget*>(row.scan),
+                           static_cast<QWidget*>(row.tag)}) {
+            w->installEventFilter(this);
+            if (previous) setTabOrder(previous, w);
+            previous = w;
+        }
+        grid->addWidget(row.label, i + 1, 0);
+        grid->addWidget(row.enable, i + 1, 1, Qt::AlignHCenter);
+        grid->addWidget(row.scan, i + 1, 2, Qt::AlignHCenter);
+        grid->addWidget(row.tag, i + 1, 3);
+
+        connect(row.enable, &QCheckBox::clicked, this, [this, i](bool on) {
+            if (session_.UpdatingControls) return;
+            const Row& r = rows_[static_cast<std::size_t>(i)];
+            r.scan->setEnabled(on);  // the values stay
+            r.tag->setEnabled(on);
+            if (ChannelRecord* record = Record(i)) record->Enable = on;
+        });
+        connect(row.scan, &QCheckBox::clicked, this, [this, i](bool on) {
+            if (session_.UpdatingControls) return;
+            if (ChannelRecord* record = Record(i)) record->ScanMemory = on;
+        });
+        connect(row.tag, &QLineEdit::textEdited, this, [this, i] {
+            if (session_.UpdatingControls) return;
+            if (ChannelRecord* record = Record(i))
+                record->ChTag = rows_[static_cast<std::size_t>(i)].tag->ModelText();
+        });
+    }
+    grid->setColumnStretch(4, 1);
+    grid->setRowStretch(kRows + 1, 1);
     Clear();
 }
 
+ChannelRecord* WxPanel::Record(int i) {
+    std::vector<ChannelRecord>& bank = session_.config.CHWX;
+    if (i < 0 || i >= static_cast<int>(bank.size())) return nullptr;
+    return &bank[static_cast<std::size_t>(i)];
+}
+
+void WxPanel::FillWxRows() {
+    const FlagGuard updating(session_.UpdatingControls);
+    const PlanTable& plan = Plans().PlanWX;
+    for (int i = 0; i < kRows; ++i) {
+        const Row& row = rows_[static_cast<std::size_t>(i)];
+        const ChannelRecord* r = Record(i);
+        if (!r) continue;
+        const PlanEntry* e = plan.Find(r->Position);
+        row.label->setText(e ? L(e->Label) : QString());
+        row.enable->setChecked(r->Enable);
+        row.scan->setChecked(r->ScanMemory);
+        row.tag->Load(r->ChTag);
+        row.scan->setEnabled(r->Enable);
+        row.tag->setEnabled(r->Enable);
+    }
+}
+
 void WxPanel::Clear() {
-    SetTitle(QStringLiteral("WX Channel"));
+    {
+        const FlagGuard updating(session_.UpdatingControls);
+        for (const Row& row : rows_) {
+            row.enable->setChecked(false);
+            row.scan->setChecked(false);
+            row.tag->clear();
+        }
+    }
+    FillWxRows();
 }
 
 void WxPanel::ShowWxPanel() {
-    SetTitle(QStringLiteral("WX Channel"));
+    FillWxRows();
+}
+
+bool WxPanel::eventFilter(QObject* watched, QEvent* event) {
+    const bool in = event->type() == QEvent::FocusIn;
+    if (in || event->type() == QEvent::FocusOut) {
+        if (auto* box = qobject_cast<QCheckBox*>(watched)) {
+            box->setText(in ? kMarker : kNoMarker);  // the focus marker
+            if (in) emit statusHint(kCheckHint);
+        } else if (in) {
+            emit statusHint(kTagHint);
+        }
+    }
+    return EditorPanel::eventFilter(watched, event);
 }
 
 }  // namespace rse
