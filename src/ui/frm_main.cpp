@@ -23,7 +23,9 @@
 #include "ui/channel_panel.h"
 #include "ui/directory_entry_panel.h"
 #include "ui/directory_list_panel.h"
+#include "ui/file_commands.h"
 #include "ui/frm_about.h"
+#include "ui/frm_radio.h"
 #include "ui/help_browser.h"
 #include "ui/node_keys.h"
 #include "ui/priority_panel.h"
@@ -84,6 +86,14 @@ FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& promp
     CreateStatusBar();
     help_ = new HelpBrowser(this);
     help_->setWindowFlag(Qt::Window);
+    files_ = std::make_unique<FileCommands>(*this, session_, prompts_);
+    hexFileSave = [this] { files_->SaveImageFileCommand(); };
+    hexFileLoad = [this] { return files_->LoadImageFileCommand(); };
+    transferDialog = [this] {
+        FrmRadio dialog(session_, prompts_, settings_.DevicePath(session_.ComNum), this);
+        dialog.showHelp = [this] { HelpContents(); };
+        dialog.exec();
+    };
 
     // The window sees every key before the focused control.
     qApp->installEventFilter(this);
@@ -158,6 +168,11 @@ void FrmMain::CreateCentralArea() {
         if (QTreeWidgetItem* node = NodeByKey(key)) tree_->setCurrentItem(node);  // as a click
     });
     connect(pictG_, &DirectoryEntryPanel::directoryChanged, this, &FrmMain::ShadeDirectoryNodes);
+    connect(pictB_, &ChannelListPanel::jumpRequested, this, [this](const QString& key) {
+        if (QTreeWidgetItem* node = NodeByKey(key)) tree_->setCurrentItem(node);  // as a click
+    });
+    // The node of a channel whose Enable flag the user changed shows the new mark.
+    connect(pictC_, &ChannelPanel::enableStored, this, &FrmMain::RetitleNodes);
 
     bar_ = new QWidget(central_);
     bar_->setObjectName(QStringLiteral("picSplitter"));
@@ -662,31 +677,31 @@ void FrmMain::OnNewTimer() {
 
 void FrmMain::FileOpen() {
     if (!ValidatePendingEdit()) return;
-    NotAvailable(QStringLiteral("Open"));
+    files_->Open();
 }
 
 void FrmMain::FileSave() {
     if (!ValidatePendingEdit()) return;
-    NotAvailable(QStringLiteral("Save"));
+    files_->SaveConfiguration(true);
 }
 
 void FrmMain::FileSaveAs() {
     if (!ValidatePendingEdit()) return;
-    NotAvailable(QStringLiteral("Save As"));
+    files_->SaveConfiguration(false);
 }
 
 void FrmMain::FileSaveAsDefault() {
     if (!ValidatePendingEdit()) return;
-    NotAvailable(QStringLiteral("Save As Default"));
+    files_->SaveDefault();
 }
 
 void FrmMain::FilePrint() {
     if (!ValidatePendingEdit()) return;
-    NotAvailable(QStringLiteral("Print"));
+    files_->Print();
 }
 
 void FrmMain::FilePrintToFile() {
-    NotAvailable(QStringLiteral("Print to File"));
+    files_->PrintToFile();
 }
 
 void FrmMain::FileExit() {
@@ -741,8 +756,8 @@ void FrmMain::SaveHexFile() {
 }
 
 void FrmMain::LoadHexFile() {
+    // Loading replaces everything, so a half-typed number does not stop it.
     if (!session_.DebugMode) return;
-    if (!ValidatePendingEdit()) return;
     if (hexFileLoad && hexFileLoad()) {
         RefreshSelection();
         RetitleNodes();

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -29,6 +30,7 @@ class ChannelPanel;
 class DirectoryEntryPanel;
 class DirectoryListPanel;
 class EditorPanel;
+class FileCommands;
 class HelpBrowser;
 class PriorityPanel;
 class Prompts;
@@ -93,6 +95,7 @@ class FrmMain : public QMainWindow {
     // Control names and their context topic numbers.
     static std::vector<std::pair<QString, int>> HelpContextTable();
     HelpBrowser* Help() const { return help_; }
+    FileCommands& Files() { return *files_; }
 
     // --- commands of the menus and the toolbar ---
     void FileNew();
@@ -163,6 +166,7 @@ class FrmMain : public QMainWindow {
     EditorSession& session_;
     SettingsStore& settings_;
     Prompts& prompts_;
+    std::unique_ptr<FileCommands> files_;
 
     QTreeWidget* tree_ = nullptr;
     std::vector<QTreeWidgetItem*> nodes_;  // in the order added; index = position + 1

@@ -33,16 +33,23 @@ class ScriptedPrompts : public Prompts {
         answers.erase(answers.begin());
         return a;
     }
-    QString OpenFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    QString OpenFileName(QWidget*, const QString&, const QString& filter, const QString&) override {
+        ++openCalls;
+        lastFilter = filter;
         return path;
     }
-    QString SaveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    QString SaveFileName(QWidget*, const QString&, const QString& filter, const QString&) override {
+        ++saveCalls;
+        lastFilter = filter;
         return path;
     }
 
     std::vector<Shown> shown;
     std::vector<Answer> answers;
-    QString path;
+    QString path;  // the answer of the file dialogs; empty: cancelled
+    int openCalls = 0;
+    int saveCalls = 0;
+    QString lastFilter;
 };
 
 // Empties the settings store of this test process.

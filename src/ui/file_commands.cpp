@@ -1,0 +1,179 @@
+#include "ui/file_commands.h"
+
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+#include "files/config_file.h"
+#include "files/image_file.h"
+#include "image/codec.h"
+#include "qt/print/report_painter.h"
+#include "report/printed_report.h"
+#include "ui/busy_guard.h"
+#include "ui/frm_main.h"
+#include "ui/frm_prn.h"
+#include "ui/prompts.h"
+
+namespace rse {
+
+namespace {
+
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// A typed name without an extension gets the one of the file kind.
+QString WithSuffix(const QString& path, const QString& suffix) {
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+    return path + QLatin1Char('.') + suffix;
+}
+
+const QString& ProductTitle() {
+    static const QString title = QLatin1String(kProductTitle);
+    return title;
+}
+
+}  // namespace
+
+FileCommands::FileCommands(FrmMain& window, EditorSession& session, Prompts& prompts)
+    : window_(window), session_(session), prompts_(prompts) {
+    printerDialog = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, &window_);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
+
+void FileCommands::Fail(const char* procedure, const char* message, const IoResult& r) {
+    session_.ErrorFlag = true;
+    session_.WriteErrorLog(
+        QLatin1String(procedure),
+        QString::number(r.errorNumber) + QString::fromLocal8Bit(r.description.c_str()));
+    prompts_.Message(&window_, QLatin1String(message), ProductTitle(), Prompts::Icon::Exclamation);
+    session_.CancelFlag = true;
+}
+
+bool FileCommands::ReadConfiguration(const QString& path) {
+    session_.ErrorFlag = false;
+    FlagGuard updating(session_.UpdatingControls);
+    const IoResult r = FileRead2(LocalPath(path), session_.config);
+    if (!r.ok) Fail("frmMain.FileRead2", "FileRead Error!!", r);
+    return r.ok;
+}
+
+bool FileCommands::WriteConfiguration(const QString& path) {
+    session_.ErrorFlag = false;
+    FlagGuard updating(session_.UpdatingControls);
+    const IoResult r = SaveFileAs(LocalPath(path), session_.config);
+    if (!r.ok) Fail("frmMain.SaveFileAs", "FileSave Error!!", r);
+    return r.ok;
+}
+
+void FileCommands::Open() {
+    BusyGuard busy(&window_);
+    const QString name = prompts_.OpenFileName(&window_, QString(), kDatFilter, lastOpenName_);
+    if (!name.isEmpty()) {
+        lastOpenName_ = name;
+        if (ReadConfiguration(name)) {
+            session_.CurrentFileName = name;
+            window_.UpdateCaption();
+        }
+    }
+    window_.RefreshSelection();
+    window_.RetitleNodes();
+}
+
+void FileCommands::SaveConfiguration(bool useCurrentName) {
+    QString name;
+    if (useCurrentName && !session_.CurrentFileName.isEmpty()) {
+        name = session_.CurrentFileName;
+    } else {
+        name = WithSuffix(prompts_.SaveFileName(&window_, QString(), kDatFilter, QString()),
+                          QStringLiteral("dat"));
+    }
+    if (name.isEmpty()) {
+        session_.CancelFlag = true;
+        return;
+    }
+    BusyGuard busy(&window_);
+    if (WriteConfiguration(name)) {
+        session_.CurrentFileName = name;
+        window_.UpdateCaption();
+    }
+}
+
+QString FileCommands::DefaultFilePath() {
+    QString folder = QCoreApplication::applicationDirPath();
+    if (::access(QFile::encodeName(folder).constData(), W_OK) != 0) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QDir().mkpath(folder);
+    }
+    return folder + QLatin1Char('/') + QLatin1String(kModelName) + QStringLiteral(".def");
+}
+
+void FileCommands::SaveDefault() {
+    BusyGuard busy(&window_);
+    session_.ErrorFlag = false;
+    FlagGuard updating(session_.UpdatingControls);
+    const IoResult r = SaveFileAsDefault(LocalPath(DefaultFilePath()), session_.config.SETCOM);
+    if (!r.ok) Fail("frmMain.SaveFileAsDefault", "FileSave Error!!", r);
+}
+
+void FileCommands::SaveImageFileCommand() {
+    const QString path = WithSuffix(
+        prompts_.SaveFileName(&window_, QString(), kHexFilter, QString()), QStringLiteral("hex"));
+    if (path.isEmpty()) {
+        session_.CancelFlag = true;
+        return;
+    }
+    BusyGuard busy(&window_);
+    EncodeImage(session_.config, session_.image);
+    FlagGuard updating(session_.UpdatingControls);
+    const IoResult r = SaveImageFile(LocalPath(path), session_.image);
+    if (!r.ok) Fail("frmMain.SaveHexFileAs", "FileSave Error!!", r);
+}
+
+bool FileCommands::LoadImageFileCommand() {
+    const QString path = prompts_.OpenFileName(&window_, QString(), kHexFilter, QString());
+    if (path.isEmpty()) {
+        session_.CancelFlag = true;
+        return false;
+    }
+    BusyGuard busy(&window_);
+    session_.ErrorFlag = false;
+    FlagGuard updating(session_.UpdatingControls);
+    const IoResult r = LoadImageFile(LocalPath(path), session_.image);
+    if (!r.ok) {
+        Fail("frmMain.ReadHexFileAs", "FileRead Error!!", r);
+        return false;
+    }
+    DecodeImage(session_.image, session_.config);
+    session_.CurrentFileName = path;
+    return true;
+}
+
+void FileCommands::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printerDialog || !printerDialog(printer)) return;
+    BusyGuard busy(&window_);
+    const PaintResult r =
+        PaintPrintedReport(printer, LayoutPrintedReport(session_.config, session_.image));
+    if (!r.ok) {
+        prompts_.Message(&window_, r.error, ProductTitle(), Prompts::Icon::Exclamation);
+        session_.CancelFlag = true;
+    }
+}
+
+void FileCommands::PrintToFile() {
+    FrmPrn report(session_, prompts_, &window_);
+    report.exec();
+}
+
+}  // namespace rse

@@ -1,0 +1,61 @@
+// The commands of the File menu that read and write files, print, and the two hidden
+// memory image file commands. They work on the session's configuration and image and report
+// failures the way the editor does everywhere: one message box and a line in the error log.
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+#include "app/editor_session.h"
+#include "files/disk_io.h"
+
+class QPrinter;
+
+namespace rse {
+
+class FrmMain;
+class Prompts;
+
+class FileCommands {
+  public:
+    static inline const QString kDatFilter = QStringLiteral("dat files(*.dat);;All files(*.*)");
+    static inline const QString kHexFilter = QStringLiteral("hex files(*.hex);;All files(*.*)");
+
+    FileCommands(FrmMain& window, EditorSession& session, Prompts& prompts);
+
+    // File Open: asks for a file and reads it; the shown panel and the tree are refreshed
+    // even when the user cancelled.
+    void Open();
+    // File Save (useCurrentName) and Save As.
+    void SaveConfiguration(bool useCurrentName);
+    // File Save As Default: the common settings into the default file.
+    void SaveDefault();
+    // Ctrl+F3: the configuration laid over the image, saved as a raw image file.
+    void SaveImageFileCommand();
+    // Ctrl+F2: loads a raw image file; true when the image and the model were replaced.
+    bool LoadImageFileCommand();
+    // File Print: the printer dialog, then the seven pages.
+    void Print();
+    // Print to File: the text report window.
+    void PrintToFile();
+
+    // Where the default file goes: beside the program, or in the per-user data folder when
+    // the program's folder is not writable.
+    static QString DefaultFilePath();
+
+    // The printer dialog; returns false when the user cancelled. Tests replace it.
+    std::function<bool(QPrinter&)> printerDialog;
+
+  private:
+    bool ReadConfiguration(const QString& path);
+    bool WriteConfiguration(const QString& path);
+    void Fail(const char* procedure, const char* message, const IoResult& r);
+
+    FrmMain& window_;
+    EditorSession& session_;
+    Prompts& prompts_;
+    QString lastOpenName_;
+};
+
+}  // namespace rse

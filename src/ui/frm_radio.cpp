@@ -1,0 +1,324 @@
+#include "ui/frm_radio.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QThread>
+
+#include "image/codec.h"
+#include "link/clone_protocol.h"
+#include "qt/serial_link.h"
+#include "ui/prompts.h"
+
+namespace rse {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+QRect Twips(int left, int top, int width, int height) {
+    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+            height / kTwipsPerPixel};
+}
+
+Prompts::Icon IconOf(MessageIcon icon) {
+    return icon == MessageIcon::Critical ? Prompts::Icon::Critical : Prompts::Icon::Information;
+}
+
+// The result the worker hands back to the dialog.
+struct WorkResult {
+    TransferOutcome outcome;
+    MemoryImage image{};
+};
+
+}  // namespace
+
+QPixmap FrmRadio::RadioPicture() {
+    QPixmap pm(130, 110);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    // antenna
+    p.setPen(QPen(QColor(40, 40, 40), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(100, 30), QPointF(112, 4));
+    // body
+    QPainterPath body;
+    body.addRoundedRect(QRectF(14, 28, 104, 70), 9, 9);
+    p.setPen(QPen(QColor(25, 35, 50), 2));
+    p.setBrush(QColor(52, 68, 92));
+    p.drawPath(body);
+    // display
+    p.setBrush(QColor(170, 215, 150));
+    p.setPen(QPen(QColor(20, 30, 20), 1.5));
+    p.drawRoundedRect(QRectF(24, 38, 56, 26), 3, 3);
+    p.setPen(QColor(30, 60, 30));
+    QFont f = p.font();
+    f.setPixelSize(13);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(QRectF(24, 38, 56, 26), Qt::AlignCenter, QStringLiteral("CH 16"));
+    // knobs and keys
+    p.setPen(QPen(QColor(15, 15, 15), 1.5));
+    p.setBrush(QColor(200, 200, 205));
+    p.drawEllipse(QPointF(98, 50), 10, 10);
+    p.setBrush(QColor(230, 120, 40));
+    for (int i = 0; i < 4; ++i)
+        p.drawRoundedRect(QRectF(24 + i * 14, 72, 10, 8), 2, 2);
+    // speaker grille
+    p.setPen(QPen(QColor(30, 40, 55), 1.5));
+    for (int i = 0; i < 4; ++i)
+        p.drawLine(QPointF(88, 72 + i * 5), QPointF(110, 72 + i * 5));
+    return pm;
+}
+
+QPixmap FrmRadio::ComputerPicture() {
+    QPixmap pm(130, 110);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    // monitor
+    p.setPen(QPen(QColor(40, 40, 45), 2));
+    p.setBrush(QColor(215, 215, 220));
+    p.drawRoundedRect(QRectF(12, 6, 106, 72), 6, 6);
+    p.setBrush(QColor(40, 90, 160));
+    p.drawRect(QRectF(20, 13, 90, 56));
+    // lines on the screen
+    p.setPen(QPen(QColor(220, 235, 255), 2));
+    for (int i = 0; i < 4; ++i)
+        p.drawLine(QPointF(28, 24 + i * 11), QPointF(28 + 70 - i * 12, 24 + i * 11));
+    // stand and keyboard
+    p.setPen(QPen(QColor(40, 40, 45), 2));
+    p.setBrush(QColor(190, 190, 195));
+    p.drawRect(QRectF(56, 78, 18, 10));
+    p.drawRoundedRect(QRectF(18, 90, 94, 14), 3, 3);
+    p.setPen(QPen(QColor(120, 120, 125), 1));
+    for (int i = 0; i < 10; ++i)
+        p.drawLine(QPointF(24 + i * 9, 94), QPointF(24 + i * 9, 100));
+    return pm;
+}
+
+FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, QString devicePath, QWidget* parent)
+    : QDialog(parent), session_(session), prompts_(prompts), devicePath_(std::move(devicePath)) {
+    setObjectName(QStringLiteral("frmRadio"));
+    setWindowTitle(session_.TransferMode == 0 ? QLatin1String(kReadTitle)
+                                              : QLatin1String(kProgramTitle));
+    setModal(true);
+    setFixedSize(398, 233);
+
+    QFont arial(QStringLiteral("Arial"));
+    arial.setStyleHint(QFont::SansSerif);
+
+    auto* label1 = new QLabel(QStringLiteral("1.Connect the RSE Cable."), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setFont(arial);
+    label1->setGeometry(Twips(180, 120, 4605, 255));
+    auto* label2 = new QLabel(QStringLiteral("2.Communication starts when you select [OK]."), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setFont(arial);
+    label2->setGeometry(Twips(180, 420, 5200, 255));
+
+    pictA_ = new QLabel(this);
+    pictA_->setObjectName(QStringLiteral("pictA"));
+    pictA_->setPixmap(RadioPicture());
+    pictA_->setAccessibleName(QStringLiteral("Radio"));
+    pictB_ = new QLabel(this);
+    pictB_->setObjectName(QStringLiteral("pictB"));
+    pictB_->setPixmap(ComputerPicture());
+    pictB_->setAccessibleName(QStringLiteral("Computer"));
+    // Reading: from the radio (left) to the computer (right); otherwise the other way.
+    const bool reading = session_.TransferMode == 0;
+    pictA_->setGeometry(Twips(reading ? 120 : 3720, 720, 1875, 1575));
+    pictB_->setGeometry(Twips(reading ? 3720 : 120, 720, 1815, 1575));
+    for (QLabel* pict : {pictA_, pictB_})
+        pict->setAlignment(Qt::AlignCenter);
+
+    pictProgress_ = new QFrame(this);
+    pictProgress_->setObjectName(QStringLiteral("pictProgress"));
+    pictProgress_->setFrameShape(QFrame::Box);
+    pictProgress_->setFrameShadow(QFrame::Sunken);
+    pictProgress_->setGeometry(Twips(2100, 1440, 1395, 315));
+    pictProgress_->setAccessibleName(QStringLiteral("Progress"));
+    lblPercent_ = new QLabel(pictProgress_);
+    lblPercent_->setObjectName(QStringLiteral("lblPercent"));
+    lblPercent_->setAutoFillBackground(true);
+    QPalette bar = lblPercent_->palette();
+    bar.setColor(QPalette::Window, QColor(40, 110, 200));
+    lblPercent_->setPalette(bar);
+
+    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    cmdHelp_ = new QPushButton(QStringLiteral("Help"), this);
+    cmdHelp_->setObjectName(QStringLiteral("cmdHelp"));
+    cmdOK_->setGeometry(Twips(180, 2400, 1275, 555));
+    cmdCancel_->setGeometry(Twips(2160, 2400, 1275, 555));
+    cmdHelp_->setGeometry(Twips(4140, 2400, 1275, 555));
+    for (QPushButton* b : {cmdOK_, cmdCancel_, cmdHelp_}) {
+        b->setFont(arial);
+        b->setAutoDefault(false);
+    }
+    cmdOK_->setDefault(true);
+    connect(cmdOK_, &QPushButton::clicked, this, &FrmRadio::OnOK);
+    connect(cmdCancel_, &QPushButton::clicked, this, &FrmRadio::OnCancel);
+    connect(cmdHelp_, &QPushButton::clicked, this, &FrmRadio::OnHelp);
+    setTabOrder(cmdOK_, cmdCancel_);
+    setTabOrder(cmdCancel_, cmdHelp_);
+
+    ShowProgress(0);
+}
+
+FrmRadio::~FrmRadio() {
+    if (worker_) {
+        if (cancel_) *cancel_ = true;
+        worker_->wait();
+    }
+}
+
+void FrmRadio::ShowProgress(int percent) {
+    progress_ = std::clamp(percent, 0, 100);
+    const int frame = pictProgress_->width();
+    // The bar's right edge stands at the given share of the frame's width.
+    lblPercent_->setGeometry(frame * progress_ / 100 - frame, 0, frame, pictProgress_->height());
+}
+
+void FrmRadio::OnOK() {
+    if (worker_) return;
+    const int mode = session_.TransferMode;
+    if (mode == 1) EncodeImage(session_.config, session_.image);
+
+    session_.UpdatingControls = true;
+    session_.ErrorFlag = false;
+    session_.CancelFlag = false;
+    cmdOK_->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    auto result = std::make_shared<WorkResult>();
+    const MemoryImage image = session_.image;
+    const LinkSettings settings{session_.SkipReceive, session_.LinkRetries};
+    const QString path = devicePath_;
+    auto cancel = cancel_;
+    QPointer<FrmRadio> self(this);
+
+    worker_ = QThread::create([=] {
+        QtSerialLink link(path);
+        SteadyClock clock;
+        LinkEnvironment env{link, clock, *cancel, settings};
+        env.showProgress = [self](int percent) {
+            QMetaObject::invokeMethod(
+                qApp,
+                [self, percent] {
+                    if (self) self->ShowProgress(percent);
+                },
+                Qt::QueuedConnection);
+        };
+        env.writeErrorLog = [self](std::string_view procedure, std::string_view message) {
+            const QString p = QString::fromUtf8(procedure.data(), procedure.size());
+            const QString m = QString::fromLocal8Bit(message.data(), message.size());
+            QMetaObject::invokeMethod(
+                qApp,
+                [self, p, m] {
+                    if (self) self->session_.WriteErrorLog(p, m);
+                },
+                Qt::QueuedConnection);
+        };
+        CloneProtocol protocol(env);
+        switch (mode) {
+            case 0: {
+                ReadRadioResult r = protocol.ReadRadio(image);
+                result->outcome = r.outcome;
+                result->image = r.image;
+                break;
+            }
+            case 1:
+                result->outcome = protocol.ProgramRadio(image);
+                result->image = image;
+                break;
+            default: {
+                ClearCountResult r = protocol.ClearCount(image);
+                result->outcome = r.outcome;
+                result->image = r.image;
+                break;
+            }
+        }
+    });
+    connect(worker_, &QThread::finished, this, [this, result] {
+        worker_->deleteLater();
+        worker_ = nullptr;
+        Finish(result->outcome, result->image);
+    });
+    worker_->start();
+}
+
+void FrmRadio::Finish(const TransferOutcome& outcome, const MemoryImage& image) {
+    const int mode = session_.TransferMode;
+    if (outcome.Succeeded()) {
+        if (mode == 0) {
+            session_.image = image;
+            DecodeImage(session_.image, session_.config);
+        } else if (mode == 2) {
+            session_.image = image;
+        }
+    }
+    session_.ErrorFlag = outcome.ErrorFlag();
+    session_.CancelFlag = outcome.CancelFlag();
+    if (outcome.TransferResult()) session_.TransferResult = true;
+
+    cmdOK_->setEnabled(true);
+    QApplication::restoreOverrideCursor();
+    session_.UpdatingControls = false;
+
+    if (outcome.message) {
+        const LinkMessage& m = *outcome.message;
+        prompts_.Message(this, QString::fromLocal8Bit(m.FullText().c_str()),
+                         QString::fromLatin1(m.title.c_str()), IconOf(m.icon));
+    }
+    ShowProgress(0);
+    emit transferFinished();
+    if (!session_.ErrorFlag) accept();
+}
+
+void FrmRadio::OnCancel() {
+    if (worker_) {
+        *cancel_ = true;  // the transfer stops at the next pass of its current wait
+        session_.CancelFlag = true;
+        return;
+    }
+    reject();
+}
+
+void FrmRadio::OnHelp() {
+    if (showHelp) {
+        showHelp();
+        return;
+    }
+    prompts_.Message(this,
+                     QStringLiteral("Unable to display Help Contents. There is no Help associated "
+                                    "with this project."),
+                     windowTitle(), Prompts::Icon::Information);
+}
+
+void FrmRadio::closeEvent(QCloseEvent* event) {
+    if (worker_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void FrmRadio::keyPressEvent(QKeyEvent* event) {
+    // Escape acts as Cancel: it stops a running transfer instead of closing the window.
+    if (event->key() == Qt::Key_Escape) {
+        OnCancel();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace rse
