@@ -1,0 +1,75 @@
+// Saves pictures of the channel list, channel editor, WX and priority panels for a look by
+// eye, at the size the window starts with and maximised, with a few channels changed.
+// Usage: rse_channel_screenshots OUTPUT_FOLDER   (runs on any Qt platform, e.g. offscreen)
+#include <cstdio>
+
+#include <QApplication>
+#include <QDir>
+
+#include "app/editor_session.h"
+#include "model/channel_plans.h"
+#include "qt/settings_store.h"
+#include "ui/frm_main.h"
+#include "ui/widget_prompts.h"
+
+namespace {
+
+bool Save(QWidget* w, const QDir& dir, const QString& name) {
+    QApplication::processEvents();
+    const QString path = dir.filePath(name + QStringLiteral(".png"));
+    const bool ok = w->grab().save(path);
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("rse-screenshots"));
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: rse_channel_screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(dir.path());
+
+    rse::EditorSession session;
+    rse::SettingsStore settings;
+    rse::WidgetPrompts prompts;
+    rse::FrmMain w(session, settings, prompts);
+    w.show();
+
+    rse::Configuration& c = session.config;
+    c.CHUSA[2].Enable = false;
+    c.CHUSA[4].ScanMemory = true;
+    c.CHUSA[4].ChTag = "MY HARBOUR";
+    for (int i : {1, 2, 5}) {
+        rse::ChannelRecord& r = c.Exp(i);
+        rse::FillFromPlan(r, 20 * i, *rse::Plans().PlanEXP.Find(20 * i));
+        r.ChTag = "WORK " + std::to_string(i);
+    }
+    c.Exp(2).Duplex = true;
+    c.Exp(2).LowPower = true;
+    c.CHWX[3].Enable = false;
+    c.CHWX[1].ScanMemory = true;
+    w.RetitleNodes();
+
+    bool ok = true;
+    const struct {
+        int width, height;
+        const char* suffix;
+    } sizes[] = {{607, 444, "default"}, {1280, 800, "maximised"}};
+    for (const auto& size : sizes) {
+        w.resize(size.width, size.height);
+        for (const char* key : {"P", "PU", "PU 4", "PI 40", "PW", "E", "E 2"}) {
+            w.SelectNodeByKey(QLatin1String(key));
+            QString name = QStringLiteral("panel-%1-%2")
+                               .arg(QLatin1String(key))
+                               .arg(QLatin1String(size.suffix));
+            name.replace(QLatin1Char(' '), QLatin1Char('-'));
+            ok = Save(&w, dir, name) && ok;
+        }
+    }
+    return ok ? 0 : 1;
+}
