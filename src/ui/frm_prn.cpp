@@ -59,12 +59,15 @@ FrmPrn::FrmPrn(EditorSession& session, Prompts& prompts, QWidget* parent)
 
 void FrmPrn::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    // The window's own size in twips; the text area and the button keep fixed distances
-    // from its edges.
+    // The layout keeps fixed distances, in twips, from the edges of the whole window, frame
+    // and caption included; the window system draws those outside this widget, so their
+    // usual size is added back.
+    constexpr int kFrameWidthTwips = 120;
+    constexpr int kCaptionAndFrameHeightTwips = 500;
     const int menuHeight = menu_->sizeHint().height();
     menu_->setGeometry(0, 0, width(), menuHeight);
-    const int w = width() * kTwipsPerPixel;
-    const int h = (height() - menuHeight) * kTwipsPerPixel;
+    const int w = width() * kTwipsPerPixel + kFrameWidthTwips;
+    const int h = (height() - menuHeight) * kTwipsPerPixel + kCaptionAndFrameHeightTwips;
     txtPrn_->setGeometry(100 / kTwipsPerPixel, menuHeight, std::max(0, w - 300) / kTwipsPerPixel,
                          std::max(0, h - 1300) / kTwipsPerPixel);
     const int buttonWidth = 1215 / kTwipsPerPixel;

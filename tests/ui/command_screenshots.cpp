@@ -1,0 +1,72 @@
+// Saves pictures of the transfer dialog during a transfer with the virtual radio and of the
+// text report window, for a look by eye.
+// Usage: rse_command_screenshots OUTPUT_FOLDER
+#include <cstdio>
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/editor_session.h"
+#include "image/codec.h"
+#include "process_support.h"
+#include "ui/frm_prn.h"
+#include "ui/frm_radio.h"
+#include "ui/widget_prompts.h"
+
+namespace {
+
+bool Save(QWidget* w, const QDir& dir, const QString& name) {
+    QApplication::processEvents();
+    const QString path = dir.filePath(name + QStringLiteral(".png"));
+    const bool ok = w->grab().save(path);
+    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: rse_command_screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(dir.path());
+
+    rse::EditorSession session;
+    rse::InitialiseConfiguration(session.config, session.image);
+    rse::WidgetPrompts prompts;
+    bool ok = true;
+
+    rse::test::TempDir tmp;
+    rse::test::Sim sim(tmp, {"--baud", "9600"});
+    for (int mode : {0, 1}) {
+        session.TransferMode = static_cast<std::int16_t>(mode);
+        rse::FrmRadio dialog(session, prompts, QString::fromStdString(sim.Device()));
+        dialog.show();
+        ok &= Save(
+            &dialog, dir,
+            mode == 0 ? QStringLiteral("radio-read-idle") : QStringLiteral("radio-program-idle"));
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        QTest::qWait(4000);
+        ok &= Save(&dialog, dir,
+                   mode == 0 ? QStringLiteral("radio-read-running")
+                             : QStringLiteral("radio-program-running"));
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel")),
+                          Qt::LeftButton);
+        while (dialog.Running())
+            QTest::qWait(20);
+    }
+    sim.Stop();
+
+    session.config.Dir(1) = {true, "HOME", "366000001"};
+    rse::FrmPrn::settleMs = 0;
+    rse::FrmPrn report(session, prompts);
+    report.show();
+    QTest::qWait(300);
+    ok &= Save(&report, dir, QStringLiteral("report-window"));
+    return ok ? 0 : 1;
+}
