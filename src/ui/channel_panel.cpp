@@ -271,6 +271,7 @@ void ChannelPanel::ShowPlanChannel(const QString& key) {
                                          L(text ? text->substr(0, mark) : std::string())));
 
     lblCPosition_->setText(QStringLiteral("Channel Number"));
+    lblCPosition_->setBuddy(txtCN_);
     txtCN_->show();
     cmbCN_->hide();
     const ChannelRecord& r = records[static_cast<std::size_t>(index)];
@@ -291,6 +292,7 @@ void ChannelPanel::ShowExpChannel(const QString& key) {
     SetTitle(QStringLiteral("EXP%1").arg(index));
 
     lblCPosition_->setText(QStringLiteral("Position"));
+    lblCPosition_->setBuddy(cmbCN_);  // names the list for screen readers
     txtCN_->hide();
     cmbCN_->show();
     const ChannelRecord& r = session_.config.Exp(index);

@@ -465,6 +465,7 @@ TEST_F(ChannelEditor, KeyboardReachesEveryControlInPageOrder) {
                  {"txtCTF", "Tx Frequency"}};
     for (const auto& n : names)
         EXPECT_EQ(AccessibleName(Control<QWidget>(n.control)), QLatin1String(n.name)) << n.control;
+    EXPECT_EQ(Control<QLabel>("lblCPosition")->buddy(), Control<QWidget>("cmbCN"));
 }
 
 TEST_F(WxEditor, RowsEditEnableScanAndTag) {
