@@ -16,6 +16,7 @@
 #include "model/labels.h"
 #include "ui/main_layout.h"
 #include "ui/node_keys.h"
+#include "ui/paged_combo_box.h"
 #include "ui/tag_edit.h"
 
 namespace rse {
@@ -23,7 +24,6 @@ namespace rse {
 namespace {
 
 constexpr const char* kHintProperty = "statusHint";
-constexpr int kPageStep = 10;
 
 QString L(const std::string& s) {
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
@@ -76,7 +76,7 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
     lblCPosition_->setObjectName(QStringLiteral("lblCPosition"));
     txtCN_ = Value(top_, "txtCN");
     txtCN_->setAccessibleName(QStringLiteral("Channel Number"));
-    cmbCN_ = new QComboBox(top_);
+    cmbCN_ = new PagedComboBox(top_);
     cmbCN_->setObjectName(QStringLiteral("cmbCN"));
     cmbCN_->setAccessibleName(QStringLiteral("Position"));
     cmbCN_->setMaxVisibleItems(15);
@@ -397,20 +397,6 @@ bool ChannelPanel::eventFilter(QObject* watched, QEvent* event) {
         if (in && watched == cmbCN_ && reason != Qt::PopupFocusReason &&
             reason != Qt::ActiveWindowFocusReason) {
             rememberedChannelText_ = cmbCN_->currentText();
-        }
-    } else if (event->type() == QEvent::KeyPress && watched == cmbCN_) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const int step = key->key() == Qt::Key_PageUp     ? -kPageStep
-                         : key->key() == Qt::Key_PageDown ? kPageStep
-                                                          : 0;
-        if (step != 0 && key->modifiers() == Qt::NoModifier && cmbCN_->count() > 0) {
-            const int from = std::max(0, cmbCN_->currentIndex());
-            const int to = std::clamp(from + step, 0, cmbCN_->count() - 1);
-            if (to != cmbCN_->currentIndex()) {
-                cmbCN_->setCurrentIndex(to);
-                OnPositionChosen(to);
-            }
-            return true;
         }
     }
     return EditorPanel::eventFilter(watched, event);

@@ -5,6 +5,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "ui/paged_combo_box.h"
+
 namespace rse {
 
 namespace {
@@ -36,7 +38,7 @@ PriorityPanel::PriorityPanel(EditorSession& session, QWidget* parent)
         const QString row = QLatin1String(kRows[r].caption);
         grid->addWidget(new QLabel(row, this), r + 1, 0);
         for (int c = 0; c < 3; ++c) {
-            auto* list = new QComboBox(this);
+            auto* list = new PagedComboBox(this);
             list->setObjectName(QLatin1String(kPrefixes[c]) + QLatin1String(kRows[r].suffix));
             // No caption of its own: the row and the column name it.
             list->setAccessibleName(row + QLatin1Char(' ') + QLatin1String(kColumns[c]));

@@ -14,6 +14,7 @@
 #include "image/memory_image.h"
 #include "model/labels.h"
 #include "ui/digit_entry.h"
+#include "ui/paged_combo_box.h"
 
 namespace rse {
 
@@ -151,7 +152,7 @@ void SettingsPanel::Hint(QWidget* control, const QString& hint) {
 }
 
 QComboBox* SettingsPanel::AddList(const char* name, std::int16_t CommonSettings::*field) {
-    auto* list = new QComboBox(this);
+    auto* list = new PagedComboBox(this);
     list->setObjectName(QLatin1String(name));
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Hint(list, kListHint);

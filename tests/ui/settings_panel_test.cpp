@@ -136,6 +136,14 @@ TEST_F(SettingsPanelTest, ListsAndCheckBoxesStoreTheUsersChoiceAtOnce) {
     EXPECT_EQ(s.OffsetTime, 24);
     QTest::keyClick(offset, Qt::Key_Home);
     EXPECT_EQ(s.OffsetTime, 0);
+    // Page Down and Page Up move ten entries and stop at the ends.
+    QTest::keyClick(offset, Qt::Key_PageDown);
+    EXPECT_EQ(s.OffsetTime, 10);
+    QTest::keyClick(offset, Qt::Key_PageDown);
+    QTest::keyClick(offset, Qt::Key_PageDown);
+    EXPECT_EQ(s.OffsetTime, 24);
+    QTest::keyClick(offset, Qt::Key_PageUp);
+    EXPECT_EQ(s.OffsetTime, 14);
 
     ClickCheck(Control<QCheckBox>("chkFBeep"));
     EXPECT_FALSE(s.KeyBeep);
