@@ -11,21 +11,12 @@
 #include "app/editor_session.h"
 #include "image/codec.h"
 #include "process_support.h"
+#include "screenshot_support.h"
 #include "ui/frm_prn.h"
 #include "ui/frm_radio.h"
 #include "ui/widget_prompts.h"
 
-namespace {
-
-bool Save(QWidget* w, const QDir& dir, const QString& name) {
-    QApplication::processEvents();
-    const QString path = dir.filePath(name + QStringLiteral(".png"));
-    const bool ok = w->grab().save(path);
-    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
-    return ok;
-}
-
-}  // namespace
+using rse::test::Save;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -11,22 +11,13 @@
 
 #include "app/editor_session.h"
 #include "qt/settings_store.h"
+#include "screenshot_support.h"
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
 #include "ui/help_browser.h"
 #include "ui/widget_prompts.h"
 
-namespace {
-
-bool Save(QWidget* w, const QDir& dir, const QString& name) {
-    QApplication::processEvents();
-    const QString path = dir.filePath(name + QStringLiteral(".png"));
-    const bool ok = w->grab().save(path);
-    std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
-    return ok;
-}
-
-}  // namespace
+using rse::test::Save;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
