@@ -659,10 +659,6 @@ void FrmMain::HelpAbout() {
 // ---------------------------------------------------------------------------------------
 // Commands
 
-void FrmMain::NotAvailable(const QString& command) {
-    SetStatusText(2, QStringLiteral("%1: not available in this version").arg(command));
-}
-
 void FrmMain::FileNew() {
     if (!ValidatePendingEdit()) return;
     newTimer_->start(kNewDelayMs);
@@ -711,10 +707,7 @@ void FrmMain::FileExit() {
 void FrmMain::TransferProgram() {
     if (!ValidatePendingEdit()) return;
     session_.TransferMode = 1;
-    if (!transferDialog) {
-        NotAvailable(QStringLiteral("Program to Radio"));
-        return;
-    }
+    if (!transferDialog) return;
     transferDialog();
 }
 
@@ -722,10 +715,7 @@ void FrmMain::TransferRead() {
     if (!ValidatePendingEdit()) return;
     session_.TransferResult = false;
     session_.TransferMode = 0;
-    if (!transferDialog) {
-        NotAvailable(QStringLiteral("Read from Radio"));
-        return;
-    }
+    if (!transferDialog) return;
     transferDialog();
     if (session_.TransferResult) {
         RefreshSelection();
@@ -740,10 +730,7 @@ void FrmMain::ClearData() {
     if (!ValidatePendingEdit()) return;
     session_.TransferResult = false;  // only this clear's outcome counts
     session_.TransferMode = 2;
-    if (!transferDialog) {
-        NotAvailable(QStringLiteral("Clear"));
-        return;
-    }
+    if (!transferDialog) return;
     transferDialog();
     if (session_.TransferResult) RefreshSelection();  // the settings panel shows the new count
     session_.TransferResult = false;

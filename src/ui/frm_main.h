@@ -156,7 +156,6 @@ class FrmMain : public QMainWindow {
     void PlainClick();
     void Present(EditorPanel* panel);
     QTreeWidgetItem* AddNode(QTreeWidgetItem* parent, const QString& key, const QString& text);
-    void NotAvailable(const QString& command);
     void OnNewTimer();
     void OnSplitterPressed(int x);
     void OnSplitterMoved(int x);
