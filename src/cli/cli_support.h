@@ -29,6 +29,15 @@ inline void PrintError(const QString& text) {
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
+// Prints "MESSAGE reason: path" for a failed file operation and returns kFailed.
+template <typename Result>
+int FileFailure(const char* message, const Result& r, const QString& path) {
+    PrintError(
+        QStringLiteral("%1 %2: %3")
+            .arg(QLatin1String(message), QString::fromLocal8Bit(r.description.c_str()), path));
+    return kFailed;
+}
+
 // Prints a usage error for a subcommand and returns kUsage.
 inline int UsageError(const QString& command, const QString& text) {
     PrintError(QStringLiteral("rse-cli %1: %2").arg(command, text));

@@ -14,28 +14,34 @@ Document::Document() {
     InitialiseConfiguration(config, image);
 }
 
-namespace {
-
-int Failure(const char* message, const IoResult& r, const QString& path) {
-    PrintError(
-        QStringLiteral("%1 %2: %3")
-            .arg(QLatin1String(message), QString::fromLocal8Bit(r.description.c_str()), path));
-    return kFailed;
-}
-
-}  // namespace
-
 int LoadDocument(const QString& path, Document& doc) {
     if (KindOf(path) == FileKind::Dat) {
         if (IoResult r = FileRead2(LocalPath(path), doc.config); !r.ok) {
-            return Failure("FileRead Error!!", r, path);
+            return FileFailure("FileRead Error!!", r, path);
         }
         return kOk;
     }
     if (IoResult r = LoadImageFile(LocalPath(path), doc.image); !r.ok) {
-        return Failure("FileRead Error!!", r, path);
+        return FileFailure("FileRead Error!!", r, path);
     }
     DecodeImage(doc.image, doc.config);
+    return kOk;
+}
+
+int LoadRadioImage(const QString& in, const QString& basePath, Document& doc) {
+    if (KindOf(in) == FileKind::Hex) {
+        if (IoResult r = LoadImageFile(LocalPath(in), doc.image); !r.ok) {
+            return FileFailure("FileRead Error!!", r, in);
+        }
+        return kOk;
+    }
+    if (!basePath.isEmpty()) {
+        if (IoResult r = LoadImageFile(LocalPath(basePath), doc.image); !r.ok) {
+            return FileFailure("FileRead Error!!", r, basePath);
+        }
+    }
+    if (int rc = LoadDocument(in, doc); rc != kOk) return rc;
+    EncodeImage(doc.config, doc.image);
     return kOk;
 }
 
@@ -53,7 +59,7 @@ int RunNew(const QStringList& args) {
     }
     Document doc;
     if (IoResult r = SaveFileAs(LocalPath(pos[0]), doc.config); !r.ok) {
-        return Failure("FileSave Error!!", r, pos[0]);
+        return FileFailure("FileSave Error!!", r, pos[0]);
     }
     return kOk;
 }
@@ -89,22 +95,15 @@ int RunConvert(const QStringList& args) {
 
     Document doc;
     if (inKind == FileKind::Dat && outKind == FileKind::Hex) {
-        if (parser.isSet(base)) {
-            const QString basePath = parser.value(base);
-            if (IoResult r = LoadImageFile(LocalPath(basePath), doc.image); !r.ok) {
-                return Failure("FileRead Error!!", r, basePath);
-            }
-        }
-        if (int rc = LoadDocument(in, doc); rc != kOk) return rc;
-        EncodeImage(doc.config, doc.image);
+        if (int rc = LoadRadioImage(in, parser.value(base), doc); rc != kOk) return rc;
         if (IoResult r = SaveImageFile(LocalPath(out), doc.image); !r.ok) {
-            return Failure("FileSave Error!!", r, out);
+            return FileFailure("FileSave Error!!", r, out);
         }
         return kOk;
     }
     if (int rc = LoadDocument(in, doc); rc != kOk) return rc;
     if (IoResult r = SaveFileAs(LocalPath(out), doc.config); !r.ok) {
-        return Failure("FileSave Error!!", r, out);
+        return FileFailure("FileSave Error!!", r, out);
     }
     return kOk;
 }
@@ -127,7 +126,7 @@ int RunReport(const QStringList& args) {
     if (parser.isSet(output)) {
         const QString out = parser.value(output);
         if (IoResult r = WriteFileAtomic(LocalPath(out), text); !r.ok) {
-            return Failure("FileSave Error!!", r, out);
+            return FileFailure("FileSave Error!!", r, out);
         }
         return kOk;
     }

@@ -19,6 +19,10 @@ struct Document {
 // Loads IN into a new document: a .dat file is read over New, a .hex file replaces the image
 // and is decoded. On failure prints the message and returns 1.
 int LoadDocument(const QString& path, Document& doc);
+// Loads the memory image IN stands for into a new document: a .hex file as it is; a .dat file
+// read over New and encoded over BASE.hex when a base path is given, else over the image of
+// a new configuration. On failure prints the message and returns 1.
+int LoadRadioImage(const QString& in, const QString& basePath, Document& doc);
 
 bool IsFileCommand(const QString& name);
 // Runs one file subcommand; args are the arguments after its name. Returns the exit status:

@@ -1,5 +1,7 @@
 #include "cli/link_commands.h"
 
+#include "cli/file_commands.h"
+
 #include <unistd.h>
 
 #include <atomic>
@@ -7,6 +9,7 @@
 #include <cstdio>
 
 #include "cli/cli_support.h"
+#include "cli/file_commands.h"
 #include "files/config_file.h"
 #include "files/image_file.h"
 #include "image/codec.h"
@@ -131,12 +134,6 @@ int Report(const TransferOutcome& outcome) {
     return outcome.Succeeded() ? kOk : kFailed;
 }
 
-int SaveFailure(const IoResult& r, const QString& path) {
-    PrintError(QStringLiteral("FileSave Error!! %1: %2")
-                   .arg(QString::fromLocal8Bit(r.description.c_str()), path));
-    return kFailed;
-}
-
 int RunRead(const QStringList& args) {
     const QString cmd = QStringLiteral("read");
     QCommandLineParser parser;
@@ -173,7 +170,7 @@ int RunRead(const QStringList& args) {
         DecodeImage(result.image, config);
         saved = SaveFileAs(LocalPath(out), config);
     }
-    if (!saved.ok) return SaveFailure(saved, out);
+    if (!saved.ok) return FileFailure("FileSave Error!!", saved, out);
     return Report(result.outcome);
 }
 
@@ -199,26 +196,9 @@ int RunProgram(const QStringList& args) {
     }
 
     // Everything is read before the port is touched.
-    Configuration config;
-    MemoryImage image{};
-    InitialiseConfiguration(config, image);
-    auto readFailure = [](const IoResult& r, const QString& path) {
-        PrintError(QStringLiteral("FileRead Error!! %1: %2")
-                       .arg(QString::fromLocal8Bit(r.description.c_str()), path));
-        return kFailed;
-    };
-    if (kind == FileKind::Hex) {
-        if (IoResult r = LoadImageFile(LocalPath(in), image); !r.ok) return readFailure(r, in);
-    } else {
-        if (parser.isSet(base)) {
-            const QString basePath = parser.value(base);
-            if (IoResult r = LoadImageFile(LocalPath(basePath), image); !r.ok) {
-                return readFailure(r, basePath);
-            }
-        }
-        if (IoResult r = FileRead2(LocalPath(in), config); !r.ok) return readFailure(r, in);
-        EncodeImage(config, image);
-    }
+    Document doc;
+    if (int rc = LoadRadioImage(in, parser.value(base), doc); rc != kOk) return rc;
+    const MemoryImage& image = doc.image;
     return Report(RunOnPort(options, [&](CloneProtocol& p) { return p.ProgramRadio(image); }));
 }
 
