@@ -153,6 +153,16 @@ class Process {
     int status_ = -1;
 };
 
+// Arguments of an unpaced virtual radio whose memory comes from DIR/radio.hex and is saved to
+// DIR/saved.hex, followed by `extra`.
+inline std::vector<std::string> SimArgs(const TempDir& dir, std::vector<std::string> extra = {}) {
+    std::vector<std::string> args{"--baud",  "0",
+                                  "--image", (dir / "radio.hex").string(),
+                                  "--save",  (dir / "saved.hex").string()};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return args;
+}
+
 // A running rse-radio-sim and the device it listens on.
 class Sim {
   public:

@@ -42,11 +42,7 @@ class SerialLinkE2E : public ::testing::Test {
         ASSERT_TRUE(SaveImageFile((dir / "radio.hex").string(), PatternImage()).ok);
     }
     std::vector<std::string> Args(std::vector<std::string> extra) const {
-        std::vector<std::string> args{"--baud",  "0",
-                                      "--image", (dir / "radio.hex").string(),
-                                      "--save",  (dir / "saved.hex").string()};
-        args.insert(args.end(), extra.begin(), extra.end());
-        return args;
+        return SimArgs(dir, std::move(extra));
     }
     MemoryImage Saved() const {
         MemoryImage image{};

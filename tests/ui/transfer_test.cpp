@@ -40,11 +40,7 @@ class TransferTest : public MainWindowTest {
         ASSERT_TRUE(SaveImageFile((dir / "radio.hex").string(), RadioImage()).ok);
     }
     std::vector<std::string> Args(std::vector<std::string> extra) const {
-        std::vector<std::string> args{"--baud",  "0",
-                                      "--image", (dir / "radio.hex").string(),
-                                      "--save",  (dir / "saved.hex").string()};
-        args.insert(args.end(), extra.begin(), extra.end());
-        return args;
+        return SimArgs(dir, std::move(extra));
     }
     // Opens the window with COM1 standing for `device`.
     FrmMain& OpenOn(const std::string& device) {
