@@ -404,11 +404,8 @@ bool ChannelPanel::eventFilter(QObject* watched, QEvent* event) {
 
 void ChannelPanel::resizeEvent(QResizeEvent* event) {
     EditorPanel::resizeEvent(event);
-    const int width = layout::ToTwips(event->size().width());
-    const layout::Rect r = layout::InnerPanel(width, kInnerTop, kInnerHeight);
-    inner_->setGeometry(layout::ToPixels(r.left), layout::ToPixels(r.top),
-                        std::max(0, layout::ToPixels(r.width)), layout::ToPixels(r.height));
-    innerFrame_.Place(layout::FrameAround(r));
+    const layout::Rect r =
+        PlaceInnerPanel(inner_, innerFrame_, event->size().width(), kInnerTop, kInnerHeight);
     // The upper part lies between the title and the frame.
     const int titleBottom = fontMetrics().height() * 2;
     top_->setGeometry(0, titleBottom, event->size().width(),

@@ -211,11 +211,7 @@ bool DirectoryEntryPanel::eventFilter(QObject* watched, QEvent* event) {
 
 void DirectoryEntryPanel::resizeEvent(QResizeEvent* event) {
     EditorPanel::resizeEvent(event);
-    const int width = layout::ToTwips(event->size().width());
-    const layout::Rect r = layout::InnerPanel(width, kInnerTop, kInnerHeight);
-    inner_->setGeometry(layout::ToPixels(r.left), layout::ToPixels(r.top),
-                        std::max(0, layout::ToPixels(r.width)), layout::ToPixels(r.height));
-    innerFrame_.Place(layout::FrameAround(r));
+    PlaceInnerPanel(inner_, innerFrame_, event->size().width(), kInnerTop, kInnerHeight);
 }
 
 }  // namespace rse

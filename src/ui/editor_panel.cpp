@@ -1,5 +1,7 @@
 #include "ui/editor_panel.h"
 
+#include <algorithm>
+
 namespace rse {
 
 EditorPanel::EditorPanel(const QString& letter, EditorSession& session, QWidget* parent)
@@ -13,6 +15,16 @@ EditorPanel::EditorPanel(const QString& letter, EditorSession& session, QWidget*
     title_->setFont(font);
     title_->move(0, 0);
     title_->setMinimumWidth(300);
+}
+
+layout::Rect EditorPanel::PlaceInnerPanel(QWidget* inner, FrameLines& frame, int widthPx,
+                                          int designedTop, int designedHeight) {
+    const layout::Rect r =
+        layout::InnerPanel(layout::ToTwips(widthPx), designedTop, designedHeight);
+    inner->setGeometry(layout::ToPixels(r.left), layout::ToPixels(r.top),
+                       std::max(0, layout::ToPixels(r.width)), layout::ToPixels(r.height));
+    frame.Place(layout::FrameAround(r));
+    return r;
 }
 
 }  // namespace rse

@@ -7,6 +7,8 @@
 #include <QWidget>
 
 #include "app/editor_session.h"
+#include "ui/frame_lines.h"
+#include "ui/main_layout.h"
 
 namespace rse {
 
@@ -37,6 +39,10 @@ class EditorPanel : public QWidget {
 
   protected:
     void SetTitle(const QString& title) { title_->setText(title); }
+    // Places an inner panel and the frame lines around it for a panel `widthPx` wide; the
+    // designed top and height are in twips. Returns where the inner panel went (twips).
+    static layout::Rect PlaceInnerPanel(QWidget* inner, FrameLines& frame, int widthPx,
+                                        int designedTop, int designedHeight);
     EditorSession& session_;
 
   private:
