@@ -27,6 +27,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_radio.h"
 #include "ui/help_browser.h"
+#include "ui/help_contexts.h"
 #include "ui/node_keys.h"
 #include "ui/priority_panel.h"
 #include "ui/prompts.h"
@@ -40,26 +41,6 @@ namespace rse {
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
-constexpr const char* kHelpContextProperty = "helpContextId";
-
-struct HelpContext {
-    const char* control;
-    int topic;
-};
-
-// Context topics of the controls; every control of that name gets the topic.
-constexpr HelpContext kHelpContexts[] = {
-    {"MSFlexGrid1", 1022},  {"cmbCN", 1025},      {"chkCEnable", 1028}, {"chkDEnable", 1028},
-    {"chkCTXEnable", 1029}, {"chkCDup", 1030},    {"chkCTXOnly", 1031}, {"chkCTXPower", 1032},
-    {"chkCScan", 1033},     {"chkDScan", 1033},   {"txtCTag", 1034},    {"txtDTagName", 1034},
-    {"cmbFCont", 1036},     {"cmbFDim", 1037},    {"chkFBeep", 1038},   {"chkFATIS", 1039},
-    {"txtFATISNo", 1040},   {"cmbFScan", 1041},   {"chkFDSC", 1042},    {"cmbFOffset", 1043},
-    {"txtFUser", 1044},     {"txtFCount", 1045},  {"cmdFClear", 1046},  {"MSFlexGrid2", 1047},
-    {"chkGEnable", 1049},   {"txtGPosi", 1050},   {"txtGMMSI", 1051},   {"tvTreeView", 1054},
-    {"chkFindReply", 1058}, {"chkFindAck", 1059}, {"cmbFIND", 1060},    {"chkFposRR", 1061},
-    {"chkFWX", 1062},
-};
-
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -602,27 +583,16 @@ QString FrmMain::StatusText(int panel) const {
 }
 
 void FrmMain::SetHelpContexts() {
-    for (const HelpContext& c : kHelpContexts) {
-        for (QWidget* w : findChildren<QWidget*>(QLatin1String(c.control))) {
-            w->setProperty(kHelpContextProperty, c.topic);
-        }
-    }
+    AssignHelpContexts(this);
     helpFile_ = QLatin1String(kModelName) + QStringLiteral(".hlp");
 }
 
 std::vector<std::pair<QString, int>> FrmMain::HelpContextTable() {
-    std::vector<std::pair<QString, int>> table;
-    for (const HelpContext& c : kHelpContexts)
-        table.emplace_back(QLatin1String(c.control), c.topic);
-    return table;
+    return rse::HelpContextTable();
 }
 
 int FrmMain::HelpContextOf(const QWidget* widget) {
-    for (; widget; widget = widget->parentWidget()) {
-        const int topic = widget->property(kHelpContextProperty).toInt();
-        if (topic > 0) return topic;
-    }
-    return 0;
+    return rse::HelpContextOf(widget);
 }
 
 void FrmMain::HelpContents() {
