@@ -1,7 +1,13 @@
 #!/usr/bin/env bash
-# Configures and builds the project into build/ (or $RSE_BUILD_DIR).
+# Configures and builds the project into build/ (or $RSE_BUILD_DIR). Uses ccache when it is
+# installed, so that rebuilds of other checkouts and build folders reuse what was compiled.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${RSE_BUILD_DIR:-$root/build}"
-cmake -S "$root" -B "$build" -G Ninja "$@" >/dev/null
-cmake --build "$build" -j "$(nproc)"
+launcher=()
+if command -v ccache >/dev/null 2>&1; then
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$root}" CCACHE_NOHASHDIR=1
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$root" -B "$build" -G Ninja "${launcher[@]}" "$@" >/dev/null
+cmake --build "$build" -j "$(nproc)" ${RSE_BUILD_TARGETS:+--target $RSE_BUILD_TARGETS}

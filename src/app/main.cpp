@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "app/editor_session.h"
+#include "ui/editor_session.h"
 #include "app/startup_probe.h"
 #include "app/switches.h"
 #include "qt/settings_store.h"

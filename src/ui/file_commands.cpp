@@ -17,7 +17,7 @@
 #include "report/printed_report.h"
 #include "ui/busy_guard.h"
 #include "ui/frm_main.h"
-#include "ui/frm_prn.h"
+#include "ui/dialogs/frm_prn.h"
 #include "ui/prompts.h"
 
 namespace rse {

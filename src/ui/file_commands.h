@@ -7,7 +7,7 @@
 
 #include <QString>
 
-#include "app/editor_session.h"
+#include "ui/editor_session.h"
 #include "files/disk_io.h"
 
 class QPrinter;

@@ -11,8 +11,8 @@
 #include <QMainWindow>
 #include <QString>
 
-#include "app/editor_session.h"
-#include "ui/frame_lines.h"
+#include "ui/editor_session.h"
+#include "ui/widgets/frame_lines.h"
 #include "ui/main_layout.h"
 
 class QAction;

@@ -11,12 +11,12 @@
 
 #include "model/channel_plans.h"
 #include "panel_test_support.h"
-#include "ui/channel_list_panel.h"
-#include "ui/channel_panel.h"
+#include "ui/panels/channel_list_panel.h"
+#include "ui/panels/channel_panel.h"
 #include "ui/node_keys.h"
-#include "ui/priority_panel.h"
-#include "ui/tag_edit.h"
-#include "ui/wx_panel.h"
+#include "ui/panels/priority_panel.h"
+#include "ui/widgets/tag_edit.h"
+#include "ui/panels/wx_panel.h"
 
 namespace rse {
 namespace {

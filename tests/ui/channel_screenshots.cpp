@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QDir>
 
-#include "app/editor_session.h"
+#include "ui/editor_session.h"
 #include "model/channel_plans.h"
 #include "qt/settings_store.h"
 #include "screenshot_support.h"

@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/editor_session.h"
+#include "ui/editor_session.h"
 #include "image/codec.h"
 #include "process_support.h"
 #include "screenshot_support.h"
-#include "ui/frm_prn.h"
-#include "ui/frm_radio.h"
+#include "ui/dialogs/frm_prn.h"
+#include "ui/dialogs/frm_radio.h"
 #include "ui/widget_prompts.h"
 
 using rse::test::Save;

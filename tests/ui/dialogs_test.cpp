@@ -5,8 +5,8 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-#include "ui/frm_about.h"
-#include "ui/help_browser.h"
+#include "ui/dialogs/frm_about.h"
+#include "ui/dialogs/help_browser.h"
 #include "ui_test_support.h"
 
 namespace rse {

@@ -8,8 +8,8 @@
 #include <QTableWidget>
 
 #include "panel_test_support.h"
-#include "ui/directory_entry_panel.h"
-#include "ui/editor_panel.h"
+#include "ui/panels/directory_entry_panel.h"
+#include "ui/panels/editor_panel.h"
 
 namespace rse {
 namespace {

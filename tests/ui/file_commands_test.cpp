@@ -16,7 +16,7 @@
 #include "image/codec.h"
 #include "report/text_report.h"
 #include "ui/file_commands.h"
-#include "ui/frm_prn.h"
+#include "ui/dialogs/frm_prn.h"
 #include "ui_test_support.h"
 
 namespace rse::test {

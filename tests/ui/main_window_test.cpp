@@ -4,12 +4,12 @@
 #include <QSettings>
 #include <QTreeWidget>
 
-#include "ui/channel_panel.h"
-#include "ui/editor_panel.h"
-#include "ui/help_browser.h"
+#include "ui/panels/channel_panel.h"
+#include "ui/panels/editor_panel.h"
+#include "ui/dialogs/help_browser.h"
 #include "ui/node_keys.h"
-#include "ui/serial_devices_dialog.h"
-#include "ui/settings_panel.h"
+#include "ui/dialogs/serial_devices_dialog.h"
+#include "ui/panels/settings_panel.h"
 #include "ui_test_support.h"
 
 #include <QComboBox>

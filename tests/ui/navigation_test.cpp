@@ -9,11 +9,11 @@
 #include <QTreeWidget>
 
 #include "app/switches.h"
-#include "ui/editor_panel.h"
+#include "ui/panels/editor_panel.h"
 #include "ui/file_commands.h"
-#include "ui/help_browser.h"
+#include "ui/dialogs/help_browser.h"
 #include "ui/node_keys.h"
-#include "ui/settings_panel.h"
+#include "ui/panels/settings_panel.h"
 #include "ui_test_support.h"
 
 namespace rse {

@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QLineEdit>
 
-#include "app/editor_session.h"
+#include "ui/editor_session.h"
 #include "qt/settings_store.h"
 #include "screenshot_support.h"
 #include "ui/frm_main.h"

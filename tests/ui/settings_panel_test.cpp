@@ -11,8 +11,8 @@
 
 #include "image/memory_image.h"
 #include "panel_test_support.h"
-#include "ui/editor_panel.h"
-#include "ui/settings_panel.h"
+#include "ui/panels/editor_panel.h"
+#include "ui/panels/settings_panel.h"
 
 namespace rse {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/editor_session.h"
+#include "ui/editor_session.h"
 #include "qt/error_log.h"
 #include "qt/settings_store.h"
 #include "ui_test_support.h"

@@ -11,7 +11,7 @@
 #include "files/image_file.h"
 #include "image/codec.h"
 #include "process_support.h"
-#include "ui/frm_radio.h"
+#include "ui/dialogs/frm_radio.h"
 #include "ui_test_support.h"
 
 namespace rse::test {

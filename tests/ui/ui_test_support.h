@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/editor_session.h"
+#include "ui/editor_session.h"
 #include "qt/settings_store.h"
 #include "ui/frm_main.h"
 #include "ui/prompts.h"

@@ -1,4 +1,4 @@
-#include "ui/help_browser.h"
+#include "ui/dialogs/help_browser.h"
 
 #include <QFile>
 #include <QFileInfo>

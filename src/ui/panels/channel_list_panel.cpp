@@ -1,4 +1,4 @@
-#include "ui/channel_list_panel.h"
+#include "ui/panels/channel_list_panel.h"
 
 #include <QEvent>
 #include <QHeaderView>

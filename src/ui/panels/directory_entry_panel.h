@@ -3,8 +3,8 @@
 // added; the slots after it are locked.
 #pragma once
 
-#include "ui/editor_panel.h"
-#include "ui/frame_lines.h"
+#include "ui/panels/editor_panel.h"
+#include "ui/widgets/frame_lines.h"
 
 class QCheckBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "ui/channel_panel.h"
+#include "ui/panels/channel_panel.h"
 
 #include <algorithm>
 
@@ -16,8 +16,8 @@
 #include "model/labels.h"
 #include "ui/main_layout.h"
 #include "ui/node_keys.h"
-#include "ui/paged_combo_box.h"
-#include "ui/tag_edit.h"
+#include "ui/widgets/paged_combo_box.h"
+#include "ui/widgets/tag_edit.h"
 
 namespace rse {
 

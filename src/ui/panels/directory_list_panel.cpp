@@ -1,4 +1,4 @@
-#include "ui/directory_list_panel.h"
+#include "ui/panels/directory_list_panel.h"
 
 #include <QHeaderView>
 #include <QResizeEvent>

@@ -1,4 +1,4 @@
-#include "ui/frame_lines.h"
+#include "ui/widgets/frame_lines.h"
 
 #include <algorithm>
 

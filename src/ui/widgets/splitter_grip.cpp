@@ -1,4 +1,4 @@
-#include "ui/splitter_grip.h"
+#include "ui/widgets/splitter_grip.h"
 
 #include <QMouseEvent>
 

@@ -9,7 +9,7 @@
 #include <QString>
 
 #include "model/channel_plans.h"
-#include "ui/editor_panel.h"
+#include "ui/panels/editor_panel.h"
 
 class QTableWidget;
 

@@ -1,11 +1,11 @@
-#include "ui/priority_panel.h"
+#include "ui/panels/priority_panel.h"
 
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 
-#include "ui/paged_combo_box.h"
+#include "ui/widgets/paged_combo_box.h"
 
 namespace rse {
 

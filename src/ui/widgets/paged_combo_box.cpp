@@ -1,4 +1,4 @@
-#include "ui/paged_combo_box.h"
+#include "ui/widgets/paged_combo_box.h"
 
 #include <QKeyEvent>
 

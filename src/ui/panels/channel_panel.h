@@ -6,8 +6,8 @@
 #include <QString>
 
 #include "model/channel_plans.h"
-#include "ui/editor_panel.h"
-#include "ui/frame_lines.h"
+#include "ui/panels/editor_panel.h"
+#include "ui/widgets/frame_lines.h"
 
 class QCheckBox;
 class QComboBox;

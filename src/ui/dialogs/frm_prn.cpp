@@ -1,4 +1,4 @@
-#include "ui/frm_prn.h"
+#include "ui/dialogs/frm_prn.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ui/editor_panel.h"
+#include "ui/panels/editor_panel.h"
 
 #include <algorithm>
 

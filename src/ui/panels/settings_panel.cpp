@@ -1,4 +1,4 @@
-#include "ui/settings_panel.h"
+#include "ui/panels/settings_panel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,8 +13,8 @@
 
 #include "image/memory_image.h"
 #include "model/labels.h"
-#include "ui/digit_entry.h"
-#include "ui/paged_combo_box.h"
+#include "ui/widgets/digit_entry.h"
+#include "ui/widgets/paged_combo_box.h"
 
 namespace rse {
 

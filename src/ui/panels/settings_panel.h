@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "ui/editor_panel.h"
+#include "ui/panels/editor_panel.h"
 
 class QCheckBox;
 class QComboBox;

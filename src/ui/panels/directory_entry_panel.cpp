@@ -1,4 +1,4 @@
-#include "ui/directory_entry_panel.h"
+#include "ui/panels/directory_entry_panel.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -8,11 +8,11 @@
 #include <QResizeEvent>
 #include <QTimer>
 
-#include "ui/digit_entry.h"
+#include "ui/widgets/digit_entry.h"
 #include "ui/directory_slots.h"
 #include "ui/node_keys.h"
 #include "ui/prompts.h"
-#include "ui/settings_panel.h"
+#include "ui/panels/settings_panel.h"
 
 namespace rse {
 

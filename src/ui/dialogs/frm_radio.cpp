@@ -1,4 +1,4 @@
-#include "ui/frm_radio.h"
+#include "ui/dialogs/frm_radio.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,4 +1,4 @@
-#include "ui/serial_devices_dialog.h"
+#include "ui/dialogs/serial_devices_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "ui/digit_entry.h"
+#include "ui/widgets/digit_entry.h"
 
 #include <QApplication>
 #include <QClipboard>

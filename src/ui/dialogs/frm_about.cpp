@@ -1,4 +1,4 @@
-#include "ui/frm_about.h"
+#include "ui/dialogs/frm_about.h"
 
 #include <QFrame>
 #include <QLabel>

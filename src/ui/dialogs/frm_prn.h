@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "app/editor_session.h"
+#include "ui/editor_session.h"
 
 class QMenuBar;
 class QPlainTextEdit;

@@ -6,8 +6,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/editor_session.h"
-#include "ui/frame_lines.h"
+#include "ui/editor_session.h"
+#include "ui/widgets/frame_lines.h"
 #include "ui/main_layout.h"
 
 namespace rse {

@@ -1,4 +1,4 @@
-#include "ui/wx_panel.h"
+#include "ui/panels/wx_panel.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -6,7 +6,7 @@
 #include <QLabel>
 
 #include "model/channel_plans.h"
-#include "ui/tag_edit.h"
+#include "ui/widgets/tag_edit.h"
 
 namespace rse {
 

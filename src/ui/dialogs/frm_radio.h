@@ -10,7 +10,7 @@
 
 #include <QDialog>
 
-#include "app/editor_session.h"
+#include "ui/editor_session.h"
 #include "link/transfer_outcome.h"
 
 class QLabel;
