@@ -4,13 +4,12 @@
 #include <filesystem>
 #include <sstream>
 
-#include "../unit/test_support.h"
 #include "files/config_file.h"
 #include "files/disk_io.h"
 #include "files/image_file.h"
 #include "image/codec.h"
+#include "process.h"
 #include "report/text_report.h"
-#include "run_process.h"
 
 namespace rse {
 namespace {
@@ -19,10 +18,10 @@ class Cli : public ::testing::Test {
   protected:
     test::ProcessResult Run(std::vector<std::string> args) {
         args.insert(args.begin(), RSE_CLI_PATH);
-        return test::RunProcess(args, dir.Path().string());
+        return test::RunProgram(args, dir.Path());
     }
     std::string File(const std::string& name) const { return dir.File(name); }
-    std::string Contents(const std::string& name) const { return test::Slurp(File(name)); }
+    std::string Contents(const std::string& name) const { return test::ReadText(File(name)); }
 
     test::TempDir dir;
 };
@@ -152,8 +151,8 @@ TEST_F(Cli, PrintWritesTheSevenPagesAsPdf) {
     ASSERT_TRUE(SaveFileAs(File("in.dat"), c).ok);
     auto r = Run({"print", File("in.dat"), "--pdf", File("out.pdf")});
     ASSERT_EQ(r.status, 0) << r.err;
-    r = test::RunProcess({"/usr/bin/pdftotext", "-layout", File("out.pdf"), File("out.txt")},
-                         dir.Path().string());
+    r = test::RunProgram({"/usr/bin/pdftotext", "-layout", File("out.pdf"), File("out.txt")},
+                         dir.Path());
     ASSERT_EQ(r.status, 0) << r.err;
     const auto lines = WordLines(Contents("out.txt"));
 

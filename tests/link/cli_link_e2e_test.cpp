@@ -1,175 +1,153 @@
-// rse-cli read, program and clear-count against rse-radio-sim.
+// rse-cli read, program and clear-count on a pseudo-terminal against rse-radio-sim: the whole
+// way from the command line to the radio's memory, a pulled cable, an injected fault, Ctrl+C.
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "files/config_file.h"
+#include "files/disk_io.h"
 #include "files/image_file.h"
-#include "image/codec.h"
-#include "process_support.h"
+#include "process.h"
 
 namespace rse::test {
 namespace {
 
-using namespace std::chrono_literals;
-
-MemoryImage PatternImage() {
-    MemoryImage image = DefaultImage();
-    for (std::size_t i = 0x100; i < image.size(); ++i) {
-        image[i] = static_cast<std::uint8_t>(i * 29 + 5);
-    }
-    return image;
-}
-
 class CliLink : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(SaveImageFile(Path("radio.hex"), PatternImage()).ok); }
+    void SetUp() override { ASSERT_TRUE(SaveImageFile(dir.File("radio.hex"), PatternImage()).ok); }
 
-    std::string Path(const std::string& name) const { return (dir / name).string(); }
-
-    std::unique_ptr<Sim> StartSim(std::vector<std::string> extra, bool paced = false) {
-        std::vector<std::string> args{"--image", Path("radio.hex"), "--save", Path("saved.hex")};
-        if (!paced) args.insert(args.end(), {"--baud", "0"});
-        args.insert(args.end(), extra.begin(), extra.end());
-        auto sim = std::make_unique<Sim>(dir, args);
-        EXPECT_FALSE(sim->Device().empty()) << sim->Errors();
-        return sim;
-    }
-
-    // Runs rse-cli to its end; the exit status, standard error in err.
+    // Runs rse-cli to its end: its exit status; its standard error in err.
     int Cli(std::vector<std::string> args, std::string& err) {
-        Process cli(RSE_CLI, args, false, dir / "cli.err");
-        const int status = cli.Wait(120s);
-        err = ReadText(dir / "cli.err");
-        return status;
+        args.insert(args.begin(), RSE_CLI);
+        const ProcessResult r = RunProgram(args, dir.Path());
+        err = r.err;
+        return r.status;
     }
-
+    // The files in the folder, but for those of the radio and of RunProgram.
+    std::set<std::string> Listing() const {
+        std::set<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir.Path()))
+            names.insert(e.path().filename().string());
+        for (const char* own : {"sim.err", "saved.hex", ".stdout", ".stderr"})
+            names.erase(own);
+        return names;
+    }
     MemoryImage Image(const std::string& name) const {
         MemoryImage image{};
-        EXPECT_TRUE(LoadImageFile(Path(name), image).ok) << name;
+        EXPECT_TRUE(LoadImageFile(dir.File(name), image).ok) << name;
         return image;
     }
 
     TempDir dir;
 };
 
-TEST_F(CliLink, ReadToHexAndDatThenProgramBack) {
-    auto sim = StartSim({});
+TEST_F(CliLink, ReadToHexAndDatThenProgramBackAndClearTheCount) {
+    Sim sim(dir);
+    ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
     std::string err;
-    ASSERT_EQ(Cli({"read", "--port", sim->Device(), "-o", Path("out.hex")}, err), 0) << err;
+    ASSERT_EQ(Cli({"read", "--port", sim.Device(), "-o", dir.File("out.hex")}, err), 0) << err;
     EXPECT_EQ(Image("out.hex"), PatternImage());
     EXPECT_NE(err.find("progress 100%"), std::string::npos) << err;
     EXPECT_NE(err.find("Read from Radio: Complete!!"), std::string::npos) << err;
 
-    ASSERT_EQ(Cli({"read", "--port", sim->Device(), "-o", Path("out.dat")}, err), 0) << err;
-    Configuration fromFile;
-    MemoryImage scratch{};
-    InitialiseConfiguration(fromFile, scratch);
-    ASSERT_TRUE(FileRead2(Path("out.dat"), fromFile).ok);
-    Configuration decoded;
-    InitialiseConfiguration(decoded, scratch);
+    ASSERT_EQ(Cli({"read", "--port", sim.Device(), "-o", dir.File("out.dat")}, err), 0) << err;
+    Configuration fromFile = NewDocument().config;
+    ASSERT_TRUE(FileRead2(dir.File("out.dat"), fromFile).ok);
+    Configuration decoded = NewDocument().config;
     DecodeImage(PatternImage(), decoded);
     EXPECT_EQ(fromFile, decoded);
 
     // A .dat goes over the base image; a .hex goes as it is.
     MemoryImage expected = DefaultImage();
     expected[0xFFF] = 0x77;
-    ASSERT_TRUE(SaveImageFile(Path("base.hex"), expected).ok);
+    ASSERT_TRUE(SaveImageFile(dir.File("base.hex"), expected).ok);
     EncodeImage(fromFile, expected);
-    ASSERT_EQ(
-        Cli({"program", "--port", sim->Device(), Path("out.dat"), "--base", Path("base.hex")}, err),
-        0)
+    ASSERT_EQ(Cli({"program", "--port", sim.Device(), dir.File("out.dat"), "--base",
+                   dir.File("base.hex")},
+                  err),
+              0)
         << err;
     EXPECT_NE(err.find("Program to Radio: Complete!!"), std::string::npos) << err;
     EXPECT_EQ(Image("saved.hex"), expected);
 
-    MemoryImage raw = PatternImage();
+    MemoryImage raw = PatternImage(3);
     raw[addr::kMmsiEntryCount] = 9;
-    ASSERT_TRUE(SaveImageFile(Path("raw.hex"), raw).ok);
-    ASSERT_EQ(Cli({"program", "--port", sim->Device(), Path("raw.hex")}, err), 0) << err;
+    ASSERT_TRUE(SaveImageFile(dir.File("raw.hex"), raw).ok);
+    ASSERT_EQ(Cli({"program", "--port", sim.Device(), dir.File("raw.hex")}, err), 0) << err;
     EXPECT_EQ(Image("saved.hex"), raw);
 
-    ASSERT_EQ(Cli({"clear-count", "--port", sim->Device()}, err), 0) << err;
+    ASSERT_EQ(Cli({"clear-count", "--port", sim.Device()}, err), 0) << err;
     EXPECT_NE(err.find("Clear Data: Complete!!"), std::string::npos) << err;
     raw[addr::kMmsiEntryCount] = 0;
     EXPECT_EQ(Image("saved.hex"), raw);
-    EXPECT_EQ(sim->Stop(), 0);
+    EXPECT_EQ(sim.Stop(), 0);
 }
 
 TEST_F(CliLink, FailedReadLeavesTheOutputFileAlone) {
-    ASSERT_TRUE(SaveImageFile(Path("out.hex"), DefaultImage()).ok);
-    for (const char* fault : {"--cut-after", "--bad-checksum"}) {
-        SCOPED_TRACE(fault);
-        auto sim = StartSim({fault, std::string(fault) == "--cut-after" ? "100" : "0x640:2"});
+    const struct {
+        std::vector<std::string> fault;
+        const char* output;
+    } cases[] = {{{"--cut-after", "100"}, "out.hex"}, {{"--bad-checksum", "0x640:2"}, "out.dat"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.output);
+        ASSERT_TRUE(WriteFileAtomic(dir.File(c.output), "precious").ok);
+        const std::set<std::string> before = Listing();
+        Sim sim(dir, c.fault);
         std::string err;
-        EXPECT_EQ(Cli({"read", "--port", sim->Device(), "-o", Path("out.hex")}, err), 1);
+        EXPECT_EQ(Cli({"read", "--port", sim.Device(), "-o", dir.File(c.output)}, err), 1);
         EXPECT_NE(err.find("Read from Radio: CommunicatiOn Error!!"), std::string::npos) << err;
         EXPECT_EQ(err.find("Complete!!"), std::string::npos) << err;
-        EXPECT_EQ(Image("out.hex"), DefaultImage());
-        EXPECT_FALSE(fs::exists(Path("new.dat")));
+        EXPECT_EQ(ReadText(dir.File(c.output)), "precious");
+        sim.Stop();                    // the radio's own files are complete
+        EXPECT_EQ(Listing(), before);  // and nothing was written beside it
     }
-    // No temporary file left behind.
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(Path("."))) {
-        names.insert(entry.path().filename().string());
-    }
-    EXPECT_EQ(names,
-              (std::set<std::string>{"radio.hex", "saved.hex", "out.hex", "sim.err", "cli.err"}));
 }
 
 TEST_F(CliLink, WrongPortsAndArgumentsAreRefused) {
     std::string err;
-    EXPECT_EQ(Cli({"read", "--port", Path("missing-tty"), "-o", Path("out.hex")}, err), 1);
+    EXPECT_EQ(Cli({"read", "--port", dir.File("missing-tty"), "-o", dir.File("out.hex")}, err), 1);
     EXPECT_NE(err.find("CommunicatiOn Error!!"), std::string::npos) << err;
-    EXPECT_NE(err.find(Path("missing-tty")), std::string::npos) << err;
-    EXPECT_FALSE(fs::exists(Path("out.hex")));
+    EXPECT_NE(err.find(dir.File("missing-tty")), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(dir.File("out.hex")));
 
-    EXPECT_EQ(Cli({"read", "-o", Path("out.hex")}, err), 2);
-    EXPECT_EQ(Cli({"read", "--port", "COM1"}, err), 2);
-    EXPECT_EQ(Cli({"read", "--port", "COM1", "-o", Path("out.txt")}, err), 2);
-    EXPECT_EQ(Cli({"program", "--port", "COM1"}, err), 2);
-    EXPECT_EQ(Cli({"program", "--port", "COM1", Path("radio.hex"), "--base", Path("b.hex")}, err),
-              2);
-    EXPECT_EQ(Cli({"clear-count", "--port", "COM1", "extra"}, err), 2);
-    EXPECT_EQ(Cli({"clear-count", "--bogus"}, err), 2);
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"read", "-o", dir.File("out.hex")},
+             {"read", "--port", "COM1"},
+             {"read", "--port", "COM1", "-o", dir.File("out.txt")},
+             {"program", "--port", "COM1"},
+             {"program", "--port", "COM1", dir.File("radio.hex"), "--base", dir.File("b.hex")},
+             {"clear-count", "--port", "COM1", "extra"},
+             {"clear-count", "--bogus"}})
+        EXPECT_EQ(Cli(args, err), 2) << args[0] << " " << args.back();
 
     // An input that cannot be read fails before the port is touched.
-    EXPECT_EQ(Cli({"program", "--port", Path("missing-tty"), Path("missing.dat")}, err), 1);
+    EXPECT_EQ(Cli({"program", "--port", dir.File("missing-tty"), dir.File("missing.dat")}, err), 1);
     EXPECT_NE(err.find("FileRead Error!!"), std::string::npos) << err;
     EXPECT_EQ(err.find("CommunicatiOn"), std::string::npos) << err;
 }
 
-TEST_F(CliLink, NoEchoCable) {
-    auto sim = StartSim({"--no-echo"});
-    std::string err;
-    ASSERT_EQ(Cli({"read", "--port", sim->Device(), "--no-echo", "-o", Path("out.hex")}, err), 0)
-        << err;
-    EXPECT_EQ(Image("out.hex"), PatternImage());
-}
-
 TEST_F(CliLink, CtrlCStopsAReadCleanly) {
-    auto sim = StartSim({}, true);
-    Process cli(RSE_CLI, {"read", "--port", sim->Device(), "-o", Path("out.hex")}, false,
-                dir / "cli.err");
-    const auto deadline = std::chrono::steady_clock::now() + 60s;
-    while (ReadText(dir / "cli.err").find("progress 3%") == std::string::npos &&
-           std::chrono::steady_clock::now() < deadline) {
+    Sim sim(dir, {"--baud", "9600"});
+    const fs::path errPath = dir.Path() / "cli.err";
+    Process cli({RSE_CLI, "read", "--port", sim.Device(), "-o", dir.File("out.hex")},
+                dir.Path() / "cli.out", errPath);
+    for (auto deadline = std::chrono::steady_clock::now() + 60s;
+         ReadText(errPath).find("progress 3%") == std::string::npos &&
+         std::chrono::steady_clock::now() < deadline;)
         std::this_thread::sleep_for(10ms);
-    }
     cli.Signal(SIGINT);
     EXPECT_EQ(cli.Wait(30s), 1);
-    const std::string err = ReadText(dir / "cli.err");
+    const std::string err = ReadText(errPath);
     EXPECT_NE(err.find("Interrupted."), std::string::npos) << err;
     EXPECT_EQ(err.find("Complete!!"), std::string::npos) << err;
-    EXPECT_FALSE(fs::exists(Path("out.hex")));
+    EXPECT_FALSE(fs::exists(dir.File("out.hex")));
 
     // The port was closed and its lock released: the radio can be used again. What the radio
     // still sends of the interrupted answer may spoil a first try.
     std::string again;
     int status = -1;
-    for (int i = 0; i < 3 && status != 0; ++i) {
-        status = Cli({"clear-count", "--port", sim->Device()}, again);
-    }
+    for (int i = 0; i < 3 && status != 0; ++i)
+        status = Cli({"clear-count", "--port", sim.Device()}, again);
     EXPECT_EQ(status, 0) << again;
 }
 

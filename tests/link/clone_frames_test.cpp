@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "fake_link.h"
 #include "link/clone_frames.h"
 #include "link/clone_protocol.h"
-#include "link_test_support.h"
 
 namespace rse::test {
 namespace {
@@ -30,6 +30,7 @@ TEST(CloneFrames, ChecksumAndHexCharacters) {
     EXPECT_EQ(FrameChecksum({}), 0xFF);
     EXPECT_EQ(ByteToHexChars(0x0A), (std::array<std::uint8_t, 2>{'0', 'A'}));
     EXPECT_EQ(HexCharsToByte('F', 'e'), 0xFE);
+    EXPECT_EQ(HexCharsToByte('a', 'f'), 0xAF);
     EXPECT_FALSE(HexCharsToByte('G', '0'));
     EXPECT_FALSE(HexCharsToByte('0', ' '));
 }
@@ -62,6 +63,8 @@ TEST(CloneFrames, ParseReplyAcceptsOnlyRightChecksumAndKnownCode) {
     }
 
     EXPECT_EQ(ParseReply(Bytes("12\r")), 0);  // too short to hold a checksum
+    const Frame empty = ReplyFrame(kReadByteCode, {});
+    EXPECT_EQ(ParseReply(std::vector<std::uint8_t>(empty.begin() + 1, empty.end())), kReadByteCode);
     EXPECT_EQ(ParseReply({}), 0);
 
     std::array<std::uint8_t, 2> out{};

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "fake_link.h"
 #include "image/codec.h"
 #include "link/clone_frames.h"
-#include "link_test_support.h"
 #include "sim/radio_device.h"
 
 namespace rse::test {

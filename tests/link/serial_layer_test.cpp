@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "fake_link.h"
 #include "link/serial_layer.h"
-#include "link_test_support.h"
 
 namespace rse::test {
 namespace {

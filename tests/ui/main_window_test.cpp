@@ -4,11 +4,11 @@
 #include <QSettings>
 #include <QTreeWidget>
 
+#include "ui/dialogs/help_browser.h"
+#include "ui/dialogs/serial_devices_dialog.h"
+#include "ui/node_keys.h"
 #include "ui/panels/channel_panel.h"
 #include "ui/panels/editor_panel.h"
-#include "ui/dialogs/help_browser.h"
-#include "ui/node_keys.h"
-#include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/panels/settings_panel.h"
 #include "ui_test_support.h"
 
@@ -189,14 +189,13 @@ TEST_F(SerialPort, ChoosingAnEntryTicksStoresAndShowsDevices) {
 }
 
 TEST_F(SerialPort, SessionOverrideShownAndNotEditable) {
-    qputenv("RSE_COM4", "/tmp/rse-virtual-radio");
+    const test::ScopedEnv com4("RSE_COM4", "/tmp/rse-virtual-radio");
     FrmMain& w = Open(false);
     EXPECT_EQ(w.SerialPortAction(3)->text(), QStringLiteral("COM&4\t/tmp/rse-virtual-radio"));
     SerialDevicesDialog dialog(settings, &w);
     EXPECT_FALSE(dialog.DeviceBox(4)->isEnabled());
     dialog.accept();
     EXPECT_FALSE(settings.Settings().contains(QStringLiteral("ComPath/COM4")));
-    qunsetenv("RSE_COM4");
 }
 
 TEST_F(Exit, GeometryStoredUnlessMinimised) {

@@ -6,9 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/editor_session.h"
 #include "qt/error_log.h"
+#include "qt/serial_link.h"
 #include "qt/settings_store.h"
+#include "support.h"
+#include "ui/editor_session.h"
 #include "ui_test_support.h"
 
 namespace rse {
@@ -17,10 +19,7 @@ namespace {
 class SettingsStoreTest : public ::testing::Test {
   protected:
     void SetUp() override { test::ClearSettings(); }
-    void TearDown() override {
-        qunsetenv("RSE_COM2");
-        test::ClearSettings();
-    }
+    void TearDown() override { test::ClearSettings(); }
     static void Put(const QString& key, const QString& value) {
         SettingsStore s;
         s.Settings().setValue(key, value);
@@ -70,11 +69,23 @@ TEST_F(SettingsStoreTest, DevicePathsDefaultStoreAndSessionOverride) {
     s.StoreDevicePath(2, QString());  // back to the default
     EXPECT_EQ(SettingsStore().DevicePath(2), QStringLiteral("/dev/ttyUSB1"));
 
-    qputenv("RSE_COM2", "/tmp/virtual-radio");
+    const test::ScopedEnv com2("RSE_COM2", "/tmp/virtual-radio");
     EXPECT_TRUE(SettingsStore::DeviceOverridden(2));
     EXPECT_FALSE(SettingsStore::DeviceOverridden(1));
     EXPECT_EQ(s.DevicePath(2), QStringLiteral("/tmp/virtual-radio"));
     EXPECT_FALSE(s.Settings().contains(QStringLiteral("ComPath/COM2")));  // never stored
+}
+
+TEST(SettingsStorePortPath, ComNamesMapToUsbAdaptersOthersAreTakenAsTheyStand) {
+    EXPECT_EQ(PortPathFor(QStringLiteral("COM1")), QStringLiteral("/dev/ttyUSB0"));
+    EXPECT_EQ(PortPathFor(QStringLiteral("com4")), QStringLiteral("/dev/ttyUSB3"));
+    EXPECT_EQ(PortPathFor(QStringLiteral("COM2"),
+                          {QStringLiteral("/dev/ttyS0"), QStringLiteral("/dev/ttyACM0")}),
+              QStringLiteral("/dev/ttyACM0"));
+    EXPECT_EQ(PortPathFor(QStringLiteral("COM3"), {QStringLiteral("/dev/ttyS0")}),
+              QStringLiteral("/dev/ttyUSB2"));
+    EXPECT_EQ(PortPathFor(QStringLiteral("COM5")), QStringLiteral("COM5"));
+    EXPECT_EQ(PortPathFor(QStringLiteral("/dev/pts/7")), QStringLiteral("/dev/pts/7"));
 }
 
 TEST(ErrorLog, AppendsOneFormattedLinePerEntry) {

@@ -10,7 +10,7 @@
 
 #include "files/image_file.h"
 #include "image/codec.h"
-#include "process_support.h"
+#include "process.h"
 #include "ui/dialogs/frm_radio.h"
 #include "ui_test_support.h"
 
@@ -37,10 +37,7 @@ class TransferTest : public MainWindowTest {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        ASSERT_TRUE(SaveImageFile((dir / "radio.hex").string(), RadioImage()).ok);
-    }
-    std::vector<std::string> Args(std::vector<std::string> extra) const {
-        return SimArgs(dir, std::move(extra));
+        ASSERT_TRUE(SaveImageFile(dir.File("radio.hex"), RadioImage()).ok);
     }
     // Opens the window with COM1 standing for `device`.
     FrmMain& OpenOn(const std::string& device) {
@@ -90,7 +87,7 @@ class TransferTest : public MainWindowTest {
     }
     MemoryImage Saved() const {
         MemoryImage image{};
-        EXPECT_TRUE(LoadImageFile((dir / "saved.hex").string(), image).ok);
+        EXPECT_TRUE(LoadImageFile(dir.File("saved.hex"), image).ok);
         return image;
     }
 
@@ -98,7 +95,7 @@ class TransferTest : public MainWindowTest {
 };
 
 TEST_F(TransferTest, ReadFromRadioUpdatesModelTreeAndCaption) {
-    Sim sim(dir, Args({}));
+    Sim sim(dir);
     ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
     FrmMain& w = OpenOn(sim.Device());
     session.CurrentFileName = QStringLiteral("/tmp/boat.dat");
@@ -134,7 +131,7 @@ TEST_F(TransferTest, ReadFromRadioUpdatesModelTreeAndCaption) {
 }
 
 TEST_F(TransferTest, ProgramAndClearWriteTheRadiosMemory) {
-    Sim sim(dir, Args({}));
+    Sim sim(dir);
     ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
     FrmMain& w = OpenOn(sim.Device());
     session.config.SETCOM.UserMmsid = "366555555";
@@ -173,7 +170,7 @@ TEST_F(TransferTest, ProgramAndClearWriteTheRadiosMemory) {
 }
 
 TEST_F(TransferTest, CancelStopsARunningReadAndTheDialogStaysOpen) {
-    Sim sim(dir, Args({"--baud", "9600"}));  // paced: a whole read takes over ten seconds
+    Sim sim(dir, {"--baud", "9600"});  // paced: a whole read takes over ten seconds
     ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
     FrmMain& w = OpenOn(sim.Device());
     const MemoryImage before = session.image;
@@ -208,7 +205,7 @@ TEST_F(TransferTest, CancelStopsARunningReadAndTheDialogStaysOpen) {
 
 TEST_F(TransferTest, PulledCableAndMissingPortAreReportedAndChangeNothing) {
     {
-        Sim sim(dir, Args({"--cut-after", "50"}));
+        Sim sim(dir, {"--cut-after", "50"});
         ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
         FrmMain& w = OpenOn(sim.Device());
         const MemoryImage before = session.image;
@@ -227,7 +224,7 @@ TEST_F(TransferTest, PulledCableAndMissingPortAreReportedAndChangeNothing) {
         window.reset();
     }
     prompts.shown.clear();
-    const std::string missing = (dir / "no-such-tty").string();
+    const std::string missing = dir.File("no-such-tty");
     FrmMain& w = OpenOn(missing);
     WithDialog([&] { w.TransferProgram(); },
                [&](FrmRadio& d) {

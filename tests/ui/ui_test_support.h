@@ -9,8 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/editor_session.h"
 #include "qt/settings_store.h"
+#include "support.h"
+#include "ui/editor_session.h"
 #include "ui/frm_main.h"
 #include "ui/prompts.h"
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "image/codec.h"
-#include "test_support.h"
+#include "support.h"
 
 namespace rse {
 namespace {

@@ -8,7 +8,7 @@
 #include "files/config_file.h"
 #include "files/disk_io.h"
 #include "files/ini_reader.h"
-#include "test_support.h"
+#include "support.h"
 
 namespace rse {
 namespace {

@@ -9,7 +9,7 @@
 #include "files/disk_io.h"
 #include "files/image_file.h"
 #include "image/codec.h"
-#include "test_support.h"
+#include "support.h"
 
 namespace rse {
 namespace {

@@ -1,53 +1,71 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "model/channel_plans.h"
-#include "test_support.h"
+#include "support.h"
 
 namespace rse {
 namespace {
 
-TEST(ChannelPlans, TablesHoldTheRadiosChannelSets) {
+// Facts of the radio's channel sets, written down apart from the plan tables: the channels
+// limited to low power, and the few whose duplex capability is not "receive differs from
+// transmit".
+TEST(ChannelPlans, LowPowerAndDuplexFollowTheRadiosChannelFacts) {
     const ChannelPlans& p = Plans();
-    // Empty tail entries, hence 55, 55 and 56 channels.
-    EXPECT_FALSE(p.PlanUSA.Find(64)->Exists);
-    for (int i = 60; i <= 64; ++i)
-        EXPECT_FALSE(p.PlanINT.Find(i)->Exists) << i;
-    for (int i = 61; i <= 64; ++i)
-        EXPECT_FALSE(p.PlanCAN.Find(i)->Exists) << i;
-
-    // Channel 70 is receive only everywhere; USA 15 too, while INT/CAN 15 transmit at low power.
-    for (auto [plan, index] : {std::pair{&p.PlanUSA, 40}, {&p.PlanINT, 41}, {&p.PlanCAN, 41}}) {
-        const PlanEntry* e = plan->Find(index);
-        EXPECT_EQ(e->Label, "70");
-        EXPECT_EQ(e->TxFreq, 0.0);
-        EXPECT_EQ(e->RxFreq, 156.525);
+    struct Facts {
+        const PlanTable* plan;
+        std::set<std::string> lowPower, duplexExceptions;
+        int present;
+    };
+    for (const Facts& f : {Facts{&p.PlanUSA, {"13", "17", "67", "77"}, {"88"}, 55},
+                           Facts{&p.PlanINT, {"15", "17", "28"}, {"18", "19"}, 55},
+                           Facts{&p.PlanCAN, {"13", "15", "17", "66A", "77"}, {}, 56}}) {
+        int present = 0;
+        for (int i = 1; i <= 64; ++i) {
+            const PlanEntry& e = *f.plan->Find(i);
+            present += e.Exists;
+            if (!e.Exists) continue;
+            EXPECT_EQ(e.LowPowerOnly, f.lowPower.count(e.Label) == 1) << e.Label;
+            const bool pair = e.TxFreq != 0.0 && e.RxFreq != e.TxFreq;
+            EXPECT_EQ(e.DuplexCapable, pair != (f.duplexExceptions.count(e.Label) == 1)) << e.Label;
+        }
+        EXPECT_EQ(present, f.present);
     }
-    EXPECT_EQ(p.PlanUSA.Find(15)->TxFreq, 0.0);
-    EXPECT_EQ(p.PlanINT.Find(15)->TxFreq, 156.750);
-    EXPECT_TRUE(p.PlanINT.Find(15)->LowPowerOnly);
-    EXPECT_TRUE(p.PlanCAN.Find(15)->LowPowerOnly);
+}
 
-    // Duplex pairs and the exceptions to "duplex capable exactly when duplex".
-    EXPECT_EQ(p.PlanCAN.Find(2)->TxFreq, 156.100);
-    EXPECT_EQ(p.PlanCAN.Find(2)->RxFreq, 160.700);
-    EXPECT_EQ(p.PlanUSA.Find(62)->Label, "88");
-    EXPECT_EQ(p.PlanUSA.Find(62)->RxFreq, 162.025);
-    EXPECT_FALSE(p.PlanUSA.Find(62)->DuplexCapable);
-    EXPECT_TRUE(p.PlanINT.Find(18)->DuplexCapable);
-    EXPECT_EQ(p.PlanINT.Find(18)->RxFreq, p.PlanINT.Find(18)->TxFreq);
-    EXPECT_EQ(p.PlanUSA.Find(29)->RxFreq, 162.000);  // "28" duplex
-    EXPECT_EQ(p.PlanINT.Find(29)->TxFreq, 156.025);  // "60"
-
-    // USA "84A" has frequencies but is not present.
-    EXPECT_FALSE(p.PlanUSA.Find(55)->Exists);
-    EXPECT_EQ(p.PlanUSA.Find(55)->TxFreq, 157.225);
-
-    EXPECT_EQ(p.PlanWX.Find(1)->Label, "WX01[162.550MHz]");
+TEST(ChannelPlans, FrequenciesOfTheChannelSets) {
+    const ChannelPlans& p = Plans();
+    struct Row {
+        const PlanTable* plan;
+        int index;
+        const char* label;
+        double tx, rx;
+        bool exists;
+    };
+    for (const Row& r : {Row{&p.PlanUSA, 40, "70", 0.0, 156.525, true},
+                         Row{&p.PlanINT, 41, "70", 0.0, 156.525, true},
+                         Row{&p.PlanCAN, 41, "70", 0.0, 156.525, true},
+                         Row{&p.PlanUSA, 15, "15", 0.0, 156.750, true},
+                         Row{&p.PlanINT, 15, "15", 156.750, 156.750, true},
+                         Row{&p.PlanCAN, 2, "02", 156.100, 160.700, true},
+                         Row{&p.PlanUSA, 62, "88", 157.425, 162.025, true},
+                         Row{&p.PlanUSA, 29, "28", 157.400, 162.000, true},
+                         Row{&p.PlanINT, 29, "60", 156.025, 160.625, true},
+                         Row{&p.PlanUSA, 55, "84A", 157.225, 157.225, false},
+                         Row{&p.PlanUSA, 64, "", 0.0, 0.0, false},
+                         Row{&p.PlanWX, 1, "WX01[162.550MHz]", 0.0, 162.550, true},
+                         Row{&p.PlanWX, 8, "WX08[161.650MHz]", 0.0, 161.650, true}}) {
+        const PlanEntry& e = *r.plan->Find(r.index);
+        EXPECT_EQ(e.Label, r.label) << r.index;
+        EXPECT_EQ(e.TxFreq, r.tx) << r.label;
+        EXPECT_EQ(e.RxFreq, r.rx) << r.label;
+        EXPECT_EQ(e.Exists, r.exists) << r.label;
+    }
     EXPECT_EQ(p.PlanWX.Find(10)->Name, "163.275MHZ");
-    EXPECT_EQ(p.PlanWX.Find(8)->RxFreq, 161.650);
-    EXPECT_EQ(p.PlanWX.Find(8)->TxFreq, 0.0);
+    for (int i : {60, 61, 62, 63, 64})
+        EXPECT_FALSE(p.PlanINT.Find(i)->Exists) << i;
 }
 
 TEST(ChannelPlans, ExpRangesEqualTheirDecimalFigures) {
@@ -66,38 +84,29 @@ TEST(ChannelPlans, ExpRangesEqualTheirDecimalFigures) {
         EXPECT_EQ(e.Find(r.index)->RxFreq, r.rx) << r.index;
         EXPECT_EQ(e.Find(r.index)->DuplexCapable, r.duplexCapable) << r.index;
     }
-    int missing = 0;
+    std::vector<int> missing;
     for (int i = 0; i <= 281; ++i)
-        missing += e.Find(i)->Exists ? 0 : 1;
-    EXPECT_EQ(missing, 4);
-    for (int i : {75, 76, 85, 86})
-        EXPECT_FALSE(e.Find(i)->Exists) << i;
+        if (!e.Find(i)->Exists) missing.push_back(i);
+    EXPECT_EQ(missing, (std::vector<int>{75, 76, 85, 86}));
     EXPECT_EQ(e.Find(282), nullptr);
     EXPECT_EQ(e.Find(-1), nullptr);
 }
 
 TEST(NewConfiguration, HoldsTheDefaults) {
-    test::NewDocument doc;
-    const Configuration& c = doc.config;
+    const Configuration c = test::NewDocument().config;
     ASSERT_EQ(c.CHUSA.size(), 55u);
     EXPECT_EQ(c.CHINT.size(), 55u);
     EXPECT_EQ(c.CHCAN.size(), 56u);
     EXPECT_EQ(c.CHWX.size(), 10u);
-    EXPECT_EQ(c.CHUSA[0].Position, 1);
     EXPECT_EQ(c.CHUSA[1].Position, 3);
-    EXPECT_EQ(c.CHUSA[2].Position, 5);
-    EXPECT_EQ(c.CHUSA[3].Position, 6);
     EXPECT_TRUE(std::is_sorted(c.CHUSA.begin(), c.CHUSA.end(),
                                [](auto& a, auto& b) { return a.Position <= b.Position; }));
-
     auto usa = [&](int position) {
         return *std::find_if(c.CHUSA.begin(), c.CHUSA.end(),
                              [&](const ChannelRecord& r) { return r.Position == position; });
     };
     const ChannelRecord ch16 = usa(16);
-    EXPECT_TRUE(ch16.Enable);
-    EXPECT_TRUE(ch16.TxEnable);
-    EXPECT_FALSE(ch16.LowPower);
+    EXPECT_TRUE(ch16.Enable && ch16.TxEnable && !ch16.LowPower);
     EXPECT_EQ(ch16.ChTag, "DISTRESS");
     EXPECT_FALSE(usa(40).TxEnable);  // channel 70
     EXPECT_FALSE(usa(15).TxEnable);
@@ -105,31 +114,23 @@ TEST(NewConfiguration, HoldsTheDefaults) {
     EXPECT_TRUE(usa(1).DispayA);
     EXPECT_FALSE(usa(6).DispayA);
     EXPECT_TRUE(usa(20).DuplexCapable);
-    for (const ChannelRecord& r : c.CHWX) {
-        EXPECT_TRUE(r.Enable);
-        EXPECT_FALSE(r.TxEnable);
-    }
+    for (const ChannelRecord& r : c.CHWX)
+        EXPECT_TRUE(r.Enable && !r.TxEnable);
     EXPECT_EQ(c.CHWX[0].ChTag, "162.550MHZ");
 
-    const CommonSettings& s = c.SETCOM;
     CommonSettings expected;
     expected.Contrast = 4;
-    expected.KeyBeep = true;
-    expected.IndReply = expected.IndACK = expected.POSRR = expected.DscScan = expected.WxAlert =
-        true;
+    expected.KeyBeep = expected.IndReply = expected.IndACK = expected.POSRR = expected.DscScan =
+        expected.WxAlert = true;
     expected.OffsetTime = 12;
-    EXPECT_EQ(s, expected);
+    EXPECT_EQ(c.SETCOM, expected);
 
     for (int i = 1; i <= 20; ++i) {
-        const ChannelRecord& e = c.Exp(i);
-        EXPECT_EQ(e.Position, 0);
-        EXPECT_TRUE(e.DuplexCapable);
-        EXPECT_FALSE(e.Enable || e.TxEnable || e.Duplex || e.DispayA || e.PowUp || e.LowPower ||
-                     e.ScanMemory);
-        EXPECT_EQ(e.ChTag, "");
+        ChannelRecord blank{};
+        blank.DuplexCapable = true;
+        EXPECT_EQ(c.Exp(i), blank) << i;
         EXPECT_EQ(c.Dir(i), DirectoryEntry{});
     }
-    EXPECT_EQ(DirectoryCount(c), 0);
 }
 
 TEST(NewConfiguration, DirectoryCountCountsLeadingEnabledEntries) {
@@ -138,6 +139,7 @@ TEST(NewConfiguration, DirectoryCountCountsLeadingEnabledEntries) {
         c.Dir(i).Enable = true;
     EXPECT_EQ(DirectoryCount(c), 20);
     ClearDirectory(c);
+    EXPECT_EQ(DirectoryCount(c), 0);
     for (int i : {1, 2, 4})
         c.Dir(i).Enable = true;
     EXPECT_EQ(DirectoryCount(c), 2);

@@ -5,7 +5,7 @@
 
 #include "report/printed_report.h"
 #include "report/text_report.h"
-#include "test_support.h"
+#include "support.h"
 
 namespace rse {
 namespace {

@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QWidget>
 
-namespace rse::test {
+namespace rse::tools {
 
 // Saves a picture of `w` as DIR/NAME.png and says so on standard output.
 inline bool Save(QWidget* w, const QDir& dir, const QString& name) {
@@ -18,4 +18,4 @@ inline bool Save(QWidget* w, const QDir& dir, const QString& name) {
     return ok;
 }
 
-}  // namespace rse::test
+}  // namespace rse::tools

@@ -6,14 +6,14 @@
 #include <QApplication>
 #include <QDir>
 
-#include "ui/editor_session.h"
 #include "model/channel_plans.h"
 #include "qt/settings_store.h"
 #include "screenshot_support.h"
+#include "ui/editor_session.h"
 #include "ui/frm_main.h"
 #include "ui/widget_prompts.h"
 
-using rse::test::Save;
+using rse::tools::Save;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

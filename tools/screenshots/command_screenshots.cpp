@@ -8,15 +8,15 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/editor_session.h"
 #include "image/codec.h"
-#include "process_support.h"
+#include "process.h"
 #include "screenshot_support.h"
 #include "ui/dialogs/frm_prn.h"
 #include "ui/dialogs/frm_radio.h"
+#include "ui/editor_session.h"
 #include "ui/widget_prompts.h"
 
-using rse::test::Save;
+using rse::tools::Save;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
