@@ -105,6 +105,8 @@ TEST(ConfigFile, ReaderConvertsValuesAsDocumented) {
     EXPECT_EQ(v, 0);
     EXPECT_TRUE(ParseInteger("2.50001", v));
     EXPECT_EQ(v, 3);
+    EXPECT_TRUE(ParseInteger("1.49", v));
+    EXPECT_EQ(v, 1);
     EXPECT_TRUE(ParseInteger("+7", v));
     EXPECT_EQ(v, 7);
     EXPECT_TRUE(ParseInteger("007.", v));

@@ -147,6 +147,9 @@ TEST(PrintedReport, SevenPagesWithCellsAtTheirPositions) {
 
     // The EXP receive column shows the receive frequency only for a duplex channel.
     const auto& expPage = pages[5].lines;
+    EXPECT_EQ(CellsAt(expPage[4]),
+              "0:--|9:---|21:------|40:-------|61:-------|82:--|92:---|104:--|"
+              "113:---|125:---|137:--|146:------------|");
     EXPECT_EQ(CellsAt(expPage[6]),
               "0:2|9:16|21:ENABLE|40:156.800|61:156.800|82:--|92:---|104:--|113:---|125:----|"
               "137:--|146:|");
