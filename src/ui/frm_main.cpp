@@ -28,7 +28,7 @@
 #include "ui/dialogs/frm_radio.h"
 #include "ui/dialogs/help_browser.h"
 #include "ui/help_contexts.h"
-#include "ui/node_keys.h"
+#include "editing/node_keys.h"
 #include "ui/panels/priority_panel.h"
 #include "ui/prompts.h"
 #include "ui/dialogs/serial_devices_dialog.h"

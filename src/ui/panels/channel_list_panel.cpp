@@ -7,7 +7,7 @@
 
 #include "model/labels.h"
 #include "ui/main_layout.h"
-#include "ui/node_keys.h"
+#include "editing/node_keys.h"
 
 namespace rse {
 

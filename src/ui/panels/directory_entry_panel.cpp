@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "ui/widgets/digit_entry.h"
-#include "ui/directory_slots.h"
-#include "ui/node_keys.h"
+#include "editing/directory_slots.h"
+#include "editing/node_keys.h"
 #include "ui/prompts.h"
 #include "ui/panels/settings_panel.h"
 

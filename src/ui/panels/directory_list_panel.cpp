@@ -5,7 +5,7 @@
 #include <QTableWidget>
 
 #include "ui/main_layout.h"
-#include "ui/node_keys.h"
+#include "editing/node_keys.h"
 
 namespace rse {
 
