@@ -16,6 +16,7 @@
 #include "editing/channel_options.h"
 #include "editing/node_keys.h"
 #include "model/labels.h"
+#include "qt/latin1.h"
 #include "ui/main_layout.h"
 #include "ui/widgets/paged_combo_box.h"
 #include "ui/widgets/tag_edit.h"
@@ -25,10 +26,6 @@ namespace rse {
 namespace {
 
 constexpr const char* kHintProperty = "statusHint";
-
-QString L(const std::string& s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QCheckBox* Check(QWidget* parent, const char* name, const QString& caption) {
     auto* box = new QCheckBox(caption, parent);
@@ -234,13 +231,13 @@ void ChannelPanel::ShowRxFrequency(bool duplex) {
     const ChannelRecord* r = Record();
     if (!r) return;
     const PlanEntry& e = Entry(*r);
-    txtCRF_->setText(L(FreqText(duplex ? e.RxFreq : e.TxFreq)));
+    txtCRF_->setText(FromLatin1(FreqText(duplex ? e.RxFreq : e.TxFreq)));
 }
 
 void ChannelPanel::Fill(const ChannelRecord& r, const PlanEntry& e) {
     const FlagGuard updating(session_.UpdatingControls);
-    txtCRF_->setText(L(FreqText(r.Duplex ? e.RxFreq : e.TxFreq)));
-    txtCTF_->setText(L(FreqText(e.TxFreq)));
+    txtCRF_->setText(FromLatin1(FreqText(r.Duplex ? e.RxFreq : e.TxFreq)));
+    txtCTF_->setText(FromLatin1(FreqText(e.TxFreq)));
     chkCEnable_->setChecked(r.Enable);
     chkCTXEnable_->setChecked(r.TxEnable);
     chkCTXOnly_->setChecked(r.LowPower);
@@ -269,7 +266,7 @@ void ChannelPanel::ShowPlanChannel(const QString& key) {
     // The node text without its enable mark names the channel ("CH16").
     const std::size_t mark = text ? text->find('[') : std::string::npos;
     SetTitle(QStringLiteral("%1 %2").arg(QLatin1String(kBankName[static_cast<int>(*bank)]),
-                                         L(text ? text->substr(0, mark) : std::string())));
+                                         FromLatin1(text ? text->substr(0, mark) : std::string())));
 
     lblCPosition_->setText(QStringLiteral("Channel Number"));
     lblCPosition_->setBuddy(txtCN_);
@@ -277,7 +274,7 @@ void ChannelPanel::ShowPlanChannel(const QString& key) {
     cmbCN_->hide();
     const ChannelRecord& r = records[static_cast<std::size_t>(index)];
     const PlanEntry& e = Entry(r);
-    txtCN_->setText(L(e.Label));
+    txtCN_->setText(FromLatin1(e.Label));
     Fill(r, e);
 }
 
