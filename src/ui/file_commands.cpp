@@ -16,8 +16,8 @@
 #include "qt/print/report_painter.h"
 #include "report/printed_report.h"
 #include "ui/busy_guard.h"
-#include "ui/frm_main.h"
 #include "ui/dialogs/frm_prn.h"
+#include "ui/frm_main.h"
 #include "ui/prompts.h"
 
 namespace rse {
@@ -109,9 +109,10 @@ void FileCommands::SaveConfiguration(bool useCurrentName) {
     }
 }
 
-QString FileCommands::DefaultFilePath() {
-    QString folder = QCoreApplication::applicationDirPath();
-    if (::access(QFile::encodeName(folder).constData(), W_OK) != 0) {
+QString FileCommands::DefaultFilePath() const {
+    QString folder =
+        defaultFolder.isEmpty() ? QCoreApplication::applicationDirPath() : defaultFolder;
+    if (defaultFolder.isEmpty() && ::access(QFile::encodeName(folder).constData(), W_OK) != 0) {
         folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QDir().mkpath(folder);
     }

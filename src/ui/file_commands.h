@@ -7,8 +7,8 @@
 
 #include <QString>
 
-#include "ui/editor_session.h"
 #include "files/disk_io.h"
+#include "ui/editor_session.h"
 
 class QPrinter;
 
@@ -40,9 +40,10 @@ class FileCommands {
     // Print to File: the text report window.
     void PrintToFile();
 
-    // Where the default file goes: beside the program, or in the per-user data folder when
-    // the program's folder is not writable.
-    static QString DefaultFilePath();
+    // Where the default file goes: in defaultFolder when it is set; otherwise beside the
+    // program, or in the per-user data folder when the program's folder is not writable.
+    QString DefaultFilePath() const;
+    QString defaultFolder;
 
     // The printer dialog; returns false when the user cancelled. Tests replace it.
     std::function<bool(QPrinter&)> printerDialog;

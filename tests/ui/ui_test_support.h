@@ -1,19 +1,39 @@
-// Helpers of the editor's window tests: scripted prompts and a main window on fresh settings.
+// Helpers of the editor's window tests: scripted prompts, a main window on fresh settings and a
+// driver that plays a table of user steps (select a node, click, type, press a key) and checks
+// after each step the model and what the window shows.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
 #include "qt/settings_store.h"
 #include "support.h"
 #include "ui/editor_session.h"
+#include "ui/file_commands.h"
 #include "ui/frm_main.h"
+#include "ui/panels/editor_panel.h"
 #include "ui/prompts.h"
+
+// QString in test failure messages as text.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace rse::test {
 
@@ -60,6 +80,11 @@ inline void ClearSettings() {
     store.Settings().sync();
 }
 
+template <typename T = QWidget>
+T* Find(QObject* root, const char* name) {
+    return root->findChild<T*>(QLatin1String(name));
+}
+
 // A main window built the way the program builds it, on empty or prepared settings.
 class MainWindowTest : public ::testing::Test {
   protected:
@@ -69,25 +94,161 @@ class MainWindowTest : public ::testing::Test {
         ClearSettings();
     }
 
-    // Creates and shows the window; `prepare` may fill the settings store first.
+    // Creates the window, shown and active unless show is false, so that focus changes
+    // happen as for a user.
     FrmMain& Open(bool show = true) {
         window = std::make_unique<FrmMain>(session, settings, prompts);
+        window->Files().defaultFolder = QString::fromStdString(dir.Path().string());
         if (show) {
             window->show();
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+            window->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         }
         return *window;
+    }
+
+    void ClickNode(const QString& key) {
+        QTreeWidgetItem* node = window->NodeByKey(key);
+        ASSERT_NE(node, nullptr) << key.toStdString();
+        window->Tree()->scrollToItem(node);
+        const QRect r = window->Tree()->visualItemRect(node);
+        QTest::mouseClick(window->Tree()->viewport(), Qt::LeftButton, {}, r.center());
+    }
+
+    // A control by its name; "name#3" is the one of several with that name whose index is 3.
+    QWidget* W(const QString& name) const {
+        const QStringList parts = name.split(QLatin1Char('#'));
+        for (QWidget* w : window->findChildren<QWidget*>(parts[0])) {
+            if (parts.size() == 1 || w->property("index").toString() == parts[1]) return w;
+        }
+        ADD_FAILURE() << "no control " << name.toStdString();
+        return window.get();
+    }
+    static QWidget* Focus() { return QApplication::focusWidget(); }
+
+    // A click where a user clicks: the box of a check box, the middle of anything else.
+    static void Click(QWidget* w) {
+        const bool box = qobject_cast<QCheckBox*>(w) != nullptr;
+        QTest::mouseClick(w, Qt::LeftButton, {},
+                          box ? QPoint(6, w->height() / 2) : w->rect().center());
+        QCoreApplication::processEvents();  // a field selects its text after the click
+    }
+
+    // One user action and what must hold after it. `change` makes the same edit to the
+    // expected model (the model must equal it after every step); `expect` lists what the
+    // window shows, clauses separated by ';':
+    //   on A B | off A B | checked A | unchecked A | visible A | hidden A    (controls)
+    //   text A=VALUE | focus A | hint TEXT | node KEY=TEXT | selected KEY | panel NAME
+    //   message TEXT|TITLE (the last message box) | messages N (how many so far)
+    //   inactive TIMER
+    // Actions: node KEY | click A | focus A | key A KEYS | type A TEXT | paste A TEXT |
+    //   answer Yes|No | run ACTION (a menu or toolbar action) | refresh (reload the panel).
+    struct Step {
+        std::string action;
+        std::function<void(Configuration&)> change = {};
+        std::string expect = {};
+    };
+    void Play(const std::vector<Step>& steps) {
+        Configuration expected = session.config;
+        for (const Step& s : steps) {
+            SCOPED_TRACE(s.action);
+            Do(QString::fromStdString(s.action));
+            if (s.change) s.change(expected);
+            EXPECT_TRUE(session.config == expected) << "the model differs";
+            for (const QString& clause : QString::fromStdString(s.expect).split(QLatin1Char(';')))
+                if (!clause.trimmed().isEmpty()) Check(clause.trimmed());
+        }
+    }
+
+    static QString Text(QWidget* w) {
+        if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+        if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+        if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+        return {};
     }
 
     EditorSession session;
     SettingsStore settings;
     ScriptedPrompts prompts;
+    TempDir dir;  // the default file and anything else the test writes
     std::unique_ptr<FrmMain> window;
-};
 
-template <typename T>
-T* Find(QObject* root, const char* name) {
-    return root->findChild<T*>(QLatin1String(name));
-}
+  private:
+    void Do(const QString& action) {
+        const QString verb = action.section(QLatin1Char(' '), 0, 0);
+        const QString rest = action.section(QLatin1Char(' '), 1);
+        const QString name = rest.section(QLatin1Char(' '), 0, 0);
+        const QString arg = rest.section(QLatin1Char(' '), 1);
+        if (verb == QLatin1String("node")) {
+            ClickNode(rest);
+        } else if (verb == QLatin1String("click")) {
+            Click(W(name));
+        } else if (verb == QLatin1String("focus")) {
+            W(name)->setFocus(Qt::TabFocusReason);
+        } else if (verb == QLatin1String("key")) {
+            if (Focus() != W(name)) W(name)->setFocus(Qt::TabFocusReason);
+            const QKeyCombination k = QKeySequence(arg)[0];
+            QTest::keyClick(W(name), k.key(), k.keyboardModifiers());
+        } else if (verb == QLatin1String("type") || verb == QLatin1String("paste")) {
+            if (Focus() != W(name)) Click(W(name));
+            if (verb == QLatin1String("type")) {
+                QTest::keyClicks(W(name), arg);
+            } else {
+                if (auto* e = qobject_cast<QLineEdit*>(W(name))) e->selectAll();
+                QApplication::clipboard()->setText(arg);
+                QTest::keyClick(W(name), Qt::Key_V, Qt::ControlModifier);
+            }
+        } else if (verb == QLatin1String("answer")) {
+            prompts.answers.push_back(rest == QLatin1String("Yes") ? Prompts::Answer::Yes
+                                                                   : Prompts::Answer::No);
+        } else if (verb == QLatin1String("run")) {
+            window->findChild<QAction*>(rest)->trigger();
+        } else if (verb == QLatin1String("refresh")) {
+            window->RefreshSelection();
+        } else {
+            ADD_FAILURE() << "unknown step " << action.toStdString();
+        }
+    }
+
+    void Check(const QString& clause) {
+        const QString what = clause.section(QLatin1Char(' '), 0, 0);
+        const QString rest = clause.section(QLatin1Char(' '), 1);
+        const QString key = rest.section(QLatin1Char('='), 0, 0);
+        const QString value = rest.section(QLatin1Char('='), 1);
+        const std::string where = clause.toStdString();
+        for (const QString& n : rest.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (what == QLatin1String("on"))
+                EXPECT_TRUE(W(n)->isEnabled()) << where << ": " << n.toStdString();
+            if (what == QLatin1String("off"))
+                EXPECT_FALSE(W(n)->isEnabled()) << where << ": " << n.toStdString();
+            if (what == QLatin1String("visible")) EXPECT_TRUE(W(n)->isVisible()) << where;
+            if (what == QLatin1String("hidden")) EXPECT_FALSE(W(n)->isVisible()) << where;
+            if (what == QLatin1String("checked") || what == QLatin1String("unchecked"))
+                EXPECT_EQ(qobject_cast<QAbstractButton*>(W(n))->isChecked(),
+                          what == QLatin1String("checked"))
+                    << where;
+        }
+        if (what == QLatin1String("text")) EXPECT_EQ(Text(W(key)), value) << where;
+        if (what == QLatin1String("focus")) EXPECT_EQ(Focus(), W(rest)) << where;
+        if (what == QLatin1String("hint"))
+            EXPECT_TRUE(window->StatusText(1).startsWith(rest)) << where;
+        if (what == QLatin1String("node"))
+            EXPECT_EQ(window->NodeByKey(key)->text(0), value) << where;
+        if (what == QLatin1String("selected")) EXPECT_EQ(window->SelectedKey(), rest) << where;
+        if (what == QLatin1String("panel"))
+            EXPECT_EQ(window->FrontPanel()->objectName(), rest) << where;
+        if (what == QLatin1String("inactive"))
+            EXPECT_FALSE(window->findChild<QTimer*>(rest)->isActive()) << where;
+        if (what == QLatin1String("messages"))
+            EXPECT_EQ(prompts.shown.size(), rest.toULong()) << where;
+        if (what == QLatin1String("message")) {
+            ASSERT_FALSE(prompts.shown.empty()) << where;
+            EXPECT_EQ(prompts.shown.back().text + QLatin1Char('|') + prompts.shown.back().title,
+                      rest)
+                << where;
+        }
+    }
+};
 
 }  // namespace rse::test

@@ -1,0 +1,319 @@
+// The main window: start-up, the tree and its panels, commands, keys, the serial port menu,
+// the splitter, help, the about box and exit.
+#include <QFile>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTextBrowser>
+
+#include "app/switches.h"
+#include "ui/dialogs/help_browser.h"
+#include "ui/dialogs/serial_devices_dialog.h"
+#include "ui/main_layout.h"
+#include "ui/panels/editor_panel.h"
+#include "ui_test_support.h"
+
+namespace rse::test {
+namespace {
+
+class Startup : public MainWindowTest {};
+class Navigation : public MainWindowTest {};
+class Commands : public MainWindowTest {};
+class Keyboard : public MainWindowTest {};
+class SerialPort : public MainWindowTest {};
+class WindowLayout : public MainWindowTest {};
+class Help : public MainWindowTest {};
+class Exit : public MainWindowTest {};
+
+const QString kCaption = QStringLiteral("QM24 VH3400M Radio Setup Editor");
+
+QString Stored(const char* key) {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("rse"),
+                     QStringLiteral("rse"))
+        .value(QLatin1String(key))
+        .toString();
+}
+
+TEST_F(Startup, SettingNodeAtTheStartSizeWithTheNewConfiguration) {
+    settings.StoreGeometry(0, 0, 30000, 20000);  // a stored geometry never changes the start size
+    settings.StoreComNum(2);
+    FrmMain& w = Open();
+    EXPECT_EQ(w.size(), QSize(607, 444));
+    EXPECT_EQ(w.SelectedKey(), QStringLiteral("S"));
+    EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictF"));
+    EXPECT_EQ(w.StatusText(3), QStringLiteral("QM24 VH3400M"));
+    EXPECT_EQ(w.windowTitle(), kCaption);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(session.ComNum, 2);
+    EXPECT_TRUE(session.config == NewDocument().config);
+    session.CurrentFileName = QStringLiteral("/home/skipper/Boats/Sea Breeze.DAT");
+    w.UpdateCaption();
+    EXPECT_EQ(w.windowTitle(), kCaption + QStringLiteral(" - sea breeze.dat"));
+}
+
+TEST_F(Startup, TreeHoldsEveryChannelMemoryAndDirectorySlot) {
+    FrmMain& w = Open(false);
+    const struct {
+        const char* key;
+        const char* text;
+        int children;
+    } nodes[] = {{"P", "Programmable Channel", 4},
+                 {"PU", "USA", 55},
+                 {"PI", "International", 55},
+                 {"PC", "Canada", 56},
+                 {"PW", "WX Channel", 0},
+                 {"E", "Exp Channel", 20},
+                 {"S", "Setting", 1},
+                 {"SM", "Individual Directory", 20},
+                 {"E 20", "EXP20", 0},
+                 {"SM 3", "MemoryID3", 0}};
+    for (const auto& n : nodes) {
+        QTreeWidgetItem* node = w.NodeByKey(QLatin1String(n.key));
+        ASSERT_NE(node, nullptr) << n.key;
+        EXPECT_EQ(node->text(0), QLatin1String(n.text));
+        EXPECT_EQ(node->childCount(), n.children) << n.key;
+    }
+    EXPECT_EQ(w.Tree()->topLevelItemCount(), 3);
+    session.config.Dir(1).Enable = session.config.Dir(2).Enable = session.config.Dir(4).Enable =
+        true;
+    session.config.Exp(3).Enable = true;
+    w.RetitleNodes();
+    EXPECT_EQ(w.NodeByKey(QStringLiteral("E 3"))->text(0), QStringLiteral("EXP3[Enable]"));
+    const QColor grey = w.Tree()->palette().color(QPalette::Disabled, QPalette::Text);
+    for (int slot = 1; slot <= 20; ++slot)  // the list ends at the first free slot
+        EXPECT_EQ(w.NodeByKey(QStringLiteral("SM %1").arg(slot))->foreground(0).color() == grey,
+                  slot > 3)
+            << slot;
+}
+
+TEST_F(Navigation, EachKindOfNodeShowsItsPanelOnceAndArrowsMove) {
+    FrmMain& w = Open();
+    const char* const cases[][3] = {
+        {"P", "pictA", "Priority Channel"}, {"PU", "pictB", "USA Channel List"},
+        {"PW", "pictD", "WX Channel"},      {"E", "pictB", "Exp Channel List"},
+        {"E 3", "pictC", "EXP3"},           {"PI 0", "pictC", "International CH01"},
+        {"S", "pictF", "Setting"},          {"SM", "pictE", "Individual Directory"},
+        {"SM 4", "pictG", "MemoryID4"}};
+    QSignalSpy shown(&w, &FrmMain::nodeShown);
+    for (const auto& c : cases) {
+        ClickNode(QLatin1String(c[0]));
+        EXPECT_EQ(w.FrontPanel()->objectName(), QLatin1String(c[1])) << c[0];
+        EXPECT_EQ(w.FrontPanel()->Title(), QLatin1String(c[2])) << c[0];
+        EXPECT_EQ(w.StatusText(1), FrmMain::kTreeHint);
+        ClickNode(QLatin1String(c[0]));  // the same node again does not reload it
+    }
+    EXPECT_EQ(shown.count(), static_cast<int>(std::size(cases)));
+    w.RefreshSelection();  // always reloads
+    EXPECT_EQ(shown.count(), static_cast<int>(std::size(cases)) + 1);
+
+    ClickNode(QStringLiteral("S"));
+    w.NodeByKey(QStringLiteral("S"))->setExpanded(true);
+    QTest::keyClick(w.Tree(), Qt::Key_Down);
+    EXPECT_EQ(w.SelectedKey(), QStringLiteral("SM"));
+    ClickNode(QStringLiteral("SM 3"));
+    w.NodeByKey(QStringLiteral("SM"))->setExpanded(false);  // collapsing selects the branch
+    EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictE"));
+    w.SelectNodeByKey(QStringLiteral("E 21"));  // no such node: nothing changes
+    EXPECT_EQ(w.SelectedKey(), QStringLiteral("SM"));
+    w.setWindowState(Qt::WindowMinimized);
+    w.SelectNodeByKey(QStringLiteral("P"));  // a minimised window shows nothing
+    EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictE"));
+}
+
+TEST_F(Commands, ReadRefreshesTreeCaptionAndPanelOnlyAfterASuccess) {
+    FrmMain& w = Open();
+    ClickNode(QStringLiteral("E 2"));
+    session.CurrentFileName = QStringLiteral("/tmp/boat.dat");
+    w.UpdateCaption();
+    QSignalSpy shown(&w, &FrmMain::nodeShown);
+    for (const bool success : {false, true}) {
+        w.transferDialog = [&] {
+            EXPECT_EQ(session.TransferMode, 0);
+            EXPECT_FALSE(session.TransferResult);
+            session.config.Exp(2).Enable = true;
+            session.TransferResult = success;
+        };
+        w.TransferRead();
+        EXPECT_EQ(w.NodeByKey(QStringLiteral("E 2"))->text(0),
+                  success ? QStringLiteral("EXP2[Enable]") : QStringLiteral("EXP2"));
+        EXPECT_EQ(w.windowTitle(), success ? kCaption : kCaption + QStringLiteral(" - boat.dat"));
+        EXPECT_EQ(shown.count(), success ? 1 : 0);
+        EXPECT_FALSE(session.TransferResult);
+        session.config.Exp(2).Enable = false;
+    }
+    w.transferDialog = [&] { EXPECT_EQ(session.TransferMode, 1); };
+    Find<QAction>(&w, "tbProgram")->trigger();
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(Commands, NewRunsOnItsTimerAndToolbarSavesTheDefaultFile) {
+    FrmMain& w = Open();
+    ClickNode(QStringLiteral("PU 2"));
+    session.config.CHUSA[2].Enable = false;
+    session.config.SETCOM.Contrast = 7;
+    session.CurrentFileName = QStringLiteral("/tmp/old.dat");
+    Find<QAction>(&w, "mnuFileNew")->trigger();
+    EXPECT_EQ(session.config.SETCOM.Contrast, 7);  // nothing happens inside the command
+    QTRY_COMPARE_WITH_TIMEOUT(session.config.SETCOM.Contrast, std::int16_t{4}, 10000);
+    EXPECT_TRUE(session.config == NewDocument().config);
+    EXPECT_TRUE(w.NodeByKey(QStringLiteral("PU 2"))->text(0).endsWith(QLatin1String("[Enable]")));
+    EXPECT_EQ(w.SelectedKey(), QStringLiteral("S"));
+    EXPECT_EQ(w.windowTitle(), kCaption);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    Find<QAction>(&w, "tbSaveAsDefault")->trigger();
+    EXPECT_EQ(ReadText(dir.File("QM24 VH3400M.def")).substr(0, 33),
+              "[MAIN]\r\nMODEL=#QM24 VH3400M\r\nTYPE");
+    EXPECT_TRUE(session.CurrentFileName.isEmpty());
+}
+
+TEST_F(Keyboard, EnterIsDiscardedAndDebugKeysNeedDebugModeAlone) {
+    const struct {
+        std::vector<std::string> switches;
+        bool keys;
+    } cases[] = {{{}, false}, {{"/D"}, true}, {{"/de"}, true}, {{"/D", "/C"}, false}};
+    for (const auto& c : cases) {
+        const Switches s = ParseSwitches(CommandLineOf(c.switches));
+        session.DebugMode = s.DebugMode;
+        FrmMain& w = Open();
+        int runs = 0;
+        w.hexFileSave = [&] { ++runs; };
+        w.hexFileLoad = [&] { return ++runs > 0; };
+        w.Tree()->setFocus();
+        QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier);
+        QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::ControlModifier);
+        QTest::keyClick(w.Tree(), Qt::Key_F2);  // without Ctrl: nothing
+        EXPECT_EQ(runs, c.keys ? 2 : 0) << CommandLineOf(c.switches);
+        window.reset();
+    }
+    FrmMain& w = Open();
+    auto* edit = Find<QLineEdit>(&w, "txtFUser");
+    QSignalSpy pressed(edit, &QLineEdit::returnPressed);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(pressed.count(), 0);
+}
+
+TEST_F(Help, F1ShowsTheFocusedControlsTopicAndContentsExplainAMissingFile) {
+    FrmMain& w = Open();
+    w.Tree()->setFocus();
+    QTest::keyClick(w.Tree(), Qt::Key_F1);
+    ASSERT_TRUE(w.Help()->isVisible());
+    EXPECT_EQ(w.Help()->CurrentTopic(), 1054);
+    QWidget* user = Find(&w, "txtFUser");
+    user->setFocus();
+    QTest::keyClick(user, Qt::Key_F1);
+    EXPECT_EQ(w.Help()->CurrentTopic(), 1044);
+    // Every topic the controls name is in the document and its contents.
+    QFile document(HelpBrowser::DocumentFor(QStringLiteral("qm24 vh3400m.hlp")));
+    ASSERT_TRUE(document.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(document.readAll());
+    for (const auto& [control, topic] : FrmMain::HelpContextTable()) {
+        EXPECT_TRUE(html.contains(QStringLiteral("name=\"topic%1\"").arg(topic))) << topic;
+        EXPECT_TRUE(html.contains(QStringLiteral("href=\"#topic%1\"").arg(topic))) << topic;
+    }
+    w.Help()->close();
+
+    w.SetHelpFile(QString());
+    w.HelpContents();
+    w.SetHelpFile(QStringLiteral("missing.hlp"));
+    w.HelpContents();
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_TRUE(
+        prompts.shown[0].text.startsWith(QLatin1String("Unable to display Help Contents.")));
+    EXPECT_TRUE(prompts.shown[1].text.contains(QLatin1String("missing.hlp")));
+    EXPECT_FALSE(w.Help()->isVisible());
+
+    bool modal = false;
+    QTimer::singleShot(0, &w, [&] {
+        QWidget* about = QApplication::activeModalWidget();
+        modal = about && about->parentWidget() == &w &&
+                Find<QLabel>(about, "lblVersion")->text() == QLatin1String("Version 1.0.0");
+        if (about) Find<QPushButton>(about, "cmdOK")->click();
+    });
+    w.HelpAbout();
+    EXPECT_TRUE(modal);
+}
+
+TEST_F(SerialPort, StoredNumberTicksItsEntryAndAChoiceIsStored) {
+    const struct {
+        const char* stored;
+        int comNum, ticked;  // -1: none
+    } cases[] = {{"3", 3, 2}, {"abc", 1, 0}, {"7", 7, -1}};
+    for (const auto& c : cases) {
+        settings.Settings().setValue(QStringLiteral("ComPath/ComNum"), QLatin1String(c.stored));
+        settings.Settings().sync();
+        FrmMain& w = Open(false);
+        EXPECT_EQ(session.ComNum, c.comNum) << c.stored;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(w.SerialPortAction(i)->isChecked(), i == c.ticked) << c.stored << i;
+        EXPECT_EQ(SettingsStore().ReadComNum(), c.comNum);  // written back at start-up
+        window.reset();
+    }
+    const ScopedEnv com4("RSE_COM4", "/tmp/rse-virtual-radio");
+    FrmMain& w = Open(false);
+    w.SerialPortAction(1)->trigger();
+    w.SerialPortAction(1)->trigger();  // choosing the ticked entry keeps it ticked
+    EXPECT_TRUE(w.SerialPortAction(1)->isChecked());
+    EXPECT_EQ(SettingsStore().ReadComNum(), 2);
+    EXPECT_EQ(w.SerialPortAction(3)->text(), QStringLiteral("COM&4\t/tmp/rse-virtual-radio"));
+    SerialDevicesDialog dialog(settings, &w);
+    EXPECT_FALSE(dialog.DeviceBox(4)->isEnabled());  // a session override is not editable
+    dialog.DeviceBox(3)->setCurrentText(QStringLiteral("/dev/serial/by-id/usb-Prolific-port0"));
+    dialog.accept();
+    w.RefreshSerialPortCaptions();
+    EXPECT_EQ(w.SerialPortAction(2)->text(),
+              QStringLiteral("COM&3\t/dev/serial/by-id/usb-Prolific-port0"));
+    EXPECT_FALSE(settings.Settings().contains(QStringLiteral("ComPath/COM4")));
+}
+
+TEST_F(WindowLayout, ResizeAndDragPlaceTheSplitterWithinItsLimits) {
+    FrmMain& w = Open();
+    w.resize(300, 200);
+    EXPECT_EQ(w.size(), QSize(607, 444));
+    w.resize(800, 500);  // 12000 twips wide: the splitter at 30 %
+    QTRY_COMPARE(w.width(), 800);
+    EXPECT_EQ(w.SplitterPosition(), 3600);
+    EXPECT_EQ(Find(&w, "tvTreeView")->width(), 240);
+    QWidget* grip = Find(&w, "imgSplitter");
+    auto drag = [&](int toTwips) {
+        const int x = layout::ToPixels(toTwips - w.SplitterPosition());
+        for (auto [type, at] : {std::pair{QEvent::MouseButtonPress, 2},
+                                {QEvent::MouseMove, x},
+                                {QEvent::MouseButtonRelease, x}}) {
+            const QPointF local(at, grip->height() / 2);
+            QMouseEvent e(type, local, grip->mapToGlobal(local), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+            QApplication::sendEvent(grip, &e);
+        }
+        return w.SplitterPosition();
+    };
+    EXPECT_NEAR(drag(4005), 4005, 15);
+    EXPECT_EQ(drag(1000), 2500);
+    EXPECT_EQ(drag(11000), 9500);
+    EXPECT_FALSE(Find(&w, "picSplitter")->isVisible());
+}
+
+TEST_F(Exit, StoresTheGeometryUnlessMinimisedAndClosesTheOtherWindows) {
+    FrmMain& w = Open();
+    w.HelpContents();
+    w.FileExit();
+    EXPECT_FALSE(w.Help()->isVisible());
+    EXPECT_EQ(Stored("Settings/MainWidth"), QString::number(w.frameGeometry().width() * 15));
+    EXPECT_EQ(Stored("Settings/MainHeight"), QString::number(w.frameGeometry().height() * 15));
+    window.reset();
+
+    settings.StoreGeometry(1, 2, 3, 4);
+    FrmMain& minimised = Open();
+    minimised.setWindowState(Qt::WindowMinimized);
+    minimised.close();
+    EXPECT_EQ(Stored("Settings/MainLeft") + Stored("Settings/MainTop") +
+                  Stored("Settings/MainWidth") + Stored("Settings/MainHeight"),
+              QStringLiteral("1234"));
+}
+
+}  // namespace
+}  // namespace rse::test
