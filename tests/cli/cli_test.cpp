@@ -125,72 +125,42 @@ TEST_F(Cli, FailuresExitWithOneAndLeaveOutputsAlone) {
     EXPECT_TRUE(r.out.empty());
 }
 
-// The words of each line of pdftotext's layout output.
-std::vector<std::vector<std::string>> WordLines(const std::string& text) {
-    std::vector<std::vector<std::string>> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        std::istringstream words(line);
-        std::vector<std::string> w;
-        for (std::string word; words >> word;)
-            w.push_back(word);
-        if (!w.empty()) lines.push_back(std::move(w));
-    }
-    return lines;
+// The text of pdftotext's layout output with every run of blanks made one.
+std::string Words(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        if (!(c == ' ' && !out.empty() && out.back() == ' ')) out += c;
+    return out;
 }
 
 TEST_F(Cli, PrintWritesTheSevenPagesAsPdf) {
-    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "no pdftotext";
+    if (!std::filesystem::exists("/usr/bin/pdftotext")) GTEST_SKIP() << "no pdftotext";
     Configuration c = test::NewDocument().config;
     c.SETCOM.AtisNo = "1234567890";
-    c.Exp(1).Enable = true;
-    c.Exp(1).Position = 16;
-    c.Exp(1).Duplex = true;
-    c.Exp(1).ChTag = "WORK BOAT";
-    c.Dir(1) = {true, "HOME", "366000001"};
+    c.Exp(1) = {16, true, false, false, true, true, false, false, false, false, "WORK BOAT"};
     ASSERT_TRUE(SaveFileAs(File("in.dat"), c).ok);
     auto r = Run({"print", File("in.dat"), "--pdf", File("out.pdf")});
     ASSERT_EQ(r.status, 0) << r.err;
     r = test::RunProgram({"/usr/bin/pdftotext", "-layout", File("out.pdf"), File("out.txt")},
                          dir.Path());
     ASSERT_EQ(r.status, 0) << r.err;
-    const auto lines = WordLines(Contents("out.txt"));
-
-    // The seven page headers, in order, each followed by its section's banner.
-    const char* banners[] = {"Common", "USA", "International", "Canada", "WX", "EXP", "Memory"};
-    int page = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].size() == 10 && lines[i][0] == "QM24" && lines[i][5] == "---") {
-            ++page;
-            EXPECT_EQ(lines[i][7], std::to_string(page));
-            EXPECT_EQ(lines[i][9], "7");
-            ASSERT_LT(i + 1, lines.size());
-            EXPECT_EQ(lines[i + 1][0], "#####");
-            EXPECT_EQ(lines[i + 1][lines[i + 1][1] == "Programable" ? 2 : 1], banners[page - 1]);
-        }
+    const std::string text = Words(Contents("out.txt"));
+    // The seven pages in order, each with its section; a duplex EXP channel shows its receive
+    // frequency first.
+    std::size_t at = 0;
+    for (const char* part :
+         {"Page 1 of 7", "##### Common Setting #####", "AtisOnOff : No ----- ATIS No. : 1234567890",
+          "Page 2 of 7", "15 ENABLE 156.750 ---.--- -- --- -- --- ---- -- COMMERCIAL",
+          "Page 3 of 7", "Page 4 of 7", "Page 5 of 7", "Page 6 of 7",
+          "1 16 ENABLE 161.400 156.800 -- --- -- DUP ---- -- WORK BOAT", "Page 7 of 7",
+          "##### Memory ID #####"}) {
+        at = text.find(part, at);
+        ASSERT_NE(at, std::string::npos) << part << "\n" << text;
     }
-    EXPECT_EQ(page, 7);
-
-    auto has = [&](const std::vector<std::string>& words) {
-        for (const auto& l : lines) {
-            if (l == words) return true;
-        }
-        return false;
-    };
-    EXPECT_TRUE(has({"AtisOnOff", ":", "No", "-----", "ATIS", "No.", ":", "1234567890"}));
-    EXPECT_TRUE(has({"15", "ENABLE", "156.750", "---.---", "--", "---", "--", "---", "----", "--",
-                     "COMMERCIAL"}));
-    // A duplex EXP channel shows its receive frequency first.
-    EXPECT_TRUE(has({"1", "16", "ENABLE", "161.400", "156.800", "--", "---", "--", "DUP", "----",
-                     "--", "WORK", "BOAT"}));
-    EXPECT_TRUE(has({"1", "ENABLE", "HOME", "366000001"}));
-    EXPECT_TRUE(has({"No.", "ENABLE", "TAG", "Name", "MMSI"}));
-
     // A failed print leaves an existing file alone.
     ASSERT_TRUE(WriteFileAtomic(File("keep.pdf"), "precious").ok);
     EXPECT_EQ(Run({"print", File("missing.dat"), "--pdf", File("keep.pdf")}).status, 1);
     EXPECT_EQ(Contents("keep.pdf"), "precious");
-    EXPECT_EQ(Run({"print", File("in.dat")}).status, 2);
 }
 
 TEST_F(Cli, WrongUsageExitsWithTwo) {
@@ -211,6 +181,7 @@ TEST_F(Cli, WrongUsageExitsWithTwo) {
              {"report"},
              {"report", File("a.txt")},
              {"report", dat, "-o"},
+             {"print", dat},
          }) {
         auto r = Run(args);
         std::string line;

@@ -62,58 +62,6 @@ TEST(SerialLayer, ReceiveFrameNeedsExactlyTheLengthAndACarriageReturn) {
     EXPECT_TRUE(lfSerial.ErrorFlag());
 }
 
-TEST(SerialLayer, DrainEchoCountsTheEchoOrReturnsAtOnceWithSkipReceive) {
-    const Frame sent = ReadBlockFrame(0x20);
-    Rig r;
-    SerialLayer serial(r.env);
-    r.link.Arrive(3ms, sent);
-    r.link.Arrive(4ms, {kSOH});
-    serial.DrainEcho(static_cast<int>(sent.size()) - 1, 1s);
-    EXPECT_FALSE(serial.ErrorFlag());
-    EXPECT_EQ(r.link.BytesAvailable(), 0u);  // stops right after the echo
-
-    // A cable that does not echo: the drain eats the answer and still times out.
-    Rig silent;
-    SerialLayer silentSerial(silent.env);
-    silent.link.Arrive(5ms, Bytes("\x01"
-                                  "12"));
-    silentSerial.DrainEcho(9, 10s);
-    EXPECT_TRUE(silentSerial.ErrorFlag());
-    EXPECT_EQ(silent.clock.Elapsed(), 10001ms);
-    EXPECT_EQ(silent.link.BytesAvailable(), 0u);
-
-    // SkipReceive: nothing is read, the flags are left alone.
-    Rig skip;
-    skip.env.settings.SkipReceive = true;
-    SerialLayer skipSerial(skip.env);
-    skip.link.Arrive(0ms, sent);
-    skipSerial.SetErrorFlag(false);
-    skipSerial.DrainEcho(static_cast<int>(sent.size()) - 1, 1s);
-    EXPECT_FALSE(skipSerial.ErrorFlag());
-    EXPECT_EQ(skip.link.BytesAvailable(), sent.size());
-    EXPECT_EQ(skip.clock.Elapsed(), 0ms);
-}
-
-TEST(SerialLayer, CancelEndsEveryWaitWhereItIs) {
-    Rig r;
-    SerialLayer serial(r.env);
-    r.link.At(300ms, [&] { r.cancel = true; });
-    EXPECT_EQ(serial.WaitForByte(kSOH, 10s), WaitResult::Cancelled);
-    EXPECT_EQ(r.clock.Elapsed(), 300ms);
-
-    r.cancel = false;
-    r.link.At(700ms, [&] { r.cancel = true; });
-    std::vector<std::uint8_t> frame(kReadBlockReplyLength);
-    EXPECT_EQ(serial.ReceiveFrame(frame, 1s), FrameResult::Cancelled);
-    EXPECT_EQ(r.clock.Elapsed(), 700ms);
-
-    r.cancel = false;
-    r.link.At(900ms, [&] { r.cancel = true; });
-    serial.DrainEcho(9, 10s);
-    EXPECT_TRUE(serial.ErrorFlag());
-    EXPECT_EQ(r.clock.Elapsed(), 900ms);
-}
-
 TEST(SerialLayer, OpenPortKeepsAnOpenPortAndReportsTheSystemsReason) {
     Rig r;
     SerialLayer serial(r.env);

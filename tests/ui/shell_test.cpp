@@ -90,25 +90,7 @@ TEST(SettingsStorePortPath, ComNamesMapToUsbAdaptersOthersAreTakenAsTheyStand) {
     EXPECT_EQ(PortPathFor(QStringLiteral("/dev/pts/7")), QStringLiteral("/dev/pts/7"));
 }
 
-TEST(ErrorLog, AppendsOneFormattedLinePerEntry) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const ErrorLog log(dir.path());
-    log.Append(QStringLiteral("frmMain.SaveFileAs"), QStringLiteral("75Path/File access error"));
-    log.Append(QStringLiteral("frmRadio.ReadData"), QStringLiteral("8020Error reading"));
-    QFile file(QDir(dir.path()).filePath(QStringLiteral("err.log")));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    ASSERT_EQ(lines.size(), 3);  // two lines and the end after the last
-    EXPECT_TRUE(lines[0].endsWith(":frmMain.SaveFileAs -> 75Path/File access error"));
-    EXPECT_TRUE(lines[1].endsWith(":frmRadio.ReadData -> 8020Error reading"));
-    EXPECT_TRUE(lines[0].contains(','));
-    EXPECT_EQ(ErrorLog::FormatLine(QStringLiteral("12/6/26"), QStringLiteral("7:24:00"),
-                                   QStringLiteral("frmMain.FileRead2"), QStringLiteral("53x")),
-              QStringLiteral("12/6/26,7:24:00:frmMain.FileRead2 -> 53x"));
-}
-
-TEST(ErrorLog, OnlyInDebugModeAndFailuresAreSilent) {
+TEST(ErrorLog, OneLinePerEntryOnlyInDebugModeAndFailuresAreSilent) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     EditorSession session;
@@ -116,21 +98,23 @@ TEST(ErrorLog, OnlyInDebugModeAndFailuresAreSilent) {
     session.WriteErrorLog(QStringLiteral("frmMain.SaveFileAs"), QStringLiteral("1x"));
     EXPECT_FALSE(QFile::exists(session.errorLog.FilePath()));
     session.DebugMode = true;
-    session.WriteErrorLog(QStringLiteral("frmMain.SaveFileAs"), QStringLiteral("1x"));
-    EXPECT_TRUE(QFile::exists(session.errorLog.FilePath()));
+    session.WriteErrorLog(QStringLiteral("frmMain.SaveFileAs"), QStringLiteral("75Path/File"));
+    session.WriteErrorLog(QStringLiteral("frmRadio.ReadData"), QStringLiteral("8020Error"));
+    QFile file(session.errorLog.FilePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    ASSERT_EQ(lines.size(), 3);  // two lines and the end after the last
+    EXPECT_TRUE(lines[0].endsWith(":frmMain.SaveFileAs -> 75Path/File"));
+    EXPECT_TRUE(lines[1].endsWith(":frmRadio.ReadData -> 8020Error"));
+    EXPECT_EQ(ErrorLog::FormatLine(QStringLiteral("12/6/26"), QStringLiteral("7:24:00"),
+                                   QStringLiteral("frmMain.FileRead2"), QStringLiteral("53x")),
+              QStringLiteral("12/6/26,7:24:00:frmMain.FileRead2 -> 53x"));
 
     // A folder that cannot be created (below a plain file): nothing written, no failure.
-    QFile blocker(QDir(dir.path()).filePath(QStringLiteral("file")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    const ErrorLog bad(QDir(dir.path()).filePath(QStringLiteral("file/sub")));
+    const ErrorLog bad(QDir(dir.path()).filePath(QStringLiteral("err.log/sub")));
     bad.Append(QStringLiteral("p"), QStringLiteral("m"));
     EXPECT_FALSE(QFile::exists(bad.FilePath()));
-}
-
-TEST(ErrorLog, DefaultFolderIsWritable) {
     const QString folder = ErrorLog::DefaultFolder();
-    ASSERT_FALSE(folder.isEmpty());
     EXPECT_TRUE(folder == QCoreApplication::applicationDirPath() ||
                 folder.startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
 }

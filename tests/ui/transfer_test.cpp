@@ -1,15 +1,8 @@
 // Read from Radio, Program to Radio and Clear Data through the editor's windows, against the
-// virtual radio on a pseudo-terminal.
-#include <QLabel>
-#include <QLineEdit>
+// virtual radio on a pseudo-terminal: a full read, program and clear, a cancel, a pulled cable.
 #include <QPushButton>
-#include <QTimer>
-#include <QTreeWidget>
-
-#include <functional>
 
 #include "files/image_file.h"
-#include "image/codec.h"
 #include "process.h"
 #include "ui/dialogs/frm_radio.h"
 #include "ui_test_support.h"
@@ -17,219 +10,108 @@
 namespace rse::test {
 namespace {
 
-// A radio whose memory differs from a new configuration in recognisable places.
-MemoryImage RadioImage() {
-    NewDocument doc;
-    Configuration& c = doc.config;
-    MemoryImage& image = doc.image;
-    c.SETCOM.UserMmsid = "366123456";
-    c.SETCOM.Contrast = 6;
-    c.CHUSA[0].ChTag = "FROM RADIO";
-    c.CHUSA[1].Enable = false;
-    c.Dir(1) = {true, "BUDDY", "366000007"};
-    EncodeImage(c, image);
-    image[addr::kMmsiEntryCount] = 5;
-    image[0xF90] = 0x5A;  // a byte the editor does not own
-    return image;
-}
-
 class TransferTest : public MainWindowTest {
   protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        ASSERT_TRUE(SaveImageFile(dir.File("radio.hex"), RadioImage()).ok);
+        ASSERT_TRUE(SaveImageFile(dir.File("radio.hex"), PatternImage()).ok);
     }
-    // Opens the window with COM1 standing for `device`.
-    FrmMain& OpenOn(const std::string& device) {
-        settings.StoreDevicePath(1, QString::fromStdString(device));
+    // Opens the window with COM1 standing for the virtual radio.
+    FrmMain& OpenOn(const Sim& sim) {
+        EXPECT_FALSE(sim.Device().empty()) << sim.Errors();
+        settings.StoreDevicePath(1, QString::fromStdString(sim.Device()));
         settings.StoreComNum(1);
         return Open();
     }
-    // Runs `command`, which shows the transfer dialog modally, and drives the dialog with
-    // `script` once it is shown. The dialog is closed by force if it is still open after the
-    // time limit, so a broken transfer fails the test instead of hanging it.
+    // Runs `command`, which shows the transfer dialog modally; presses OK once it is shown,
+    // runs `script` and closes the dialog once the transfer has ended (by force after the
+    // time limit, so that a broken transfer fails the test instead of hanging it).
     void WithDialog(const std::function<void()>& command,
-                    const std::function<void(FrmRadio&)>& script) {
+                    const std::function<void(FrmRadio&)>& script = {}) {
         bool ran = false;
-        std::function<void()> poll;
-        poll = [&] {
-            auto* dialog = qobject_cast<FrmRadio*>(QApplication::activeModalWidget());
-            if (!dialog) {
-                QTimer::singleShot(10, poll);
-                return;
-            }
+        std::function<void()> poll = [&] {
+            auto* d = qobject_cast<FrmRadio*>(QApplication::activeModalWidget());
+            if (!d) return QTimer::singleShot(10, poll);
             ran = true;
-            script(*dialog);
+            QTest::mouseClick(Find<QPushButton>(d, "cmdOK"), Qt::LeftButton);
+            if (script) script(*d);
+            QTRY_VERIFY_WITH_TIMEOUT(!d->Running(), 60000);
+            d->done(QDialog::Rejected);
         };
         QTimer::singleShot(0, poll);
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, [] {
-            if (auto* dialog = qobject_cast<FrmRadio*>(QApplication::activeModalWidget())) {
-                dialog->done(QDialog::Rejected);
-            }
-        });
-        guard.start(90000);
         command();
         EXPECT_TRUE(ran);
-    }
-    static void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-    static QPushButton* Button(FrmRadio& d, const char* name) {
-        return d.findChild<QPushButton*>(QLatin1String(name));
-    }
-    // Waits until the running transfer has ended.
-    static bool WaitForEnd(FrmRadio& d, int ms = 60000) {
-        QElapsedTimer t;
-        t.start();
-        while (d.Running() && t.elapsed() < ms)
-            QTest::qWait(20);
-        return !d.Running();
     }
     MemoryImage Saved() const {
         MemoryImage image{};
         EXPECT_TRUE(LoadImageFile(dir.File("saved.hex"), image).ok);
         return image;
     }
-
-    TempDir dir;
+    void ExpectMessage(std::size_t count, const char* text, const char* title) {
+        ASSERT_EQ(prompts.shown.size(), count);
+        EXPECT_TRUE(prompts.shown.back().text.startsWith(QLatin1String(text)));
+        EXPECT_EQ(prompts.shown.back().title, QLatin1String(title));
+    }
 };
 
-TEST_F(TransferTest, ReadFromRadioUpdatesModelTreeAndCaption) {
+TEST_F(TransferTest, ReadProgramAndClearTheRadio) {
     Sim sim(dir);
-    ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
-    FrmMain& w = OpenOn(sim.Device());
+    FrmMain& w = OpenOn(sim);
     session.CurrentFileName = QStringLiteral("/tmp/boat.dat");
-    w.UpdateCaption();
-    w.SelectNodeByKey(QStringLiteral("PU"));
-
-    WithDialog([&] { w.TransferRead(); },
-               [&](FrmRadio& d) {
-                   EXPECT_EQ(d.windowTitle(), QStringLiteral("Read from Radio"));
-                   // Reading: the radio stands left of the computer.
-                   EXPECT_LT(d.findChild<QLabel*>(QStringLiteral("pictA"))->x(),
-                             d.findChild<QLabel*>(QStringLiteral("pictB"))->x());
-                   Click(Button(d, "cmdOK"));
-               });
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Complete!!"));
-    EXPECT_EQ(prompts.shown[0].title, QStringLiteral("Read from Radio"));
-    EXPECT_EQ(prompts.shown[0].icon, Prompts::Icon::Information);
-    EXPECT_EQ(session.image, RadioImage());
+    WithDialog([&] { w.TransferRead(); });
+    ExpectMessage(1, "Complete!!", "Read from Radio");
+    EXPECT_EQ(session.image, PatternImage());
     Configuration expected = NewDocument().config;
-    DecodeImage(RadioImage(), expected);
+    DecodeImage(PatternImage(), expected);
     EXPECT_TRUE(session.config == expected);
     EXPECT_TRUE(session.CurrentFileName.isEmpty());
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("QM24 VH3400M Radio Setup Editor"));
-    EXPECT_EQ(w.NodeByKey(QStringLiteral("PU 1"))->text(0), QStringLiteral("CH03A"));
-    EXPECT_EQ(sim.Stop(), 0);
-}
 
-TEST_F(TransferTest, ProgramAndClearWriteTheRadiosMemory) {
-    Sim sim(dir);
-    ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
-    FrmMain& w = OpenOn(sim.Device());
-    session.config.SETCOM.UserMmsid = "366555555";
     session.config.CHCAN[3].ChTag = "PROGRAMMED";
+    WithDialog([&] { w.TransferProgram(); });
+    ExpectMessage(2, "Complete!!", "Program to Radio");
+    MemoryImage programmed = session.image;
+    EncodeImage(session.config, programmed);
+    EXPECT_EQ(Saved(), programmed);
 
-    WithDialog([&] { w.TransferProgram(); },
-               [&](FrmRadio& d) {
-                   EXPECT_EQ(d.windowTitle(), QStringLiteral("Program to Radio"));
-                   EXPECT_GT(d.findChild<QLabel*>(QStringLiteral("pictA"))->x(),
-                             d.findChild<QLabel*>(QStringLiteral("pictB"))->x());
-                   Click(Button(d, "cmdOK"));
-               });
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("Complete!!"));
-    EXPECT_EQ(prompts.shown[0].title, QStringLiteral("Program to Radio"));
-    MemoryImage expected = session.image;
-    EncodeImage(session.config, expected);
-    EXPECT_EQ(Saved(), expected);
-
-    // Clear Data: the count byte only; the dialog reads "Program to Radio".
     session.image[addr::kMmsiEntryCount] = 9;
-    w.SelectNodeByKey(QStringLiteral("S"));
-    WithDialog([&] { w.ClearData(); },
-               [&](FrmRadio& d) {
-                   EXPECT_EQ(d.windowTitle(), QStringLiteral("Program to Radio"));
-                   Click(Button(d, "cmdOK"));
-               });
-    ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[1].title, QStringLiteral("Clear Data"));
-    EXPECT_EQ(session.image[addr::kMmsiEntryCount], 0);
-    EXPECT_EQ(Saved()[addr::kMmsiEntryCount], 0);
-    auto* count = w.findChild<QLineEdit*>(QStringLiteral("txtFCount"));
-    ASSERT_NE(count, nullptr);
-    EXPECT_EQ(count->text(), QStringLiteral("0"));
+    WithDialog([&] { w.ClearData(); });
+    ExpectMessage(3, "Complete!!", "Clear Data");
+    programmed[addr::kMmsiEntryCount] = 0;
+    EXPECT_EQ(Saved(), programmed);
+    EXPECT_EQ(Text(Find(&w, "txtFCount")), QStringLiteral("0"));
     EXPECT_EQ(sim.Stop(), 0);
 }
 
-TEST_F(TransferTest, CancelStopsARunningReadAndTheDialogStaysOpen) {
+TEST_F(TransferTest, CancelStopsARunningReadAtOnceAndChangesNothing) {
     Sim sim(dir, {"--baud", "9600"});  // paced: a whole read takes over ten seconds
-    ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
-    FrmMain& w = OpenOn(sim.Device());
-    const MemoryImage before = session.image;
-    const Configuration config = session.config;
-    bool stillOpen = false;
+    FrmMain& w = OpenOn(sim);
+    const NewDocument before;
     bool refusedClose = false;
     WithDialog([&] { w.TransferRead(); },
                [&](FrmRadio& d) {
-                   Click(Button(d, "cmdOK"));
-                   EXPECT_FALSE(Button(d, "cmdOK")->isEnabled());
                    QTRY_VERIFY_WITH_TIMEOUT(d.Progress() >= 5, 30000);
                    d.close();  // the close box does nothing during a transfer
                    refusedClose = d.isVisible();
-                   QElapsedTimer t;
-                   t.start();
-                   Click(Button(d, "cmdCancel"));
-                   EXPECT_TRUE(WaitForEnd(d, 5000));
-                   EXPECT_LT(t.elapsed(), 3000);
-                   stillOpen = d.isVisible();
-                   EXPECT_EQ(d.Progress(), 0);
-                   EXPECT_TRUE(Button(d, "cmdOK")->isEnabled());
-                   Click(Button(d, "cmdCancel"));  // now it closes
+                   QTest::mouseClick(Find<QPushButton>(&d, "cmdCancel"), Qt::LeftButton);
+                   QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 3000);
+                   EXPECT_TRUE(d.isVisible());
+                   EXPECT_TRUE(Find<QPushButton>(&d, "cmdOK")->isEnabled());
                });
     EXPECT_TRUE(refusedClose);
-    EXPECT_TRUE(stillOpen);
     EXPECT_TRUE(prompts.shown.empty());  // a cancel says nothing
-    EXPECT_EQ(session.image, before);
-    EXPECT_EQ(session.config, config);
-    EXPECT_TRUE(session.CancelFlag);
-    EXPECT_FALSE(session.UpdatingControls);
+    EXPECT_EQ(session.image, before.image);
+    EXPECT_TRUE(session.config == before.config);
 }
 
-TEST_F(TransferTest, PulledCableAndMissingPortAreReportedAndChangeNothing) {
-    {
-        Sim sim(dir, {"--cut-after", "50"});
-        ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
-        FrmMain& w = OpenOn(sim.Device());
-        const MemoryImage before = session.image;
-        WithDialog([&] { w.TransferRead(); },
-                   [&](FrmRadio& d) {
-                       Click(Button(d, "cmdOK"));
-                       EXPECT_TRUE(WaitForEnd(d));
-                       EXPECT_TRUE(d.isVisible());  // a failure keeps the dialog open
-                       Click(Button(d, "cmdCancel"));
-                   });
-        ASSERT_EQ(prompts.shown.size(), 1u);
-        EXPECT_TRUE(prompts.shown[0].text.startsWith(QLatin1String("CommunicatiOn Error!!")));
-        EXPECT_EQ(prompts.shown[0].icon, Prompts::Icon::Critical);
-        EXPECT_EQ(session.image, before);
-        EXPECT_TRUE(session.ErrorFlag);
-        window.reset();
-    }
-    prompts.shown.clear();
-    const std::string missing = dir.File("no-such-tty");
-    FrmMain& w = OpenOn(missing);
-    WithDialog([&] { w.TransferProgram(); },
-               [&](FrmRadio& d) {
-                   Click(Button(d, "cmdOK"));
-                   EXPECT_TRUE(WaitForEnd(d));
-                   Click(Button(d, "cmdCancel"));
-               });
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_TRUE(prompts.shown[0].text.startsWith(QLatin1String("CommunicatiOn Error!!")));
-    EXPECT_TRUE(prompts.shown[0].text.contains(QString::fromStdString(missing)));
-    EXPECT_TRUE(session.ErrorFlag);
+TEST_F(TransferTest, PulledCableIsReportedAndChangesNothing) {
+    Sim sim(dir, {"--cut-after", "50"});
+    FrmMain& w = OpenOn(sim);
+    const NewDocument before;
+    WithDialog([&] { w.TransferRead(); });
+    ExpectMessage(1, "CommunicatiOn Error!!", "Read from Radio");
+    EXPECT_EQ(prompts.shown[0].icon, Prompts::Icon::Critical);
+    EXPECT_EQ(session.image, before.image);
+    EXPECT_TRUE(session.config == before.config);
 }
 
 }  // namespace

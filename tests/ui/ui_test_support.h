@@ -216,37 +216,41 @@ class MainWindowTest : public ::testing::Test {
         const QString rest = clause.section(QLatin1Char(' '), 1);
         const QString key = rest.section(QLatin1Char('='), 0, 0);
         const QString value = rest.section(QLatin1Char('='), 1);
-        const std::string where = clause.toStdString();
-        for (const QString& n : rest.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            if (what == QLatin1String("on"))
-                EXPECT_TRUE(W(n)->isEnabled()) << where << ": " << n.toStdString();
-            if (what == QLatin1String("off"))
-                EXPECT_FALSE(W(n)->isEnabled()) << where << ": " << n.toStdString();
-            if (what == QLatin1String("visible")) EXPECT_TRUE(W(n)->isVisible()) << where;
-            if (what == QLatin1String("hidden")) EXPECT_FALSE(W(n)->isVisible()) << where;
-            if (what == QLatin1String("checked") || what == QLatin1String("unchecked"))
-                EXPECT_EQ(qobject_cast<QAbstractButton*>(W(n))->isChecked(),
-                          what == QLatin1String("checked"))
-                    << where;
-        }
-        if (what == QLatin1String("text")) EXPECT_EQ(Text(W(key)), value) << where;
-        if (what == QLatin1String("focus")) EXPECT_EQ(Focus(), W(rest)) << where;
-        if (what == QLatin1String("hint"))
-            EXPECT_TRUE(window->StatusText(1).startsWith(rest)) << where;
-        if (what == QLatin1String("node"))
-            EXPECT_EQ(window->NodeByKey(key)->text(0), value) << where;
-        if (what == QLatin1String("selected")) EXPECT_EQ(window->SelectedKey(), rest) << where;
-        if (what == QLatin1String("panel"))
-            EXPECT_EQ(window->FrontPanel()->objectName(), rest) << where;
-        if (what == QLatin1String("inactive"))
-            EXPECT_FALSE(window->findChild<QTimer*>(rest)->isActive()) << where;
-        if (what == QLatin1String("messages"))
-            EXPECT_EQ(prompts.shown.size(), rest.toULong()) << where;
-        if (what == QLatin1String("message")) {
-            ASSERT_FALSE(prompts.shown.empty()) << where;
+        SCOPED_TRACE(clause.toStdString());
+        const auto is = [&](const char* word) { return what == QLatin1String(word); };
+        if (is("on") || is("off") || is("visible") || is("hidden") || is("checked") ||
+            is("unchecked")) {
+            for (const QString& n : rest.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+                QWidget* w = W(n);
+                const bool state = is("on") || is("off") ? w->isEnabled()
+                                   : is("visible") || is("hidden")
+                                       ? w->isVisible()
+                                       : qobject_cast<QAbstractButton*>(w)->isChecked();
+                EXPECT_EQ(state, is("on") || is("visible") || is("checked")) << n.toStdString();
+            }
+        } else if (is("text")) {
+            EXPECT_EQ(Text(W(key)), value);
+        } else if (is("focus")) {
+            EXPECT_EQ(Focus(), W(rest));
+        } else if (is("hint")) {
+            EXPECT_TRUE(window->StatusText(1).startsWith(rest))
+                << window->StatusText(1).toStdString();
+        } else if (is("node")) {
+            EXPECT_EQ(window->NodeByKey(key)->text(0), value);
+        } else if (is("selected")) {
+            EXPECT_EQ(window->SelectedKey(), rest);
+        } else if (is("panel")) {
+            EXPECT_EQ(window->FrontPanel()->objectName(), rest);
+        } else if (is("inactive")) {
+            EXPECT_FALSE(window->findChild<QTimer*>(rest)->isActive());
+        } else if (is("messages")) {
+            EXPECT_EQ(prompts.shown.size(), rest.toULong());
+        } else if (is("message")) {
+            ASSERT_FALSE(prompts.shown.empty());
             EXPECT_EQ(prompts.shown.back().text + QLatin1Char('|') + prompts.shown.back().title,
-                      rest)
-                << where;
+                      rest);
+        } else {
+            ADD_FAILURE() << "unknown clause";
         }
     }
 };

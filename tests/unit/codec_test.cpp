@@ -78,19 +78,17 @@ TEST(Codec, MmsiReadsBackAsWritten) {
 }
 
 TEST(Codec, OffsetTimeCodes) {
-    EXPECT_EQ(OffsetTimeCode(0), 0x7C);
-    EXPECT_EQ(OffsetTimeCode(11), 0x71);
-    EXPECT_EQ(OffsetTimeCode(12), 0xFF);
-    EXPECT_EQ(OffsetTimeCode(13), 0xF1);
-    EXPECT_EQ(OffsetTimeCode(24), 0xFC);
-    EXPECT_EQ(OffsetTimeCode(30), 0xFC);
-    EXPECT_EQ(OffsetTimeCode(-3), 0x7C);
-    EXPECT_EQ(OffsetTimeValue(0x73), 9);
-    EXPECT_EQ(OffsetTimeValue(0xF5), 17);
-    EXPECT_EQ(OffsetTimeValue(0x70), 12);
-    EXPECT_EQ(OffsetTimeValue(0xF0), 12);
-    EXPECT_EQ(OffsetTimeValue(0xFD), 24);
-    EXPECT_EQ(OffsetTimeValue(0xFF), 12);
+    for (auto [value, code] : {std::pair{0, 0x7C},
+                               {11, 0x71},
+                               {12, 0xFF},
+                               {13, 0xF1},
+                               {24, 0xFC},
+                               {30, 0xFC},
+                               {-3, 0x7C}})
+        EXPECT_EQ(OffsetTimeCode(value), code) << value;
+    for (auto [code, value] :
+         {std::pair{0x73, 9}, {0xF5, 17}, {0x70, 12}, {0xF0, 12}, {0xFD, 24}, {0xFF, 12}})
+        EXPECT_EQ(OffsetTimeValue(static_cast<std::uint8_t>(code)), value) << code;
     for (int v = 0; v <= 24; ++v)
         EXPECT_EQ(OffsetTimeValue(OffsetTimeCode(v)), v);
 }

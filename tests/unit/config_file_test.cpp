@@ -95,25 +95,19 @@ TEST(ConfigFile, ReaderConvertsValuesAsDocumented) {
     EXPECT_FALSE(setcom("KeyBeep=0.0").KeyBeep);
 
     std::int16_t v = 99;
-    EXPECT_TRUE(ParseInteger("2.5", v));
-    EXPECT_EQ(v, 2);
-    EXPECT_TRUE(ParseInteger("3.5", v));
-    EXPECT_EQ(v, 4);
-    EXPECT_TRUE(ParseInteger("-2.5", v));
-    EXPECT_EQ(v, -2);
-    EXPECT_TRUE(ParseInteger("-0.5", v));
-    EXPECT_EQ(v, 0);
-    EXPECT_TRUE(ParseInteger("2.50001", v));
-    EXPECT_EQ(v, 3);
-    EXPECT_TRUE(ParseInteger("1.49", v));
-    EXPECT_EQ(v, 1);
-    EXPECT_TRUE(ParseInteger("+7", v));
-    EXPECT_EQ(v, 7);
-    EXPECT_TRUE(ParseInteger("007.", v));
-    EXPECT_EQ(v, 7);
-    EXPECT_TRUE(ParseInteger("-32768.4", v));
-    EXPECT_EQ(v, -32768);
-    EXPECT_TRUE(ParseInteger("32767", v));
+    for (auto [text, value] : {std::pair{"2.5", 2},
+                               {"3.5", 4},
+                               {"-2.5", -2},
+                               {"-0.5", 0},
+                               {"2.50001", 3},
+                               {"1.49", 1},
+                               {"+7", 7},
+                               {"007.", 7},
+                               {"-32768.4", -32768},
+                               {"32767", 32767}}) {
+        EXPECT_TRUE(ParseInteger(text, v)) << text;
+        EXPECT_EQ(v, value) << text;
+    }
     v = 5;
     for (const char* bad :
          {"32767.5", "-32769", "99999999999999999999", "1e3", "", ".", "-", "0x10", "1 2", "12a"}) {
