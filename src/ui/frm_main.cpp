@@ -19,22 +19,23 @@
 #include "qt/settings_store.h"
 #include "ui/app_icon.h"
 #include "ui/busy_guard.h"
+#include "ui/dialogs/frm_about.h"
+#include "ui/dialogs/frm_radio.h"
+#include "ui/dialogs/help_browser.h"
+#include "ui/dialogs/serial_devices_dialog.h"
+#include "ui/file_commands.h"
+#include "ui/font_units.h"
+#include "ui/help_contexts.h"
+#include "ui/node_keys.h"
 #include "ui/panels/channel_list_panel.h"
 #include "ui/panels/channel_panel.h"
 #include "ui/panels/directory_entry_panel.h"
 #include "ui/panels/directory_list_panel.h"
-#include "ui/file_commands.h"
-#include "ui/dialogs/frm_about.h"
-#include "ui/dialogs/frm_radio.h"
-#include "ui/dialogs/help_browser.h"
-#include "ui/help_contexts.h"
-#include "ui/node_keys.h"
 #include "ui/panels/priority_panel.h"
-#include "ui/prompts.h"
-#include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/panels/settings_panel.h"
-#include "ui/widgets/splitter_grip.h"
 #include "ui/panels/wx_panel.h"
+#include "ui/prompts.h"
+#include "ui/widgets/splitter_grip.h"
 
 namespace rse {
 
@@ -54,7 +55,7 @@ FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& promp
     : QMainWindow(parent), session_(session), settings_(settings), prompts_(prompts) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(AppIcon());
-    setMinimumSize(layout::kStartWidthPx, layout::kStartHeightPx);
+    ApplyMinimumSize();
 
     newTimer_ = new QTimer(this);
     newTimer_->setObjectName(QStringLiteral("Timer1"));
@@ -270,13 +271,18 @@ void FrmMain::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     bar->setSizeGripEnabled(true);
-    const int stretch[3] = {4, 1, 0};
+    // The key hints take all the room; the second panel stays empty, the third holds the
+    // model name.
+    const int stretch[3] = {1, 0, 0};
+    const QString sample[3] = {QStringLiteral("0000000000"), QStringLiteral("0000"),
+                               QLatin1String(kModelName)};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(bar);
+        auto* label = new QLabel(sample[i], bar);
         label->setObjectName(QStringLiteral("sbStatusBarPanel%1").arg(i + 1));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
-        label->setMinimumWidth(i == 2 ? 110 : 60);
+        label->setMinimumWidth(label->sizeHint().width());
+        label->clear();
         bar->addWidget(label, stretch[i]);
         status_[static_cast<std::size_t>(i)] = label;
     }
@@ -291,8 +297,8 @@ void FrmMain::LoadSequence() {
     session_.LinkRetries = 1;
     ChooseSerialPort(session_.ComNum - 1);
     splitter_ = layout::kSplitterMin;
-    resize(layout::kStartWidthPx, layout::kStartHeightPx);
-    Plans();  // the five channel plans, built once
+    resize(minimumSize());  // the size the window starts with
+    Plans();                // the five channel plans, built once
     InitialiseConfiguration();
     SetHelpContexts();
 }
@@ -810,23 +816,42 @@ bool FrmMain::HandleKey(QWidget* target, QKeyEvent* key) {
 // ---------------------------------------------------------------------------------------
 // Layout
 
+layout::FontUnits FrmMain::Units() const {
+    return UnitsOf(font());
+}
+
+void FrmMain::ApplyMinimumSize() {
+    // The window starts at and never gets smaller than 607 x 444 pixels of the design.
+    const layout::FontUnits units = Units();
+    setMinimumSize(units.X(layout::kMinWidth), units.Y(layout::kMinHeight));
+}
+
 layout::WindowMetrics FrmMain::Metrics() const {
-    using layout::ToTwips;
+    const layout::FontUnits units = Units();
     layout::WindowMetrics m;
-    m.width = ToTwips(width());
+    m.width = units.TwipsX(width());
     const int menu = menuBar()->isHidden() ? 0 : menuBar()->height();
-    m.innerHeight = ToTwips(height() - menu);
+    m.innerHeight = units.TwipsY(height() - menu);
     m.toolbarVisible = !toolBar_->isHidden();
-    m.toolbarHeight = ToTwips(toolBar_->height());
+    m.toolbarHeight = units.TwipsY(toolBar_->height());
     m.statusVisible = !statusBar()->isHidden();
-    m.statusHeight = ToTwips(statusBar()->height());
+    m.statusHeight = units.TwipsY(statusBar()->height());
     return m;
+}
+
+void FrmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        // The desktop's font changed: the design follows it.
+        ApplyMinimumSize();
+        SizeControls(layout::SplitterAfterResize(Metrics().width));
+    }
 }
 
 void FrmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     // The minimum size keeps the window at least 9105 x 6660 twips.
-    SizeControls(layout::SplitterAfterResize(layout::ToTwips(width())));
+    SizeControls(layout::SplitterAfterResize(Metrics().width));
 }
 
 void FrmMain::SizeControls(int x) {
@@ -834,16 +859,17 @@ void FrmMain::SizeControls(int x) {
 }
 
 void FrmMain::SizeControls2(int x) {
-    using layout::ToPixels;
     splitter_ = x;
+    const layout::FontUnits units = Units();
     const layout::WindowMetrics m = Metrics();
     const layout::MainLayout l = layout::LayOut(m, x);
     // Layout coordinates start below the menu bar; the central area starts below the toolbar.
     const int menu = menuBar()->isHidden() ? 0 : menuBar()->height();
-    const int offset = layout::ToTwips(central_->y() - menu);
-    const auto place = [&](QWidget* w, const layout::Rect& r, int dy) {
-        w->setGeometry(ToPixels(r.left), ToPixels(r.top - dy), std::max(0, ToPixels(r.width)),
-                       std::max(0, ToPixels(r.height)));
+    const int offset = units.TwipsY(central_->y() - menu);
+    const auto place = [&](QWidget* w, layout::Rect r, int dy) {
+        r.top -= dy;
+        const layout::Rect px = units.Pixels(r);
+        w->setGeometry(px.left, px.top, std::max(0, px.width), std::max(0, px.height));
     };
     place(tree_, l.tree, offset);
     place(grip_, l.grip, offset);
@@ -853,20 +879,20 @@ void FrmMain::SizeControls2(int x) {
         line->y1 -= offset;
         line->y2 -= offset;
     }
-    dataFrame_->Place(frame);
+    dataFrame_->Place(frame, units);
     for (QObject* child : pictData_->children()) {
         if (auto* panel = qobject_cast<EditorPanel*>(child)) place(panel, l.panel, 0);
     }
 }
 
 void FrmMain::OnSplitterPressed(int) {
-    using layout::ToPixels;
+    const layout::FontUnits units = Units();
     const int left = splitter_;  // the grip stands at the splitter position
-    const int height = layout::ToTwips(grip_->height());
-    const int width = layout::ToTwips(grip_->width());
+    const int height = units.TwipsY(grip_->height());
+    const int width = units.TwipsX(grip_->width());
     barLeft_ = left;
-    bar_->setGeometry(ToPixels(left), grip_->y(), std::max(1, ToPixels(width / 2)),
-                      std::max(0, ToPixels(height - 20)));
+    bar_->setGeometry(units.X(left), grip_->y(), std::max(1, units.X(width / 2)),
+                      std::max(0, units.Y(height - 20)));
     bar_->show();
     bar_->raise();
     moving_ = true;
@@ -874,8 +900,9 @@ void FrmMain::OnSplitterPressed(int) {
 
 void FrmMain::OnSplitterMoved(int x) {
     if (!moving_) return;
-    barLeft_ = layout::DragBarPosition(splitter_, layout::ToTwips(x), Metrics().width);
-    bar_->move(layout::ToPixels(barLeft_), bar_->y());
+    const layout::FontUnits units = Units();
+    barLeft_ = layout::DragBarPosition(splitter_, units.TwipsX(x), Metrics().width);
+    bar_->move(units.X(barLeft_), bar_->y());
 }
 
 void FrmMain::OnSplitterReleased(int) {

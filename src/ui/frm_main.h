@@ -11,9 +11,10 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "layout/font_units.h"
+#include "layout/window_layout.h"
 #include "ui/editor_session.h"
 #include "ui/widgets/frame_lines.h"
-#include "ui/main_layout.h"
 
 class QAction;
 class QLabel;
@@ -132,6 +133,8 @@ class FrmMain : public QMainWindow {
     std::function<bool()> hexFileLoad;
 
     // --- layout ---
+    // The window's twips in pixels of its font.
+    layout::FontUnits Units() const;
     layout::WindowMetrics Metrics() const;
     void SizeControls(int x);   // clamps
     void SizeControls2(int x);  // does not clamp
@@ -144,6 +147,7 @@ class FrmMain : public QMainWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -152,6 +156,7 @@ class FrmMain : public QMainWindow {
     void CreateStatusBar();
     void CreateCentralArea();
     void LoadSequence();
+    void ApplyMinimumSize();
     void NodeClick(QTreeWidgetItem* node);
     void PlainClick();
     void Present(EditorPanel* panel);

@@ -13,18 +13,14 @@
 #include "image/codec.h"
 #include "link/clone_protocol.h"
 #include "qt/serial_link.h"
+#include "ui/font_units.h"
 #include "ui/prompts.h"
 
 namespace rse {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-QRect Twips(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
-}
+constexpr layout::Size kWindowSizePx{398, 233};
 
 Prompts::Icon IconOf(MessageIcon icon) {
     return icon == MessageIcon::Critical ? Prompts::Icon::Critical : Prompts::Icon::Information;
@@ -108,10 +104,19 @@ FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, QString devicePath,
     setWindowTitle(session_.TransferMode == 0 ? QLatin1String(kReadTitle)
                                               : QLatin1String(kProgramTitle));
     setModal(true);
-    setFixedSize(398, 233);
 
+    // Arial at the size of the application's font; the design is drawn for Arial at the
+    // reference size, and the window grows with the font as the main window does.
     QFont arial(QStringLiteral("Arial"));
     arial.setStyleHint(QFont::SansSerif);
+    arial = arial.resolve(font());
+    const layout::FontUnits units = UnitsOfDesignFamily(arial);
+    const layout::Size size = units.ScaledPixels(kWindowSizePx);
+    setFixedSize(size.width, size.height);
+    const auto Twips = [&units](int left, int top, int width, int height) {
+        const layout::Rect r = units.Pixels(layout::Rect{left, top, width, height});
+        return QRect(r.left, r.top, r.width, r.height);
+    };
 
     auto* label1 = new QLabel(QStringLiteral("1.Connect the RSE Cable."), this);
     label1->setObjectName(QStringLiteral("Label1"));
