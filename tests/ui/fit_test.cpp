@@ -21,6 +21,7 @@
 #include "ui/dialogs/frm_prn.h"
 #include "ui/dialogs/frm_radio.h"
 #include "ui/dialogs/serial_devices_dialog.h"
+#include "ui/navigation_tree.h"
 #include "ui/widgets/digit_entry.h"
 #include "ui_test_support.h"
 
@@ -240,10 +241,10 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
             e.Mmsid = "888888888";
         }
         session.config.Exp(3).Enable = true;
-        w.RetitleNodes();
+        w.Tree()->RetitleNodes();
 
         for (const char* key : {"P", "PU", "PU 1", "PI 40", "PW", "E", "E 3", "S", "SM", "SM 2"}) {
-            w.SelectNodeByKey(QLatin1String(key));
+            w.Tree()->SelectNodeByKey(QLatin1String(key));
             QApplication::processEvents();
             QWidget* panel = nullptr;
             for (QWidget* p :
@@ -260,19 +261,19 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
             QPoint(Find<QWidget>(&w, "linR")->x() - 1, Find<QWidget>(&w, "linB")->y() - 1));
         if (!inside.contains(data->geometry()))
             check.Fail(font, data, QStringLiteral("outside its frame"));
-        QString longest = FrmMain::kTreeHint;
+        QString longest = NavigationTree::kTreeHint;
         for (QWidget* c : w.findChildren<QWidget*>()) {
             const QString hint = c->property("statusHint").toString();
             if (hint.size() > longest.size()) longest = hint;
         }
-        w.SetStatusText(1, longest);
+        Find<QLabel>(&w, "sbStatusBarPanel1")->setText(longest);
         check.CheckContainer(font + QStringLiteral(" status bar"), w.statusBar());
 
         {  // the dialogs go before their parent
-            for (int mode : {0, 1}) {
-                session.TransferMode = mode;
-                FrmRadio radio(session, prompts, QStringLiteral("/dev/null"), &w);
-                check.CheckDialog(font + QStringLiteral(" transfer %1").arg(mode), &radio);
+            for (TransferMode mode : {TransferMode::Read, TransferMode::Program}) {
+                FrmRadio radio(session, prompts, mode, QStringLiteral("/dev/null"), &w);
+                check.CheckDialog(font + QStringLiteral(" transfer ") + radio.windowTitle(),
+                                  &radio);
             }
             FrmAbout about(&w);
             check.CheckDialog(font + QStringLiteral(" about"), &about);
