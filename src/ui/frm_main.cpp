@@ -31,6 +31,7 @@
 #include "ui/node_keys.h"
 #include "ui/panels/priority_panel.h"
 #include "ui/prompts.h"
+#include "ui/dialogs/connection_check_dialog.h"
 #include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/panels/settings_panel.h"
 #include "ui/widgets/splitter_grip.h"
@@ -73,6 +74,7 @@ FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& promp
     transferDialog = [this] {
         FrmRadio dialog(session_, prompts_, settings_.DevicePath(session_.ComNum), this);
         dialog.showHelp = [this] { HelpContents(); };
+        dialog.checkConnection = [this] { CheckConnection(); };
         dialog.exec();
     };
 
@@ -224,6 +226,8 @@ void FrmMain::CreateMenus() {
     separator(serial, "mnuOptionsSerialBar");
     action(serial, "mnuOptionsSerialDevices", QStringLiteral("&Device Paths..."),
            &FrmMain::EditSerialDevices);
+    action(serial, "mnuOptionsSerialCheck", QStringLiteral("&Check Connection..."),
+           &FrmMain::CheckConnection);
     RefreshSerialPortCaptions();
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -757,6 +761,14 @@ void FrmMain::RefreshSerialPortCaptions() {
 void FrmMain::EditSerialDevices() {
     SerialDevicesDialog dialog(settings_, this);
     if (dialog.exec() == QDialog::Accepted) RefreshSerialPortCaptions();
+}
+
+void FrmMain::CheckConnection() {
+    const int com = session_.ComNum >= 1 && session_.ComNum <= kComPortCount ? session_.ComNum : 1;
+    ConnectionCheckDialog dialog(settings_.DevicePath(com), QStringLiteral("COM%1").arg(com),
+                                 session_.SkipReceive, this);
+    dialog.Start();
+    dialog.exec();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -12,8 +12,8 @@
 #include <QString>
 
 #include "ui/editor_session.h"
-#include "ui/widgets/frame_lines.h"
 #include "ui/main_layout.h"
+#include "ui/widgets/frame_lines.h"
 
 class QAction;
 class QLabel;
@@ -112,6 +112,8 @@ class FrmMain : public QMainWindow {
     void ClearData();
     void ChooseSerialPort(int index);  // entry COM<index+1>
     void EditSerialDevices();
+    // Options > SerialPort > Check Connection...: the connection check on the ticked entry.
+    void CheckConnection();
     void RefreshSerialPortCaptions();
     void HelpContents();
     void HelpAbout();
