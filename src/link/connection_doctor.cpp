@@ -411,10 +411,11 @@ class Doctor {
         }
         const bool echoed = echo == WaitResult::Came;
         if (echoed && env_.noEcho) {
-            Emit(CheckLevel::Warning,
+            // Every transfer then takes the echo for the radio's answer and fails.
+            Emit(CheckLevel::Problem,
                  "the cable on " + device_ +
-                     " echoes what is sent, but --no-echo (/DE) was given: transfers would "
-                     "take the echo for the radio's answer",
+                     " echoes what is sent, but --no-echo (/DE) was given: every transfer would "
+                     "take the echo for the radio's answer and fail",
                  "leave out --no-echo (start the editor without /DE)");
         } else if (echoed) {
             Emit(CheckLevel::Ok, "the cable on " + device_ + " echoes what is sent");
