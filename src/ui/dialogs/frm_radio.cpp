@@ -12,6 +12,7 @@
 
 #include "image/codec.h"
 #include "link/clone_protocol.h"
+#include "qt/latin1.h"
 #include "qt/serial_link.h"
 #include "ui/prompts.h"
 
@@ -277,7 +278,7 @@ void FrmRadio::Finish(const TransferOutcome& outcome, const MemoryImage& image) 
     if (outcome.message) {
         const LinkMessage& m = *outcome.message;
         QString text = QString::fromLocal8Bit(m.FullText().c_str());
-        const QString title = QString::fromLatin1(m.title.c_str());
+        const QString title = FromLatin1(m.title);
         // The radio could not be reached: offer to find out why.
         if (checkConnection &&
             (m.text == kCommunicationErrorText || m.text == kModelNameErrorText)) {
