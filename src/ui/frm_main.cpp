@@ -764,8 +764,10 @@ void FrmMain::EditSerialDevices() {
 
 void FrmMain::CheckConnection() {
     const int com = session_.ComNum >= 1 && session_.ComNum <= kComPortCount ? session_.ComNum : 1;
+    // Above the transfer dialog when a failed transfer offers the check.
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
     ConnectionCheckDialog dialog(settings_.DevicePath(com), QStringLiteral("COM%1").arg(com),
-                                 session_.SkipReceive, this);
+                                 session_.SkipReceive, parent);
     dialog.Start();
     dialog.exec();
 }
