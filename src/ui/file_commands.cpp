@@ -16,8 +16,8 @@
 #include "qt/print/report_painter.h"
 #include "report/printed_report.h"
 #include "ui/busy_guard.h"
-#include "ui/frm_main.h"
 #include "ui/dialogs/frm_prn.h"
+#include "ui/frm_main.h"
 #include "ui/prompts.h"
 
 namespace rse {
@@ -52,16 +52,13 @@ FileCommands::FileCommands(FrmMain& window, EditorSession& session, Prompts& pro
 }
 
 void FileCommands::Fail(const char* procedure, const char* message, const IoResult& r) {
-    session_.ErrorFlag = true;
     session_.WriteErrorLog(
         QLatin1String(procedure),
         QString::number(r.errorNumber) + QString::fromLocal8Bit(r.description.c_str()));
     prompts_.Message(&window_, QLatin1String(message), ProductTitle(), Prompts::Icon::Exclamation);
-    session_.CancelFlag = true;
 }
 
 bool FileCommands::ReadConfiguration(const QString& path) {
-    session_.ErrorFlag = false;
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = FileRead2(LocalPath(path), session_.config);
     if (!r.ok) Fail("frmMain.FileRead2", "FileRead Error!!", r);
@@ -69,7 +66,6 @@ bool FileCommands::ReadConfiguration(const QString& path) {
 }
 
 bool FileCommands::WriteConfiguration(const QString& path) {
-    session_.ErrorFlag = false;
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = SaveFileAs(LocalPath(path), session_.config);
     if (!r.ok) Fail("frmMain.SaveFileAs", "FileSave Error!!", r);
@@ -86,8 +82,8 @@ void FileCommands::Open() {
             window_.UpdateCaption();
         }
     }
-    window_.RefreshSelection();
-    window_.RetitleNodes();
+    window_.Tree()->RefreshSelection();
+    window_.Tree()->RetitleNodes();
 }
 
 void FileCommands::SaveConfiguration(bool useCurrentName) {
@@ -99,7 +95,6 @@ void FileCommands::SaveConfiguration(bool useCurrentName) {
                           QStringLiteral("dat"));
     }
     if (name.isEmpty()) {
-        session_.CancelFlag = true;
         return;
     }
     BusyGuard busy(&window_);
@@ -120,7 +115,6 @@ QString FileCommands::DefaultFilePath() {
 
 void FileCommands::SaveDefault() {
     BusyGuard busy(&window_);
-    session_.ErrorFlag = false;
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = SaveFileAsDefault(LocalPath(DefaultFilePath()), session_.config.SETCOM);
     if (!r.ok) Fail("frmMain.SaveFileAsDefault", "FileSave Error!!", r);
@@ -130,7 +124,6 @@ void FileCommands::SaveImageFileCommand() {
     const QString path = WithSuffix(
         prompts_.SaveFileName(&window_, QString(), kHexFilter, QString()), QStringLiteral("hex"));
     if (path.isEmpty()) {
-        session_.CancelFlag = true;
         return;
     }
     BusyGuard busy(&window_);
@@ -143,11 +136,9 @@ void FileCommands::SaveImageFileCommand() {
 bool FileCommands::LoadImageFileCommand() {
     const QString path = prompts_.OpenFileName(&window_, QString(), kHexFilter, QString());
     if (path.isEmpty()) {
-        session_.CancelFlag = true;
         return false;
     }
     BusyGuard busy(&window_);
-    session_.ErrorFlag = false;
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = LoadImageFile(LocalPath(path), session_.image);
     if (!r.ok) {
@@ -167,7 +158,6 @@ void FileCommands::Print() {
         PaintPrintedReport(printer, LayoutPrintedReport(session_.config, session_.image));
     if (!r.ok) {
         prompts_.Message(&window_, r.error, ProductTitle(), Prompts::Icon::Exclamation);
-        session_.CancelFlag = true;
     }
 }
 
