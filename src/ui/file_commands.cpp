@@ -1,18 +1,15 @@
 #include "ui/file_commands.h"
 
-#include <unistd.h>
-
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QStandardPaths>
 
 #include "files/config_file.h"
 #include "files/image_file.h"
 #include "image/codec.h"
+#include "qt/data_folder.h"
 #include "qt/print/report_painter.h"
 #include "report/printed_report.h"
 #include "ui/busy_guard.h"
@@ -74,7 +71,15 @@ bool FileCommands::WriteConfiguration(const QString& path) {
 
 void FileCommands::Open() {
     BusyGuard busy(&window_);
-    const QString name = prompts_.OpenFileName(&window_, QString(), kDatFilter, lastOpenName_);
+    ReadChosenFile(prompts_.OpenFileName(&window_, QString(), kDatFilter, lastOpenName_));
+}
+
+void FileCommands::OpenFile(const QString& name) {
+    BusyGuard busy(&window_);
+    ReadChosenFile(name);
+}
+
+void FileCommands::ReadChosenFile(const QString& name) {
     if (!name.isEmpty()) {
         lastOpenName_ = name;
         if (ReadConfiguration(name)) {
@@ -105,11 +110,8 @@ void FileCommands::SaveConfiguration(bool useCurrentName) {
 }
 
 QString FileCommands::DefaultFilePath() {
-    QString folder = QCoreApplication::applicationDirPath();
-    if (::access(QFile::encodeName(folder).constData(), W_OK) != 0) {
-        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(folder);
-    }
+    const QString folder = EditorDataFolder();
+    QDir().mkpath(folder);
     return folder + QLatin1Char('/') + QLatin1String(kModelName) + QStringLiteral(".def");
 }
 

@@ -2,6 +2,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -116,6 +117,32 @@ TEST_F(FileCommandsTest, OpenReadsTheFileAndShowsItsName) {
     EXPECT_EQ(session.CurrentFileName, boat);
     const QByteArray log = ReadAll(dir.filePath(QStringLiteral("err.log")));
     EXPECT_TRUE(log.contains("frmMain.FileRead2 -> 2No such file or directory")) << log.data();
+}
+
+TEST_F(FileCommandsTest, FileNamedAtStartIsReadAsOpenReadsIt) {
+    Configuration c;
+    MemoryImage image{};
+    InitialiseConfiguration(c, image);
+    c.SETCOM.Contrast = 3;
+    const QString boat = Path(QStringLiteral("Boat.dat"));
+    ASSERT_TRUE(SaveFileAs(Local(boat), c).ok);
+
+    FrmMain& w = Open();
+    w.Files().OpenFile(boat);
+    EXPECT_EQ(prompts.openCalls, 0);
+    EXPECT_EQ(session.config, c);
+    EXPECT_EQ(session.CurrentFileName, boat);
+    EXPECT_EQ(Caption(), QStringLiteral("QM24 VH3400M Radio Setup Editor - boat.dat"));
+    EXPECT_TRUE(prompts.shown.empty());
+
+    // A file that cannot be read shows the usual message and changes nothing.
+    const QString folder = Path(QStringLiteral("folder.dat"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    w.Files().OpenFile(folder);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("FileRead Error!!"));
+    EXPECT_EQ(session.config, c);
+    EXPECT_EQ(session.CurrentFileName, boat);
 }
 
 TEST_F(FileCommandsTest, SaveAsDefaultTouchesNeitherCaptionNorCurrentFile) {
