@@ -20,6 +20,7 @@
 #include "qt/settings_store.h"
 #include "ui/app_icon.h"
 #include "ui/busy_guard.h"
+#include "ui/dialogs/connection_check_dialog.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/help_browser.h"
 #include "ui/dialogs/serial_devices_dialog.h"
@@ -59,6 +60,7 @@ FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& promp
     transferDialog = [this](TransferMode mode) {
         FrmRadio dialog(session_, prompts_, mode, settings_.DevicePath(session_.ComNum), this);
         dialog.showHelp = [this] { HelpContents(); };
+        dialog.checkConnection = [this] { CheckConnection(); };
         dialog.exec();
         return dialog.Outcome();
     };
@@ -174,6 +176,8 @@ void FrmMain::CreateMenus() {
     separator(serial, "mnuOptionsSerialBar");
     action(serial, "mnuOptionsSerialDevices", QStringLiteral("&Device Paths..."),
            &FrmMain::EditSerialDevices);
+    action(serial, "mnuOptionsSerialCheck", QStringLiteral("&Check Connection..."),
+           &FrmMain::CheckConnection);
     RefreshSerialPortCaptions();
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -455,6 +459,16 @@ void FrmMain::RefreshSerialPortCaptions() {
 void FrmMain::EditSerialDevices() {
     SerialDevicesDialog dialog(settings_, this);
     if (dialog.exec() == QDialog::Accepted) RefreshSerialPortCaptions();
+}
+
+void FrmMain::CheckConnection() {
+    const int com = session_.ComNum >= 1 && session_.ComNum <= kComPortCount ? session_.ComNum : 1;
+    // Above the transfer dialog when a failed transfer offers the check.
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+    ConnectionCheckDialog dialog(settings_.DevicePath(com), QStringLiteral("COM%1").arg(com),
+                                 session_.SkipReceive, parent);
+    dialog.Start();
+    dialog.exec();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -113,6 +113,8 @@ class FrmMain : public QMainWindow {
     bool HandleKey(QWidget* target, QKeyEvent* key);
     void ChooseSerialPort(int index);  // entry COM<index+1>
     void EditSerialDevices();
+    // Options > SerialPort > Check Connection...: the connection check on the ticked entry.
+    void CheckConnection();
     // Hidden commands of debug mode (Ctrl+F3, Ctrl+F2).
     void SaveHexFile();
     void LoadHexFile();

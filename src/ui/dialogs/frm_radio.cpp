@@ -283,8 +283,19 @@ void FrmRadio::Finish(const TransferOutcome& outcome, const MemoryImage& image) 
 
     if (outcome.message) {
         const LinkMessage& m = *outcome.message;
-        prompts_.Message(this, QString::fromLocal8Bit(m.FullText().c_str()), FromLatin1(m.title),
-                         IconOf(m.icon));
+        QString text = QString::fromLocal8Bit(m.FullText().c_str());
+        const QString title = FromLatin1(m.title);
+        // The radio could not be reached: offer to find out why.
+        if (checkConnection &&
+            (m.text == kCommunicationErrorText || m.text == kModelNameErrorText)) {
+            text += QStringLiteral("\n\nCheck the connection now?");
+            if (prompts_.Message(this, text, title, IconOf(m.icon), Prompts::Buttons::YesNo) ==
+                Prompts::Answer::Yes) {
+                checkConnection();
+            }
+        } else {
+            prompts_.Message(this, text, title, IconOf(m.icon));
+        }
     }
     ShowProgress(0);
     emit transferFinished();
