@@ -27,6 +27,8 @@ class FileCommands {
     // File Open: asks for a file and reads it; the shown panel and the tree are refreshed
     // even when the user cancelled.
     void Open();
+    // Open without the dialog: reads `name` as if it had been chosen there.
+    void OpenFile(const QString& name);
     // File Save (useCurrentName) and Save As.
     void SaveConfiguration(bool useCurrentName);
     // File Save As Default: the common settings into the default file.
@@ -40,8 +42,8 @@ class FileCommands {
     // Print to File: the text report window.
     void PrintToFile();
 
-    // Where the default file goes: in defaultFolder when it is set; otherwise beside the
-    // program, or in the per-user data folder when the program's folder is not writable.
+    // The default file, in defaultFolder when it is set (tests give each their own), else in
+    // the editor's data folder (EditorDataFolder); the folder is created.
     QString DefaultFilePath() const;
     QString defaultFolder;
 
@@ -49,6 +51,7 @@ class FileCommands {
     std::function<bool(QPrinter&)> printerDialog;
 
   private:
+    void ReadChosenFile(const QString& name);
     bool ReadConfiguration(const QString& path);
     bool WriteConfiguration(const QString& path);
     void Fail(const char* procedure, const char* message, const IoResult& r);

@@ -61,6 +61,12 @@ TEST_F(FileCommandsTest, SaveAsksOnceOpenReadsAndFailuresChangeNothing) {
     EXPECT_TRUE(session.config == saved);
     EXPECT_EQ(session.CurrentFileName, Path("Boat.dat"));
     EXPECT_NE(Log().find("frmMain.FileRead2 -> 2No such file or directory"), std::string::npos);
+
+    // A file named on the command line is read as Open reads it, without a dialog.
+    session.config = NewDocument().config;
+    w.Files().OpenFile(Path("Boat.dat"));
+    EXPECT_TRUE(session.config == saved);
+    EXPECT_EQ(prompts.openCalls, 2);
 }
 
 TEST_F(FileCommandsTest, FailedSaveKeepsThePreviousFile) {

@@ -49,15 +49,20 @@ class Panels : public MainWindowTest {
         return chain;
     }
     bool Grey(int slot) const {
-        return window->NodeByKey(QStringLiteral("SM %1").arg(slot))->foreground(0).color() ==
-               window->Tree()->palette().color(QPalette::Disabled, QPalette::Text);
+        return window->Tree()
+                   ->NodeByKey(QStringLiteral("SM %1").arg(slot))
+                   ->foreground(0)
+                   .color() == window->Tree()->palette().color(QPalette::Disabled, QPalette::Text);
     }
 };
 
 TEST_F(Panels, SettingsAreStoredAtOnceAndNumbersChecked) {
     Open();
     int transfers = 0;
-    window->transferDialog = [&] { ++transfers; };
+    window->transferDialog = [&](TransferMode) {
+        ++transfers;
+        return TransferOutcome{};
+    };
     Play({
         {"refresh",
          {},
@@ -98,16 +103,18 @@ TEST_F(Panels, SettingsAreStoredAtOnceAndNumbersChecked) {
 TEST_F(Panels, ClearShowsTheCountOnlyAfterASuccessfulClear) {
     Open();
     session.image[addr::kMmsiEntryCount] = 5;
-    window->RefreshSelection();
-    session.TransferResult = true;  // an earlier success is not taken for this one
-    window->transferDialog = [&] { session.image[addr::kMmsiEntryCount] = 0; };
-    Play({{"click cmdFClear", {}, "text txtFCount=5"}});
-    window->transferDialog = [&] {
-        EXPECT_EQ(session.TransferMode, 2);
-        session.image[addr::kMmsiEntryCount] = 0;
-        session.TransferResult = true;
-    };
-    Play({{"key cmdFClear Space", {}, "text txtFCount=0; messages 0"}});
+    window->Tree()->RefreshSelection();
+    for (auto status : {TransferStatus::Cancelled, TransferStatus::Success}) {
+        window->transferDialog = [&](TransferMode mode) {
+            EXPECT_EQ(mode, TransferMode::Clear);
+            session.image[addr::kMmsiEntryCount] = 0;  // what a reload of the panel would show
+            return TransferOutcome{status, std::nullopt};
+        };
+        Play({{"click cmdFClear",
+               {},
+               status == TransferStatus::Success ? "text txtFCount=0" : "text txtFCount=5"}});
+    }
+    EXPECT_TRUE(prompts.shown.empty());
 }
 
 TEST_F(Panels, PlanChannelOffersEnableScanAndTag) {
@@ -282,12 +289,12 @@ TEST_F(Panels, ListsShowTheirRowsAndOpenOneOnDoubleClickOrEnter) {
         const QRect cell = grid->visualItemRect(grid->item(c.row, 1));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-        EXPECT_EQ(window->SelectedKey().toStdString(), c.opens);
+        EXPECT_EQ(window->Tree()->SelectedKey().toStdString(), c.opens);
         ClickNode(QLatin1String(c.list));
         grid->setFocus(Qt::TabFocusReason);
         grid->setCurrentCell(c.row, 0);
         QTest::keyClick(grid, Qt::Key_Return);
-        EXPECT_EQ(window->SelectedKey().toStdString(), c.opens);
+        EXPECT_EQ(window->Tree()->SelectedKey().toStdString(), c.opens);
     }
     // The header row names no channel.
     ClickNode(QStringLiteral("PU"));
@@ -295,7 +302,7 @@ TEST_F(Panels, ListsShowTheirRowsAndOpenOneOnDoubleClickOrEnter) {
         qobject_cast<QTableWidget*>(W(QStringLiteral("MSFlexGrid1")))->horizontalHeader();
     QTest::mouseDClick(header->viewport(), Qt::LeftButton, {},
                        QPoint(header->sectionPosition(1) + 5, 5));
-    EXPECT_EQ(window->SelectedKey(), QStringLiteral("PU"));
+    EXPECT_EQ(window->Tree()->SelectedKey(), QStringLiteral("PU"));
 }
 
 // Every node of the tree: its panel is the only one enabled, showing it writes nothing into the
@@ -315,16 +322,16 @@ TEST_F(Panels, WalkOverEveryNode) {
     c.SETCOM.UserMmsid = "12345";
     c.Dir(1) = {true, "lower case", "12AB"};
     session.image[addr::kMmsiEntryCount] = 17;
-    window->RetitleNodes();
+    window->Tree()->RetitleNodes();
     const C before = c;
     QStringList keys;
     for (QTreeWidgetItemIterator it(window->Tree()); *it; ++it)
-        keys << window->KeyOf(*it);
+        keys << window->Tree()->KeyOf(*it);
     EXPECT_EQ(keys.size(), 3 + 4 + 55 + 55 + 56 + 20 + 1 + 20);
     for (const QString& key : keys) {
         SCOPED_TRACE(key.toStdString());
-        window->SelectNodeByKey(key);
-        ASSERT_EQ(window->SelectedKey(), key);
+        window->Tree()->SelectNodeByKey(key);
+        ASSERT_EQ(window->Tree()->SelectedKey(), key);
         EXPECT_TRUE(c == before);
         int enabled = 0;
         for (auto* p :
@@ -369,7 +376,7 @@ TEST_F(Panels, TabReachesEveryControlInPageOrder) {
     };
     for (const auto& c : cases) {
         ClickNode(QLatin1String(c.node));
-        window->RefreshSelection();
+        window->Tree()->RefreshSelection();
         EXPECT_EQ(TabChain(c.first, c.chain.size()), c.chain) << c.node;
     }
 }

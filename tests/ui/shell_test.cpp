@@ -1,18 +1,19 @@
-// Settings store, error log, port names, command-line switches and the window layout rules.
+// Settings store, error log and its folder, port names, command-line switches.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include "app/switches.h"
+#include "qt/data_folder.h"
 #include "qt/error_log.h"
 #include "qt/serial_link.h"
 #include "qt/settings_store.h"
 #include "support.h"
 #include "ui/editor_session.h"
-#include "ui/main_layout.h"
 #include "ui_test_support.h"
 
 namespace rse {
@@ -114,68 +115,20 @@ TEST(ErrorLog, OneLinePerEntryOnlyInDebugModeAndFailuresAreSilent) {
     const ErrorLog bad(QDir(dir.path()).filePath(QStringLiteral("err.log/sub")));
     bad.Append(QStringLiteral("p"), QStringLiteral("m"));
     EXPECT_FALSE(QFile::exists(bad.FilePath()));
-    const QString folder = ErrorLog::DefaultFolder();
-    EXPECT_TRUE(folder == QCoreApplication::applicationDirPath() ||
-                folder.startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
 }
 
-using namespace layout;
-
-TEST(LayoutRules, WindowNeverSmallerThanItsStartSize) {
-    EXPECT_EQ(ClampWindowSize({5000, 4000}), (Size{9105, 6660}));
-    EXPECT_EQ(ClampWindowSize({5000, 8000}), (Size{9105, 8000}));
-    EXPECT_EQ(ClampWindowSize({12000, 4000}), (Size{12000, 6660}));
-    EXPECT_EQ(ClampWindowSize({12000, 9000}), (Size{12000, 9000}));
-}
-
-TEST(LayoutRules, ResizePutsSplitterAtThirtyPercentWithinClamps) {
-    EXPECT_EQ(SplitterAfterResize(12000), 3600);
-    EXPECT_EQ(ClampSplitter(7000, 12000), 6000);  // keeps 6000 for the panel area
-    EXPECT_EQ(ClampSplitter(1000, 12000), 2500);
-    EXPECT_EQ(ClampSplitter(4000, 12000), 4000);
-    EXPECT_EQ(SplitterAfterResize(9105), 2732);
-    EXPECT_EQ(SplitterAfterResize(30000), 9000);
-}
-
-TEST(LayoutRules, DraggingKeepsTheBarAwayFromBothEdges) {
-    EXPECT_EQ(DragBarPosition(3600, -2600, 12000), 2500);  // wanted 1000
-    EXPECT_EQ(DragBarPosition(3600, 400, 12000), 4000);
-    EXPECT_EQ(DragBarPosition(3600, 6000, 12000), 9500);  // within 2500 of the right edge
-    EXPECT_EQ(DragBarPosition(3600, 5900, 12000), 9500);
-    EXPECT_EQ(DragBarPosition(3600, 5800, 12000), 9400);
-}
-
-TEST(LayoutRules, TreePanelAreaFramesAndPanels) {
-    const WindowMetrics w{12000, 6000, 400, true, 300, true};
-    const MainLayout l = LayOut(w, 3600);
-    EXPECT_EQ(l.splitter, 3600);
-    EXPECT_EQ(l.tree, (Rect{0, 450, 3600, 5100}));
-    EXPECT_EQ(l.grip.left, 3600);
-    EXPECT_EQ(l.grip.top, 450);
-    EXPECT_EQ(l.grip.height, 5100);
-    EXPECT_EQ(l.panelArea, (Rect{3730, 450, 8000, 5100}));
-    EXPECT_EQ(l.dataFrame.top, (Line{3710, 430, 11740, 430}));
-    EXPECT_EQ(l.dataFrame.bottom, (Line{3710, 5560, 11740, 5560}));
-    EXPECT_EQ(l.dataFrame.left, (Line{3710, 430, 3710, 5560}));
-    EXPECT_EQ(l.dataFrame.right, (Line{11740, 430, 11740, 5560}));
-    EXPECT_EQ(l.panel, (Rect{100, 100, 7800, 4900}));
-    EXPECT_EQ(l.grid, (Rect{0, 0, 7800, 4900}));
-
-    // Without toolbar and status bar the tree starts at 50 and loses only 600 in height.
-    const MainLayout bare = LayOut({12000, 6000, 400, false, 300, false}, 5000);
-    EXPECT_EQ(bare.tree, (Rect{0, 50, 5000, 5400}));
-    EXPECT_EQ(bare.panelArea, (Rect{5130, 50, 6600, 5400}));
-}
-
-TEST(LayoutRules, InnerFramesAndAboutBox) {
-    const Rect inner = InnerPanel(7800, 1800, 2400);
-    EXPECT_EQ(inner, (Rect{100, 1800, 7600, 2400}));
-    EXPECT_EQ(FrameAround(inner), DrawFrame(80, 1780, 7710, 4210));
-
-    const AboutLayout about = LayOutAbout(4875, 2985, 1215);
-    EXPECT_EQ(about.frameWidth, 4675);
-    EXPECT_EQ(about.okLeft, 1830);
-    EXPECT_EQ(about.okTop, 3055);
+TEST(ErrorLog, FilesBesideTheProgramOnlyInItsBuildFolder) {
+    QTemporaryDir installed;
+    QTemporaryDir built;
+    ASSERT_TRUE(installed.isValid() && built.isValid());
+    QFile marker(QDir(built.path()).filePath(QLatin1String(kBuildFolderMarker)));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    const QString user =
+        QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath(QStringLiteral("rse"));
+    EXPECT_EQ(EditorDataFolder(installed.path()), user);
+    EXPECT_EQ(EditorDataFolder(built.path()), built.path());
+    // The tests run from a folder without the marker, as an installed program does.
+    EXPECT_EQ(ErrorLog::DefaultFolder(), user);
 }
 
 TEST(Switches, WholeLineAnyCaseOneSwitchOnly) {
@@ -203,6 +156,35 @@ TEST(Switches, ArgumentsFormOneCommandLine) {
     EXPECT_EQ(CommandLineOf({"/D", "/C"}), "/D /C");
     EXPECT_FALSE(ParseSwitches(CommandLineOf({"/D", "/C"})).DebugMode);
     EXPECT_TRUE(ParseSwitches(CommandLineOf({" /de "})).SkipReceive);
+}
+
+TEST(Switches, OnlyAnExistingDatFileIsOpenedAtStart) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string d = QFile::encodeName(dir.path()).toStdString();
+    for (const char* name : {"boat.dat", "BOAT2.DAT", "my boat.dat", "notes.txt", "x.dat.bak"}) {
+        QFile f(dir.filePath(QString::fromUtf8(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.dat")));
+    const struct {
+        std::string line;
+        bool opened;
+    } cases[] = {
+        {d + "/boat.dat", true},
+        {d + "/BOAT2.DAT", true},
+        {CommandLineOf({d + "/my", "boat.dat"}), true},  // a name with a blank, unquoted
+        {d + "/notes.txt", false},
+        {d + "/x.dat.bak", false},
+        {d + "/folder.dat", false},
+        {d + "/gone.dat", false},
+        {" " + d + "/boat.dat", false},
+        {"/D", false},
+        {"", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FileToOpen(c.line), c.opened ? c.line : std::string()) << c.line;
+    }
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ class MainWindowTest : public ::testing::Test {
     }
 
     void ClickNode(const QString& key) {
-        QTreeWidgetItem* node = window->NodeByKey(key);
+        QTreeWidgetItem* node = window->Tree()->NodeByKey(key);
         ASSERT_NE(node, nullptr) << key.toStdString();
         window->Tree()->scrollToItem(node);
         const QRect r = window->Tree()->visualItemRect(node);
@@ -205,7 +205,7 @@ class MainWindowTest : public ::testing::Test {
         } else if (verb == QLatin1String("run")) {
             window->findChild<QAction*>(rest)->trigger();
         } else if (verb == QLatin1String("refresh")) {
-            window->RefreshSelection();
+            window->Tree()->RefreshSelection();
         } else {
             ADD_FAILURE() << "unknown step " << action.toStdString();
         }
@@ -236,9 +236,9 @@ class MainWindowTest : public ::testing::Test {
             EXPECT_TRUE(window->StatusText(1).startsWith(rest))
                 << window->StatusText(1).toStdString();
         } else if (is("node")) {
-            EXPECT_EQ(window->NodeByKey(key)->text(0), value);
+            EXPECT_EQ(window->Tree()->NodeByKey(key)->text(0), value);
         } else if (is("selected")) {
-            EXPECT_EQ(window->SelectedKey(), rest);
+            EXPECT_EQ(window->Tree()->SelectedKey(), rest);
         } else if (is("panel")) {
             EXPECT_EQ(window->FrontPanel()->objectName(), rest);
         } else if (is("inactive")) {

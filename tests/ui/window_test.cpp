@@ -8,9 +8,11 @@
 #include <QTextBrowser>
 
 #include "app/switches.h"
+#include "layout/font_units.h"
 #include "ui/dialogs/help_browser.h"
 #include "ui/dialogs/serial_devices_dialog.h"
-#include "ui/main_layout.h"
+#include "ui/help_contexts.h"
+#include "ui/navigation_tree.h"
 #include "ui/panels/editor_panel.h"
 #include "ui_test_support.h"
 
@@ -40,7 +42,7 @@ TEST_F(Startup, SettingNodeAtTheStartSizeWithTheNewConfiguration) {
     settings.StoreComNum(2);
     FrmMain& w = Open();
     EXPECT_EQ(w.size(), QSize(607, 444));
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("S"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("S"));
     EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictF"));
     EXPECT_EQ(w.StatusText(3), QStringLiteral("QM24 VH3400M"));
     EXPECT_EQ(w.windowTitle(), kCaption);
@@ -56,7 +58,7 @@ TEST_F(Startup, TreeHoldsEveryChannelMemoryAndDirectorySlot) {
     FrmMain& w = Open(false);
     QStringList nodes;
     for (const char* key : {"P", "PU", "PI", "PC", "PW", "E", "S", "SM", "E 20", "SM 3"}) {
-        const QTreeWidgetItem* node = w.NodeByKey(QLatin1String(key));
+        const QTreeWidgetItem* node = w.Tree()->NodeByKey(QLatin1String(key));
         nodes << node->text(0) + QLatin1Char(':') + QString::number(node->childCount());
     }
     EXPECT_EQ(nodes.join(QLatin1Char(',')),
@@ -67,12 +69,13 @@ TEST_F(Startup, TreeHoldsEveryChannelMemoryAndDirectorySlot) {
     session.config.Dir(1).Enable = session.config.Dir(2).Enable = session.config.Dir(4).Enable =
         true;
     session.config.Exp(3).Enable = true;
-    w.RetitleNodes();
-    EXPECT_EQ(w.NodeByKey(QStringLiteral("E 3"))->text(0), QStringLiteral("EXP3[Enable]"));
+    w.Tree()->RetitleNodes();
+    EXPECT_EQ(w.Tree()->NodeByKey(QStringLiteral("E 3"))->text(0), QStringLiteral("EXP3[Enable]"));
     const QColor grey = w.Tree()->palette().color(QPalette::Disabled, QPalette::Text);
     for (int slot = 1; slot <= 20; ++slot)  // the list ends at the first free slot
-        EXPECT_EQ(w.NodeByKey(QStringLiteral("SM %1").arg(slot))->foreground(0).color() == grey,
-                  slot > 3)
+        EXPECT_EQ(
+            w.Tree()->NodeByKey(QStringLiteral("SM %1").arg(slot))->foreground(0).color() == grey,
+            slot > 3)
             << slot;
 }
 
@@ -89,24 +92,24 @@ TEST_F(Navigation, EachKindOfNodeShowsItsPanelOnceAndArrowsMove) {
         ClickNode(QLatin1String(c[0]));
         EXPECT_EQ(w.FrontPanel()->objectName(), QLatin1String(c[1])) << c[0];
         EXPECT_EQ(w.FrontPanel()->Title(), QLatin1String(c[2])) << c[0];
-        EXPECT_EQ(w.StatusText(1), FrmMain::kTreeHint);
+        EXPECT_EQ(w.StatusText(1), NavigationTree::kTreeHint);
         ClickNode(QLatin1String(c[0]));  // the same node again does not reload it
     }
     EXPECT_EQ(shown.count(), static_cast<int>(std::size(cases)));
-    w.RefreshSelection();  // always reloads
+    w.Tree()->RefreshSelection();  // always reloads
     EXPECT_EQ(shown.count(), static_cast<int>(std::size(cases)) + 1);
 
     ClickNode(QStringLiteral("S"));
-    w.NodeByKey(QStringLiteral("S"))->setExpanded(true);
+    w.Tree()->NodeByKey(QStringLiteral("S"))->setExpanded(true);
     QTest::keyClick(w.Tree(), Qt::Key_Down);
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("SM"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("SM"));
     ClickNode(QStringLiteral("SM 3"));
-    w.NodeByKey(QStringLiteral("SM"))->setExpanded(false);  // collapsing selects the branch
+    w.Tree()->NodeByKey(QStringLiteral("SM"))->setExpanded(false);  // collapsing selects the branch
     EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictE"));
-    w.SelectNodeByKey(QStringLiteral("E 21"));  // no such node: nothing changes
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("SM"));
+    w.Tree()->SelectNodeByKey(QStringLiteral("E 21"));  // no such node: nothing changes
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("SM"));
     w.setWindowState(Qt::WindowMinimized);
-    w.SelectNodeByKey(QStringLiteral("P"));  // a minimised window shows nothing
+    w.Tree()->SelectNodeByKey(QStringLiteral("P"));  // a minimised window shows nothing
     EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictE"));
 }
 
@@ -117,21 +120,23 @@ TEST_F(Commands, ReadRefreshesTreeCaptionAndPanelOnlyAfterASuccess) {
     w.UpdateCaption();
     QSignalSpy shown(&w, &FrmMain::nodeShown);
     for (const bool success : {false, true}) {
-        w.transferDialog = [&] {
-            EXPECT_EQ(session.TransferMode, 0);
-            EXPECT_FALSE(session.TransferResult);
+        w.transferDialog = [&](TransferMode mode) {
+            EXPECT_EQ(mode, TransferMode::Read);
             session.config.Exp(2).Enable = true;
-            session.TransferResult = success;
+            return TransferOutcome{success ? TransferStatus::Success : TransferStatus::Failed,
+                                   std::nullopt};
         };
         w.TransferRead();
-        EXPECT_EQ(w.NodeByKey(QStringLiteral("E 2"))->text(0),
+        EXPECT_EQ(w.Tree()->NodeByKey(QStringLiteral("E 2"))->text(0),
                   success ? QStringLiteral("EXP2[Enable]") : QStringLiteral("EXP2"));
         EXPECT_EQ(w.windowTitle(), success ? kCaption : kCaption + QStringLiteral(" - boat.dat"));
         EXPECT_EQ(shown.count(), success ? 1 : 0);
-        EXPECT_FALSE(session.TransferResult);
         session.config.Exp(2).Enable = false;
     }
-    w.transferDialog = [&] { EXPECT_EQ(session.TransferMode, 1); };
+    w.transferDialog = [&](TransferMode mode) {
+        EXPECT_EQ(mode, TransferMode::Program);
+        return TransferOutcome{};
+    };
     Find<QAction>(&w, "tbProgram")->trigger();
     EXPECT_TRUE(prompts.shown.empty());
 }
@@ -146,8 +151,9 @@ TEST_F(Commands, NewRunsOnItsTimerAndToolbarSavesTheDefaultFile) {
     EXPECT_EQ(session.config.SETCOM.Contrast, 7);  // nothing happens inside the command
     QTRY_COMPARE_WITH_TIMEOUT(session.config.SETCOM.Contrast, std::int16_t{4}, 10000);
     EXPECT_TRUE(session.config == NewDocument().config);
-    EXPECT_TRUE(w.NodeByKey(QStringLiteral("PU 2"))->text(0).endsWith(QLatin1String("[Enable]")));
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("S"));
+    EXPECT_TRUE(
+        w.Tree()->NodeByKey(QStringLiteral("PU 2"))->text(0).endsWith(QLatin1String("[Enable]")));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("S"));
     EXPECT_EQ(w.windowTitle(), kCaption);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
@@ -199,15 +205,15 @@ TEST_F(Help, F1ShowsTheFocusedControlsTopicAndContentsExplainAMissingFile) {
     QFile document(HelpBrowser::DocumentFor(QStringLiteral("qm24 vh3400m.hlp")));
     ASSERT_TRUE(document.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(document.readAll());
-    for (const auto& [control, topic] : FrmMain::HelpContextTable()) {
+    for (const auto& [control, topic] : HelpContextTable()) {
         EXPECT_TRUE(html.contains(QStringLiteral("name=\"topic%1\"").arg(topic))) << topic;
         EXPECT_TRUE(html.contains(QStringLiteral("href=\"#topic%1\"").arg(topic))) << topic;
     }
     w.Help()->close();
 
-    w.SetHelpFile(QString());
+    w.Help()->SetHelpFile(QString());
     w.HelpContents();
-    w.SetHelpFile(QStringLiteral("missing.hlp"));
+    w.Help()->SetHelpFile(QStringLiteral("missing.hlp"));
     w.HelpContents();
     ASSERT_EQ(prompts.shown.size(), 2u);
     EXPECT_TRUE(
@@ -268,7 +274,7 @@ TEST_F(WindowLayout, ResizeAndDragPlaceTheSplitterWithinItsLimits) {
     EXPECT_EQ(Find(&w, "tvTreeView")->width(), 240);
     QWidget* grip = Find(&w, "imgSplitter");
     auto drag = [&](int toTwips) {
-        const int x = layout::ToPixels(toTwips - w.SplitterPosition());
+        const int x = layout::FontUnits().X(toTwips - w.SplitterPosition());  // the default font
         for (auto [type, at] : {std::pair{QEvent::MouseButtonPress, 2},
                                 {QEvent::MouseMove, x},
                                 {QEvent::MouseButtonRelease, x}}) {
