@@ -6,7 +6,7 @@
 
 #include "files/image_file.h"
 #include "image/codec.h"
-#include "process_support.h"
+#include "process.h"
 
 namespace rse::test {
 namespace {
@@ -25,12 +25,13 @@ CliRun Cli(const TempDir& dir, std::vector<std::string> args, bool unprivileged 
         args.insert(args.begin(), {"--reuid=nobody", "--regid=nogroup", "--clear-groups", program});
         program = "/usr/bin/setpriv";
     }
-    Process cli(program, args, true, dir / "cli.err");
+    args.insert(args.begin(), program);
+    Process cli(args, {}, dir.Path() / "cli.err");
     CliRun run;
     for (std::string line; !(line = cli.ReadLine(60s)).empty();)
         run.out += line + "\n";
     run.status = cli.Wait(60s);
-    run.out += ReadText(dir / "cli.err");
+    run.out += ReadText(dir.Path() / "cli.err");
     return run;
 }
 
@@ -105,8 +106,8 @@ TEST(CliDoctor, SaysWhatKeepsATransferFromTheRadio) {
             continue;  // needs root to act as another user
         }
         TempDir dir;
-        ASSERT_TRUE(SaveImageFile((dir / "radio.hex").string(), DefaultImage()).ok);
-        Sim sim(dir, SimArgs(dir, c.simArgs));
+        ASSERT_TRUE(SaveImageFile(dir.File("radio.hex"), DefaultImage()).ok);
+        Sim sim(dir, c.simArgs);
         const std::string dev = sim.Device();
         ASSERT_FALSE(dev.empty()) << sim.Errors();
         if (c.unprivileged) {
