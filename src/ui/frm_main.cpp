@@ -33,6 +33,7 @@
 #include "ui/prompts.h"
 #include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/panels/settings_panel.h"
+#include "ui/widgets/list_wheel_guard.h"
 #include "ui/widgets/splitter_grip.h"
 #include "ui/panels/wx_panel.h"
 
@@ -53,6 +54,7 @@ QString Q(std::string_view s) {
 FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), session_(session), settings_(settings), prompts_(prompts) {
     setObjectName(QStringLiteral("frmMain"));
+    ListWheelGuard::Install(this);
     setWindowIcon(AppIcon());
     setMinimumSize(layout::kStartWidthPx, layout::kStartHeightPx);
 
