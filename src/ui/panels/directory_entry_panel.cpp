@@ -8,11 +8,12 @@
 #include <QResizeEvent>
 #include <QTimer>
 
-#include "ui/widgets/digit_entry.h"
 #include "ui/directory_slots.h"
 #include "ui/node_keys.h"
-#include "ui/prompts.h"
 #include "ui/panels/settings_panel.h"
+#include "ui/prompts.h"
+#include "ui/widgets/digit_entry.h"
+#include "ui/widgets/typing_limit.h"
 
 namespace rse {
 
@@ -51,7 +52,7 @@ DirectoryEntryPanel::DirectoryEntryPanel(EditorSession& session, Prompts& prompt
     chkGDelete_->setObjectName(QStringLiteral("chkGDelete"));
     txtGPosi_ = new QLineEdit(inner_);
     txtGPosi_->setObjectName(QStringLiteral("txtGPosi"));
-    txtGPosi_->setMaxLength(kStationNameLength);
+    txtGPosi_->setValidator(new TypingLimit(kStationNameLength, txtGPosi_));
     txtGMMSI_ = new DigitEntry(QStringLiteral("txtGMMSI"), 9,
                                QStringLiteral("Indivisual Directory MMSI"), prompts, inner_);
     txtGMMSI_->SetTarget([this]() -> std::string* {
@@ -120,8 +121,8 @@ void DirectoryEntryPanel::LoadSlot(int slot) {
     slot_ = slot;
     SetTitle(QStringLiteral("MemoryID%1").arg(slot));
     const DirectoryEntry& e = session_.config.Dir(slot);
-    txtGPosi_->setText(
-        QString::fromLatin1(e.TagName.data(), static_cast<qsizetype>(e.TagName.size())));
+    TypingLimit::ShowStored(
+        txtGPosi_, QString::fromLatin1(e.TagName.data(), static_cast<qsizetype>(e.TagName.size())));
     txtGMMSI_->Load(e.Mmsid);
     const SlotState state = DirectorySlotState(session_.config, slot);
     const bool used = state == SlotState::Used;

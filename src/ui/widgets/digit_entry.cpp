@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ui/prompts.h"
+#include "ui/widgets/typing_limit.h"
 
 namespace rse {
 
@@ -14,7 +15,7 @@ DigitEntry::DigitEntry(const QString& name, int length, const QString& title, Pr
                        QWidget* parent)
     : QLineEdit(parent), length_(length), title_(title), prompts_(prompts) {
     setObjectName(name);
-    setMaxLength(length);
+    setValidator(new TypingLimit(length, this));
     connect(this, &QLineEdit::textEdited, this, [this](const QString& edited) {
         // Text pasted in other ways (the context menu) keeps its digits only.
         QString digits;
@@ -30,7 +31,11 @@ DigitEntry::DigitEntry(const QString& name, int length, const QString& title, Pr
             setText(digits);
             setCursorPosition(cursor);
         }
-        if (isEnabled()) entryEdited_ = true;
+        // A key that added nothing to a full field leaves the stored text unchecked.
+        const std::string* stored = target_ ? target_() : nullptr;
+        if (isEnabled() && (!stored || text().toLatin1().toStdString() != *stored)) {
+            entryEdited_ = true;
+        }
     });
 }
 
@@ -55,7 +60,8 @@ void DigitEntry::keyPressEvent(QKeyEvent* event) {
 }
 
 void DigitEntry::Load(const std::string& text) {
-    setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    TypingLimit::ShowStored(this,
+                            QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
     entryEdited_ = false;
 }
 
