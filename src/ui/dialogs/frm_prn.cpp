@@ -80,13 +80,13 @@ void FrmPrn::Settle() {
     setEnabled(false);
     QTimer::singleShot(settleMs, this, [this] {
         setEnabled(true);
-        QApplication::restoreOverrideCursor();
+        busy_.reset();
     });
 }
 
 void FrmPrn::MakeTextImage() {
     timer_->stop();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    busy_.emplace();
     setEnabled(false);
     const std::string text = rse::MakeTextImage(session_.config, session_.image);
     txtPrn_->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
@@ -104,7 +104,7 @@ void FrmPrn::SaveAs() {
 
 bool FrmPrn::SaveTextFile(const QString& path) {
     session_.ErrorFlag = false;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    busy_.emplace();
     setEnabled(false);
     // The text area holds CR LF pairs as single line breaks; the file gets them back.
     QString text = txtPrn_->toPlainText();
@@ -115,7 +115,7 @@ bool FrmPrn::SaveTextFile(const QString& path) {
                                        std::string_view(bytes.constData(), bytes.size()));
     if (!r.ok) {
         setEnabled(true);
-        QApplication::restoreOverrideCursor();
+        busy_.reset();
         session_.ErrorFlag = true;
         session_.CancelFlag = true;
         prompts_.Message(
