@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -14,6 +13,7 @@
 #include "link/clone_protocol.h"
 #include "qt/serial_link.h"
 #include "ui/prompts.h"
+#include "ui/widgets/progress_frame.h"
 
 namespace rse {
 
@@ -137,18 +137,10 @@ FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, QString devicePath,
     for (QLabel* pict : {pictA_, pictB_})
         pict->setAlignment(Qt::AlignCenter);
 
-    pictProgress_ = new QFrame(this);
+    pictProgress_ = new ProgressFrame(this);
     pictProgress_->setObjectName(QStringLiteral("pictProgress"));
-    pictProgress_->setFrameShape(QFrame::Box);
-    pictProgress_->setFrameShadow(QFrame::Sunken);
     pictProgress_->setGeometry(Twips(2100, 1440, 1395, 315));
     pictProgress_->setAccessibleName(QStringLiteral("Progress"));
-    lblPercent_ = new QLabel(pictProgress_);
-    lblPercent_->setObjectName(QStringLiteral("lblPercent"));
-    lblPercent_->setAutoFillBackground(true);
-    QPalette bar = lblPercent_->palette();
-    bar.setColor(QPalette::Window, QColor(40, 110, 200));
-    lblPercent_->setPalette(bar);
 
     cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
@@ -181,10 +173,11 @@ FrmRadio::~FrmRadio() {
 }
 
 void FrmRadio::ShowProgress(int percent) {
-    progress_ = std::clamp(percent, 0, 100);
-    const int frame = pictProgress_->width();
-    // The bar's right edge stands at the given share of the frame's width.
-    lblPercent_->setGeometry(frame * progress_ / 100 - frame, 0, frame, pictProgress_->height());
+    pictProgress_->SetValue(percent);
+}
+
+int FrmRadio::Progress() const {
+    return pictProgress_->Value();
 }
 
 void FrmRadio::OnOK() {
@@ -196,7 +189,7 @@ void FrmRadio::OnOK() {
     session_.ErrorFlag = false;
     session_.CancelFlag = false;
     cmdOK_->setEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    busy_.emplace();
 
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     auto result = std::make_shared<WorkResult>();
@@ -271,7 +264,7 @@ void FrmRadio::Finish(const TransferOutcome& outcome, const MemoryImage& image) 
     if (outcome.TransferResult()) session_.TransferResult = true;
 
     cmdOK_->setEnabled(true);
-    QApplication::restoreOverrideCursor();
+    busy_.reset();
     session_.UpdatingControls = false;
 
     if (outcome.message) {

@@ -7,20 +7,22 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <QDialog>
 
-#include "ui/editor_session.h"
 #include "link/transfer_outcome.h"
+#include "ui/busy_guard.h"
+#include "ui/editor_session.h"
 
 class QLabel;
 class QPushButton;
 class QThread;
-class QFrame;
 
 namespace rse {
 
 class Prompts;
+class ProgressFrame;
 
 class FrmRadio : public QDialog {
     Q_OBJECT
@@ -33,7 +35,7 @@ class FrmRadio : public QDialog {
 
     // Moves the progress bar to `percent` (capped at 100).
     void ShowProgress(int percent);
-    int Progress() const { return progress_; }
+    int Progress() const;
     bool Running() const { return worker_ != nullptr; }
 
     // What the Help button opens; shows the help contents of the editor.
@@ -62,14 +64,13 @@ class FrmRadio : public QDialog {
     QString devicePath_;
     QLabel* pictA_ = nullptr;  // the radio
     QLabel* pictB_ = nullptr;  // the computer
-    QFrame* pictProgress_ = nullptr;
-    QLabel* lblPercent_ = nullptr;
+    ProgressFrame* pictProgress_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
     QPushButton* cmdHelp_ = nullptr;
-    int progress_ = 0;
 
     QThread* worker_ = nullptr;
+    std::optional<BusyCursor> busy_;  // while a transfer runs
     std::shared_ptr<std::atomic<bool>> cancel_;
 };
 
