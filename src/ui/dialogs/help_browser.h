@@ -1,5 +1,5 @@
 // The in-program help viewer: shows the bundled HTML help document, at its contents or at
-// a context topic number.
+// a context topic number. Shown while a modal dialog is up, it stays usable beside it.
 #pragma once
 
 #include <QDialog>
@@ -27,6 +27,8 @@ class HelpBrowser : public QDialog {
     QTextBrowser* Browser() const { return browser_; }
 
   private:
+    void BelongToOwner();
+
     QTextBrowser* browser_;
     int topic_ = 0;
 };
