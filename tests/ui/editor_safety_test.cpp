@@ -180,7 +180,7 @@ TEST_F(EditorSafety, WheelLeavesListsWithoutTheFocusAloneAndStepsAFocusedOneLike
         SCOPED_TRACE(c.list);
         window.reset();
         FrmMain& w = Open();
-        w.SelectNodeByKey(QLatin1String(c.node));
+        w.Tree()->SelectNodeByKey(QLatin1String(c.node));
         auto* list = Find<QComboBox>(&w, c.list);
         ASSERT_TRUE(list && list->isVisible());
         w.Tree()->setFocus();
@@ -201,7 +201,7 @@ TEST_F(EditorSafety, WheelLeavesListsWithoutTheFocusAloneAndStepsAFocusedOneLike
         const std::string byWheel = ComposeConfigFile(session.config);
         EXPECT_NE(byWheel, before);
         session.config = kept;
-        w.RefreshSelection();
+        w.Tree()->RefreshSelection();
         list->setFocus(Qt::TabFocusReason);
         QTest::keyClick(list, Qt::Key_Down);
         EXPECT_EQ(ComposeConfigFile(session.config), byWheel);
@@ -298,8 +298,8 @@ TEST_F(EditorSafety, StoredTextsLongerThanTheTypingLimitAreShownWholeAndKept) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
         c.stored(session.config) = c.text;
-        w.SelectNodeByKey(QLatin1String(c.node));
-        w.RefreshSelection();
+        w.Tree()->SelectNodeByKey(QLatin1String(c.node));
+        w.Tree()->RefreshSelection();
         auto* field = Find<QLineEdit>(&w, c.field);
         ASSERT_TRUE(field && field->isVisible() && field->isEnabled());
         EXPECT_EQ(field->text().toStdString(), c.text);
@@ -313,7 +313,7 @@ TEST_F(EditorSafety, StoredTextsLongerThanTheTypingLimitAreShownWholeAndKept) {
         EXPECT_TRUE(prompts.shown.empty());
     }
     // Below the limit, typing stops at the limit.
-    w.SelectNodeByKey(QStringLiteral("S"));
+    w.Tree()->SelectNodeByKey(QStringLiteral("S"));
     auto* user = Find<QLineEdit>(&w, "txtFUser");
     user->setFocus(Qt::TabFocusReason);
     QTest::keyClick(user, Qt::Key_A, Qt::ControlModifier);
@@ -418,7 +418,7 @@ TEST_F(EditorSafety, MessageBoxesAreWideEnoughForTheirTitles) {
 }
 
 TEST_F(EditorSafety, TransferProgressIsAProgressIndicatorWithItsValue) {
-    FrmRadio dialog(session, prompts, QStringLiteral("/dev/null"));
+    FrmRadio dialog(session, prompts, TransferMode::Read, QStringLiteral("/dev/null"));
     QWidget* progress = Find<QWidget>(&dialog, "pictProgress");
     ASSERT_TRUE(progress);
     QAccessibleInterface* a11y = QAccessible::queryAccessibleInterface(progress);

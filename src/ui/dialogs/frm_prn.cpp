@@ -11,6 +11,7 @@
 
 #include "files/disk_io.h"
 #include "model/configuration.h"
+#include "qt/latin1.h"
 #include "report/text_report.h"
 #include "ui/prompts.h"
 
@@ -89,21 +90,19 @@ void FrmPrn::MakeTextImage() {
     busy_.emplace();
     setEnabled(false);
     const std::string text = rse::MakeTextImage(session_.config, session_.image);
-    txtPrn_->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    txtPrn_->setPlainText(FromLatin1(text));
     Settle();
 }
 
 void FrmPrn::SaveAs() {
     const QString path = prompts_.SaveFileName(this, QString(), kFilter, QString());
     if (path.isEmpty()) {
-        session_.CancelFlag = true;
         return;
     }
     SaveTextFile(path);
 }
 
 bool FrmPrn::SaveTextFile(const QString& path) {
-    session_.ErrorFlag = false;
     busy_.emplace();
     setEnabled(false);
     // The text area holds CR LF pairs as single line breaks; the file gets them back.
@@ -116,8 +115,6 @@ bool FrmPrn::SaveTextFile(const QString& path) {
     if (!r.ok) {
         setEnabled(true);
         busy_.reset();
-        session_.ErrorFlag = true;
-        session_.CancelFlag = true;
         prompts_.Message(
             this, QString::fromLocal8Bit(r.description.c_str()),
             QStringLiteral("%1 %2").arg(QLatin1String(kModelName), QLatin1String(kProductTitle)),

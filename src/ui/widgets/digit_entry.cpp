@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include "qt/latin1.h"
 #include "ui/prompts.h"
 #include "ui/widgets/typing_limit.h"
 
@@ -60,8 +61,7 @@ void DigitEntry::keyPressEvent(QKeyEvent* event) {
 }
 
 void DigitEntry::Load(const std::string& text) {
-    TypingLimit::ShowStored(this,
-                            QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    TypingLimit::ShowStored(this, FromLatin1(text));
     entryEdited_ = false;
 }
 
@@ -80,7 +80,7 @@ bool DigitEntry::CheckDigitEntry(bool prompt) {
     if (IsDigitEntry(text(), length_)) {
         const QString t = text().trimmed();
         if (t != text()) setText(t);
-        if (target) *target = t.toLatin1().toStdString();
+        if (target) *target = ToLatin1(t);
         return true;
     }
     if (!prompt && target) Load(*target);

@@ -14,6 +14,8 @@
 
 #include "ui/widgets/typing_limit.h"
 
+#include "qt/latin1.h"
+
 namespace rse {
 
 // Turns "a".."z" into capitals; refuses text with characters beyond Latin-1.
@@ -40,12 +42,11 @@ class TagEdit : public QLineEdit {
     // The program's own filling: shown as stored, without emitting textEdited.
     void Load(const std::string& text) {
         // Shown as stored: the capitals rule and the limit apply to what the user types.
-        TypingLimit::ShowStored(
-            this, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        TypingLimit::ShowStored(this, FromLatin1(text));
     }
 
     // The text as an 8-bit model text.
-    std::string ModelText() const { return text().toLatin1().toStdString(); }
+    std::string ModelText() const { return ToLatin1(text()); }
 
   protected:
     void focusInEvent(QFocusEvent* event) override {
