@@ -127,7 +127,7 @@ class MainWindowTest : public ::testing::Test {
     static QWidget* Focus() { return QApplication::focusWidget(); }
 
     // A click where a user clicks: the box of a check box, the middle of anything else.
-    static void Click(QWidget* w) {
+    static void UserClick(QWidget* w) {
         const bool box = qobject_cast<QCheckBox*>(w) != nullptr;
         QTest::mouseClick(w, Qt::LeftButton, {},
                           box ? QPoint(6, w->height() / 2) : w->rect().center());
@@ -183,7 +183,7 @@ class MainWindowTest : public ::testing::Test {
         if (verb == QLatin1String("node")) {
             ClickNode(rest);
         } else if (verb == QLatin1String("click")) {
-            Click(W(name));
+            UserClick(W(name));
         } else if (verb == QLatin1String("focus")) {
             W(name)->setFocus(Qt::TabFocusReason);
         } else if (verb == QLatin1String("key")) {
@@ -191,7 +191,7 @@ class MainWindowTest : public ::testing::Test {
             const QKeyCombination k = QKeySequence(arg)[0];
             QTest::keyClick(W(name), k.key(), k.keyboardModifiers());
         } else if (verb == QLatin1String("type") || verb == QLatin1String("paste")) {
-            if (Focus() != W(name)) Click(W(name));
+            if (Focus() != W(name)) UserClick(W(name));
             if (verb == QLatin1String("type")) {
                 QTest::keyClicks(W(name), arg);
             } else {
