@@ -148,8 +148,9 @@ DirectoryImport ReadDirectoryCsv(std::string_view text) {
         if (mmsi.empty()) {
             result.warnings.push_back(
                 {record.line, "no MMSI: the radio's directory ends before an entry without one"});
-        } else if (MmsiNote note = DirectoryMmsiNote(mmsi); note.warning) {
-            result.warnings.push_back({record.line, "MMSI " + mmsi + ": " + note.text});
+        } else if (MmsiNote note = DirectoryMmsiNote(mmsi); !note.warning.empty()) {
+            result.warnings.push_back(
+                {record.line, "MMSI " + mmsi + " " + note.warning + ": " + note.text});
         }
         result.entries.push_back({true, name, mmsi});
     }

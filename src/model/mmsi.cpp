@@ -108,17 +108,13 @@ std::string DescribeMmsi(const MmsiInfo& info) {
 MmsiNote DirectoryMmsiNote(std::string_view mmsi) {
     const std::optional<MmsiInfo> info = ClassifyMmsi(mmsi);
     if (!info) return {};
-    MmsiNote note{DescribeMmsi(*info), !IsDscCallable(info->kind)};
-    if (note.warning) note.text += ": cannot be called by DSC";
-    return note;
+    return {DescribeMmsi(*info), IsDscCallable(info->kind) ? "" : "cannot be called by DSC"};
 }
 
 MmsiNote UserMmsiNote(std::string_view mmsi) {
     const std::optional<MmsiInfo> info = ClassifyMmsi(mmsi);
     if (!info) return {};
-    MmsiNote note{DescribeMmsi(*info), info->kind != MmsiKind::Ship};
-    if (note.warning) note.text += ": not a ship's MMSI";
-    return note;
+    return {DescribeMmsi(*info), info->kind == MmsiKind::Ship ? "" : "not a ship's MMSI"};
 }
 
 }  // namespace rse

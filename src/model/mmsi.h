@@ -40,10 +40,10 @@ const char* MidCountry(int mid);
 // "Coast station, MID 232 (United Kingdom)"; "AIS-SART" for the kinds without MID.
 std::string DescribeMmsi(const MmsiInfo& info);
 
-// What the editor shows for an MMSI: its description, and whether it deserves a warning.
+// What the editor shows for an MMSI: its description, and a warning when it deserves one.
 struct MmsiNote {
-    std::string text;  // empty when the text is not nine digits
-    bool warning = false;
+    std::string text;     // the description; empty when the text is not nine digits
+    std::string warning;  // "cannot be called by DSC", "not a ship's MMSI"; empty for none
 };
 // An MMSI to call from the directory: a warning when DSC cannot call that kind.
 MmsiNote DirectoryMmsiNote(std::string_view mmsi);

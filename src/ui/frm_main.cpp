@@ -1,5 +1,7 @@
 #include "ui/frm_main.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -19,28 +21,30 @@
 #include "qt/settings_store.h"
 #include "ui/app_icon.h"
 #include "ui/busy_guard.h"
+#include "ui/dialogs/frm_about.h"
+#include "ui/dialogs/frm_radio.h"
+#include "ui/dialogs/help_browser.h"
+#include "ui/dialogs/serial_devices_dialog.h"
+#include "ui/exchange_commands.h"
+#include "ui/file_commands.h"
+#include "ui/help_contexts.h"
+#include "ui/node_keys.h"
 #include "ui/panels/channel_list_panel.h"
 #include "ui/panels/channel_panel.h"
 #include "ui/panels/directory_entry_panel.h"
 #include "ui/panels/directory_list_panel.h"
-#include "ui/file_commands.h"
-#include "ui/dialogs/frm_about.h"
-#include "ui/dialogs/frm_radio.h"
-#include "ui/dialogs/help_browser.h"
-#include "ui/help_contexts.h"
-#include "ui/node_keys.h"
 #include "ui/panels/priority_panel.h"
-#include "ui/prompts.h"
-#include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/panels/settings_panel.h"
-#include "ui/widgets/splitter_grip.h"
 #include "ui/panels/wx_panel.h"
+#include "ui/prompts.h"
+#include "ui/widgets/splitter_grip.h"
 
 namespace rse {
 
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
+constexpr int kStatusNoteMinWidth = 60;
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -68,6 +72,7 @@ FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& promp
     help_ = new HelpBrowser(this);
     help_->setWindowFlag(Qt::Window);
     files_ = std::make_unique<FileCommands>(*this, session_, prompts_);
+    exchange_ = std::make_unique<ExchangeCommands>(*this, session_, prompts_);
     hexFileSave = [this] { files_->SaveImageFileCommand(); };
     hexFileLoad = [this] { return files_->LoadImageFileCommand(); };
     transferDialog = [this] {
@@ -142,6 +147,9 @@ void FrmMain::CreateCentralArea() {
                                static_cast<EditorPanel*>(pictG_)}) {
         connect(panel, &EditorPanel::statusHint, this,
                 [this](const QString& text) { SetStatusText(1, text); });
+        connect(panel, &EditorPanel::statusNoteChanged, this, [this, panel] {
+            if (panel == front_) ShowStatusNote();
+        });
     }
     connect(pictF_, &SettingsPanel::clearRequested, this, &FrmMain::ClearData);
     connect(pictE_, &DirectoryListPanel::jumpRequested, this, [this](const QString& key) {
@@ -185,6 +193,13 @@ void FrmMain::CreateMenus() {
     action(file, "mnuFileSaveAsDefault", QStringLiteral("Save As &Default"),
            &FrmMain::FileSaveAsDefault)
         ->setEnabled(false);  // reached through the toolbar only
+    separator(file, "mnuFileBarExchange");
+    action(file, "mnuFileImportDirectory", QStringLiteral("&Import Directory..."),
+           &FrmMain::FileImportDirectory);
+    action(file, "mnuFileExportDirectory", QStringLiteral("&Export Directory..."),
+           &FrmMain::FileExportDirectory);
+    action(file, "mnuFileExportChannels", QStringLiteral("Export &Channels..."),
+           &FrmMain::FileExportChannels);
     separator(file, "mnuFileBar2");
     action(file, "mnuFilePrint", QStringLiteral("&Print"), &FrmMain::FilePrint,
            QKeySequence::Print);
@@ -276,7 +291,7 @@ void FrmMain::CreateStatusBar() {
         label->setObjectName(QStringLiteral("sbStatusBarPanel%1").arg(i + 1));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
-        label->setMinimumWidth(i == 2 ? 110 : 60);
+        label->setMinimumWidth(i == 2 ? 110 : kStatusNoteMinWidth);
         bar->addWidget(label, stretch[i]);
         status_[static_cast<std::size_t>(i)] = label;
     }
@@ -353,6 +368,23 @@ void FrmMain::Present(EditorPanel* panel) {
     panel->raise();
     panel->setEnabled(true);
     front_ = panel;
+    ShowStatusNote();
+}
+
+void FrmMain::ShowStatusNote() {
+    const EditorPanel::Note note = front_ ? front_->StatusNote() : EditorPanel::Note{};
+    QLabel* label = status_[1];
+    label->setText(note.warning ? QStringLiteral("Warning: ") + note.text : note.text);
+    label->setToolTip(label->text());
+    QPalette palette = QApplication::palette(label);
+    if (note.warning) palette.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x00));
+    label->setPalette(palette);
+    // The note takes the room it needs, up to three fifths of the bar.
+    const int wanted = note.text.isEmpty()
+                           ? kStatusNoteMinWidth
+                           : label->fontMetrics().horizontalAdvance(label->text()) + 16;
+    label->setMinimumWidth(
+        std::min(wanted, std::max(kStatusNoteMinWidth, statusBar()->width() * 3 / 5)));
 }
 
 bool FrmMain::ValidatePendingEdit() {
@@ -668,6 +700,21 @@ void FrmMain::FilePrint() {
 
 void FrmMain::FilePrintToFile() {
     files_->PrintToFile();
+}
+
+void FrmMain::FileImportDirectory() {
+    if (!ValidatePendingEdit()) return;
+    exchange_->ImportDirectory();
+}
+
+void FrmMain::FileExportDirectory() {
+    if (!ValidatePendingEdit()) return;
+    exchange_->ExportDirectory();
+}
+
+void FrmMain::FileExportChannels() {
+    if (!ValidatePendingEdit()) return;
+    exchange_->ExportChannels();
 }
 
 void FrmMain::FileExit() {

@@ -12,8 +12,8 @@
 #include <QString>
 
 #include "ui/editor_session.h"
-#include "ui/widgets/frame_lines.h"
 #include "ui/main_layout.h"
+#include "ui/widgets/frame_lines.h"
 
 class QAction;
 class QLabel;
@@ -30,6 +30,7 @@ class ChannelPanel;
 class DirectoryEntryPanel;
 class DirectoryListPanel;
 class EditorPanel;
+class ExchangeCommands;
 class FileCommands;
 class HelpBrowser;
 class PriorityPanel;
@@ -105,6 +106,9 @@ class FrmMain : public QMainWindow {
     void FileSaveAsDefault();
     void FilePrint();
     void FilePrintToFile();
+    void FileImportDirectory();
+    void FileExportDirectory();
+    void FileExportChannels();
     void FileExit();
     void TransferProgram();
     void TransferRead();
@@ -155,6 +159,8 @@ class FrmMain : public QMainWindow {
     void NodeClick(QTreeWidgetItem* node);
     void PlainClick();
     void Present(EditorPanel* panel);
+    // The front panel's note (the kind of the MMSI it shows) in the status bar's second panel.
+    void ShowStatusNote();
     QTreeWidgetItem* AddNode(QTreeWidgetItem* parent, const QString& key, const QString& text);
     void OnNewTimer();
     void OnSplitterPressed(int x);
@@ -166,6 +172,7 @@ class FrmMain : public QMainWindow {
     SettingsStore& settings_;
     Prompts& prompts_;
     std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<ExchangeCommands> exchange_;
 
     QTreeWidget* tree_ = nullptr;
     std::vector<QTreeWidgetItem*> nodes_;  // in the order added; index = position + 1

@@ -8,11 +8,11 @@
 #include <QResizeEvent>
 #include <QTimer>
 
-#include "ui/widgets/digit_entry.h"
 #include "ui/directory_slots.h"
 #include "ui/node_keys.h"
-#include "ui/prompts.h"
 #include "ui/panels/settings_panel.h"
+#include "ui/prompts.h"
+#include "ui/widgets/digit_entry.h"
 
 namespace rse {
 
@@ -99,6 +99,7 @@ DirectoryEntryPanel::DirectoryEntryPanel(EditorSession& session, Prompts& prompt
     connect(chkGEnable_, &QCheckBox::clicked, this, &DirectoryEntryPanel::Add);
     connect(chkGDelete_, &QCheckBox::clicked, this, &DirectoryEntryPanel::Delete);
     connect(txtGPosi_, &QLineEdit::textEdited, this, &DirectoryEntryPanel::StationNameEdited);
+    connect(txtGMMSI_, &QLineEdit::textChanged, this, &EditorPanel::statusNoteChanged);
     Clear();
 }
 
@@ -184,6 +185,10 @@ void DirectoryEntryPanel::StationNameEdited(const QString& text) {
     if (session_.UpdatingControls || slot_ < 1) return;
     // Stored at every change, so that a name being typed is never lost to a command.
     session_.config.Dir(slot_).TagName = name.toLatin1().toStdString();
+}
+
+EditorPanel::Note DirectoryEntryPanel::StatusNote() const {
+    return DirectoryMmsiStatus(txtGMMSI_->text());
 }
 
 bool DirectoryEntryPanel::ValidatePendingEdit() {

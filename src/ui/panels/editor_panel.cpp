@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/mmsi.h"
+
 namespace rse {
 
 EditorPanel::EditorPanel(const QString& letter, EditorSession& session, QWidget* parent)
@@ -15,6 +17,24 @@ EditorPanel::EditorPanel(const QString& letter, EditorSession& session, QWidget*
     title_->setFont(font);
     title_->move(0, 0);
     title_->setMinimumWidth(300);
+}
+
+namespace {
+
+EditorPanel::Note FromMmsiNote(const MmsiNote& note) {
+    if (note.warning.empty()) return {QString::fromStdString(note.text), false};
+    // The reason first: a narrow status bar cuts the end.
+    return {QString::fromStdString(note.warning + " - " + note.text), true};
+}
+
+}  // namespace
+
+EditorPanel::Note EditorPanel::DirectoryMmsiStatus(const QString& mmsi) {
+    return FromMmsiNote(DirectoryMmsiNote(mmsi.trimmed().toStdString()));
+}
+
+EditorPanel::Note EditorPanel::UserMmsiStatus(const QString& mmsi) {
+    return FromMmsiNote(UserMmsiNote(mmsi.trimmed().toStdString()));
 }
 
 layout::Rect EditorPanel::PlaceInnerPanel(QWidget* inner, FrameLines& frame, int widthPx,
