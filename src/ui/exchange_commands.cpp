@@ -3,11 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "editing/node_keys.h"
 #include "files/channel_export.h"
 #include "files/directory_exchange.h"
+#include "qt/latin1.h"
 #include "ui/busy_guard.h"
 #include "ui/frm_main.h"
-#include "ui/node_keys.h"
 #include "ui/prompts.h"
 
 namespace rse {
@@ -77,8 +78,7 @@ void ExchangeCommands::ImportDirectory() {
         FlagGuard updating(session_.UpdatingControls);
         ReplaceDirectory(session_.config, table.entries);
     }
-    const QString directory = QString::fromLatin1(nodes::kDirectory.data(),
-                                                  static_cast<qsizetype>(nodes::kDirectory.size()));
+    const QString directory = FromLatin1(nodes::kDirectory);
     window_.RetitleNodes();
     if (window_.SelectedKey() == directory) {
         window_.RefreshSelection();

@@ -16,8 +16,10 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "editing/node_keys.h"
 #include "image/codec.h"
 #include "model/channel_plans.h"
+#include "qt/latin1.h"
 #include "qt/settings_store.h"
 #include "ui/app_icon.h"
 #include "ui/busy_guard.h"
@@ -28,7 +30,6 @@
 #include "ui/exchange_commands.h"
 #include "ui/file_commands.h"
 #include "ui/help_contexts.h"
-#include "ui/node_keys.h"
 #include "ui/panels/channel_list_panel.h"
 #include "ui/panels/channel_panel.h"
 #include "ui/panels/directory_entry_panel.h"
@@ -45,12 +46,6 @@ namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
 constexpr int kStatusNoteMinWidth = 60;
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-QString Q(std::string_view s) {
-    return QString::fromLatin1(s.data(), static_cast<int>(s.size()));
-}
 
 }  // namespace
 
@@ -122,7 +117,7 @@ void FrmMain::CreateCentralArea() {
         if (tree_->currentItem()) NodeClick(tree_->currentItem());
     });
     connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* branch) {
-        if (KeyOf(branch) == Q(nodes::kDirectory)) ShadeDirectoryNodes();
+        if (KeyOf(branch) == FromLatin1(nodes::kDirectory)) ShadeDirectoryNodes();
     });
 
     grip_ = new SplitterGrip(central_);
@@ -153,7 +148,7 @@ void FrmMain::CreateCentralArea() {
     }
     connect(pictF_, &SettingsPanel::clearRequested, this, &FrmMain::ClearData);
     connect(pictE_, &DirectoryListPanel::jumpRequested, this, [this](const QString& key) {
-        if (!SelectedKey().startsWith(Q(nodes::kDirectory))) return;
+        if (!SelectedKey().startsWith(FromLatin1(nodes::kDirectory))) return;
         if (QTreeWidgetItem* node = NodeByKey(key)) tree_->setCurrentItem(node);  // as a click
     });
     connect(pictG_, &DirectoryEntryPanel::directoryChanged, this, &FrmMain::ShadeDirectoryNodes);
@@ -338,7 +333,7 @@ void FrmMain::InitialiseConfiguration() {
     BuildTree();
     SetStatusText(1, QString());
     SetStatusText(3, QLatin1String(kModelName));
-    SelectNodeByKey(Q(nodes::kSetting));
+    SelectNodeByKey(FromLatin1(nodes::kSetting));
     session_.CurrentFileName.clear();
     UpdateCaption();
 }
@@ -412,7 +407,7 @@ void FrmMain::BuildTree() {
     const Configuration& config = session_.config;
 
     QTreeWidgetItem* programmable =
-        AddNode(nullptr, Q(nodes::kProgrammable), QStringLiteral("Programmable Channel"));
+        AddNode(nullptr, FromLatin1(nodes::kProgrammable), QStringLiteral("Programmable Channel"));
     const struct {
         std::string_view key;
         const char* text;
@@ -421,27 +416,29 @@ void FrmMain::BuildTree() {
                  {nodes::kInternational, "International", BankId::INT},
                  {nodes::kCanada, "Canada", BankId::CAN}};
     for (const auto& plan : plans) {
-        QTreeWidgetItem* branch = AddNode(programmable, Q(plan.key), QLatin1String(plan.text));
+        QTreeWidgetItem* branch =
+            AddNode(programmable, FromLatin1(plan.key), QLatin1String(plan.text));
         const int count = static_cast<int>(BankOf(config, plan.bank).size());
         for (int i = 0; i < count; ++i) {
-            AddNode(branch, Q(nodes::LeafKey(plan.key, i)),
-                    Q(nodes::ChannelNodeText(config, plan.bank, i).value_or("")));
+            AddNode(branch, FromLatin1(nodes::LeafKey(plan.key, i)),
+                    FromLatin1(nodes::ChannelNodeText(config, plan.bank, i).value_or("")));
         }
     }
-    AddNode(programmable, Q(nodes::kWx), QStringLiteral("WX Channel"));
+    AddNode(programmable, FromLatin1(nodes::kWx), QStringLiteral("WX Channel"));
 
-    QTreeWidgetItem* exp = AddNode(nullptr, Q(nodes::kExp), QStringLiteral("Exp Channel"));
+    QTreeWidgetItem* exp = AddNode(nullptr, FromLatin1(nodes::kExp), QStringLiteral("Exp Channel"));
     for (int i = 1; i <= kExpCount; ++i) {
-        AddNode(exp, Q(nodes::LeafKey(nodes::kExp, i)),
-                Q(nodes::ExpNodeText(config, i).value_or("")));
+        AddNode(exp, FromLatin1(nodes::LeafKey(nodes::kExp, i)),
+                FromLatin1(nodes::ExpNodeText(config, i).value_or("")));
     }
 
-    QTreeWidgetItem* setting = AddNode(nullptr, Q(nodes::kSetting), QStringLiteral("Setting"));
+    QTreeWidgetItem* setting =
+        AddNode(nullptr, FromLatin1(nodes::kSetting), QStringLiteral("Setting"));
     QTreeWidgetItem* directory =
-        AddNode(setting, Q(nodes::kDirectory), QStringLiteral("Individual Directory"));
+        AddNode(setting, FromLatin1(nodes::kDirectory), QStringLiteral("Individual Directory"));
     for (int i = 1; i <= kDirectoryCount; ++i) {
-        AddNode(directory, Q(nodes::LeafKey(nodes::kDirectory, i)),
-                Q(nodes::DirectoryNodeText(config, i).value_or("")));
+        AddNode(directory, FromLatin1(nodes::LeafKey(nodes::kDirectory, i)),
+                FromLatin1(nodes::DirectoryNodeText(config, i).value_or("")));
     }
     ShadeDirectoryNodes();
     lastShownIndex_ = -1;
@@ -513,7 +510,7 @@ void FrmMain::ShowNode(QTreeWidgetItem* node) {
     const bool leaf =
         node->parent() && node->childCount() == 0 && key.startsWith(parentKey + QLatin1Char(' '));
     try {
-        if (key == Q(nodes::kProgrammable)) {
+        if (key == FromLatin1(nodes::kProgrammable)) {
             pictA_->ShowPriorityPanel();
             Present(pictA_);
         } else if (!leaf && nodes::PlanBankOfKey(key.toStdString())) {
@@ -522,19 +519,19 @@ void FrmMain::ShowNode(QTreeWidgetItem* node) {
         } else if (leaf && nodes::PlanBankOfKey(branch)) {
             pictC_->ShowPlanChannel(key);
             Present(pictC_);
-        } else if (key == Q(nodes::kWx)) {
+        } else if (key == FromLatin1(nodes::kWx)) {
             pictD_->ShowWxPanel();
             Present(pictD_);
-        } else if (key == Q(nodes::kExp)) {
+        } else if (key == FromLatin1(nodes::kExp)) {
             pictB_->ShowExpBankList();
             Present(pictB_);
         } else if (leaf && branch == nodes::kExp) {
             pictC_->ShowExpChannel(key);
             Present(pictC_);
-        } else if (key == Q(nodes::kSetting)) {
+        } else if (key == FromLatin1(nodes::kSetting)) {
             pictF_->ShowSettingsPanel();
             Present(pictF_);
-        } else if (key == Q(nodes::kDirectory)) {
+        } else if (key == FromLatin1(nodes::kDirectory)) {
             pictE_->ShowDirectoryList();
             Present(pictE_);
         } else if (leaf && branch == nodes::kDirectory) {
@@ -567,18 +564,20 @@ void FrmMain::RetitleNodes() {
         if (!text && key.size() >= 2 && key[0] == 'E') {
             text = nodes::ExpNodeText(config, nodes::KeyIndex(key, 1));
         }
-        if (text) node->setText(0, Q(*text));
+        if (text) node->setText(0, FromLatin1(*text));
     }
     ShadeDirectoryNodes();
 }
 
 void FrmMain::ShadeDirectoryNodes() {
-    QTreeWidgetItem* directory = NodeByKey(Q(nodes::kDirectory));
+    QTreeWidgetItem* directory = NodeByKey(FromLatin1(nodes::kDirectory));
     if (!directory) return;
     // Entries move when one is deleted: the slots' texts follow the directory.
     for (int slot = 1; slot <= kDirectoryCount; ++slot) {
-        if (QTreeWidgetItem* node = NodeByKey(Q(nodes::LeafKey(nodes::kDirectory, slot)))) {
-            node->setText(0, Q(nodes::DirectoryNodeText(session_.config, slot).value_or("")));
+        if (QTreeWidgetItem* node =
+                NodeByKey(FromLatin1(nodes::LeafKey(nodes::kDirectory, slot)))) {
+            node->setText(0,
+                          FromLatin1(nodes::DirectoryNodeText(session_.config, slot).value_or("")));
         }
     }
     const int open = DirectoryCount(session_.config) + 1;  // used slots and the next free one

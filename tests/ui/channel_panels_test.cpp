@@ -13,7 +13,7 @@
 #include "panel_test_support.h"
 #include "ui/panels/channel_list_panel.h"
 #include "ui/panels/channel_panel.h"
-#include "ui/node_keys.h"
+#include "editing/node_keys.h"
 #include "ui/panels/priority_panel.h"
 #include "ui/widgets/tag_edit.h"
 #include "ui/panels/wx_panel.h"

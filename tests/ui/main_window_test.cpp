@@ -7,7 +7,7 @@
 #include "ui/panels/channel_panel.h"
 #include "ui/panels/editor_panel.h"
 #include "ui/dialogs/help_browser.h"
-#include "ui/node_keys.h"
+#include "editing/node_keys.h"
 #include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/panels/settings_panel.h"
 #include "ui_test_support.h"

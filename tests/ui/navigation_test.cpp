@@ -9,9 +9,9 @@
 #include <QTreeWidget>
 
 #include "app/switches.h"
+#include "editing/node_keys.h"
 #include "ui/dialogs/help_browser.h"
 #include "ui/file_commands.h"
-#include "ui/node_keys.h"
 #include "ui/panels/editor_panel.h"
 #include "ui/panels/settings_panel.h"
 #include "ui_test_support.h"

@@ -11,6 +11,7 @@
 
 #include "files/disk_io.h"
 #include "model/configuration.h"
+#include "qt/latin1.h"
 #include "report/text_report.h"
 #include "ui/prompts.h"
 
@@ -89,7 +90,7 @@ void FrmPrn::MakeTextImage() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setEnabled(false);
     const std::string text = rse::MakeTextImage(session_.config, session_.image);
-    txtPrn_->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    txtPrn_->setPlainText(FromLatin1(text));
     Settle();
 }
 

@@ -12,6 +12,7 @@
 
 #include "image/codec.h"
 #include "link/clone_protocol.h"
+#include "qt/latin1.h"
 #include "qt/serial_link.h"
 #include "ui/prompts.h"
 
@@ -276,8 +277,8 @@ void FrmRadio::Finish(const TransferOutcome& outcome, const MemoryImage& image) 
 
     if (outcome.message) {
         const LinkMessage& m = *outcome.message;
-        prompts_.Message(this, QString::fromLocal8Bit(m.FullText().c_str()),
-                         QString::fromLatin1(m.title.c_str()), IconOf(m.icon));
+        prompts_.Message(this, QString::fromLocal8Bit(m.FullText().c_str()), FromLatin1(m.title),
+                         IconOf(m.icon));
     }
     ShowProgress(0);
     emit transferFinished();

@@ -8,8 +8,9 @@
 #include <QResizeEvent>
 #include <QTimer>
 
-#include "ui/directory_slots.h"
-#include "ui/node_keys.h"
+#include "editing/directory_slots.h"
+#include "editing/node_keys.h"
+#include "qt/latin1.h"
 #include "ui/panels/settings_panel.h"
 #include "ui/prompts.h"
 #include "ui/widgets/digit_entry.h"
@@ -121,8 +122,7 @@ void DirectoryEntryPanel::LoadSlot(int slot) {
     slot_ = slot;
     SetTitle(QStringLiteral("MemoryID%1").arg(slot));
     const DirectoryEntry& e = session_.config.Dir(slot);
-    txtGPosi_->setText(
-        QString::fromLatin1(e.TagName.data(), static_cast<qsizetype>(e.TagName.size())));
+    txtGPosi_->setText(FromLatin1(e.TagName));
     txtGMMSI_->Load(e.Mmsid);
     const SlotState state = DirectorySlotState(session_.config, slot);
     const bool used = state == SlotState::Used;
@@ -184,7 +184,7 @@ void DirectoryEntryPanel::StationNameEdited(const QString& text) {
     }
     if (session_.UpdatingControls || slot_ < 1) return;
     // Stored at every change, so that a name being typed is never lost to a command.
-    session_.config.Dir(slot_).TagName = name.toLatin1().toStdString();
+    session_.config.Dir(slot_).TagName = ToLatin1(name);
 }
 
 EditorPanel::Note DirectoryEntryPanel::StatusNote() const {

@@ -4,18 +4,15 @@
 #include <QResizeEvent>
 #include <QTableWidget>
 
+#include "editing/node_keys.h"
+#include "qt/latin1.h"
 #include "ui/main_layout.h"
-#include "ui/node_keys.h"
 
 namespace rse {
 
 namespace {
 
 constexpr int kColumns = 4;
-
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -61,8 +58,8 @@ void DirectoryListPanel::FillGrid() {
     for (int slot = 1; slot <= kDirectoryCount; ++slot) {
         const DirectoryEntry& e = session_.config.Dir(slot);
         const QString texts[kColumns] = {QString::number(slot),
-                                         QString::fromStdString(nodes::EnableMark(e.Enable)),
-                                         Latin1(e.TagName), Latin1(e.Mmsid)};
+                                         FromLatin1(nodes::EnableMark(e.Enable)),
+                                         FromLatin1(e.TagName), FromLatin1(e.Mmsid)};
         for (int c = 0; c < kColumns; ++c) {
             QTableWidgetItem* item = grid_->item(slot - 1, c);
             if (!item) {
@@ -86,7 +83,7 @@ void DirectoryListPanel::ShowDirectoryList() {
 EditorPanel::Note DirectoryListPanel::StatusNote() const {
     const int row = grid_->currentRow();
     if (row < 0 || row >= kDirectoryCount) return {};
-    return DirectoryMmsiStatus(Latin1(session_.config.Dir(row + 1).Mmsid));
+    return DirectoryMmsiStatus(FromLatin1(session_.config.Dir(row + 1).Mmsid));
 }
 
 bool DirectoryListPanel::HandleEnterKey(QWidget* focus) {
@@ -97,7 +94,7 @@ bool DirectoryListPanel::HandleEnterKey(QWidget* focus) {
 
 void DirectoryListPanel::Jump(int row) {
     if (row < 0 || row >= kDirectoryCount) return;  // the header row finds nothing
-    emit jumpRequested(QString::fromStdString(nodes::LeafKey(nodes::kDirectory, row + 1)));
+    emit jumpRequested(FromLatin1(nodes::LeafKey(nodes::kDirectory, row + 1)));
 }
 
 void DirectoryListPanel::resizeEvent(QResizeEvent* event) {

@@ -13,6 +13,7 @@
 
 #include "image/memory_image.h"
 #include "model/labels.h"
+#include "qt/latin1.h"
 #include "ui/widgets/digit_entry.h"
 #include "ui/widgets/paged_combo_box.h"
 
@@ -198,7 +199,7 @@ void SettingsPanel::FillLists() {
     fill(cmbFIND_, {"3 min", "15 times", "10 times", "5 times"});
     QStringList offsets;
     for (const std::string& text : OffsetTimeTexts())
-        offsets << QString::fromStdString(text);
+        offsets << FromLatin1(text);
     fill(cmbFOffset_, offsets);
 }
 
