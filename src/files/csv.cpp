@@ -150,9 +150,10 @@ bool CsvReader::Next(CsvRecord& record) {
 
 std::string CsvField(std::string_view field, char separator) {
     // Both separators are quoted, so that a reader that takes the separator from the text
-    // finds the one meant.
+    // finds the one meant; so is a leading byte-order mark, which a reader would drop.
     if (field.find_first_of(std::string{separator, ',', ';', '"', '\r', '\n'}) ==
-        std::string_view::npos) {
+            std::string_view::npos &&
+        field.substr(0, kBom.size()) != kBom) {
         return std::string(field);
     }
     std::string out = "\"";

@@ -53,7 +53,8 @@ class CsvReader {
 };
 
 // The field as it goes into a file: in quotes, with inner quotes doubled, when it holds a
-// comma, a semicolon, the separator, a quote or a line break; as it is otherwise.
+// comma, a semicolon, the separator, a quote or a line break, or starts with a byte-order mark;
+// as it is otherwise.
 std::string CsvField(std::string_view field, char separator = ',');
 // Appends the fields as one record ended by CR LF.
 void AppendCsvRecord(std::string& out, const std::vector<std::string>& fields,

@@ -125,6 +125,7 @@ TEST(CsvWriter, QuotesOnlyWhereNeededAndReadsBack) {
         {"A;B", "\"A;B\""},
         {"say \"hi\"", "\"say \"\"hi\"\"\""},
         {"two\r\nlines", "\"two\r\nlines\""},
+        {"\xEF\xBB\xBFX", "\"\xEF\xBB\xBFX\""},  // a leading byte-order mark would be dropped
     };
     std::string file;
     Fields fields;
