@@ -37,27 +37,21 @@ ExchangeCommands::ExchangeCommands(FrmMain& window, EditorSession& session, Prom
     : window_(window), session_(session), prompts_(prompts) {}
 
 void ExchangeCommands::Fail(const char* procedure, const char* message, const IoResult& r) {
-    session_.ErrorFlag = true;
     session_.WriteErrorLog(
         QLatin1String(procedure),
         QString::number(r.errorNumber) + QString::fromLocal8Bit(r.description.c_str()));
     prompts_.Message(&window_, QLatin1String(message), QLatin1String(kProductTitle),
                      Prompts::Icon::Exclamation);
-    session_.CancelFlag = true;
 }
 
 void ExchangeCommands::ImportDirectory() {
     const QString path =
         prompts_.OpenFileName(&window_, QStringLiteral("Import Directory"), kCsvFilter, QString());
-    if (path.isEmpty()) {
-        session_.CancelFlag = true;
-        return;
-    }
+    if (path.isEmpty()) return;
     const QString name = QFileInfo(path).fileName();
     DirectoryImport table;
     {
         BusyGuard busy(&window_);
-        session_.ErrorFlag = false;
         std::string text;
         if (IoResult r = ReadWholeFile(LocalPath(path), text); !r.ok) {
             Fail("frmMain.ImportDirectory", "FileRead Error!!", r);
@@ -71,7 +65,6 @@ void ExchangeCommands::ImportDirectory() {
                                         "be taken.\n\n%2")
                              .arg(name, MessageLines(table.refused)),
                          QLatin1String(kProductTitle), Prompts::Icon::Exclamation);
-        session_.CancelFlag = true;
         return;
     }
     {
@@ -79,11 +72,12 @@ void ExchangeCommands::ImportDirectory() {
         ReplaceDirectory(session_.config, table.entries);
     }
     const QString directory = FromLatin1(nodes::kDirectory);
-    window_.RetitleNodes();
-    if (window_.SelectedKey() == directory) {
-        window_.RefreshSelection();
+    NavigationTree& tree = *window_.Tree();
+    tree.RetitleNodes();
+    if (tree.SelectedKey() == directory) {
+        tree.RefreshSelection();
     } else {
-        window_.SelectNodeByKey(directory);
+        tree.SelectNodeByKey(directory);
     }
     if (!table.warnings.empty()) {
         prompts_.Message(
@@ -98,13 +92,9 @@ void ExchangeCommands::ImportDirectory() {
 void ExchangeCommands::Export(const QString& title, const char* procedure,
                               const std::string& table) {
     QString path = prompts_.SaveFileName(&window_, title, kCsvFilter, QString());
-    if (path.isEmpty()) {
-        session_.CancelFlag = true;
-        return;
-    }
+    if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     BusyGuard busy(&window_);
-    session_.ErrorFlag = false;
     if (IoResult r = WriteFileAtomic(LocalPath(path), table); !r.ok) {
         Fail(procedure, "FileSave Error!!", r);
     }

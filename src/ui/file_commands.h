@@ -7,8 +7,8 @@
 
 #include <QString>
 
-#include "ui/editor_session.h"
 #include "files/disk_io.h"
+#include "ui/editor_session.h"
 
 class QPrinter;
 
@@ -27,6 +27,8 @@ class FileCommands {
     // File Open: asks for a file and reads it; the shown panel and the tree are refreshed
     // even when the user cancelled.
     void Open();
+    // Open without the dialog: reads `name` as if it had been chosen there.
+    void OpenFile(const QString& name);
     // File Save (useCurrentName) and Save As.
     void SaveConfiguration(bool useCurrentName);
     // File Save As Default: the common settings into the default file.
@@ -40,14 +42,14 @@ class FileCommands {
     // Print to File: the text report window.
     void PrintToFile();
 
-    // Where the default file goes: beside the program, or in the per-user data folder when
-    // the program's folder is not writable.
+    // The default file, in the editor's data folder (EditorDataFolder), which is created.
     static QString DefaultFilePath();
 
     // The printer dialog; returns false when the user cancelled. Tests replace it.
     std::function<bool(QPrinter&)> printerDialog;
 
   private:
+    void ReadChosenFile(const QString& name);
     bool ReadConfiguration(const QString& path);
     bool WriteConfiguration(const QString& path);
     void Fail(const char* procedure, const char* message, const IoResult& r);

@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/editor_session.h"
 #include "image/codec.h"
 #include "process_support.h"
 #include "screenshot_support.h"
 #include "ui/dialogs/frm_prn.h"
 #include "ui/dialogs/frm_radio.h"
+#include "ui/editor_session.h"
 #include "ui/widget_prompts.h"
 
 using rse::test::Save;
@@ -35,8 +35,9 @@ int main(int argc, char** argv) {
     rse::test::TempDir tmp;
     rse::test::Sim sim(tmp, {"--baud", "9600"});
     for (int mode : {0, 1}) {
-        session.TransferMode = static_cast<std::int16_t>(mode);
-        rse::FrmRadio dialog(session, prompts, QString::fromStdString(sim.Device()));
+        rse::FrmRadio dialog(session, prompts,
+                             mode == 0 ? rse::TransferMode::Read : rse::TransferMode::Program,
+                             QString::fromStdString(sim.Device()));
         dialog.show();
         ok &= Save(
             &dialog, dir,

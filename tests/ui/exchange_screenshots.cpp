@@ -71,8 +71,8 @@ int main(int argc, char** argv) {
     rse::FrmMain w(session, settings, prompts);
     w.show();
     session.config.Dir(1) = {true, "OLD ENTRY", "366000001"};
-    w.RetitleNodes();
-    w.SelectNodeByKey(QStringLiteral("SM"));
+    w.Tree()->RetitleNodes();
+    w.Tree()->SelectNodeByKey(QStringLiteral("SM"));
 
     bool ok = true;
     prompts.path = WriteTable(dir, QStringLiteral("refused.csv"),
@@ -91,10 +91,10 @@ int main(int argc, char** argv) {
     ok = Save(&w, dir, QStringLiteral("import-accepted-window")) && ok;
 
     for (const char* key : {"SM 2", "SM 4"}) {
-        w.SelectNodeByKey(QLatin1String(key));
+        w.Tree()->SelectNodeByKey(QLatin1String(key));
         ok = Save(&w, dir, QStringLiteral("status-%1").arg(QLatin1String(key).mid(3))) && ok;
     }
-    w.SelectNodeByKey(QStringLiteral("S"));
+    w.Tree()->SelectNodeByKey(QStringLiteral("S"));
     w.findChild<QLineEdit*>(QStringLiteral("txtFUser"))->setText(QStringLiteral("002320001"));
     ok = Save(&w, dir, QStringLiteral("status-user")) && ok;
     return ok && prompts.ok ? 0 : 1;

@@ -1,4 +1,8 @@
 // Pure functions of the shell: window geometry and switches.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include "app/switches.h"
@@ -92,6 +96,35 @@ TEST(Switches, ArgumentsFormOneCommandLine) {
     EXPECT_EQ(CommandLineOf({"/D", "/C"}), "/D /C");
     EXPECT_FALSE(ParseSwitches(CommandLineOf({"/D", "/C"})).DebugMode);
     EXPECT_TRUE(ParseSwitches(CommandLineOf({" /de "})).SkipReceive);
+}
+
+TEST(Switches, OnlyAnExistingDatFileIsOpenedAtStart) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string d = QFile::encodeName(dir.path()).toStdString();
+    for (const char* name : {"boat.dat", "BOAT2.DAT", "my boat.dat", "notes.txt", "x.dat.bak"}) {
+        QFile f(dir.filePath(QString::fromUtf8(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.dat")));
+    const struct {
+        std::string line;
+        bool opened;
+    } cases[] = {
+        {d + "/boat.dat", true},
+        {d + "/BOAT2.DAT", true},
+        {CommandLineOf({d + "/my", "boat.dat"}), true},  // a name with a blank, unquoted
+        {d + "/notes.txt", false},
+        {d + "/x.dat.bak", false},
+        {d + "/folder.dat", false},
+        {d + "/gone.dat", false},
+        {" " + d + "/boat.dat", false},
+        {"/D", false},
+        {"", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FileToOpen(c.line), c.opened ? c.line : std::string()) << c.line;
+    }
 }
 
 }  // namespace

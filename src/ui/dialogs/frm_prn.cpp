@@ -97,14 +97,12 @@ void FrmPrn::MakeTextImage() {
 void FrmPrn::SaveAs() {
     const QString path = prompts_.SaveFileName(this, QString(), kFilter, QString());
     if (path.isEmpty()) {
-        session_.CancelFlag = true;
         return;
     }
     SaveTextFile(path);
 }
 
 bool FrmPrn::SaveTextFile(const QString& path) {
-    session_.ErrorFlag = false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setEnabled(false);
     // The text area holds CR LF pairs as single line breaks; the file gets them back.
@@ -117,8 +115,6 @@ bool FrmPrn::SaveTextFile(const QString& path) {
     if (!r.ok) {
         setEnabled(true);
         QApplication::restoreOverrideCursor();
-        session_.ErrorFlag = true;
-        session_.CancelFlag = true;
         prompts_.Message(
             this, QString::fromLocal8Bit(r.description.c_str()),
             QStringLiteral("%1 %2").arg(QLatin1String(kModelName), QLatin1String(kProductTitle)),

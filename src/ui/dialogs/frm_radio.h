@@ -1,7 +1,7 @@
 // `frmRadio`: the transfer dialog through which every exchange with the radio runs: Read from
 // Radio, Program to Radio and Clear Data. The transfer runs on a worker thread with its own
 // serial port; the dialog shows its progress, cancels it at once on request and refuses to
-// close while it runs.
+// close while it runs. It ends with the outcome of its last transfer.
 #pragma once
 
 #include <atomic>
@@ -10,8 +10,8 @@
 
 #include <QDialog>
 
-#include "ui/editor_session.h"
 #include "link/transfer_outcome.h"
+#include "ui/editor_session.h"
 
 class QLabel;
 class QPushButton;
@@ -22,12 +22,14 @@ namespace rse {
 
 class Prompts;
 
+enum class TransferMode { Read, Program, Clear };
+
 class FrmRadio : public QDialog {
     Q_OBJECT
 
   public:
     // `devicePath` is the serial device of the chosen COM entry.
-    FrmRadio(EditorSession& session, Prompts& prompts, QString devicePath,
+    FrmRadio(EditorSession& session, Prompts& prompts, TransferMode mode, QString devicePath,
              QWidget* parent = nullptr);
     ~FrmRadio() override;
 
@@ -35,6 +37,8 @@ class FrmRadio : public QDialog {
     void ShowProgress(int percent);
     int Progress() const { return progress_; }
     bool Running() const { return worker_ != nullptr; }
+    // How the last transfer ended; cancelled when none ran.
+    TransferOutcome Outcome() const { return outcome_; }
 
     // What the Help button opens; shows the help contents of the editor.
     std::function<void()> showHelp;
@@ -59,14 +63,16 @@ class FrmRadio : public QDialog {
 
     EditorSession& session_;
     Prompts& prompts_;
+    TransferMode mode_;
     QString devicePath_;
-    QLabel* pictA_ = nullptr;  // the radio
-    QLabel* pictB_ = nullptr;  // the computer
-    QFrame* pictProgress_ = nullptr;
-    QLabel* lblPercent_ = nullptr;
-    QPushButton* cmdOK_ = nullptr;
-    QPushButton* cmdCancel_ = nullptr;
-    QPushButton* cmdHelp_ = nullptr;
+    TransferOutcome outcome_{TransferStatus::Cancelled, std::nullopt};
+    QLabel* radioPicture_ = nullptr;     // `pictA`
+    QLabel* computerPicture_ = nullptr;  // `pictB`
+    QFrame* progressFrame_ = nullptr;    // `pictProgress`
+    QLabel* progressBar_ = nullptr;      // `lblPercent`
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
     int progress_ = 0;
 
     QThread* worker_ = nullptr;
