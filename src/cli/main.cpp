@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "cli/cli_support.h"
+#include "cli/doctor_commands.h"
 #include "cli/exchange_commands.h"
 #include "cli/file_commands.h"
 #include "cli/link_commands.h"
@@ -23,6 +24,7 @@ QString Usage() {
                .arg(QLatin1String(rse::kModelName), QLatin1String(rse::kProductTitle)) +
            rse::cli::FileCommandsUsage() + rse::cli::ExchangeCommandsUsage() +
            rse::cli::PrintCommandUsage() + rse::cli::LinkCommandsUsage() +
+           rse::cli::DoctorCommandsUsage() +
            QStringLiteral(
                "  rse-cli --version | --help\n\n"
                "Files: .dat is the configuration file, .hex the raw 4096-byte memory image\n"
@@ -64,6 +66,7 @@ int main(int argc, char** argv) {
     if (rse::cli::IsExchangeCommand(command)) return rse::cli::RunExchangeCommand(command, args);
     if (command == QLatin1String("print")) return rse::cli::RunPrint(args);
     if (rse::cli::IsLinkCommand(command)) return rse::cli::RunLinkCommand(command, args);
+    if (rse::cli::IsDoctorCommand(command)) return rse::cli::RunDoctorCommand(command, args);
     rse::cli::PrintError(QStringLiteral("rse-cli: unknown command '%1'").arg(command));
     rse::cli::PrintError(QStringLiteral("Try 'rse-cli --help'."));
     return rse::cli::kUsage;

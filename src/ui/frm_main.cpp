@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -22,11 +23,13 @@
 #include "qt/settings_store.h"
 #include "ui/app_icon.h"
 #include "ui/busy_guard.h"
+#include "ui/dialogs/connection_check_dialog.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/help_browser.h"
 #include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/exchange_commands.h"
 #include "ui/file_commands.h"
+#include "ui/font_units.h"
 #include "ui/help_contexts.h"
 #include "ui/panels/channel_list_panel.h"
 #include "ui/panels/channel_panel.h"
@@ -40,7 +43,7 @@ namespace rse {
 
 namespace {
 
-constexpr int kStatusNoteMinWidth = 60;
+constexpr const char* kEmptyWidth = "emptyWidth";  // a status panel's width without text
 
 }  // namespace
 
@@ -48,7 +51,7 @@ FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& promp
     : QMainWindow(parent), session_(session), settings_(settings), prompts_(prompts) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(AppIcon());
-    setMinimumSize(layout::kStartWidthPx, layout::kStartHeightPx);
+    ApplyMinimumSize();
 
     newTimer_ = new QTimer(this);
     newTimer_->setObjectName(QStringLiteral("Timer1"));
@@ -68,6 +71,7 @@ FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& promp
     transferDialog = [this](TransferMode mode) {
         FrmRadio dialog(session_, prompts_, mode, settings_.DevicePath(session_.ComNum), this);
         dialog.showHelp = [this] { HelpContents(); };
+        dialog.checkConnection = [this] { CheckConnection(); };
         dialog.exec();
         return dialog.Outcome();
     };
@@ -191,6 +195,8 @@ void FrmMain::CreateMenus() {
     separator(serial, "mnuOptionsSerialBar");
     action(serial, "mnuOptionsSerialDevices", QStringLiteral("&Device Paths..."),
            &FrmMain::EditSerialDevices);
+    action(serial, "mnuOptionsSerialCheck", QStringLiteral("&Check Connection..."),
+           &FrmMain::CheckConnection);
     RefreshSerialPortCaptions();
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -237,13 +243,19 @@ void FrmMain::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     bar->setSizeGripEnabled(true);
-    const int stretch[3] = {4, 1, 0};
+    // The key hints take the room the second panel leaves; the second shows the front panel's
+    // note (the kind of an MMSI) and is narrow without one; the third holds the model name.
+    const int stretch[3] = {1, 0, 0};
+    const QString sample[3] = {QStringLiteral("0000000000"), QStringLiteral("0000"),
+                               QLatin1String(kModelName)};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(bar);
+        auto* label = new QLabel(sample[i], bar);
         label->setObjectName(QStringLiteral("sbStatusBarPanel%1").arg(i + 1));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
-        label->setMinimumWidth(i == 2 ? 110 : kStatusNoteMinWidth);
+        label->setMinimumWidth(label->sizeHint().width());
+        label->setProperty(kEmptyWidth, label->minimumWidth());  // read by FitStatusNote
+        label->clear();
         bar->addWidget(label, stretch[i]);
         status_[static_cast<std::size_t>(i)] = label;
     }
@@ -251,16 +263,39 @@ void FrmMain::CreateStatusBar() {
 
 void FrmMain::ShowStatusNote(const QString& text, bool warning) {
     QLabel* label = status_[1];
-    label->setText(warning ? QStringLiteral("Warning: ") + text : text);
-    label->setToolTip(label->text());
+    label->setToolTip(warning ? QStringLiteral("Warning: ") + text : text);  // the whole note
     QPalette palette = QApplication::palette(label);
     if (warning) palette.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x00));
     label->setPalette(palette);
-    // The note takes the room it needs, up to three fifths of the bar.
-    const int wanted = text.isEmpty() ? kStatusNoteMinWidth
-                                      : label->fontMetrics().horizontalAdvance(label->text()) + 16;
-    label->setMinimumWidth(
-        std::min(wanted, std::max(kStatusNoteMinWidth, statusBar()->width() * 3 / 5)));
+    FitStatusNote();
+}
+
+void FrmMain::FitStatusNote() {
+    // The key hint keeps the room it needs; the note takes what is left, shortened with "..."
+    // when that is too little (its tool tip holds it whole).
+    QLabel* hint = status_[0];
+    QLabel* label = status_[1];
+    QLayout* bar = statusBar()->layout();
+    if (!label || !bar) return;  // not built yet
+    const QString note = label->toolTip();
+    const int empty = label->property(kEmptyWidth).toInt();
+    label->setText(note);  // the frame and margins: what the label wants beyond its text
+    const int frame = label->sizeHint().width() - label->fontMetrics().horizontalAdvance(note);
+    const int wanted = label->sizeHint().width() + 2;  // text widths are rounded
+    const auto place = [&](int width) {
+        width = std::max(empty, width);
+        label->setText(label->fontMetrics().elidedText(note, Qt::ElideRight, width - frame));
+        label->setFixedWidth(width);
+        bar->activate();
+    };
+    const int hintNeeds = std::max(hint->minimumWidth(), hint->sizeHint().width());
+    // A first guess from the bar's width, then what the hint still lacks once laid out.
+    const int room = statusBar()->contentsRect().width() - status_[2]->minimumWidth() -
+                     3 * std::max(0, bar->spacing()) - hintNeeds;
+    place(note.isEmpty() ? empty : std::min(wanted, room));
+    if (const int lacking = hintNeeds - hint->width(); lacking > 0 && label->width() > empty) {
+        place(label->width() - lacking);
+    }
 }
 
 // ---------------------------------------------------------------------------------------
@@ -272,8 +307,8 @@ void FrmMain::LoadSequence() {
     session_.LinkRetries = 1;
     ChooseSerialPort(session_.ComNum - 1);
     grip_->SetPosition(layout::kSplitterMin);
-    resize(layout::kStartWidthPx, layout::kStartHeightPx);
-    Plans();  // the five channel plans, built once
+    resize(minimumSize());  // the size the window starts with
+    Plans();                // the five channel plans, built once
     InitialiseConfiguration();
     SetHelpContexts();
 }
@@ -353,6 +388,7 @@ void FrmMain::UpdateCaption() {
 void FrmMain::SetStatusText(int panel, const QString& text) {
     if (panel < 1 || panel > 3) return;
     status_[static_cast<std::size_t>(panel - 1)]->setText(text);
+    if (panel == 1) FitStatusNote();
 }
 
 QString FrmMain::StatusText(int panel) const {
@@ -498,6 +534,16 @@ void FrmMain::EditSerialDevices() {
     if (dialog.exec() == QDialog::Accepted) RefreshSerialPortCaptions();
 }
 
+void FrmMain::CheckConnection() {
+    const int com = session_.ComNum >= 1 && session_.ComNum <= kComPortCount ? session_.ComNum : 1;
+    // Above the transfer dialog when a failed transfer offers the check.
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+    ConnectionCheckDialog dialog(settings_.DevicePath(com), QStringLiteral("COM%1").arg(com),
+                                 session_.SkipReceive, parent);
+    dialog.Start();
+    dialog.exec();
+}
+
 // ---------------------------------------------------------------------------------------
 // Keyboard
 
@@ -544,23 +590,43 @@ bool FrmMain::HandleKey(QWidget* target, QKeyEvent* key) {
 // ---------------------------------------------------------------------------------------
 // Layout
 
+layout::FontUnits FrmMain::Units() const {
+    return UnitsOf(font());
+}
+
+void FrmMain::ApplyMinimumSize() {
+    // The window starts at and never gets smaller than 607 x 444 pixels of the design.
+    const layout::FontUnits units = Units();
+    setMinimumSize(units.X(layout::kMinWidth), units.Y(layout::kMinHeight));
+}
+
 layout::WindowMetrics FrmMain::Metrics() const {
-    using layout::ToTwips;
+    const layout::FontUnits units = Units();
     layout::WindowMetrics m;
-    m.width = ToTwips(width());
+    m.width = units.TwipsX(width());
     const int menu = menuBar()->isHidden() ? 0 : menuBar()->height();
-    m.innerHeight = ToTwips(height() - menu);
+    m.innerHeight = units.TwipsY(height() - menu);
     m.toolbarVisible = !toolBar_->isHidden();
-    m.toolbarHeight = ToTwips(toolBar_->height());
+    m.toolbarHeight = units.TwipsY(toolBar_->height());
     m.statusVisible = !statusBar()->isHidden();
-    m.statusHeight = ToTwips(statusBar()->height());
+    m.statusHeight = units.TwipsY(statusBar()->height());
     return m;
+}
+
+void FrmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        // The desktop's font changed: the design follows it.
+        ApplyMinimumSize();
+        SizeControls(layout::SplitterAfterResize(Metrics().width));
+    }
 }
 
 void FrmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    // The minimum size keeps the window at least 9105 x 6660 twips.
-    SizeControls(layout::SplitterAfterResize(layout::ToTwips(width())));
+    // The minimum size keeps the window at least 9105 x 6660 twips of the design.
+    SizeControls(layout::SplitterAfterResize(Metrics().width));
+    FitStatusNote();
 }
 
 void FrmMain::SizeControls(int x) {
@@ -568,16 +634,17 @@ void FrmMain::SizeControls(int x) {
 }
 
 void FrmMain::SizeControls2(int x) {
-    using layout::ToPixels;
     grip_->SetPosition(x);
+    const layout::FontUnits units = Units();
     const layout::WindowMetrics m = Metrics();
     const layout::MainLayout l = layout::LayOut(m, x);
     // Layout coordinates start below the menu bar; the central area starts below the toolbar.
     const int menu = menuBar()->isHidden() ? 0 : menuBar()->height();
-    const int offset = layout::ToTwips(central_->y() - menu);
-    const auto place = [&](QWidget* w, const layout::Rect& r, int dy) {
-        w->setGeometry(ToPixels(r.left), ToPixels(r.top - dy), std::max(0, ToPixels(r.width)),
-                       std::max(0, ToPixels(r.height)));
+    const int offset = units.TwipsY(central_->y() - menu);
+    const auto place = [&](QWidget* w, layout::Rect r, int dy) {
+        r.top -= dy;
+        const layout::Rect px = units.Pixels(r);
+        w->setGeometry(px.left, px.top, std::max(0, px.width), std::max(0, px.height));
     };
     place(tree_, l.tree, offset);
     place(grip_, l.grip, offset);
@@ -587,7 +654,7 @@ void FrmMain::SizeControls2(int x) {
         line->y1 -= offset;
         line->y2 -= offset;
     }
-    dataFrame_->Place(frame);
+    dataFrame_->Place(frame, units);
     for (QObject* child : panelArea_->children()) {
         if (auto* panel = qobject_cast<EditorPanel*>(child)) place(panel, l.panel, 0);
     }

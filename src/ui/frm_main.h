@@ -10,10 +10,11 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "layout/font_units.h"
+#include "layout/window_layout.h"
 #include "link/transfer_outcome.h"
 #include "ui/dialogs/frm_radio.h"
 #include "ui/editor_session.h"
-#include "ui/main_layout.h"
 #include "ui/navigation_tree.h"
 #include "ui/panel_area.h"
 #include "ui/widgets/frame_lines.h"
@@ -98,6 +99,7 @@ class FrmMain : public QMainWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -108,19 +110,25 @@ class FrmMain : public QMainWindow {
     void CreateStatusBar();
     void CreateCentralArea();
     void LoadSequence();
+    void ApplyMinimumSize();
     void ShowNode(const QString& key);
     void SetStatusText(int panel, const QString& text);  // panel 1..3
     // The front panel's note (the kind of the MMSI it shows) in the status bar's second panel.
     void ShowStatusNote(const QString& text, bool warning);
+    void FitStatusNote();
     void OnNewTimer();
     bool HandleKey(QWidget* target, QKeyEvent* key);
     void ChooseSerialPort(int index);  // entry COM<index+1>
     void EditSerialDevices();
+    // Options > SerialPort > Check Connection...: the connection check on the ticked entry.
+    void CheckConnection();
     // Hidden commands of debug mode (Ctrl+F3, Ctrl+F2).
     void SaveHexFile();
     void LoadHexFile();
 
     // --- layout ---
+    // The window's twips in pixels of its font.
+    layout::FontUnits Units() const;
     layout::WindowMetrics Metrics() const;
     void SizeControls(int x);   // clamps
     void SizeControls2(int x);  // does not clamp

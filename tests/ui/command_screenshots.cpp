@@ -11,6 +11,7 @@
 #include "image/codec.h"
 #include "process_support.h"
 #include "screenshot_support.h"
+#include "ui/dialogs/connection_check_dialog.h"
 #include "ui/dialogs/frm_prn.h"
 #include "ui/dialogs/frm_radio.h"
 #include "ui/editor_session.h"
@@ -53,6 +54,21 @@ int main(int argc, char** argv) {
             QTest::qWait(20);
     }
     sim.Stop();
+
+    // The connection check with problems shown: a cable without echo, and a missing device.
+    rse::test::Sim silent(tmp, {"--baud", "0", "--no-echo"});
+    const std::pair<QString, QString> checks[] = {
+        {QString::fromStdString(silent.Device()), QStringLiteral("connection-check-no-echo")},
+        {QStringLiteral("/dev/ttyUSB7"), QStringLiteral("connection-check-missing")}};
+    for (const auto& [device, name] : checks) {
+        rse::ConnectionCheckDialog check(device, QStringLiteral("COM1"), false);
+        check.show();
+        check.Start();
+        while (check.Running())
+            QTest::qWait(20);
+        ok &= Save(&check, dir, name);
+    }
+    silent.Stop();
 
     session.config.Dir(1) = {true, "HOME", "366000001"};
     rse::FrmPrn::settleMs = 0;

@@ -2,6 +2,7 @@
 // directory panels and the user MMSI field show in the status bar.
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -78,7 +79,8 @@ TEST_F(ExchangeCommandsTest, StatusBarNamesTheMmsiKindAndExportsWriteTheTables) 
     session.config.Dir(1) = {true, "HARBOUR", "002320001"};
     session.config.Dir(2) = {true, "SART", "970123456"};
     w.Tree()->RetitleNodes();
-    const auto note = [&] { return w.StatusText(2); };
+    // The whole note (the panel shows what fits beside the key hint).
+    const auto note = [&] { return test::Find<QLabel>(&w, "sbStatusBarPanel2")->toolTip(); };
 
     ClickNode(QStringLiteral("SM 1"));
     EXPECT_EQ(note(), QStringLiteral("Coast station, MID 232 (United Kingdom)"));

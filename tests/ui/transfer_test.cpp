@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -11,6 +12,7 @@
 #include "files/image_file.h"
 #include "image/codec.h"
 #include "process_support.h"
+#include "ui/dialogs/connection_check_dialog.h"
 #include "ui/dialogs/frm_radio.h"
 #include "ui_test_support.h"
 
@@ -229,6 +231,19 @@ TEST_F(TransferTest, PulledCableAndMissingPortAreReportedAndChangeNothing) {
     prompts.shown.clear();
     const std::string missing = (dir / "no-such-tty").string();
     FrmMain& w = OpenOn(missing);
+    // The message offers the connection check; it runs on COM1's device in its own window.
+    prompts.answers = {Prompts::Answer::Yes};
+    std::vector<CheckLine> found;
+    QString shown;
+    QTimer poll;  // ends with the test, so it never outlives what it looks at
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* check = qobject_cast<ConnectionCheckDialog*>(QApplication::activeModalWidget());
+        if (!check || check->Running()) return;
+        found = check->Lines();
+        shown = check->findChild<QTextBrowser*>(QStringLiteral("txtCheckResults"))->toPlainText();
+        check->reject();
+    });
+    poll.start(20);
     WithDialog([&] { w.TransferProgram(); },
                [&](FrmRadio& d) {
                    Click(Button(d, "cmdOK"));
@@ -239,6 +254,11 @@ TEST_F(TransferTest, PulledCableAndMissingPortAreReportedAndChangeNothing) {
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_TRUE(prompts.shown[0].text.startsWith(QLatin1String("CommunicatiOn Error!!")));
     EXPECT_TRUE(prompts.shown[0].text.contains(QString::fromStdString(missing)));
+    EXPECT_TRUE(prompts.shown[0].text.endsWith(QLatin1String("Check the connection now?")));
+    ASSERT_FALSE(found.empty());
+    EXPECT_EQ(found[0].level, CheckLevel::Problem);
+    EXPECT_EQ(found[0].text, missing + " does not exist");
+    EXPECT_TRUE(shown.contains(QString::fromStdString(found[0].fix))) << shown.toStdString();
 }
 
 TEST_F(TransferTest, ProgressBarAndButtonsWhenIdle) {

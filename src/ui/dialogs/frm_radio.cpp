@@ -15,18 +15,14 @@
 #include "qt/latin1.h"
 #include "qt/serial_link.h"
 #include "ui/dialogs/help_browser.h"
+#include "ui/font_units.h"
 #include "ui/prompts.h"
 
 namespace rse {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-QRect Twips(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
-}
+constexpr layout::Size kWindowSizePx{398, 233};
 
 Prompts::Icon IconOf(MessageIcon icon) {
     return icon == MessageIcon::Critical ? Prompts::Icon::Critical : Prompts::Icon::Information;
@@ -115,10 +111,19 @@ FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, TransferMode mode, 
     setWindowTitle(mode_ == TransferMode::Read ? QLatin1String(kReadTitle)
                                                : QLatin1String(kProgramTitle));
     setModal(true);
-    setFixedSize(398, 233);
 
+    // Arial at the size of the application's font; the design is drawn for Arial at the
+    // reference size, and the window grows with the font as the main window does.
     QFont arial(QStringLiteral("Arial"));
     arial.setStyleHint(QFont::SansSerif);
+    arial = arial.resolve(font());
+    const layout::FontUnits units = UnitsOfDesignFamily(arial);
+    const layout::Size size = units.ScaledPixels(kWindowSizePx);
+    setFixedSize(size.width, size.height);
+    const auto Twips = [&units](int left, int top, int width, int height) {
+        const layout::Rect r = units.Pixels(layout::Rect{left, top, width, height});
+        return QRect(r.left, r.top, r.width, r.height);
+    };
 
     auto* label1 = new QLabel(QStringLiteral("1.Connect the RSE Cable."), this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -278,8 +283,19 @@ void FrmRadio::Finish(const TransferOutcome& outcome, const MemoryImage& image) 
 
     if (outcome.message) {
         const LinkMessage& m = *outcome.message;
-        prompts_.Message(this, QString::fromLocal8Bit(m.FullText().c_str()), FromLatin1(m.title),
-                         IconOf(m.icon));
+        QString text = QString::fromLocal8Bit(m.FullText().c_str());
+        const QString title = FromLatin1(m.title);
+        // The radio could not be reached: offer to find out why.
+        if (checkConnection &&
+            (m.text == kCommunicationErrorText || m.text == kModelNameErrorText)) {
+            text += QStringLiteral("\n\nCheck the connection now?");
+            if (prompts_.Message(this, text, title, IconOf(m.icon), Prompts::Buttons::YesNo) ==
+                Prompts::Answer::Yes) {
+                checkConnection();
+            }
+        } else {
+            prompts_.Message(this, text, title, IconOf(m.icon));
+        }
     }
     ShowProgress(0);
     emit transferFinished();

@@ -42,6 +42,8 @@ class FrmRadio : public QDialog {
 
     // What the Help button opens; shows the help contents of the editor.
     std::function<void()> showHelp;
+    // Runs the connection check; when set, a transfer that cannot reach the radio offers it.
+    std::function<void()> checkConnection;
 
     // The two pictures: a radio and a computer; their order shows the direction.
     static QPixmap RadioPicture();

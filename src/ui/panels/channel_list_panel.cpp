@@ -8,7 +8,7 @@
 #include "editing/node_keys.h"
 #include "model/labels.h"
 #include "qt/latin1.h"
-#include "ui/main_layout.h"
+#include "ui/font_units.h"
 
 namespace rse {
 
@@ -59,6 +59,7 @@ const char* ListTitle(BankId bank) {
 ChannelListPanel::ChannelListPanel(EditorSession& session, QWidget* parent)
     : EditorPanel(QStringLiteral("B"), session, parent), grid_(new QTableWidget(this)) {
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    HideTitle();  // the grid fills the panel
     QFont bold = grid_->font();
     bold.setBold(true);
     grid_->setFont(bold);
@@ -95,12 +96,12 @@ bool ChannelListPanel::eventFilter(QObject* watched, QEvent* event) {
 
 void ChannelListPanel::SetGridHeader(int columns) {
     if (grid_->columnCount() == columns) return;
-    const auto set = [this](const auto& table) {
+    const auto set = [this, units = Units()](const auto& table) {
         grid_->setColumnCount(static_cast<int>(std::size(table)));
         for (int c = 0; c < grid_->columnCount(); ++c) {
             const Column& column = table[static_cast<std::size_t>(c)];
             grid_->setHorizontalHeaderItem(c, new QTableWidgetItem(QLatin1String(column.header)));
-            grid_->setColumnWidth(c, layout::ToPixels(column.width));
+            grid_->setColumnWidth(c, units.X(column.width));
         }
     };
     if (columns == kExpColumns)
@@ -151,6 +152,7 @@ void ChannelListPanel::ShowPlanBankList(BankId bank) {
         cells += FromLatin1(r.ChTag);
         SetRow(static_cast<int>(k), cells);
     }
+    FitGridColumns(grid_);  // the widths in twips are minimums
     if (grid_->rowCount() > 0 && grid_->currentRow() < 0) grid_->setCurrentCell(0, 0);
     grid_->setUpdatesEnabled(true);
 }
@@ -177,6 +179,7 @@ void ChannelListPanel::ShowExpBankList() {
         cells += FromLatin1(r.ChTag);
         SetRow(i - 1, cells);
     }
+    FitGridColumns(grid_);
     if (grid_->currentRow() < 0) grid_->setCurrentCell(0, 0);
     grid_->setUpdatesEnabled(true);
 }

@@ -17,7 +17,7 @@
 #include "editing/node_keys.h"
 #include "model/labels.h"
 #include "qt/latin1.h"
-#include "ui/main_layout.h"
+#include "ui/font_units.h"
 #include "ui/widgets/paged_combo_box.h"
 #include "ui/widgets/tag_edit.h"
 
@@ -106,7 +106,7 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
     chkCTXOnly_ = Check(inner_, "chkCTXOnly", QStringLiteral("Only Low Power"));
     chkCTXEnable_ = Check(inner_, "chkCTXEnable", QStringLiteral("Tx Enable"));
     txtCTag_ = new TagEdit(QStringLiteral("txtCTag"), kTagLength, inner_);
-    txtCTag_->setMaximumWidth(txtCTag_->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 13);
+    FitFieldWidth(txtCTag_, QLatin1Char('W'), kTagLength);
     lblCTag_ = Caption(inner_, QStringLiteral("Tag Name"), txtCTag_);
     lblCTag_->setObjectName(QStringLiteral("lblCTag"));
 
@@ -385,12 +385,16 @@ bool ChannelPanel::eventFilter(QObject* watched, QEvent* event) {
 
 void ChannelPanel::resizeEvent(QResizeEvent* event) {
     EditorPanel::resizeEvent(event);
-    const layout::Rect r =
-        PlaceInnerPanel(inner_, innerFrame_, event->size().width(), kInnerTop, kInnerHeight);
-    // The upper part lies between the title and the frame.
+    // The upper part lies between the title and the frame; the frame moves down when the
+    // upper part needs more room than designed.
+    const layout::FontUnits units = Units();
     const int titleBottom = fontMetrics().height() * 2;
+    const int frameGap = units.Y(kInnerTop) - units.Y(kInnerTop - 20);
+    const int upperBottom = titleBottom + top_->minimumSizeHint().height() + 4;
+    const QRect inner = PlaceInnerPanel(inner_, innerFrame_, event->size().width(), kInnerTop,
+                                        kInnerHeight, upperBottom + frameGap);
     top_->setGeometry(0, titleBottom, event->size().width(),
-                      std::max(0, layout::ToPixels(r.top - 20) - titleBottom - 4));
+                      std::max(0, inner.top() - frameGap - titleBottom - 4));
 }
 
 }  // namespace rse

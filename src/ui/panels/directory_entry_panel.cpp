@@ -11,6 +11,7 @@
 #include "editing/directory_slots.h"
 #include "editing/node_keys.h"
 #include "qt/latin1.h"
+#include "ui/font_units.h"
 #include "ui/panels/settings_panel.h"
 #include "ui/prompts.h"
 #include "ui/widgets/digit_entry.h"
@@ -68,8 +69,8 @@ DirectoryEntryPanel::DirectoryEntryPanel(EditorSession& session, Prompts& prompt
     chkGDelete_->setAccessibleName(chkGDelete_->text());
     txtGPosi_->setAccessibleName(lblTag_->text());
     txtGMMSI_->setAccessibleName(lblMmsi_->text());
-    txtGPosi_->setMaximumWidth(140);
-    txtGMMSI_->setMaximumWidth(110);
+    FitFieldWidth(txtGPosi_, QLatin1Char('W'), kStationNameLength);
+    FitFieldWidth(txtGMMSI_, QLatin1Char('0'), 9);
 
     const std::pair<QWidget*, QString> hints[] = {
         {chkGEnable_, SettingsPanel::kCheckHint},

@@ -6,7 +6,7 @@
 
 #include "editing/node_keys.h"
 #include "qt/latin1.h"
-#include "ui/main_layout.h"
+#include "ui/font_units.h"
 
 namespace rse {
 
@@ -19,6 +19,7 @@ constexpr int kColumns = 4;
 DirectoryListPanel::DirectoryListPanel(EditorSession& session, QWidget* parent)
     : EditorPanel(QStringLiteral("E"), session, parent), grid_(new QTableWidget(this)) {
     SetTitle(QStringLiteral("Individual Directory"));
+    HideTitle();  // the grid fills the panel
     grid_->setObjectName(QStringLiteral("MSFlexGrid2"));
     grid_->setAccessibleName(QStringLiteral("Individual Directory"));
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -45,8 +46,9 @@ void DirectoryListPanel::SetUpGrid() {
     // Widths in twips; the last column takes the rest of the grid's width, so that a narrow
     // window needs no sideways scrolling.
     const int widths[kColumns - 1] = {800, 1000, 2000};
+    const layout::FontUnits units = Units();
     for (int c = 0; c < kColumns - 1; ++c) {
-        grid_->setColumnWidth(c, layout::ToPixels(widths[c]));
+        grid_->setColumnWidth(c, units.X(widths[c]));
     }
 }
 
@@ -69,6 +71,7 @@ void DirectoryListPanel::FillGrid() {
             item->setText(texts[c]);
         }
     }
+    FitGridColumns(grid_);  // the widths in twips are minimums
     grid_->setUpdatesEnabled(true);
 }
 

@@ -7,6 +7,7 @@
 
 #include "model/channel_plans.h"
 #include "qt/latin1.h"
+#include "ui/font_units.h"
 #include "ui/widgets/tag_edit.h"
 
 namespace rse {
@@ -48,7 +49,7 @@ WxPanel::WxPanel(EditorSession& session, QWidget* parent)
         row.scan = Element(new QCheckBox(kNoMarker, this), "chkDScan", i);
         row.tag =
             Element(new TagEdit(QStringLiteral("txtDTagName"), kTagLength, this), "txtDTagName", i);
-        row.tag->setMaximumWidth(row.tag->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 13);
+        FitFieldWidth(row.tag, QLatin1Char('W'), kTagLength);
         // No captions of their own: the row and the column name them.
         const QString name = row.label->text();
         row.enable->setAccessibleName(name + QStringLiteral(" Enable"));

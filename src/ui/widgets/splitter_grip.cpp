@@ -4,6 +4,8 @@
 
 #include <QMouseEvent>
 
+#include "ui/font_units.h"
+
 namespace rse {
 
 SplitterGrip::SplitterGrip(QWidget* parent) : QWidget(parent), bar_(new QWidget(parent)) {
@@ -17,13 +19,13 @@ SplitterGrip::SplitterGrip(QWidget* parent) : QWidget(parent), bar_(new QWidget(
 
 void SplitterGrip::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    using layout::ToPixels;
+    const layout::FontUnits units = UnitsOf(window()->font());
     const int left = position_;  // the grip stands at the splitter position
-    const int height = layout::ToTwips(this->height());
-    const int width = layout::ToTwips(this->width());
+    const int height = units.TwipsY(this->height());
+    const int width = units.TwipsX(this->width());
     barLeft_ = left;
-    bar_->setGeometry(ToPixels(left), y(), std::max(1, ToPixels(width / 2)),
-                      std::max(0, ToPixels(height - 20)));
+    bar_->setGeometry(units.X(left), y(), std::max(1, units.X(width / 2)),
+                      std::max(0, units.Y(height - 20)));
     bar_->show();
     bar_->raise();
     moving_ = true;
@@ -32,9 +34,9 @@ void SplitterGrip::mousePressEvent(QMouseEvent* event) {
 void SplitterGrip::mouseMoveEvent(QMouseEvent* event) {
     if (!moving_) return;
     const int x = qRound(event->position().x());
-    barLeft_ =
-        layout::DragBarPosition(position_, layout::ToTwips(x), layout::ToTwips(window()->width()));
-    bar_->move(layout::ToPixels(barLeft_), bar_->y());
+    const layout::FontUnits units = UnitsOf(window()->font());
+    barLeft_ = layout::DragBarPosition(position_, units.TwipsX(x), units.TwipsX(window()->width()));
+    bar_->move(units.X(barLeft_), bar_->y());
 }
 
 void SplitterGrip::mouseReleaseEvent(QMouseEvent* event) {

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "ui/main_layout.h"
+#include "layout/window_layout.h"
 
 namespace rse {
 
