@@ -37,6 +37,7 @@
 #include "ui/panels/directory_list_panel.h"
 #include "ui/panels/settings_panel.h"
 #include "ui/prompts.h"
+#include "ui/widgets/list_wheel_guard.h"
 #include "ui/widgets/splitter_grip.h"
 
 namespace rse {
@@ -50,6 +51,7 @@ constexpr const char* kEmptyWidth = "emptyWidth";  // a status panel's width wit
 FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), session_(session), settings_(settings), prompts_(prompts) {
     setObjectName(QStringLiteral("frmMain"));
+    ListWheelGuard::Install(this);
     setWindowIcon(AppIcon());
     ApplyMinimumSize();
 
