@@ -125,6 +125,10 @@ class MainWindowTest : public ::testing::Test {
         return window.get();
     }
     static QWidget* Focus() { return QApplication::focusWidget(); }
+    template <typename T>
+    T* Control(const char* name) {
+        return qobject_cast<T*>(W(QLatin1String(name)));
+    }
 
     // A click where a user clicks: the box of a check box, the middle of anything else.
     static void UserClick(QWidget* w) {
