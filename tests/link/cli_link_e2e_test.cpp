@@ -23,7 +23,11 @@ MemoryImage PatternImage() {
 
 class CliLink : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(SaveImageFile(Path("radio.hex"), PatternImage()).ok); }
+    void SetUp() override {
+        // Backups of reads go to this test's own folder.
+        ::setenv("XDG_DATA_HOME", Path("data").c_str(), 1);
+        ASSERT_TRUE(SaveImageFile(Path("radio.hex"), PatternImage()).ok);
+    }
 
     std::string Path(const std::string& name) const { return (dir / name).string(); }
 
@@ -94,6 +98,41 @@ TEST_F(CliLink, ReadToHexAndDatThenProgramBack) {
     raw[addr::kMmsiEntryCount] = 0;
     EXPECT_EQ(Image("saved.hex"), raw);
     EXPECT_EQ(sim->Stop(), 0);
+}
+
+TEST_F(CliLink, ReadsAreKeptAndProgramVerifies) {
+    auto sim = StartSim({"--lose-write", "0x1A0"});
+    std::string err;
+    ASSERT_EQ(Cli({"read", "--port", sim->Device(), "-o", Path("out.hex")}, err), 0) << err;
+    ASSERT_EQ(Cli({"read", "--port", sim->Device(), "-o", Path("x.hex"), "--no-backup"}, err), 0);
+    std::vector<fs::path> kept;
+    for (const auto& entry : fs::directory_iterator(Path("data/rse/backups"))) {
+        if (entry.path().extension() == ".hex") kept.push_back(entry.path());
+    }
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(Image(kept[0].string()), PatternImage());
+    Process list(RSE_CLI, {"backups"}, true, dir / "list.err");
+    const std::string line = list.ReadLine(30s);
+    EXPECT_EQ(list.Wait(30s), 0);
+    EXPECT_EQ(line.rfind(kept[0].filename().string(), 0), 0u) << line;
+    EXPECT_NE(line.find("QM24 VH3400M"), std::string::npos) << line;
+
+    // The radio acknowledges the block at 0x1A0 once without storing it.
+    MemoryImage image = PatternImage();
+    image[0x1A3] ^= 0xFF;
+    image[0x1A7] ^= 0xFF;
+    ASSERT_TRUE(SaveImageFile(Path("new.hex"), image).ok);
+    EXPECT_EQ(Cli({"program", "--port", sim->Device(), Path("new.hex"), "--verify"}, err), 1);
+    EXPECT_NE(err.find("Program to Radio: Verify Error!!"), std::string::npos) << err;
+    EXPECT_NE(err.find("2 bytes differ, the first at address 0x01A3"), std::string::npos) << err;
+    EXPECT_EQ(err.find("Complete!!"), std::string::npos) << err;
+
+    ASSERT_EQ(
+        Cli({"program", "--port", sim->Device(), Path("new.hex"), "--backup", "--verify"}, err), 0)
+        << err;
+    EXPECT_NE(err.find("Changes to program (2):"), std::string::npos) << err;
+    EXPECT_NE(err.find("Program to Radio: Complete!!"), std::string::npos) << err;
+    EXPECT_EQ(Image("saved.hex"), image);
 }
 
 TEST_F(CliLink, FailedReadLeavesTheOutputFileAlone) {
