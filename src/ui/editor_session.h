@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include <QString>
 
@@ -23,6 +24,9 @@ struct EditorSession {
     std::int16_t TransferMode = 0;  // 0 read, 1 program, 2 clear
     bool TransferResult = false;
     QString CurrentFileName;
+    // What Save would have written when the configuration was last created, opened, saved or
+    // read: a configuration that differs from it holds edits worth keeping.
+    std::string SavedSnapshot;
 
     // Set by the command-line switches.
     bool DebugMode = false;

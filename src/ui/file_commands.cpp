@@ -16,8 +16,8 @@
 #include "qt/print/report_painter.h"
 #include "report/printed_report.h"
 #include "ui/busy_guard.h"
-#include "ui/frm_main.h"
 #include "ui/dialogs/frm_prn.h"
+#include "ui/frm_main.h"
 #include "ui/prompts.h"
 
 namespace rse {
@@ -76,21 +76,24 @@ bool FileCommands::WriteConfiguration(const QString& path) {
     return r.ok;
 }
 
-void FileCommands::Open() {
+bool FileCommands::Open() {
     BusyGuard busy(&window_);
     const QString name = prompts_.OpenFileName(&window_, QString(), kDatFilter, lastOpenName_);
+    bool read = false;
     if (!name.isEmpty()) {
         lastOpenName_ = name;
-        if (ReadConfiguration(name)) {
+        read = ReadConfiguration(name);
+        if (read) {
             session_.CurrentFileName = name;
             window_.UpdateCaption();
         }
     }
     window_.RefreshSelection();
     window_.RetitleNodes();
+    return read;
 }
 
-void FileCommands::SaveConfiguration(bool useCurrentName) {
+bool FileCommands::SaveConfiguration(bool useCurrentName) {
     QString name;
     if (useCurrentName && !session_.CurrentFileName.isEmpty()) {
         name = session_.CurrentFileName;
@@ -100,13 +103,13 @@ void FileCommands::SaveConfiguration(bool useCurrentName) {
     }
     if (name.isEmpty()) {
         session_.CancelFlag = true;
-        return;
+        return false;
     }
     BusyGuard busy(&window_);
-    if (WriteConfiguration(name)) {
-        session_.CurrentFileName = name;
-        window_.UpdateCaption();
-    }
+    if (!WriteConfiguration(name)) return false;
+    session_.CurrentFileName = name;
+    window_.UpdateCaption();
+    return true;
 }
 
 QString FileCommands::DefaultFilePath() {

@@ -7,8 +7,8 @@
 
 #include <QString>
 
-#include "ui/editor_session.h"
 #include "files/disk_io.h"
+#include "ui/editor_session.h"
 
 class QPrinter;
 
@@ -26,9 +26,9 @@ class FileCommands {
 
     // File Open: asks for a file and reads it; the shown panel and the tree are refreshed
     // even when the user cancelled.
-    void Open();
+    bool Open();  // true when a file was read
     // File Save (useCurrentName) and Save As.
-    void SaveConfiguration(bool useCurrentName);
+    bool SaveConfiguration(bool useCurrentName);  // true when the file was written
     // File Save As Default: the common settings into the default file.
     void SaveDefault();
     // Ctrl+F3: the configuration laid over the image, saved as a raw image file.

@@ -19,22 +19,23 @@
 #include "qt/settings_store.h"
 #include "ui/app_icon.h"
 #include "ui/busy_guard.h"
+#include "ui/dialogs/frm_about.h"
+#include "ui/dialogs/frm_radio.h"
+#include "ui/dialogs/help_browser.h"
+#include "ui/dialogs/serial_devices_dialog.h"
+#include "ui/file_commands.h"
+#include "ui/help_contexts.h"
+#include "ui/node_keys.h"
 #include "ui/panels/channel_list_panel.h"
 #include "ui/panels/channel_panel.h"
 #include "ui/panels/directory_entry_panel.h"
 #include "ui/panels/directory_list_panel.h"
-#include "ui/file_commands.h"
-#include "ui/dialogs/frm_about.h"
-#include "ui/dialogs/frm_radio.h"
-#include "ui/dialogs/help_browser.h"
-#include "ui/help_contexts.h"
-#include "ui/node_keys.h"
 #include "ui/panels/priority_panel.h"
-#include "ui/prompts.h"
-#include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/panels/settings_panel.h"
-#include "ui/widgets/splitter_grip.h"
 #include "ui/panels/wx_panel.h"
+#include "ui/prompts.h"
+#include "ui/safety_commands.h"
+#include "ui/widgets/splitter_grip.h"
 
 namespace rse {
 
@@ -61,6 +62,7 @@ FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& promp
     newTimer_->setSingleShot(true);
     connect(newTimer_, &QTimer::timeout, this, &FrmMain::OnNewTimer);
 
+    safety_ = std::make_unique<SafetyCommands>(*this, session_, settings_, prompts_);
     CreateCentralArea();
     CreateMenus();
     CreateToolBar();
@@ -71,8 +73,17 @@ FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& promp
     hexFileSave = [this] { files_->SaveImageFileCommand(); };
     hexFileLoad = [this] { return files_->LoadImageFileCommand(); };
     transferDialog = [this] {
-        FrmRadio dialog(session_, prompts_, settings_.DevicePath(session_.ComNum), this);
+        const QString device = settings_.DevicePath(session_.ComNum);
+        FrmRadio dialog(session_, prompts_, device, this);
         dialog.showHelp = [this] { HelpContents(); };
+        dialog.safetyNet = safety_->Net();
+        dialog.keepBeforeProgram = [this, device](const MemoryImage& radio) {
+            return safety_->KeepBeforeProgram(radio, device);
+        };
+        dialog.confirmProgram = [this](QWidget* parent, const MemoryImage& radio,
+                                       const MemoryImage& image) {
+            return safety_->ConfirmProgram(parent, radio, image);
+        };
         dialog.exec();
     };
 
@@ -190,6 +201,9 @@ void FrmMain::CreateMenus() {
            QKeySequence::Print);
     action(file, "mnuFilePrintToFile", QStringLiteral("P&rint to File"), &FrmMain::FilePrintToFile);
     separator(file, "mnuFileBar3");
+    action(file, "mnuFileBackups", QStringLiteral("&Backups..."), &FrmMain::FileBackups);
+    action(file, "mnuFileCompare", QStringLiteral("Co&mpare With..."), &FrmMain::FileCompareWith);
+    separator(file, "mnuFileBar4");
     action(file, "mnuFileExit", QStringLiteral("E&xit"), &FrmMain::FileExit,
            QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -225,6 +239,20 @@ void FrmMain::CreateMenus() {
     action(serial, "mnuOptionsSerialDevices", QStringLiteral("&Device Paths..."),
            &FrmMain::EditSerialDevices);
     RefreshSerialPortCaptions();
+    separator(options, "mnuOptionsBar1");
+    const std::pair<const char*, const char*> switches[] = {
+        {"mnuOptionsKeepBackups", "&Keep Backups"},
+        {"mnuOptionsBackupBeforeProgram", "&Back Up Before Programming"},
+        {"mnuOptionsVerifyAfterProgram", "&Verify After Programming"}};
+    const QString keys[] = {SafetyCommands::kKeepBackups, SafetyCommands::kBackupBeforeProgram,
+                            SafetyCommands::kVerifyAfterProgram};
+    for (std::size_t i = 0; i < 3; ++i) {
+        QAction* a = action(options, switches[i].first, QLatin1String(switches[i].second), nullptr);
+        a->setCheckable(true);
+        a->setChecked(safety_->Option(keys[i]));
+        connect(a, &QAction::toggled, this,
+                [this, key = keys[i]](bool on) { safety_->SetOption(key, on); });
+    }
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -298,6 +326,8 @@ void FrmMain::LoadSequence() {
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
+    // The specified exit asks nothing; edits are kept instead.
+    safety_->KeepEdits(safety_->CurrentText(), QStringLiteral("Exit"));
     // Close the other windows, the most recent first.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
@@ -326,6 +356,7 @@ void FrmMain::InitialiseConfiguration() {
     SelectNodeByKey(Q(nodes::kSetting));
     session_.CurrentFileName.clear();
     UpdateCaption();
+    safety_->TakeSnapshot();
 }
 
 void FrmMain::ResetAllPanels() {
@@ -637,23 +668,27 @@ void FrmMain::FileNew() {
 void FrmMain::OnNewTimer() {
     newTimer_->stop();
     BusyGuard busy(this);
+    safety_->KeepEdits(safety_->CurrentText(), QStringLiteral("New"));
     InitialiseConfiguration();
     RefreshSelection();
 }
 
 void FrmMain::FileOpen() {
     if (!ValidatePendingEdit()) return;
-    files_->Open();
+    const std::string before = safety_->CurrentText();
+    if (!files_->Open()) return;
+    safety_->KeepEdits(before, QStringLiteral("Open"));
+    safety_->TakeSnapshot();
 }
 
 void FrmMain::FileSave() {
     if (!ValidatePendingEdit()) return;
-    files_->SaveConfiguration(true);
+    if (files_->SaveConfiguration(true)) safety_->TakeSnapshot();
 }
 
 void FrmMain::FileSaveAs() {
     if (!ValidatePendingEdit()) return;
-    files_->SaveConfiguration(false);
+    if (files_->SaveConfiguration(false)) safety_->TakeSnapshot();
 }
 
 void FrmMain::FileSaveAsDefault() {
@@ -674,6 +709,15 @@ void FrmMain::FileExit() {
     close();
 }
 
+void FrmMain::FileBackups() {
+    safety_->ShowBackups();
+}
+
+void FrmMain::FileCompareWith() {
+    if (!ValidatePendingEdit()) return;
+    safety_->CompareWith();
+}
+
 void FrmMain::TransferProgram() {
     if (!ValidatePendingEdit()) return;
     session_.TransferMode = 1;
@@ -686,8 +730,12 @@ void FrmMain::TransferRead() {
     session_.TransferResult = false;
     session_.TransferMode = 0;
     if (!transferDialog) return;
+    const std::string before = safety_->CurrentText();
     transferDialog();
     if (session_.TransferResult) {
+        safety_->KeepRead(session_.image, settings_.DevicePath(session_.ComNum));
+        safety_->KeepEdits(before, QStringLiteral("Read from Radio"));
+        safety_->TakeSnapshot();
         RefreshSelection();
         RetitleNodes();
         session_.CurrentFileName.clear();
@@ -715,7 +763,10 @@ void FrmMain::SaveHexFile() {
 void FrmMain::LoadHexFile() {
     // Loading replaces everything, so a half-typed number does not stop it.
     if (!session_.DebugMode) return;
+    const std::string before = safety_->CurrentText();
     if (hexFileLoad && hexFileLoad()) {
+        safety_->KeepEdits(before, QStringLiteral("Ctrl+F2"));
+        safety_->TakeSnapshot();
         RefreshSelection();
         RetitleNodes();
         UpdateCaption();

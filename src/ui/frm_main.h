@@ -12,8 +12,8 @@
 #include <QString>
 
 #include "ui/editor_session.h"
-#include "ui/widgets/frame_lines.h"
 #include "ui/main_layout.h"
+#include "ui/widgets/frame_lines.h"
 
 class QAction;
 class QLabel;
@@ -34,6 +34,7 @@ class FileCommands;
 class HelpBrowser;
 class PriorityPanel;
 class Prompts;
+class SafetyCommands;
 class SettingsPanel;
 class SettingsStore;
 class SplitterGrip;
@@ -96,6 +97,7 @@ class FrmMain : public QMainWindow {
     static std::vector<std::pair<QString, int>> HelpContextTable();
     HelpBrowser* Help() const { return help_; }
     FileCommands& Files() { return *files_; }
+    SafetyCommands& Safety() { return *safety_; }
 
     // --- commands of the menus and the toolbar ---
     void FileNew();
@@ -106,6 +108,8 @@ class FrmMain : public QMainWindow {
     void FilePrint();
     void FilePrintToFile();
     void FileExit();
+    void FileBackups();
+    void FileCompareWith();
     void TransferProgram();
     void TransferRead();
     // The Clear button of the settings panel: clears the radio's count of user MMSI entries.
@@ -166,6 +170,7 @@ class FrmMain : public QMainWindow {
     SettingsStore& settings_;
     Prompts& prompts_;
     std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<SafetyCommands> safety_;
 
     QTreeWidget* tree_ = nullptr;
     std::vector<QTreeWidgetItem*> nodes_;  // in the order added; index = position + 1

@@ -9,10 +9,10 @@
 #include <QTreeWidget>
 
 #include "app/switches.h"
-#include "ui/panels/editor_panel.h"
-#include "ui/file_commands.h"
 #include "ui/dialogs/help_browser.h"
+#include "ui/file_commands.h"
 #include "ui/node_keys.h"
+#include "ui/panels/editor_panel.h"
 #include "ui/panels/settings_panel.h"
 #include "ui_test_support.h"
 
@@ -207,7 +207,8 @@ TEST_F(Commands, MenusAndToolbarAsSpecified) {
         (QStringList{"mnuFileNew=&New", "mnuFileOpen=&Open", "-mnuFileBar1", "mnuFileSave=&Save",
                      "mnuFileSaveAs=Save &As...", "mnuFileSaveAsDefault=Save As &Default",
                      "-mnuFileBar2", "mnuFilePrint=&Print", "mnuFilePrintToFile=P&rint to File",
-                     "-mnuFileBar3", "mnuFileExit=E&xit"}));
+                     "-mnuFileBar3", "mnuFileBackups=&Backups...",
+                     "mnuFileCompare=Co&mpare With...", "-mnuFileBar4", "mnuFileExit=E&xit"}));
     EXPECT_EQ(entries("mnuTransfer"), (QStringList{"mnuTransferProgram=&Program to Radio",
                                                    "mnuTransferRead=&Read from Radio"}));
     EXPECT_EQ(entries("mnuHelp"), (QStringList{"mnuHelpContents=&Contents", "-mnuHelpBar0",

@@ -10,8 +10,12 @@
 
 #include "files/image_file.h"
 #include "image/codec.h"
+#include "link/safe_program.h"
 #include "process_support.h"
+#include "qt/backups.h"
 #include "ui/dialogs/frm_radio.h"
+#include "ui/dialogs/program_changes_dialog.h"
+#include "ui/widgets/difference_table.h"
 #include "ui_test_support.h"
 
 namespace rse::test {
@@ -169,6 +173,74 @@ TEST_F(TransferTest, ProgramAndClearWriteTheRadiosMemory) {
     auto* count = w.findChild<QLineEdit*>(QStringLiteral("txtFCount"));
     ASSERT_NE(count, nullptr);
     EXPECT_EQ(count->text(), QStringLiteral("0"));
+    EXPECT_EQ(sim.Stop(), 0);
+}
+
+TEST_F(TransferTest, ProgramWithBackupAsksFirstAndVerifiesAfter) {
+    // What programming will send differs from the radio in the tag of a Canada channel; the
+    // radio acknowledges that block once without storing it.
+    Configuration c;
+    MemoryImage sent{};
+    InitialiseConfiguration(c, sent);
+    c.CHCAN[3].ChTag = "PROGRAMMED";
+    EncodeImage(c, sent);
+    const ImageMismatch m = FindMismatch(RadioImage(), sent);
+    ASSERT_GT(m.count, 0);
+    char block[8];
+    std::snprintf(block, sizeof block, "0x%04X", m.firstAddress & ~0xF);
+    Sim sim(dir, Args({"--lose-write", block}));
+    ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
+    settings.StoreOption(QStringLiteral("BackupBeforeProgram"), true);
+    settings.StoreOption(QStringLiteral("VerifyAfterProgram"), true);
+    FrmMain& w = OpenOn(sim.Device());
+    session.config = c;
+    session.image = sent;
+
+    QString question;
+    int rows = 0;
+    bool answered = false;
+    auto answer = [&](bool yes) {
+        WhenModal<ProgramChangesDialog>([&, yes](ProgramChangesDialog& d) {
+            question = d.findChild<QLabel*>(QStringLiteral("lblQuestion"))->text();
+            rows = d.Table()->rowCount();
+            if (!yes && qEnvironmentVariableIsSet("RSE_SHOTS")) {
+                d.grab().save(qEnvironmentVariable("RSE_SHOTS") + QStringLiteral("/confirm.png"));
+            }
+            Click(d.findChild<QPushButton*>(QLatin1String(yes ? "cmdYes" : "cmdNo")));
+            answered = true;
+        });
+    };
+    WithDialog([&] { w.TransferProgram(); },
+               [&](FrmRadio& d) {
+                   answer(false);
+                   Click(Button(d, "cmdOK"));
+                   EXPECT_TRUE(WaitForEnd(d));
+                   EXPECT_TRUE(d.isVisible());  // No: nothing written, the dialog stays
+                   EXPECT_TRUE(answered);
+                   EXPECT_FALSE(fs::exists(dir / "saved.hex"));  // no write command came
+                   answered = false;
+                   answer(true);
+                   Click(Button(d, "cmdOK"));
+                   EXPECT_TRUE(WaitForEnd(d));
+                   EXPECT_TRUE(answered);
+                   if (d.isVisible()) Click(Button(d, "cmdCancel"));
+               });
+    EXPECT_EQ(question, QStringLiteral("Program these %1 changes?").arg(rows));
+    EXPECT_GT(rows, 2);  // the tag, the user MMSI, ... and the bytes the editor does not own
+    // Each read before programming was kept.
+    const std::vector<BackupEntry> kept = DefaultBackupStore().List();
+    ASSERT_EQ(kept.size(), 2u);
+    const MemoryImage radio = RadioImage();
+    EXPECT_EQ(kept[0].sha256, Sha256Hex(std::string(radio.begin(), radio.end())));
+    // The lost block is found by the read-back.
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_TRUE(prompts.shown[0].text.startsWith(QLatin1String("Verify Error!!")));
+    char first[8];
+    std::snprintf(first, sizeof first, "0x%04X", m.firstAddress);
+    EXPECT_TRUE(prompts.shown[0].text.contains(QLatin1String(first)))
+        << prompts.shown[0].text.toStdString();
+    EXPECT_EQ(prompts.shown[0].title, QStringLiteral("Program to Radio"));
+    EXPECT_TRUE(session.ErrorFlag);
     EXPECT_EQ(sim.Stop(), 0);
 }
 

@@ -1,16 +1,19 @@
 // Helpers of the editor's window tests: scripted prompts and a main window on fresh settings.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include "ui/editor_session.h"
 #include "qt/settings_store.h"
+#include "ui/editor_session.h"
 #include "ui/frm_main.h"
 #include "ui/prompts.h"
 
@@ -62,7 +65,11 @@ inline void ClearSettings() {
 // A main window built the way the program builds it, on empty or prepared settings.
 class MainWindowTest : public ::testing::Test {
   protected:
-    void SetUp() override { ClearSettings(); }
+    void SetUp() override {
+        ClearSettings();
+        // Backups and kept edits of this test go to its own folder.
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+    }
     void TearDown() override {
         window.reset();
         ClearSettings();
@@ -78,11 +85,27 @@ class MainWindowTest : public ::testing::Test {
         return *window;
     }
 
+    QTemporaryDir dataHome;
     EditorSession session;
     SettingsStore settings;
     ScriptedPrompts prompts;
     std::unique_ptr<FrmMain> window;
 };
+
+// Calls `act` with the modal dialog of type T as soon as one is shown (checked every 10 ms,
+// also inside the dialog's own event loop), once.
+template <typename T>
+void WhenModal(std::function<void(T&)> act) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        timer->stop();
+        timer->deleteLater();
+        act(*dialog);
+    });
+    timer->start(10);
+}
 
 template <typename T>
 T* Find(QObject* root, const char* name) {

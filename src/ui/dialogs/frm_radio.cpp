@@ -12,6 +12,7 @@
 
 #include "image/codec.h"
 #include "link/clone_protocol.h"
+#include "link/safe_program.h"
 #include "qt/serial_link.h"
 #include "ui/prompts.h"
 
@@ -205,6 +206,30 @@ void FrmRadio::OnOK() {
     const QString path = devicePath_;
     auto cancel = cancel_;
     QPointer<FrmRadio> self(this);
+    const SafetyNet net = safetyNet;
+    // The backup and the question run on the GUI thread; the transfer waits for them. The
+    // dialog cannot close while the transfer runs, so it is there to answer.
+    SafetyNetSteps steps;
+    steps.keep = [self](const MemoryImage& radio) {
+        std::optional<LinkMessage> problem;
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, &radio, &problem] {
+                if (self->keepBeforeProgram) problem = self->keepBeforeProgram(radio);
+            },
+            Qt::BlockingQueuedConnection);
+        return problem;
+    };
+    steps.confirm = [self](const MemoryImage& radio, const MemoryImage& sent) {
+        bool yes = false;
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, &radio, &sent, &yes] {
+                yes = !self->confirmProgram || self->confirmProgram(self.data(), radio, sent);
+            },
+            Qt::BlockingQueuedConnection);
+        return yes;
+    };
 
     worker_ = QThread::create([=] {
         QtSerialLink link(path);
@@ -237,7 +262,7 @@ void FrmRadio::OnOK() {
                 break;
             }
             case 1:
-                result->outcome = protocol.ProgramRadio(image);
+                result->outcome = ProgramWithSafetyNet(env, image, net, steps);
                 result->image = image;
                 break;
             default: {

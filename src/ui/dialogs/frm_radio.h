@@ -10,8 +10,9 @@
 
 #include <QDialog>
 
-#include "ui/editor_session.h"
+#include "link/safe_program.h"
 #include "link/transfer_outcome.h"
+#include "ui/editor_session.h"
 
 class QLabel;
 class QPushButton;
@@ -38,6 +39,13 @@ class FrmRadio : public QDialog {
 
     // What the Help button opens; shows the help contents of the editor.
     std::function<void()> showHelp;
+
+    // Program to Radio with a safety net: the steps to run, and what the backup and the
+    // question do (called on the GUI thread while the transfer waits).
+    SafetyNet safetyNet;
+    std::function<std::optional<LinkMessage>(const MemoryImage& radio)> keepBeforeProgram;
+    std::function<bool(QWidget* parent, const MemoryImage& radio, const MemoryImage& image)>
+        confirmProgram;
 
     // The two pictures: a radio and a computer; their order shows the direction.
     static QPixmap RadioPicture();
