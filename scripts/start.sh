@@ -23,7 +23,7 @@ if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}
 fi
 
 # The COM entry the editor will use: the stored choice when it is 1..4, else 1.
-settings="${XDG_CONFIG_HOME:-$HOME/.config}/rse/rse.conf"
+settings="${XDG_CONFIG_HOME:-$HOME/.config}/rse/rse.ini"
 com="$(awk -F= '/^\[/{s=($0=="[ComPath]");next} s&&$1~/^ComNum *$/{gsub(/[ \r]/,"",$2);print $2}' \
     "$settings" 2>/dev/null | tail -n1 || true)"
 case "$com" in 1 | 2 | 3 | 4) ;; *) com=1 ;; esac

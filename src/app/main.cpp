@@ -3,12 +3,15 @@
 #include <vector>
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 
-#include "ui/editor_session.h"
 #include "app/startup_probe.h"
 #include "app/switches.h"
 #include "qt/settings_store.h"
 #include "ui/app_icon.h"
+#include "ui/editor_session.h"
+#include "ui/file_commands.h"
 #include "ui/frm_main.h"
 #include "ui/widget_prompts.h"
 
@@ -21,7 +24,8 @@ int main(int argc, char* argv[]) {
 
     // Qt has taken its own options out of argv; the rest is the command line.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    const rse::Switches switches = rse::ParseSwitches(rse::CommandLineOf(arguments));
+    const std::string commandLine = rse::CommandLineOf(arguments);
+    const rse::Switches switches = rse::ParseSwitches(commandLine);
 
     rse::EditorSession session;
     session.DebugMode = switches.DebugMode;
@@ -32,5 +36,8 @@ int main(int argc, char* argv[]) {
     rse::FrmMain window(session, settings, prompts);
     rse::StartupProbe::InstallIfRequested(&window);
     window.show();
+    if (const std::string file = rse::FileToOpen(commandLine); !file.empty()) {
+        window.Files().OpenFile(QFileInfo(QFile::decodeName(file.c_str())).absoluteFilePath());
+    }
     return app.exec();
 }

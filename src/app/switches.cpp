@@ -1,6 +1,8 @@
 #include "app/switches.h"
 
 #include <cctype>
+#include <filesystem>
+#include <system_error>
 
 namespace rse {
 
@@ -27,6 +29,17 @@ Switches ParseSwitches(std::string_view commandLine) {
         s.DebugMode = true;
     }
     return s;
+}
+
+std::string FileToOpen(const std::string& commandLine) {
+    const std::filesystem::path path(commandLine);
+    std::string extension = path.extension().string();
+    for (char& c : extension) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    std::error_code error;
+    if (extension != ".dat" || !std::filesystem::is_regular_file(path, error)) return {};
+    return commandLine;
 }
 
 std::string CommandLineOf(const std::vector<std::string>& arguments) {

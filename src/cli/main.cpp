@@ -9,6 +9,7 @@
 
 #include "cli/backup_commands.h"
 #include "cli/cli_support.h"
+#include "cli/doctor_commands.h"
 #include "cli/file_commands.h"
 #include "cli/link_commands.h"
 #include "cli/print_command.h"
@@ -22,7 +23,8 @@ QString Usage() {
                "The %1 %2 on the command line.\n\nCommands:\n")
                .arg(QLatin1String(rse::kModelName), QLatin1String(rse::kProductTitle)) +
            rse::cli::FileCommandsUsage() + rse::cli::PrintCommandUsage() +
-           rse::cli::LinkCommandsUsage() + rse::cli::BackupCommandsUsage() +
+           rse::cli::LinkCommandsUsage() + rse::cli::DoctorCommandsUsage() +
+           rse::cli::BackupCommandsUsage() +
            QStringLiteral(
                "  rse-cli --version | --help\n\n"
                "Files: .dat is the configuration file, .hex the raw 4096-byte memory image\n"
@@ -63,6 +65,7 @@ int main(int argc, char** argv) {
     if (rse::cli::IsFileCommand(command)) return rse::cli::RunFileCommand(command, args);
     if (command == QLatin1String("print")) return rse::cli::RunPrint(args);
     if (rse::cli::IsLinkCommand(command)) return rse::cli::RunLinkCommand(command, args);
+    if (rse::cli::IsDoctorCommand(command)) return rse::cli::RunDoctorCommand(command, args);
     if (rse::cli::IsBackupCommand(command)) return rse::cli::RunBackupCommand(command, args);
     rse::cli::PrintError(QStringLiteral("rse-cli: unknown command '%1'").arg(command));
     rse::cli::PrintError(QStringLiteral("Try 'rse-cli --help'."));

@@ -1,20 +1,17 @@
 #include "qt/error_log.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QStandardPaths>
+
+#include "qt/data_folder.h"
 
 namespace rse {
 
 QString ErrorLog::DefaultFolder() {
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    const QFileInfo info(programFolder);
-    if (!programFolder.isEmpty() && info.isDir() && info.isWritable()) return programFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    return EditorDataFolder();
 }
 
 QString ErrorLog::FilePath() const {

@@ -10,7 +10,7 @@ class ErrorLog {
     // Logs into `folder`/err.log; an empty folder means the default (see DefaultFolder).
     explicit ErrorLog(QString folder = {}) : folder_(std::move(folder)) {}
 
-    // The program's own folder when it is writable, else the per-user data folder.
+    // The editor's data folder (EditorDataFolder).
     static QString DefaultFolder();
 
     QString FilePath() const;

@@ -58,7 +58,9 @@ const char kUsage[] =
     "  --lose-write ADDR[:COUNT]    acknowledge but do not store the first writes to ADDR\n"
     "  --cut-after N                close the line (a pulled cable) after N blocks\n"
     "  --junk N                     send N junk bytes before every reply and ACK\n"
-    "ADDR and HEX take 0x... for hexadecimal. Stops cleanly on SIGTERM and SIGINT.\n";
+    "ADDR and HEX take 0x... for hexadecimal. Stops cleanly on SIGTERM and SIGINT.\n\n"
+    "Exit status: 0 after a clean stop, 1 a file, the pseudo-terminal or the line failed,\n"
+    "2 wrong usage.\n";
 
 bool ParseNumber(const char* text, long min, long max, long& out) {
     if (text == nullptr || *text == '\0') return false;

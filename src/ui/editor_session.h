@@ -1,5 +1,5 @@
-// The editor session: the one configuration, its memory image and the process-wide flags
-// that tie the windows together. Owned by the program entry, shared by reference.
+// The editor session: the one configuration, its memory image, the file name and the
+// switches that tie the windows together. Owned by the program entry, shared by reference.
 #pragma once
 
 #include <cstdint>
@@ -19,10 +19,6 @@ struct EditorSession {
 
     // Set while the program itself fills controls or runs a load, save or transfer.
     bool UpdatingControls = false;
-    bool ErrorFlag = false;
-    bool CancelFlag = false;
-    std::int16_t TransferMode = 0;  // 0 read, 1 program, 2 clear
-    bool TransferResult = false;
     QString CurrentFileName;
     // What Save would have written when the configuration was last created, opened, saved or
     // read: a configuration that differs from it holds edits worth keeping.

@@ -1,24 +1,22 @@
 #include "ui/file_commands.h"
 
-#include <unistd.h>
-
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QStandardPaths>
 
 #include "files/config_file.h"
 #include "files/image_file.h"
 #include "image/codec.h"
+#include "qt/data_folder.h"
 #include "qt/print/report_painter.h"
 #include "report/printed_report.h"
 #include "ui/busy_guard.h"
 #include "ui/dialogs/frm_prn.h"
 #include "ui/frm_main.h"
 #include "ui/prompts.h"
+#include "ui/safety_commands.h"
 
 namespace rse {
 
@@ -52,16 +50,13 @@ FileCommands::FileCommands(FrmMain& window, EditorSession& session, Prompts& pro
 }
 
 void FileCommands::Fail(const char* procedure, const char* message, const IoResult& r) {
-    session_.ErrorFlag = true;
     session_.WriteErrorLog(
         QLatin1String(procedure),
         QString::number(r.errorNumber) + QString::fromLocal8Bit(r.description.c_str()));
     prompts_.Message(&window_, QLatin1String(message), ProductTitle(), Prompts::Icon::Exclamation);
-    session_.CancelFlag = true;
 }
 
 bool FileCommands::ReadConfiguration(const QString& path) {
-    session_.ErrorFlag = false;
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = FileRead2(LocalPath(path), session_.config);
     if (!r.ok) Fail("frmMain.FileRead2", "FileRead Error!!", r);
@@ -69,7 +64,6 @@ bool FileCommands::ReadConfiguration(const QString& path) {
 }
 
 bool FileCommands::WriteConfiguration(const QString& path) {
-    session_.ErrorFlag = false;
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = SaveFileAs(LocalPath(path), session_.config);
     if (!r.ok) Fail("frmMain.SaveFileAs", "FileSave Error!!", r);
@@ -78,18 +72,29 @@ bool FileCommands::WriteConfiguration(const QString& path) {
 
 bool FileCommands::Open() {
     BusyGuard busy(&window_);
-    const QString name = prompts_.OpenFileName(&window_, QString(), kDatFilter, lastOpenName_);
+    return ReadChosenFile(prompts_.OpenFileName(&window_, QString(), kDatFilter, lastOpenName_));
+}
+
+bool FileCommands::OpenFile(const QString& name) {
+    BusyGuard busy(&window_);
+    return ReadChosenFile(name);
+}
+
+bool FileCommands::ReadChosenFile(const QString& name) {
     bool read = false;
     if (!name.isEmpty()) {
         lastOpenName_ = name;
+        const std::string before = window_.Safety().CurrentText();
         read = ReadConfiguration(name);
         if (read) {
+            window_.Safety().KeepEdits(before, QStringLiteral("Open"));
+            window_.Safety().TakeSnapshot();
             session_.CurrentFileName = name;
             window_.UpdateCaption();
         }
     }
-    window_.RefreshSelection();
-    window_.RetitleNodes();
+    window_.Tree()->RefreshSelection();
+    window_.Tree()->RetitleNodes();
     return read;
 }
 
@@ -101,29 +106,23 @@ bool FileCommands::SaveConfiguration(bool useCurrentName) {
         name = WithSuffix(prompts_.SaveFileName(&window_, QString(), kDatFilter, QString()),
                           QStringLiteral("dat"));
     }
-    if (name.isEmpty()) {
-        session_.CancelFlag = true;
-        return false;
-    }
+    if (name.isEmpty()) return false;
     BusyGuard busy(&window_);
     if (!WriteConfiguration(name)) return false;
+    window_.Safety().TakeSnapshot();
     session_.CurrentFileName = name;
     window_.UpdateCaption();
     return true;
 }
 
 QString FileCommands::DefaultFilePath() {
-    QString folder = QCoreApplication::applicationDirPath();
-    if (::access(QFile::encodeName(folder).constData(), W_OK) != 0) {
-        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QDir().mkpath(folder);
-    }
+    const QString folder = EditorDataFolder();
+    QDir().mkpath(folder);
     return folder + QLatin1Char('/') + QLatin1String(kModelName) + QStringLiteral(".def");
 }
 
 void FileCommands::SaveDefault() {
     BusyGuard busy(&window_);
-    session_.ErrorFlag = false;
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = SaveFileAsDefault(LocalPath(DefaultFilePath()), session_.config.SETCOM);
     if (!r.ok) Fail("frmMain.SaveFileAsDefault", "FileSave Error!!", r);
@@ -133,7 +132,6 @@ void FileCommands::SaveImageFileCommand() {
     const QString path = WithSuffix(
         prompts_.SaveFileName(&window_, QString(), kHexFilter, QString()), QStringLiteral("hex"));
     if (path.isEmpty()) {
-        session_.CancelFlag = true;
         return;
     }
     BusyGuard busy(&window_);
@@ -146,18 +144,19 @@ void FileCommands::SaveImageFileCommand() {
 bool FileCommands::LoadImageFileCommand() {
     const QString path = prompts_.OpenFileName(&window_, QString(), kHexFilter, QString());
     if (path.isEmpty()) {
-        session_.CancelFlag = true;
         return false;
     }
     BusyGuard busy(&window_);
-    session_.ErrorFlag = false;
     FlagGuard updating(session_.UpdatingControls);
+    const std::string before = window_.Safety().CurrentText();
     const IoResult r = LoadImageFile(LocalPath(path), session_.image);
     if (!r.ok) {
         Fail("frmMain.ReadHexFileAs", "FileRead Error!!", r);
         return false;
     }
     DecodeImage(session_.image, session_.config);
+    window_.Safety().KeepEdits(before, QStringLiteral("Ctrl+F2"));
+    window_.Safety().TakeSnapshot();
     session_.CurrentFileName = path;
     return true;
 }
@@ -170,7 +169,6 @@ void FileCommands::Print() {
         PaintPrintedReport(printer, LayoutPrintedReport(session_.config, session_.image));
     if (!r.ok) {
         prompts_.Message(&window_, r.error, ProductTitle(), Prompts::Icon::Exclamation);
-        session_.CancelFlag = true;
     }
 }
 

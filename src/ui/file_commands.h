@@ -26,9 +26,12 @@ class FileCommands {
 
     // File Open: asks for a file and reads it; the shown panel and the tree are refreshed
     // even when the user cancelled.
-    bool Open();  // true when a file was read
-    // File Save (useCurrentName) and Save As.
-    bool SaveConfiguration(bool useCurrentName);  // true when the file was written
+    // Both return true when a file was read.
+    bool Open();
+    // Open without the dialog: reads `name` as if it had been chosen there.
+    bool OpenFile(const QString& name);
+    // File Save (useCurrentName) and Save As; true when the file was written.
+    bool SaveConfiguration(bool useCurrentName);
     // File Save As Default: the common settings into the default file.
     void SaveDefault();
     // Ctrl+F3: the configuration laid over the image, saved as a raw image file.
@@ -40,14 +43,14 @@ class FileCommands {
     // Print to File: the text report window.
     void PrintToFile();
 
-    // Where the default file goes: beside the program, or in the per-user data folder when
-    // the program's folder is not writable.
+    // The default file, in the editor's data folder (EditorDataFolder), which is created.
     static QString DefaultFilePath();
 
     // The printer dialog; returns false when the user cancelled. Tests replace it.
     std::function<bool(QPrinter&)> printerDialog;
 
   private:
+    bool ReadChosenFile(const QString& name);
     bool ReadConfiguration(const QString& path);
     bool WriteConfiguration(const QString& path);
     void Fail(const char* procedure, const char* message, const IoResult& r);

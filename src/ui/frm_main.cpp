@@ -12,50 +12,37 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
-#include <QTreeWidget>
 
+#include "editing/node_keys.h"
 #include "image/codec.h"
 #include "model/channel_plans.h"
+#include "qt/latin1.h"
 #include "qt/settings_store.h"
 #include "ui/app_icon.h"
 #include "ui/busy_guard.h"
+#include "ui/dialogs/connection_check_dialog.h"
 #include "ui/dialogs/frm_about.h"
-#include "ui/dialogs/frm_radio.h"
 #include "ui/dialogs/help_browser.h"
 #include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/file_commands.h"
+#include "ui/font_units.h"
 #include "ui/help_contexts.h"
-#include "ui/node_keys.h"
 #include "ui/panels/channel_list_panel.h"
 #include "ui/panels/channel_panel.h"
 #include "ui/panels/directory_entry_panel.h"
 #include "ui/panels/directory_list_panel.h"
-#include "ui/panels/priority_panel.h"
 #include "ui/panels/settings_panel.h"
-#include "ui/panels/wx_panel.h"
 #include "ui/prompts.h"
 #include "ui/safety_commands.h"
 #include "ui/widgets/splitter_grip.h"
 
 namespace rse {
 
-namespace {
-
-constexpr int kKeyRole = Qt::UserRole;
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
-}
-QString Q(std::string_view s) {
-    return QString::fromLatin1(s.data(), static_cast<int>(s.size()));
-}
-
-}  // namespace
-
 FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), session_(session), settings_(settings), prompts_(prompts) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(AppIcon());
-    setMinimumSize(layout::kStartWidthPx, layout::kStartHeightPx);
+    ApplyMinimumSize();
 
     newTimer_ = new QTimer(this);
     newTimer_->setObjectName(QStringLiteral("Timer1"));
@@ -67,24 +54,18 @@ FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& promp
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
-    help_ = new HelpBrowser(this);
+    help_ = new HelpBrowser(prompts_, this);
     help_->setWindowFlag(Qt::Window);
     files_ = std::make_unique<FileCommands>(*this, session_, prompts_);
     hexFileSave = [this] { files_->SaveImageFileCommand(); };
     hexFileLoad = [this] { return files_->LoadImageFileCommand(); };
-    transferDialog = [this] {
-        const QString device = settings_.DevicePath(session_.ComNum);
-        FrmRadio dialog(session_, prompts_, device, this);
+    transferDialog = [this](TransferMode mode) {
+        FrmRadio dialog(session_, prompts_, mode, settings_.DevicePath(session_.ComNum), this);
         dialog.showHelp = [this] { HelpContents(); };
-        dialog.safetyNet = safety_->Net();
-        dialog.keepBeforeProgram = [this, device](const MemoryImage& radio) {
-            return safety_->KeepBeforeProgram(radio, device);
-        };
-        dialog.confirmProgram = [this](QWidget* parent, const MemoryImage& radio,
-                                       const MemoryImage& image) {
-            return safety_->ConfirmProgram(parent, radio, image);
-        };
+        dialog.checkConnection = [this] { CheckConnection(); };
+        safety_->Prepare(dialog, settings_.DevicePath(session_.ComNum));
         dialog.exec();
+        return dialog.Outcome();
     };
 
     // The window sees every key before the focused control.
@@ -105,72 +86,35 @@ void FrmMain::CreateCentralArea() {
     central_->setObjectName(QStringLiteral("centralArea"));
     setCentralWidget(central_);
 
-    tree_ = new QTreeWidget(central_);
-    tree_->setObjectName(QStringLiteral("tvTreeView"));
-    tree_->setHeaderHidden(true);
-    tree_->setColumnCount(1);
-    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tree_->installEventFilter(this);
-    connect(tree_, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
-                if (!buildingTree_ && current) NodeClick(current);
-            });
-    connect(tree_, &QTreeWidget::itemClicked, this, [this] { PlainClick(); });
-    connect(tree_, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* branch) {
-        if (buildingTree_) return;
-        // The selection moves to the collapsed branch when it was inside it.
-        for (QTreeWidgetItem* p = tree_->currentItem(); p; p = p->parent()) {
-            if (p->parent() == branch) {
-                tree_->setCurrentItem(branch);
-                break;
-            }
-        }
-        if (tree_->currentItem()) NodeClick(tree_->currentItem());
-    });
-    connect(tree_, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* branch) {
-        if (KeyOf(branch) == Q(nodes::kDirectory)) ShadeDirectoryNodes();
-    });
+    tree_ = new NavigationTree(session_.config, central_);
+    connect(tree_, &NavigationTree::showNode, this, &FrmMain::ShowNode);
+    connect(tree_, &NavigationTree::statusHint, this,
+            [this](const QString& text) { SetStatusText(1, text); });
 
     grip_ = new SplitterGrip(central_);
-    connect(grip_, &SplitterGrip::pressed, this, &FrmMain::OnSplitterPressed);
-    connect(grip_, &SplitterGrip::moved, this, &FrmMain::OnSplitterMoved);
-    connect(grip_, &SplitterGrip::released, this, &FrmMain::OnSplitterReleased);
+    connect(grip_, &SplitterGrip::dropped, this, &FrmMain::SizeControls2);
 
-    pictData_ = new QWidget(central_);
-    pictData_->setObjectName(QStringLiteral("pictData"));
+    panelArea_ = new PanelArea(session_, prompts_, tree_, central_);
+    connect(panelArea_, &PanelArea::statusHint, this,
+            [this](const QString& text) { SetStatusText(1, text); });
     dataFrame_ = new FrameLines(central_, QStringLiteral("lin"));
-
-    pictA_ = new PriorityPanel(session_, pictData_);
-    pictB_ = new ChannelListPanel(session_, pictData_);
-    pictC_ = new ChannelPanel(session_, pictData_);
-    pictD_ = new WxPanel(session_, pictData_);
-    pictE_ = new DirectoryListPanel(session_, pictData_);
-    pictF_ = new SettingsPanel(session_, prompts_, pictData_);
-    pictG_ = new DirectoryEntryPanel(session_, prompts_, pictData_);
-    for (EditorPanel* panel : {static_cast<EditorPanel*>(pictA_), static_cast<EditorPanel*>(pictB_),
-                               static_cast<EditorPanel*>(pictC_), static_cast<EditorPanel*>(pictD_),
-                               static_cast<EditorPanel*>(pictE_), static_cast<EditorPanel*>(pictF_),
-                               static_cast<EditorPanel*>(pictG_)}) {
-        connect(panel, &EditorPanel::statusHint, this,
-                [this](const QString& text) { SetStatusText(1, text); });
-    }
-    connect(pictF_, &SettingsPanel::clearRequested, this, &FrmMain::ClearData);
-    connect(pictE_, &DirectoryListPanel::jumpRequested, this, [this](const QString& key) {
-        if (!SelectedKey().startsWith(Q(nodes::kDirectory))) return;
-        if (QTreeWidgetItem* node = NodeByKey(key)) tree_->setCurrentItem(node);  // as a click
-    });
-    connect(pictG_, &DirectoryEntryPanel::directoryChanged, this, &FrmMain::ShadeDirectoryNodes);
-    connect(pictB_, &ChannelListPanel::jumpRequested, this, [this](const QString& key) {
-        if (QTreeWidgetItem* node = NodeByKey(key)) tree_->setCurrentItem(node);  // as a click
-    });
+    connect(panelArea_->Settings(), &SettingsPanel::clearRequested, this, &FrmMain::ClearData);
+    connect(panelArea_->DirectoryList(), &DirectoryListPanel::jumpRequested, this,
+            [this](const QString& key) {
+                if (!tree_->SelectedKey().startsWith(FromLatin1(nodes::kDirectory))) return;
+                if (QTreeWidgetItem* node = tree_->NodeByKey(key))
+                    tree_->setCurrentItem(node);  // as a click
+            });
+    connect(panelArea_->DirectoryEntry(), &DirectoryEntryPanel::directoryChanged, tree_,
+            &NavigationTree::ShadeDirectoryNodes);
+    connect(panelArea_->ChannelList(), &ChannelListPanel::jumpRequested, this,
+            [this](const QString& key) {
+                if (QTreeWidgetItem* node = tree_->NodeByKey(key))
+                    tree_->setCurrentItem(node);  // as a click
+            });
     // The node of a channel whose Enable flag the user changed shows the new mark.
-    connect(pictC_, &ChannelPanel::enableStored, this, &FrmMain::RetitleNodes);
-
-    bar_ = new QWidget(central_);
-    bar_->setObjectName(QStringLiteral("picSplitter"));
-    bar_->setAutoFillBackground(true);
-    bar_->setBackgroundRole(QPalette::Dark);
-    bar_->hide();
+    connect(panelArea_->Channel(), &ChannelPanel::enableStored, tree_,
+            &NavigationTree::RetitleNodes);
 }
 
 void FrmMain::CreateMenus() {
@@ -201,9 +145,6 @@ void FrmMain::CreateMenus() {
            QKeySequence::Print);
     action(file, "mnuFilePrintToFile", QStringLiteral("P&rint to File"), &FrmMain::FilePrintToFile);
     separator(file, "mnuFileBar3");
-    action(file, "mnuFileBackups", QStringLiteral("&Backups..."), &FrmMain::FileBackups);
-    action(file, "mnuFileCompare", QStringLiteral("Co&mpare With..."), &FrmMain::FileCompareWith);
-    separator(file, "mnuFileBar4");
     action(file, "mnuFileExit", QStringLiteral("E&xit"), &FrmMain::FileExit,
            QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -238,27 +179,16 @@ void FrmMain::CreateMenus() {
     separator(serial, "mnuOptionsSerialBar");
     action(serial, "mnuOptionsSerialDevices", QStringLiteral("&Device Paths..."),
            &FrmMain::EditSerialDevices);
+    action(serial, "mnuOptionsSerialCheck", QStringLiteral("&Check Connection..."),
+           &FrmMain::CheckConnection);
     RefreshSerialPortCaptions();
-    separator(options, "mnuOptionsBar1");
-    const std::pair<const char*, const char*> switches[] = {
-        {"mnuOptionsKeepBackups", "&Keep Backups"},
-        {"mnuOptionsBackupBeforeProgram", "&Back Up Before Programming"},
-        {"mnuOptionsVerifyAfterProgram", "&Verify After Programming"}};
-    const QString keys[] = {SafetyCommands::kKeepBackups, SafetyCommands::kBackupBeforeProgram,
-                            SafetyCommands::kVerifyAfterProgram};
-    for (std::size_t i = 0; i < 3; ++i) {
-        QAction* a = action(options, switches[i].first, QLatin1String(switches[i].second), nullptr);
-        a->setCheckable(true);
-        a->setChecked(safety_->Option(keys[i]));
-        connect(a, &QAction::toggled, this,
-                [this, key = keys[i]](bool on) { safety_->SetOption(key, on); });
-    }
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     action(help, "mnuHelpContents", QStringLiteral("&Contents"), &FrmMain::HelpContents);
     separator(help, "mnuHelpBar0");
     action(help, "mnuHelpAbout", QStringLiteral("&About RSE Version"), &FrmMain::HelpAbout);
+    safety_->AddMenuEntries(*file, *options);
 }
 
 void FrmMain::CreateToolBar() {
@@ -273,24 +203,24 @@ void FrmMain::CreateToolBar() {
         const char* key;
         const char* text;
         QIcon icon;
+        void (FrmMain::*command)();
     };
     QStyle* s = style();
     const Button buttons[] = {
-        {"New", "New", s->standardIcon(QStyle::SP_FileIcon)},
-        {"Open", "Open...", s->standardIcon(QStyle::SP_DirOpenIcon)},
-        {"Save", "Save", s->standardIcon(QStyle::SP_DialogSaveButton)},
-        {"SaveAsDefault", "Save As Default", QIcon()},
-        {"Print", "Print", PrintIcon()},
-        {"Program", "Program to Radio", QIcon()},
-        {"Read", "Read from Radio", QIcon()},
+        {"New", "New", s->standardIcon(QStyle::SP_FileIcon), &FrmMain::FileNew},
+        {"Open", "Open...", s->standardIcon(QStyle::SP_DirOpenIcon), &FrmMain::FileOpen},
+        {"Save", "Save", s->standardIcon(QStyle::SP_DialogSaveButton), &FrmMain::FileSave},
+        {"SaveAsDefault", "Save As Default", QIcon(), &FrmMain::FileSaveAsDefault},
+        {"Print", "Print", PrintIcon(), &FrmMain::FilePrint},
+        {"Program", "Program to Radio", QIcon(), &FrmMain::TransferProgram},
+        {"Read", "Read from Radio", QIcon(), &FrmMain::TransferRead},
     };
     for (const Button& b : buttons) {
         QAction* a = toolBar_->addAction(b.icon, QLatin1String(b.text));
         a->setObjectName(QStringLiteral("tb") + QLatin1String(b.key));
         a->setProperty("key", QLatin1String(b.key));
         a->setToolTip(QLatin1String(b.text));
-        const QString key = QLatin1String(b.key);
-        connect(a, &QAction::triggered, this, [this, key] { RunToolbarButton(key); });
+        connect(a, &QAction::triggered, this, b.command);
     }
 }
 
@@ -298,13 +228,18 @@ void FrmMain::CreateStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     bar->setSizeGripEnabled(true);
-    const int stretch[3] = {4, 1, 0};
+    // The key hints take all the room; the second panel stays empty, the third holds the
+    // model name.
+    const int stretch[3] = {1, 0, 0};
+    const QString sample[3] = {QStringLiteral("0000000000"), QStringLiteral("0000"),
+                               QLatin1String(kModelName)};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(bar);
+        auto* label = new QLabel(sample[i], bar);
         label->setObjectName(QStringLiteral("sbStatusBarPanel%1").arg(i + 1));
         label->setFrameShape(QFrame::StyledPanel);
         label->setFrameShadow(QFrame::Sunken);
-        label->setMinimumWidth(i == 2 ? 110 : 60);
+        label->setMinimumWidth(label->sizeHint().width());
+        label->clear();
         bar->addWidget(label, stretch[i]);
         status_[static_cast<std::size_t>(i)] = label;
     }
@@ -318,16 +253,15 @@ void FrmMain::LoadSequence() {
     session_.ComNum = settings_.ReadComNum();
     session_.LinkRetries = 1;
     ChooseSerialPort(session_.ComNum - 1);
-    splitter_ = layout::kSplitterMin;
-    resize(layout::kStartWidthPx, layout::kStartHeightPx);
-    Plans();  // the five channel plans, built once
+    grip_->SetPosition(layout::kSplitterMin);
+    resize(minimumSize());  // the size the window starts with
+    Plans();                // the five channel plans, built once
     InitialiseConfiguration();
     SetHelpContexts();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
-    // The specified exit asks nothing; edits are kept instead.
-    safety_->KeepEdits(safety_->CurrentText(), QStringLiteral("Exit"));
+    safety_->KeepEdits(safety_->CurrentText(), QStringLiteral("Exit"));  // asks nothing
     // Close the other windows, the most recent first.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
@@ -348,247 +282,44 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 void FrmMain::InitialiseConfiguration() {
     FlagGuard updating(session_.UpdatingControls);
     rse::InitialiseConfiguration(session_.config, session_.image);
-    ResetAllPanels();
-    DisableAllPanels();
-    BuildTree();
+    panelArea_->ResetAllPanels();
+    panelArea_->DisableAllPanels();
+    tree_->BuildTree();
     SetStatusText(1, QString());
     SetStatusText(3, QLatin1String(kModelName));
-    SelectNodeByKey(Q(nodes::kSetting));
+    tree_->SelectNodeByKey(FromLatin1(nodes::kSetting));
     session_.CurrentFileName.clear();
     UpdateCaption();
     safety_->TakeSnapshot();
 }
 
 void FrmMain::ResetAllPanels() {
-    pictA_->Clear();
-    pictB_->Clear();
-    pictC_->Clear();
-    pictD_->Clear();
-    pictE_->Clear();
-    pictF_->Clear();
-    pictG_->Clear();
-}
-
-void FrmMain::DisableAllPanels() {
-    // Moving the focus out of a panel first keeps it from landing in another panel.
-    if (QWidget* focus = QApplication::focusWidget(); focus && pictData_->isAncestorOf(focus)) {
-        tree_->setFocus();
-    }
-    for (QObject* child : pictData_->children()) {
-        if (auto* panel = qobject_cast<EditorPanel*>(child)) panel->setEnabled(false);
-    }
-}
-
-void FrmMain::Present(EditorPanel* panel) {
-    DisableAllPanels();
-    panel->raise();
-    panel->setEnabled(true);
-    front_ = panel;
+    panelArea_->ResetAllPanels();
 }
 
 bool FrmMain::ValidatePendingEdit() {
-    if (pictG_->isEnabled()) return pictG_->ValidatePendingEdit();
-    if (pictF_->isEnabled()) return pictF_->ValidatePendingEdit();
-    return true;
+    return panelArea_->ValidatePendingEdit();
 }
 
 // ---------------------------------------------------------------------------------------
-// Navigation tree
+// The node the tree asks for
 
-QTreeWidgetItem* FrmMain::AddNode(QTreeWidgetItem* parent, const QString& key,
-                                  const QString& text) {
-    auto* node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
-    node->setText(0, text);
-    node->setData(0, kKeyRole, key);
-    nodes_.push_back(node);
-    return node;
-}
-
-void FrmMain::BuildTree() {
-    buildingTree_ = true;
-    tree_->clear();
-    nodes_.clear();
-    const Configuration& config = session_.config;
-
-    QTreeWidgetItem* programmable =
-        AddNode(nullptr, Q(nodes::kProgrammable), QStringLiteral("Programmable Channel"));
-    const struct {
-        std::string_view key;
-        const char* text;
-        BankId bank;
-    } plans[] = {{nodes::kUsa, "USA", BankId::USA},
-                 {nodes::kInternational, "International", BankId::INT},
-                 {nodes::kCanada, "Canada", BankId::CAN}};
-    for (const auto& plan : plans) {
-        QTreeWidgetItem* branch = AddNode(programmable, Q(plan.key), QLatin1String(plan.text));
-        const int count = static_cast<int>(BankOf(config, plan.bank).size());
-        for (int i = 0; i < count; ++i) {
-            AddNode(branch, Q(nodes::LeafKey(plan.key, i)),
-                    Q(nodes::ChannelNodeText(config, plan.bank, i).value_or("")));
-        }
-    }
-    AddNode(programmable, Q(nodes::kWx), QStringLiteral("WX Channel"));
-
-    QTreeWidgetItem* exp = AddNode(nullptr, Q(nodes::kExp), QStringLiteral("Exp Channel"));
-    for (int i = 1; i <= kExpCount; ++i) {
-        AddNode(exp, Q(nodes::LeafKey(nodes::kExp, i)),
-                Q(nodes::ExpNodeText(config, i).value_or("")));
-    }
-
-    QTreeWidgetItem* setting = AddNode(nullptr, Q(nodes::kSetting), QStringLiteral("Setting"));
-    QTreeWidgetItem* directory =
-        AddNode(setting, Q(nodes::kDirectory), QStringLiteral("Individual Directory"));
-    for (int i = 1; i <= kDirectoryCount; ++i) {
-        AddNode(directory, Q(nodes::LeafKey(nodes::kDirectory, i)),
-                Q(nodes::DirectoryNodeText(config, i).value_or("")));
-    }
-    ShadeDirectoryNodes();
-    lastShownIndex_ = -1;
-    buildingTree_ = false;
-}
-
-QString FrmMain::KeyOf(const QTreeWidgetItem* node) const {
-    return node ? node->data(0, kKeyRole).toString() : QString();
-}
-
-QString FrmMain::SelectedKey() const {
-    return KeyOf(tree_->currentItem());
-}
-
-int FrmMain::IndexOf(const QTreeWidgetItem* node) const {
-    for (std::size_t i = 0; i < nodes_.size(); ++i) {
-        if (nodes_[i] == node) return static_cast<int>(i) + 1;
-    }
-    return 0;
-}
-
-QTreeWidgetItem* FrmMain::NodeByKey(const QString& key) const {
-    for (QTreeWidgetItem* node : nodes_) {
-        if (KeyOf(node) == key) return node;
-    }
-    return nullptr;
-}
-
-void FrmMain::NodeClick(QTreeWidgetItem* node) {
-    SetStatusText(1, kTreeHint);
-    const int index = IndexOf(node);
-    if (index != lastShownIndex_) {
-        lastShownIndex_ = index;
-        ShowNode(node);
-    }
-}
-
-void FrmMain::PlainClick() {
-    SetStatusText(1, kTreeHint);
-    QTreeWidgetItem* selected = tree_->currentItem();
-    const int index = IndexOf(selected);
-    if (index >= 1 && index != lastShownIndex_) {
-        lastShownIndex_ = index;
-        ShowNode(selected);
-    }
-}
-
-void FrmMain::SelectNodeByKey(const QString& key) {
-    QTreeWidgetItem* node = NodeByKey(key);
-    if (!node) return;
-    {
-        const QSignalBlocker block(tree_);
-        tree_->setCurrentItem(node);
-    }
-    tree_->scrollToItem(node);
-    // The panel is shown as for a click; the key hint appears once the user works in the tree.
-    const int index = IndexOf(node);
-    if (index != lastShownIndex_) {
-        lastShownIndex_ = index;
-        ShowNode(node);
-    }
-}
-
-void FrmMain::ShowNode(QTreeWidgetItem* node) {
-    if (!node || isMinimized()) return;
-    const QString key = KeyOf(node);
-    const QString parentKey = KeyOf(node->parent());
-    const std::string branch = (node->parent() ? parentKey : key).toStdString();
-    const bool leaf =
-        node->parent() && node->childCount() == 0 && key.startsWith(parentKey + QLatin1Char(' '));
+void FrmMain::ShowNode(const QString& key) {
+    if (isMinimized()) return;
     try {
-        if (key == Q(nodes::kProgrammable)) {
-            pictA_->ShowPriorityPanel();
-            Present(pictA_);
-        } else if (!leaf && nodes::PlanBankOfKey(key.toStdString())) {
-            pictB_->ShowPlanBankList(*nodes::PlanBankOfKey(key.toStdString()));
-            Present(pictB_);
-        } else if (leaf && nodes::PlanBankOfKey(branch)) {
-            pictC_->ShowPlanChannel(key);
-            Present(pictC_);
-        } else if (key == Q(nodes::kWx)) {
-            pictD_->ShowWxPanel();
-            Present(pictD_);
-        } else if (key == Q(nodes::kExp)) {
-            pictB_->ShowExpBankList();
-            Present(pictB_);
-        } else if (leaf && branch == nodes::kExp) {
-            pictC_->ShowExpChannel(key);
-            Present(pictC_);
-        } else if (key == Q(nodes::kSetting)) {
-            pictF_->ShowSettingsPanel();
-            Present(pictF_);
-        } else if (key == Q(nodes::kDirectory)) {
-            pictE_->ShowDirectoryList();
-            Present(pictE_);
-        } else if (leaf && branch == nodes::kDirectory) {
-            pictG_->ShowDirectoryEntry(key);
-            Present(pictG_);
-        }
-    } catch (const std::exception&) {
-        // A panel that could not load leaves the window as it is.
+        panelArea_->ShowNode(key);
+    } catch (const std::exception& e) {
+        // The window stays as it was; the user and the error log learn why.
+        const QString reason = QString::fromLocal8Bit(e.what());
+        session_.WriteErrorLog(QStringLiteral("frmMain.ShowNode"),
+                               key + QStringLiteral(": ") + reason);
+        const QTreeWidgetItem* node = tree_->NodeByKey(key);
+        prompts_.Message(this,
+                         QStringLiteral("\"%1\" could not be shown.\n\n%2")
+                             .arg(node ? node->text(0) : key, reason),
+                         windowTitle(), Prompts::Icon::Exclamation);
     }
     emit nodeShown(key);
-}
-
-void FrmMain::RefreshSelection() {
-    QTreeWidgetItem* selected = tree_->currentItem();
-    if (!selected) return;
-    lastShownIndex_ = IndexOf(selected);
-    ShowNode(selected);
-}
-
-void FrmMain::RetitleNodes() {
-    const Configuration& config = session_.config;
-    for (QTreeWidgetItem* node : nodes_) {
-        const std::string key = KeyOf(node).toStdString();
-        std::optional<std::string> text;
-        if (key.size() >= 3) {
-            if (const auto bank = nodes::PlanBankOfKey(std::string_view(key).substr(0, 2))) {
-                text = nodes::ChannelNodeText(config, *bank, nodes::KeyIndex(key, 2));
-            }
-        }
-        if (!text && key.size() >= 2 && key[0] == 'E') {
-            text = nodes::ExpNodeText(config, nodes::KeyIndex(key, 1));
-        }
-        if (text) node->setText(0, Q(*text));
-    }
-    ShadeDirectoryNodes();
-}
-
-void FrmMain::ShadeDirectoryNodes() {
-    QTreeWidgetItem* directory = NodeByKey(Q(nodes::kDirectory));
-    if (!directory) return;
-    // Entries move when one is deleted: the slots' texts follow the directory.
-    for (int slot = 1; slot <= kDirectoryCount; ++slot) {
-        if (QTreeWidgetItem* node = NodeByKey(Q(nodes::LeafKey(nodes::kDirectory, slot)))) {
-            node->setText(0, Q(nodes::DirectoryNodeText(session_.config, slot).value_or("")));
-        }
-    }
-    const int open = DirectoryCount(session_.config) + 1;  // used slots and the next free one
-    const QColor normal = tree_->palette().color(QPalette::Active, QPalette::Text);
-    const QColor grey = tree_->palette().color(QPalette::Disabled, QPalette::Text);
-    const int first = IndexOf(directory);  // the slots directly follow their branch
-    for (int slot = 1; slot <= kDirectoryCount; ++slot) {
-        const std::size_t at = static_cast<std::size_t>(first + slot - 1);
-        if (at >= nodes_.size()) break;
-        nodes_[at]->setForeground(0, slot <= open ? normal : grey);
-    }
 }
 
 // ---------------------------------------------------------------------------------------
@@ -615,41 +346,15 @@ QString FrmMain::StatusText(int panel) const {
 
 void FrmMain::SetHelpContexts() {
     AssignHelpContexts(this);
-    helpFile_ = QLatin1String(kModelName) + QStringLiteral(".hlp");
-}
-
-std::vector<std::pair<QString, int>> FrmMain::HelpContextTable() {
-    return rse::HelpContextTable();
-}
-
-int FrmMain::HelpContextOf(const QWidget* widget) {
-    return rse::HelpContextOf(widget);
+    help_->SetHelpFile(QLatin1String(kModelName) + QStringLiteral(".hlp"));
 }
 
 void FrmMain::HelpContents() {
-    if (helpFile_.isEmpty()) {
-        prompts_.Message(this,
-                         QStringLiteral("Unable to display Help Contents. There is no Help "
-                                        "associated with this project."),
-                         windowTitle(), Prompts::Icon::Information);
-        return;
-    }
-    QString error;
-    if (!help_->ShowTopic(helpFile_, 0, &error)) {
-        prompts_.Message(this, error, windowTitle(), Prompts::Icon::None);
-    }
+    help_->ShowContents(this);
 }
 
 void FrmMain::ShowContextHelp(QWidget* focus) {
-    const int topic = HelpContextOf(focus);
-    if (topic == 0 || helpFile_.isEmpty()) {
-        HelpContents();
-        return;
-    }
-    QString error;
-    if (!help_->ShowTopic(helpFile_, topic, &error)) {
-        prompts_.Message(this, error, windowTitle(), Prompts::Icon::None);
-    }
+    help_->ShowContextHelp(this, HelpContextOf(focus));
 }
 
 void FrmMain::HelpAbout() {
@@ -670,25 +375,22 @@ void FrmMain::OnNewTimer() {
     BusyGuard busy(this);
     safety_->KeepEdits(safety_->CurrentText(), QStringLiteral("New"));
     InitialiseConfiguration();
-    RefreshSelection();
+    tree_->RefreshSelection();
 }
 
 void FrmMain::FileOpen() {
     if (!ValidatePendingEdit()) return;
-    const std::string before = safety_->CurrentText();
-    if (!files_->Open()) return;
-    safety_->KeepEdits(before, QStringLiteral("Open"));
-    safety_->TakeSnapshot();
+    files_->Open();
 }
 
 void FrmMain::FileSave() {
     if (!ValidatePendingEdit()) return;
-    if (files_->SaveConfiguration(true)) safety_->TakeSnapshot();
+    files_->SaveConfiguration(true);
 }
 
 void FrmMain::FileSaveAs() {
     if (!ValidatePendingEdit()) return;
-    if (files_->SaveConfiguration(false)) safety_->TakeSnapshot();
+    files_->SaveConfiguration(false);
 }
 
 void FrmMain::FileSaveAsDefault() {
@@ -709,49 +411,25 @@ void FrmMain::FileExit() {
     close();
 }
 
-void FrmMain::FileBackups() {
-    safety_->ShowBackups();
-}
-
-void FrmMain::FileCompareWith() {
-    if (!ValidatePendingEdit()) return;
-    safety_->CompareWith();
-}
-
 void FrmMain::TransferProgram() {
     if (!ValidatePendingEdit()) return;
-    session_.TransferMode = 1;
-    if (!transferDialog) return;
-    transferDialog();
+    if (transferDialog) transferDialog(TransferMode::Program);
 }
 
 void FrmMain::TransferRead() {
     if (!ValidatePendingEdit()) return;
-    session_.TransferResult = false;
-    session_.TransferMode = 0;
-    if (!transferDialog) return;
-    const std::string before = safety_->CurrentText();
-    transferDialog();
-    if (session_.TransferResult) {
-        safety_->KeepRead(session_.image, settings_.DevicePath(session_.ComNum));
-        safety_->KeepEdits(before, QStringLiteral("Read from Radio"));
-        safety_->TakeSnapshot();
-        RefreshSelection();
-        RetitleNodes();
-        session_.CurrentFileName.clear();
-        UpdateCaption();
-    }
-    session_.TransferResult = false;
+    if (!transferDialog || !transferDialog(TransferMode::Read).Succeeded()) return;
+    tree_->RefreshSelection();
+    tree_->RetitleNodes();
+    session_.CurrentFileName.clear();
+    UpdateCaption();
 }
 
 void FrmMain::ClearData() {
     if (!ValidatePendingEdit()) return;
-    session_.TransferResult = false;  // only this clear's outcome counts
-    session_.TransferMode = 2;
     if (!transferDialog) return;
-    transferDialog();
-    if (session_.TransferResult) RefreshSelection();  // the settings panel shows the new count
-    session_.TransferResult = false;
+    // The settings panel shows the new count.
+    if (transferDialog(TransferMode::Clear).Succeeded()) tree_->RefreshSelection();
 }
 
 void FrmMain::SaveHexFile() {
@@ -763,31 +441,11 @@ void FrmMain::SaveHexFile() {
 void FrmMain::LoadHexFile() {
     // Loading replaces everything, so a half-typed number does not stop it.
     if (!session_.DebugMode) return;
-    const std::string before = safety_->CurrentText();
     if (hexFileLoad && hexFileLoad()) {
-        safety_->KeepEdits(before, QStringLiteral("Ctrl+F2"));
-        safety_->TakeSnapshot();
-        RefreshSelection();
-        RetitleNodes();
+        tree_->RefreshSelection();
+        tree_->RetitleNodes();
         UpdateCaption();
     }
-}
-
-void FrmMain::RunToolbarButton(const QString& key) {
-    if (key == QLatin1String("New"))
-        FileNew();
-    else if (key == QLatin1String("Open"))
-        FileOpen();
-    else if (key == QLatin1String("Save"))
-        FileSave();
-    else if (key == QLatin1String("SaveAsDefault"))
-        FileSaveAsDefault();
-    else if (key == QLatin1String("Print"))
-        FilePrint();
-    else if (key == QLatin1String("Program"))
-        TransferProgram();
-    else if (key == QLatin1String("Read"))
-        TransferRead();
 }
 
 void FrmMain::ChooseSerialPort(int index) {
@@ -810,17 +468,20 @@ void FrmMain::EditSerialDevices() {
     if (dialog.exec() == QDialog::Accepted) RefreshSerialPortCaptions();
 }
 
+void FrmMain::CheckConnection() {
+    const int com = session_.ComNum >= 1 && session_.ComNum <= kComPortCount ? session_.ComNum : 1;
+    // Above the transfer dialog when a failed transfer offers the check.
+    QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+    ConnectionCheckDialog dialog(settings_.DevicePath(com), QStringLiteral("COM%1").arg(com),
+                                 session_.SkipReceive, parent);
+    dialog.Start();
+    dialog.exec();
+}
+
 // ---------------------------------------------------------------------------------------
 // Keyboard
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == tree_ && event->type() == QEvent::FocusIn) {
-        // Not when the window merely becomes active (at start-up the status panel stays empty).
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason) {
-            SetStatusText(1, kTreeHint);
-        }
-        return false;
-    }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto* target = static_cast<QWidget*>(watched);
         if (target->window() == this) return HandleKey(target, static_cast<QKeyEvent*>(event));
@@ -833,12 +494,14 @@ bool FrmMain::HandleKey(QWidget* target, QKeyEvent* key) {
         key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     switch (key->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter:
+        case Qt::Key_Enter: {
             // Enter never reaches a control; a panel may use it (the grids jump to a row).
-            if (front_ && front_->isEnabled() && front_->isAncestorOf(target)) {
-                front_->HandleEnterKey(target);
+            EditorPanel* front = panelArea_->FrontPanel();
+            if (front && front->isEnabled() && front->isAncestorOf(target)) {
+                front->HandleEnterKey(target);
             }
             return true;
+        }
         case Qt::Key_F1:
             if (mods == Qt::NoModifier) {
                 ShowContextHelp(target);
@@ -861,23 +524,42 @@ bool FrmMain::HandleKey(QWidget* target, QKeyEvent* key) {
 // ---------------------------------------------------------------------------------------
 // Layout
 
+layout::FontUnits FrmMain::Units() const {
+    return UnitsOf(font());
+}
+
+void FrmMain::ApplyMinimumSize() {
+    // The window starts at and never gets smaller than 607 x 444 pixels of the design.
+    const layout::FontUnits units = Units();
+    setMinimumSize(units.X(layout::kMinWidth), units.Y(layout::kMinHeight));
+}
+
 layout::WindowMetrics FrmMain::Metrics() const {
-    using layout::ToTwips;
+    const layout::FontUnits units = Units();
     layout::WindowMetrics m;
-    m.width = ToTwips(width());
+    m.width = units.TwipsX(width());
     const int menu = menuBar()->isHidden() ? 0 : menuBar()->height();
-    m.innerHeight = ToTwips(height() - menu);
+    m.innerHeight = units.TwipsY(height() - menu);
     m.toolbarVisible = !toolBar_->isHidden();
-    m.toolbarHeight = ToTwips(toolBar_->height());
+    m.toolbarHeight = units.TwipsY(toolBar_->height());
     m.statusVisible = !statusBar()->isHidden();
-    m.statusHeight = ToTwips(statusBar()->height());
+    m.statusHeight = units.TwipsY(statusBar()->height());
     return m;
+}
+
+void FrmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        // The desktop's font changed: the design follows it.
+        ApplyMinimumSize();
+        SizeControls(layout::SplitterAfterResize(Metrics().width));
+    }
 }
 
 void FrmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    // The minimum size keeps the window at least 9105 x 6660 twips.
-    SizeControls(layout::SplitterAfterResize(layout::ToTwips(width())));
+    // The minimum size keeps the window at least 9105 x 6660 twips of the design.
+    SizeControls(layout::SplitterAfterResize(Metrics().width));
 }
 
 void FrmMain::SizeControls(int x) {
@@ -885,55 +567,34 @@ void FrmMain::SizeControls(int x) {
 }
 
 void FrmMain::SizeControls2(int x) {
-    using layout::ToPixels;
-    splitter_ = x;
+    grip_->SetPosition(x);
+    const layout::FontUnits units = Units();
     const layout::WindowMetrics m = Metrics();
     const layout::MainLayout l = layout::LayOut(m, x);
     // Layout coordinates start below the menu bar; the central area starts below the toolbar.
     const int menu = menuBar()->isHidden() ? 0 : menuBar()->height();
-    const int offset = layout::ToTwips(central_->y() - menu);
-    const auto place = [&](QWidget* w, const layout::Rect& r, int dy) {
-        w->setGeometry(ToPixels(r.left), ToPixels(r.top - dy), std::max(0, ToPixels(r.width)),
-                       std::max(0, ToPixels(r.height)));
+    const int offset = units.TwipsY(central_->y() - menu);
+    const auto place = [&](QWidget* w, layout::Rect r, int dy) {
+        r.top -= dy;
+        const layout::Rect px = units.Pixels(r);
+        w->setGeometry(px.left, px.top, std::max(0, px.width), std::max(0, px.height));
     };
     place(tree_, l.tree, offset);
     place(grip_, l.grip, offset);
-    place(pictData_, l.panelArea, offset);
+    place(panelArea_, l.panelArea, offset);
     layout::Frame frame = l.dataFrame;
     for (layout::Line* line : {&frame.top, &frame.bottom, &frame.left, &frame.right}) {
         line->y1 -= offset;
         line->y2 -= offset;
     }
-    dataFrame_->Place(frame);
-    for (QObject* child : pictData_->children()) {
+    dataFrame_->Place(frame, units);
+    for (QObject* child : panelArea_->children()) {
         if (auto* panel = qobject_cast<EditorPanel*>(child)) place(panel, l.panel, 0);
     }
 }
 
-void FrmMain::OnSplitterPressed(int) {
-    using layout::ToPixels;
-    const int left = splitter_;  // the grip stands at the splitter position
-    const int height = layout::ToTwips(grip_->height());
-    const int width = layout::ToTwips(grip_->width());
-    barLeft_ = left;
-    bar_->setGeometry(ToPixels(left), grip_->y(), std::max(1, ToPixels(width / 2)),
-                      std::max(0, ToPixels(height - 20)));
-    bar_->show();
-    bar_->raise();
-    moving_ = true;
-}
-
-void FrmMain::OnSplitterMoved(int x) {
-    if (!moving_) return;
-    barLeft_ = layout::DragBarPosition(splitter_, layout::ToTwips(x), Metrics().width);
-    bar_->move(layout::ToPixels(barLeft_), bar_->y());
-}
-
-void FrmMain::OnSplitterReleased(int) {
-    if (!moving_) return;
-    SizeControls2(barLeft_);
-    bar_->hide();
-    moving_ = false;
+int FrmMain::SplitterPosition() const {
+    return grip_->Position();
 }
 
 }  // namespace rse

@@ -1,100 +1,61 @@
 // `frmMain`: the main window. Navigation tree on the left, the editor panels on the right,
-// menus, toolbar and status bar; it dispatches commands and tree selections to the panels.
+// menus, toolbar and status bar; it dispatches commands and the nodes the tree asks for to
+// the panels.
 #pragma once
 
 #include <array>
 #include <functional>
 #include <memory>
-#include <utility>
-#include <vector>
 
 #include <QMainWindow>
 #include <QString>
 
+#include "layout/font_units.h"
+#include "layout/window_layout.h"
+#include "link/transfer_outcome.h"
+#include "ui/dialogs/frm_radio.h"
 #include "ui/editor_session.h"
-#include "ui/main_layout.h"
+#include "ui/navigation_tree.h"
+#include "ui/panel_area.h"
 #include "ui/widgets/frame_lines.h"
 
 class QAction;
 class QLabel;
-class QMenu;
 class QTimer;
 class QToolBar;
-class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace rse {
 
-class ChannelListPanel;
-class ChannelPanel;
-class DirectoryEntryPanel;
-class DirectoryListPanel;
-class EditorPanel;
 class FileCommands;
 class HelpBrowser;
-class PriorityPanel;
 class Prompts;
 class SafetyCommands;
-class SettingsPanel;
 class SettingsStore;
 class SplitterGrip;
-class WxPanel;
 
 class FrmMain : public QMainWindow {
     Q_OBJECT
 
   public:
-    // The key hint shown while the tree has the focus.
-    static inline const QString kTreeHint =
-        QStringLiteral("[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
-    static constexpr int kNewDelayMs = 100;
-
     // Runs the load sequence: serial port choice, window size, New configuration, help.
     FrmMain(EditorSession& session, SettingsStore& settings, Prompts& prompts,
             QWidget* parent = nullptr);
     ~FrmMain() override;
 
-    EditorSession& Session() { return session_; }
-
-    // --- navigation tree ---
-    void BuildTree();
-    void ShowNode(QTreeWidgetItem* node);
-    void RefreshSelection();
-    void RetitleNodes();
-    void ShadeDirectoryNodes();
-    void SelectNodeByKey(const QString& key);
-    QTreeWidgetItem* NodeByKey(const QString& key) const;
-    QString KeyOf(const QTreeWidgetItem* node) const;
-    QString SelectedKey() const;
-    // Index of a node in the order the nodes were added, from 1; 0 for none.
-    int IndexOf(const QTreeWidgetItem* node) const;
-    int LastShownIndex() const { return lastShownIndex_; }
-    QTreeWidget* Tree() const { return tree_; }
+    NavigationTree* Tree() const { return tree_; }
 
     // --- panels ---
     void InitialiseConfiguration();
     void ResetAllPanels();
-    void DisableAllPanels();
-    EditorPanel* FrontPanel() const { return front_; }
-    PriorityPanel* PanelA() const { return pictA_; }
-    ChannelListPanel* PanelB() const { return pictB_; }
-    ChannelPanel* PanelC() const { return pictC_; }
-    WxPanel* PanelD() const { return pictD_; }
-    DirectoryListPanel* PanelE() const { return pictE_; }
-    SettingsPanel* PanelF() const { return pictF_; }
-    DirectoryEntryPanel* PanelG() const { return pictG_; }
+    EditorPanel* FrontPanel() const { return panelArea_->FrontPanel(); }
+    SettingsPanel* PanelF() const { return panelArea_->Settings(); }
+    DirectoryEntryPanel* PanelG() const { return panelArea_->DirectoryEntry(); }
     bool ValidatePendingEdit();
 
     // --- caption, status bar, help ---
     void UpdateCaption();
-    void SetStatusText(int panel, const QString& text);  // panel 1..3
-    QString StatusText(int panel) const;
+    QString StatusText(int panel) const;  // panel 1..3
     void SetHelpContexts();
-    QString HelpFile() const { return helpFile_; }
-    void SetHelpFile(const QString& name) { helpFile_ = name; }
-    static int HelpContextOf(const QWidget* widget);
-    // Control names and their context topic numbers.
-    static std::vector<std::pair<QString, int>> HelpContextTable();
     HelpBrowser* Help() const { return help_; }
     FileCommands& Files() { return *files_; }
     SafetyCommands& Safety() { return *safety_; }
@@ -108,38 +69,26 @@ class FrmMain : public QMainWindow {
     void FilePrint();
     void FilePrintToFile();
     void FileExit();
-    void FileBackups();
-    void FileCompareWith();
     void TransferProgram();
     void TransferRead();
     // The Clear button of the settings panel: clears the radio's count of user MMSI entries.
     void ClearData();
-    void ChooseSerialPort(int index);  // entry COM<index+1>
-    void EditSerialDevices();
     void RefreshSerialPortCaptions();
     void HelpContents();
     void HelpAbout();
     void ShowContextHelp(QWidget* focus);
-    // Hidden commands of debug mode (Ctrl+F3, Ctrl+F2).
-    void SaveHexFile();
-    void LoadHexFile();
-    void RunToolbarButton(const QString& key);
     QAction* SerialPortAction(int index) const {
         return serialPort_[static_cast<std::size_t>(index)];
     }
 
-    // Work that other parts of the program plug in. The transfer dialog shows itself modally
-    // for the session's TransferMode and sets TransferResult; the hex file load returns true
-    // when it replaced the image and the model.
-    std::function<void()> transferDialog;
+    // Work that other parts of the program plug in. The transfer dialog runs modally for the
+    // mode and returns how the transfer ended; the hex file load returns true when it
+    // replaced the image and the model.
+    std::function<TransferOutcome(TransferMode)> transferDialog;
     std::function<void()> hexFileSave;
     std::function<bool()> hexFileLoad;
 
-    // --- layout ---
-    layout::WindowMetrics Metrics() const;
-    void SizeControls(int x);   // clamps
-    void SizeControls2(int x);  // does not clamp
-    int SplitterPosition() const { return splitter_; }
+    int SplitterPosition() const;
 
   signals:
     // A panel was loaded for the node with this key.
@@ -148,23 +97,36 @@ class FrmMain : public QMainWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    static constexpr int kNewDelayMs = 100;
+
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
     void CreateCentralArea();
     void LoadSequence();
-    void NodeClick(QTreeWidgetItem* node);
-    void PlainClick();
-    void Present(EditorPanel* panel);
-    QTreeWidgetItem* AddNode(QTreeWidgetItem* parent, const QString& key, const QString& text);
+    void ApplyMinimumSize();
+    void ShowNode(const QString& key);
+    void SetStatusText(int panel, const QString& text);  // panel 1..3
     void OnNewTimer();
-    void OnSplitterPressed(int x);
-    void OnSplitterMoved(int x);
-    void OnSplitterReleased(int x);
     bool HandleKey(QWidget* target, QKeyEvent* key);
+    void ChooseSerialPort(int index);  // entry COM<index+1>
+    void EditSerialDevices();
+    // Options > SerialPort > Check Connection...: the connection check on the ticked entry.
+    void CheckConnection();
+    // Hidden commands of debug mode (Ctrl+F3, Ctrl+F2).
+    void SaveHexFile();
+    void LoadHexFile();
+
+    // --- layout ---
+    // The window's twips in pixels of its font.
+    layout::FontUnits Units() const;
+    layout::WindowMetrics Metrics() const;
+    void SizeControls(int x);   // clamps
+    void SizeControls2(int x);  // does not clamp
 
     EditorSession& session_;
     SettingsStore& settings_;
@@ -172,35 +134,17 @@ class FrmMain : public QMainWindow {
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<SafetyCommands> safety_;
 
-    QTreeWidget* tree_ = nullptr;
-    std::vector<QTreeWidgetItem*> nodes_;  // in the order added; index = position + 1
-    int lastShownIndex_ = -1;
-    bool buildingTree_ = false;
-
+    NavigationTree* tree_ = nullptr;
     QWidget* central_ = nullptr;
-    QWidget* pictData_ = nullptr;
+    PanelArea* panelArea_ = nullptr;
     SplitterGrip* grip_ = nullptr;
-    QWidget* bar_ = nullptr;  // `picSplitter`
     FrameLines* dataFrame_ = nullptr;
-    PriorityPanel* pictA_ = nullptr;
-    ChannelListPanel* pictB_ = nullptr;
-    ChannelPanel* pictC_ = nullptr;
-    WxPanel* pictD_ = nullptr;
-    DirectoryListPanel* pictE_ = nullptr;
-    SettingsPanel* pictF_ = nullptr;
-    DirectoryEntryPanel* pictG_ = nullptr;
-    EditorPanel* front_ = nullptr;
 
     QToolBar* toolBar_ = nullptr;
     std::array<QLabel*, 3> status_{};
     std::array<QAction*, 4> serialPort_{};
     QTimer* newTimer_ = nullptr;
     HelpBrowser* help_ = nullptr;
-    QString helpFile_;
-
-    int splitter_ = layout::kSplitterMin;
-    bool moving_ = false;
-    int barLeft_ = 0;
 };
 
 }  // namespace rse

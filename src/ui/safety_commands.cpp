@@ -1,8 +1,11 @@
 #include "ui/safety_commands.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 
+#include "editing/difference_words.h"
 #include "files/config_diff.h"
 #include "files/config_file.h"
 #include "files/image_file.h"
@@ -13,9 +16,10 @@
 #include "ui/busy_guard.h"
 #include "ui/dialogs/backups_window.h"
 #include "ui/dialogs/compare_window.h"
+#include "ui/dialogs/frm_radio.h"
 #include "ui/dialogs/program_changes_dialog.h"
-#include "ui/difference_words.h"
 #include "ui/frm_main.h"
+#include "ui/navigation_tree.h"
 #include "ui/prompts.h"
 
 namespace rse {
@@ -46,6 +50,57 @@ bool SafetyCommands::Option(const QString& key) const {
 
 void SafetyCommands::SetOption(const QString& key, bool on) {
     settings_.StoreOption(key, on);
+}
+
+void SafetyCommands::AddMenuEntries(QMenu& file, QMenu& options) {
+    QAction* exit = file.findChild<QAction*>(QStringLiteral("mnuFileExit"));
+    auto add = [](QMenu& menu, QAction* before, const char* name, const QString& text) {
+        auto* a = new QAction(text, &menu);
+        a->setObjectName(QLatin1String(name));
+        menu.insertAction(before, a);
+        return a;
+    };
+    QObject::connect(add(file, exit, "mnuFileBackups", QStringLiteral("&Backups...")),
+                     &QAction::triggered, &window_, [this] { ShowBackups(); });
+    QObject::connect(add(file, exit, "mnuFileCompare", QStringLiteral("Co&mpare With...")),
+                     &QAction::triggered, &window_, [this] {
+                         if (window_.ValidatePendingEdit()) CompareWith();
+                     });
+    file.insertSeparator(exit)->setObjectName(QStringLiteral("mnuFileBar4"));
+    options.addSeparator()->setObjectName(QStringLiteral("mnuOptionsBar1"));
+    const std::pair<const char*, QString> switches[] = {
+        {"mnuOptionsKeepBackups", kKeepBackups},
+        {"mnuOptionsBackupBeforeProgram", kBackupBeforeProgram},
+        {"mnuOptionsVerifyAfterProgram", kVerifyAfterProgram}};
+    const QString captions[] = {QStringLiteral("&Keep Backups"),
+                                QStringLiteral("&Back Up Before Programming"),
+                                QStringLiteral("&Verify After Programming")};
+    for (std::size_t i = 0; i < 3; ++i) {
+        QAction* a = add(options, nullptr, switches[i].first, captions[i]);
+        a->setCheckable(true);
+        a->setChecked(Option(switches[i].second));
+        QObject::connect(a, &QAction::toggled, &window_,
+                         [this, key = switches[i].second](bool on) { SetOption(key, on); });
+    }
+}
+
+void SafetyCommands::Prepare(FrmRadio& dialog, const QString& device) {
+    dialog.safetyNet = Net();
+    dialog.keepBeforeProgram = [this, device](const MemoryImage& radio) {
+        return KeepBeforeProgram(radio, device);
+    };
+    dialog.confirmProgram = [this](QWidget* parent, const MemoryImage& radio,
+                                   const MemoryImage& image) {
+        return ConfirmProgram(parent, radio, image);
+    };
+    dialog.readReplacing = [this, device](const MemoryImage& image) {
+        KeepEdits(CurrentText(), QStringLiteral("Read from Radio"));
+        KeepRead(image, device);
+        // What Save will write once the image is decoded into the configuration.
+        Configuration read = session_.config;
+        DecodeImage(image, read);
+        session_.SavedSnapshot = ComposeConfigFile(read);
+    };
 }
 
 SafetyNet SafetyCommands::Net() const {
@@ -133,7 +188,8 @@ void SafetyCommands::CompareWithFile(const QString& path, const QString& name) {
         d = CompareConfigurations(session_.config, other);
     }
     auto* window = new CompareWindow(DescribeDifferences(d, session_.config), name, &window_);
-    QObject::connect(window, &CompareWindow::showNode, &window_, &FrmMain::SelectNodeByKey);
+    QObject::connect(window, &CompareWindow::showNode, window_.Tree(),
+                     &NavigationTree::SelectNodeByKey);
     window->show();
 }
 
@@ -165,8 +221,8 @@ void SafetyCommands::OpenBackup(const BackupEntry& entry) {
     KeepEdits(before, QStringLiteral("Open"));
     TakeSnapshot();
     session_.CurrentFileName.clear();
-    window_.RefreshSelection();
-    window_.RetitleNodes();
+    window_.Tree()->RefreshSelection();
+    window_.Tree()->RetitleNodes();
     window_.UpdateCaption();
 }
 

@@ -14,11 +14,13 @@
 #include "link/transfer_outcome.h"
 #include "ui/editor_session.h"
 
+class QMenu;
 class QWidget;
 
 namespace rse {
 
 class FrmMain;
+class FrmRadio;
 class Prompts;
 class SettingsStore;
 
@@ -52,6 +54,12 @@ class SafetyCommands {
     // "Program these N changes?" over the transfer dialog.
     std::optional<LinkMessage> KeepBeforeProgram(const MemoryImage& radio, const QString& port);
     bool ConfirmProgram(QWidget* parent, const MemoryImage& radio, const MemoryImage& image);
+
+    // Adds File > Backups..., File > Compare With... (before Exit) and the Options switches.
+    void AddMenuEntries(QMenu& file, QMenu& options);
+    // Sets up a transfer dialog: the safety net of programming, and keeping what a read
+    // brings and the edits it replaces.
+    void Prepare(FrmRadio& dialog, const QString& device);
 
     // File > Backups... and File > Compare With...
     void ShowBackups();

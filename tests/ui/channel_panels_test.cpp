@@ -9,14 +9,14 @@
 #include <QListView>
 #include <QTableWidget>
 
+#include "editing/node_keys.h"
 #include "model/channel_plans.h"
 #include "panel_test_support.h"
 #include "ui/panels/channel_list_panel.h"
 #include "ui/panels/channel_panel.h"
-#include "ui/node_keys.h"
 #include "ui/panels/priority_panel.h"
-#include "ui/widgets/tag_edit.h"
 #include "ui/panels/wx_panel.h"
+#include "ui/widgets/tag_edit.h"
 
 namespace rse {
 namespace {
@@ -101,7 +101,7 @@ TEST_F(ChannelList, ListsThePlanBanksAndTheExpBank) {
     EXPECT_EQ(RowTexts(grid, 3).mid(3, 6),
               (QStringList{"162.025", "157.425", "TX", "---", "--", "DUP"}));
     EXPECT_EQ(RowTexts(grid, 1).mid(0, 3), (QStringList{"1", "", "0"}));
-    EXPECT_EQ(window->StatusText(1), FrmMain::kTreeHint);
+    EXPECT_EQ(window->StatusText(1), NavigationTree::kTreeHint);
     grid->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(window->StatusText(1), ChannelListPanel::kGridHint);
 }
@@ -116,7 +116,7 @@ TEST_F(ChannelList, DoubleClickOrEnterJumpsToTheChannel) {
     const QPoint cell = grid->visualItemRect(grid->item(ch16, 3)).center();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
-    EXPECT_EQ(w.SelectedKey(), Key(nodes::kInternational, ch16));
+    EXPECT_EQ(w.Tree()->SelectedKey(), Key(nodes::kInternational, ch16));
     EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictC"));
     EXPECT_EQ(Control<QLabel>("txtCN")->text(), QStringLiteral("16"));
 
@@ -125,7 +125,7 @@ TEST_F(ChannelList, DoubleClickOrEnterJumpsToTheChannel) {
     grid->setFocus(Qt::TabFocusReason);
     grid->setCurrentCell(6, 1);
     QTest::keyClick(grid, Qt::Key_Return);
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("E 7"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("E 7"));
     EXPECT_EQ(w.FrontPanel()->Title(), QStringLiteral("EXP7"));
 
     // The header row names no channel.
@@ -133,7 +133,7 @@ TEST_F(ChannelList, DoubleClickOrEnterJumpsToTheChannel) {
     QHeaderView* header = grid->horizontalHeader();
     QTest::mouseDClick(header->viewport(), Qt::LeftButton, {},
                        QPoint(header->sectionPosition(1) + 5, header->height() / 2));
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("PU"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("PU"));
     EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictB"));
 }
 
@@ -168,14 +168,14 @@ TEST_F(ChannelEditor, PlanChannelOffersEnableScanAndTagOnly) {
     expected.CHUSA[static_cast<std::size_t>(ch16)].Enable = false;
     ClickCheck(enable);
     EXPECT_EQ(c, expected);
-    EXPECT_EQ(w.NodeByKey(key)->text(0), QStringLiteral("CH16"));
+    EXPECT_EQ(w.Tree()->NodeByKey(key)->text(0), QStringLiteral("CH16"));
     EXPECT_EQ(Focus(), enable);
     EXPECT_EQ(enabledStates(),
               (std::vector<bool>{true, false, false, false, false, false, false, false}));
     QTest::keyClick(enable, Qt::Key_Space);
     expected.CHUSA[static_cast<std::size_t>(ch16)].Enable = true;
     EXPECT_EQ(c, expected);
-    EXPECT_EQ(w.NodeByKey(key)->text(0), QStringLiteral("CH16[Enable]"));
+    EXPECT_EQ(w.Tree()->NodeByKey(key)->text(0), QStringLiteral("CH16[Enable]"));
     EXPECT_EQ(enabledStates(),
               (std::vector<bool>{true, false, false, false, false, true, true, true}));
 
@@ -218,7 +218,7 @@ TEST_F(ChannelEditor, ExpChannelTransmitOptionsFollowEachOther) {
     ClickCheck(enable);
     r.Enable = true;
     EXPECT_EQ(c, expected);
-    EXPECT_EQ(w.NodeByKey(QStringLiteral("E 4"))->text(0), QStringLiteral("EXP4[Enable]"));
+    EXPECT_EQ(w.Tree()->NodeByKey(QStringLiteral("E 4"))->text(0), QStringLiteral("EXP4[Enable]"));
     EXPECT_TRUE(tx->isEnabled());
     EXPECT_TRUE(dup->isEnabled());  // position 0 is a duplex pair
     EXPECT_FALSE(low->isEnabled());
@@ -322,7 +322,7 @@ TEST_F(ChannelEditor, ShowingPanelsWritesNothing) {
         ClickNode(QLatin1String(key));
         EXPECT_EQ(c, before) << key;
     }
-    w.RefreshSelection();
+    w.Tree()->RefreshSelection();
     w.ResetAllPanels();
     EXPECT_EQ(c, before);
 
@@ -356,7 +356,7 @@ TEST_F(ExpPosition, NewPositionReinitialisesTheMemory) {
     r.LowPower = true;
     r.ScanMemory = true;
     r.ChTag = "OLD";
-    w.RefreshSelection();
+    w.Tree()->RefreshSelection();
 
     position->setFocus(Qt::TabFocusReason);
     EXPECT_TRUE(Control<ChannelPanel>("pictC")->ChannelComboGuard());
@@ -390,7 +390,7 @@ TEST_F(ExpPosition, NewPositionReinitialisesTheMemory) {
     EXPECT_EQ(r.Position, 151);
     EXPECT_FALSE(Control<QCheckBox>("chkCDup")->isEnabled());
     EXPECT_FALSE(r.DuplexCapable);
-    EXPECT_EQ(w.NodeByKey(QStringLiteral("E 2"))->text(0), QStringLiteral("EXP2[Enable]"));
+    EXPECT_EQ(w.Tree()->NodeByKey(QStringLiteral("E 2"))->text(0), QStringLiteral("EXP2[Enable]"));
 
     // A disabled memory chosen anew is enabled again.
     ClickCheck(Control<QCheckBox>("chkCEnable"));
@@ -399,7 +399,7 @@ TEST_F(ExpPosition, NewPositionReinitialisesTheMemory) {
     QTest::keyClick(position, Qt::Key_Up);
     EXPECT_TRUE(r.Enable);
     EXPECT_EQ(r.Position, 150);
-    EXPECT_EQ(w.NodeByKey(QStringLiteral("E 2"))->text(0), QStringLiteral("EXP2[Enable]"));
+    EXPECT_EQ(w.Tree()->NodeByKey(QStringLiteral("E 2"))->text(0), QStringLiteral("EXP2[Enable]"));
 }
 
 TEST_F(ExpPosition, SamePositionChosenAgainOnlyWritesEnableBack) {
@@ -629,7 +629,7 @@ TEST_F(EditingSession, ChannelsPositionSettingsAndStationsEndAsExpected) {
     EXPECT_EQ(c.CHWX, expected.CHWX);
     EXPECT_EQ(c.CHMMSID, expected.CHMMSID);
     EXPECT_EQ(c, expected);
-    EXPECT_EQ(w.NodeByKey(QStringLiteral("E 3"))->text(0), QStringLiteral("EXP3[Enable]"));
+    EXPECT_EQ(w.Tree()->NodeByKey(QStringLiteral("E 3"))->text(0), QStringLiteral("EXP3[Enable]"));
     EXPECT_EQ(prompts.shown.size(), 1u);  // only the question before the delete
 }
 

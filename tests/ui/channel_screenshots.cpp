@@ -6,10 +6,10 @@
 #include <QApplication>
 #include <QDir>
 
-#include "ui/editor_session.h"
 #include "model/channel_plans.h"
 #include "qt/settings_store.h"
 #include "screenshot_support.h"
+#include "ui/editor_session.h"
 #include "ui/frm_main.h"
 #include "ui/widget_prompts.h"
 
@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     c.Exp(2).LowPower = true;
     c.CHWX[3].Enable = false;
     c.CHWX[1].ScanMemory = true;
-    w.RetitleNodes();
+    w.Tree()->RetitleNodes();
 
     bool ok = true;
     const struct {
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     for (const auto& size : sizes) {
         w.resize(size.width, size.height);
         for (const char* key : {"P", "PU", "PU 4", "PI 40", "PW", "E", "E 2"}) {
-            w.SelectNodeByKey(QLatin1String(key));
+            w.Tree()->SelectNodeByKey(QLatin1String(key));
             QString name = QStringLiteral("panel-%1-%2")
                                .arg(QLatin1String(key))
                                .arg(QLatin1String(size.suffix));

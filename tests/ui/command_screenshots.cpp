@@ -8,12 +8,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/editor_session.h"
 #include "image/codec.h"
 #include "process_support.h"
 #include "screenshot_support.h"
+#include "ui/dialogs/connection_check_dialog.h"
 #include "ui/dialogs/frm_prn.h"
 #include "ui/dialogs/frm_radio.h"
+#include "ui/editor_session.h"
 #include "ui/widget_prompts.h"
 
 using rse::test::Save;
@@ -35,8 +36,9 @@ int main(int argc, char** argv) {
     rse::test::TempDir tmp;
     rse::test::Sim sim(tmp, {"--baud", "9600"});
     for (int mode : {0, 1}) {
-        session.TransferMode = static_cast<std::int16_t>(mode);
-        rse::FrmRadio dialog(session, prompts, QString::fromStdString(sim.Device()));
+        rse::FrmRadio dialog(session, prompts,
+                             mode == 0 ? rse::TransferMode::Read : rse::TransferMode::Program,
+                             QString::fromStdString(sim.Device()));
         dialog.show();
         ok &= Save(
             &dialog, dir,
@@ -52,6 +54,21 @@ int main(int argc, char** argv) {
             QTest::qWait(20);
     }
     sim.Stop();
+
+    // The connection check with problems shown: a cable without echo, and a missing device.
+    rse::test::Sim silent(tmp, {"--baud", "0", "--no-echo"});
+    const std::pair<QString, QString> checks[] = {
+        {QString::fromStdString(silent.Device()), QStringLiteral("connection-check-no-echo")},
+        {QStringLiteral("/dev/ttyUSB7"), QStringLiteral("connection-check-missing")}};
+    for (const auto& [device, name] : checks) {
+        rse::ConnectionCheckDialog check(device, QStringLiteral("COM1"), false);
+        check.show();
+        check.Start();
+        while (check.Running())
+            QTest::qWait(20);
+        ok &= Save(&check, dir, name);
+    }
+    silent.Stop();
 
     session.config.Dir(1) = {true, "HOME", "366000001"};
     rse::FrmPrn::settleMs = 0;

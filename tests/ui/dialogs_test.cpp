@@ -7,6 +7,7 @@
 
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/help_browser.h"
+#include "ui/help_contexts.h"
 #include "ui_test_support.h"
 
 namespace rse {
@@ -26,7 +27,7 @@ TEST_F(Help, EveryContextTopicHasItsSection) {
     QFile file(document);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());
-    for (const auto& [control, topic] : FrmMain::HelpContextTable()) {
+    for (const auto& [control, topic] : HelpContextTable()) {
         EXPECT_TRUE(html.contains(QStringLiteral("name=\"topic%1\"").arg(topic)))
             << control.toStdString() << " " << topic;
         EXPECT_TRUE(html.contains(QStringLiteral("href=\"#topic%1\"").arg(topic)))
@@ -43,7 +44,7 @@ TEST_F(Help, ContentsShownOrExplained) {
     EXPECT_TRUE(prompts.shown.empty());
     w.Help()->close();
 
-    w.SetHelpFile(QString());
+    w.Help()->SetHelpFile(QString());
     w.HelpContents();
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text,
@@ -53,7 +54,7 @@ TEST_F(Help, ContentsShownOrExplained) {
     EXPECT_EQ(prompts.shown[0].icon, Prompts::Icon::Information);
     EXPECT_FALSE(w.Help()->isVisible());
 
-    w.SetHelpFile(QStringLiteral("missing.hlp"));
+    w.Help()->SetHelpFile(QStringLiteral("missing.hlp"));
     w.HelpContents();
     ASSERT_EQ(prompts.shown.size(), 2u);
     EXPECT_TRUE(prompts.shown[1].text.contains(QLatin1String("missing.hlp")));
@@ -77,7 +78,7 @@ TEST_F(About, TitleVersionAndLayout) {
     EXPECT_EQ(ok->text(), QStringLiteral("OK"));
     EXPECT_EQ(frame->width(), 325 - 13);
     EXPECT_NEAR(ok->x() + ok->width() / 2, 325 / 2, 1);
-    EXPECT_EQ(ok->y(), layout::ToPixels(layout::ToTwips(frame->height()) + 70));
+    EXPECT_EQ(ok->y(), frame->height() + 5);  // 70 twips below the frame
     EXPECT_LE(ok->geometry().bottom(), 251);  // the button fits the window
 
     QTest::mouseClick(ok, Qt::LeftButton);

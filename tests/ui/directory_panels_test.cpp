@@ -23,17 +23,17 @@ class DirectoryPanels : public test::PanelTest {
             e.TagName = "SHIP" + std::to_string(i);
             e.Mmsid = std::to_string(366000000 + i);
         }
-        window->RetitleNodes();
+        window->Tree()->RetitleNodes();
     }
 
     bool Grey(int slot) {
-        const QTreeWidgetItem* node = window->NodeByKey(QStringLiteral("SM %1").arg(slot));
+        const QTreeWidgetItem* node = window->Tree()->NodeByKey(QStringLiteral("SM %1").arg(slot));
         return node->foreground(0).color() ==
                window->Tree()->palette().color(QPalette::Disabled, QPalette::Text);
     }
 
     QString NodeText(int slot) {
-        return window->NodeByKey(QStringLiteral("SM %1").arg(slot))->text(0);
+        return window->Tree()->NodeByKey(QStringLiteral("SM %1").arg(slot))->text(0);
     }
 
     // Add, Delete, and whether the texts can be edited.
@@ -81,7 +81,7 @@ TEST_F(DirectoryPanels, ListShowsTheSlotsAndOpensOneOnDoubleClickOrEnter) {
     const QRect third = grid->visualRect(grid->model()->index(2, 2));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, third.center());  // as a user
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, third.center());
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("SM 3"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("SM 3"));
     EXPECT_EQ(w.FrontPanel(), w.PanelG());
     EXPECT_EQ(w.FrontPanel()->Title(), QStringLiteral("MemoryID3"));
 
@@ -91,7 +91,7 @@ TEST_F(DirectoryPanels, ListShowsTheSlotsAndOpensOneOnDoubleClickOrEnter) {
     QTest::keyClick(grid, Qt::Key_Down);
     QTest::keyClick(grid, Qt::Key_Down);
     QTest::keyClick(grid, Qt::Key_Return);
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("SM 4"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("SM 4"));
     EXPECT_EQ(w.FrontPanel(), w.PanelG());
 }
 
@@ -202,7 +202,10 @@ TEST_F(DirectoryPanels, MmsiIsCheckedAndTheNameIsNeverLost) {
     Use(1);
     ClickNode(QStringLiteral("SM 1"));
     int transfers = 0;
-    w.transferDialog = [&] { ++transfers; };
+    w.transferDialog = [&](TransferMode) {
+        ++transfers;
+        return TransferOutcome{};
+    };
 
     // A name being typed is in the model when a command runs.
     auto* name = Control<QLineEdit>("txtGPosi");
@@ -226,7 +229,7 @@ TEST_F(DirectoryPanels, MmsiIsCheckedAndTheNameIsNeverLost) {
     EXPECT_EQ(session.config.Dir(1).Mmsid, "366000001");
     ClickNode(QStringLiteral("SM 2"));  // refused as well: the slot stays
     EXPECT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("SM 1"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("SM 1"));
     EXPECT_EQ(Focus(), mmsi);
 
     // Emptied, it is accepted.
@@ -234,7 +237,7 @@ TEST_F(DirectoryPanels, MmsiIsCheckedAndTheNameIsNeverLost) {
     QTest::keyClick(mmsi, Qt::Key_Backspace);
     ClickNode(QStringLiteral("SM 2"));
     EXPECT_EQ(session.config.Dir(1).Mmsid, "");
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("SM 2"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("SM 2"));
     EXPECT_EQ(prompts.shown.size(), 2u);
 }
 
@@ -247,7 +250,7 @@ TEST_F(DirectoryPanels, LoadingASlotWritesNothing) {
     const Configuration before = session.config;
     for (const char* key : {"SM 1", "SM 2", "SM 3", "SM", "S"})
         ClickNode(QLatin1String(key));
-    w.RefreshSelection();
+    w.Tree()->RefreshSelection();
     EXPECT_TRUE(session.config == before);
     EXPECT_TRUE(prompts.shown.empty());
 }

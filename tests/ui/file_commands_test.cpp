@@ -2,6 +2,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -15,8 +16,8 @@
 #include "files/image_file.h"
 #include "image/codec.h"
 #include "report/text_report.h"
-#include "ui/file_commands.h"
 #include "ui/dialogs/frm_prn.h"
+#include "ui/file_commands.h"
 #include "ui_test_support.h"
 
 namespace rse::test {
@@ -63,11 +64,10 @@ TEST_F(FileCommandsTest, SaveAsksOnceThenWritesTheCurrentFile) {
     ASSERT_TRUE(FileRead2(Local(Path(QStringLiteral("Boat.dat"))), back).ok);
     EXPECT_EQ(back.SETCOM.Contrast, 6);
 
-    // Save As always asks; cancelling it changes nothing and sets the cancel flag.
-    session.CancelFlag = false;
+    // Save As always asks; cancelling it changes nothing.
     w.FileSaveAs();
     EXPECT_EQ(prompts.saveCalls, 2);
-    EXPECT_TRUE(session.CancelFlag);
+    EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(session.CurrentFileName, Path(QStringLiteral("Boat.dat")));
 
     // A name typed without extension gets ".dat".
@@ -115,9 +115,34 @@ TEST_F(FileCommandsTest, OpenReadsTheFileAndShowsItsName) {
     EXPECT_EQ(prompts.shown[0].icon, Prompts::Icon::Exclamation);
     EXPECT_EQ(session.config.SETCOM.Contrast, 5);
     EXPECT_EQ(session.CurrentFileName, boat);
-    EXPECT_TRUE(session.ErrorFlag);
     const QByteArray log = ReadAll(dir.filePath(QStringLiteral("err.log")));
     EXPECT_TRUE(log.contains("frmMain.FileRead2 -> 2No such file or directory")) << log.data();
+}
+
+TEST_F(FileCommandsTest, FileNamedAtStartIsReadAsOpenReadsIt) {
+    Configuration c;
+    MemoryImage image{};
+    InitialiseConfiguration(c, image);
+    c.SETCOM.Contrast = 3;
+    const QString boat = Path(QStringLiteral("Boat.dat"));
+    ASSERT_TRUE(SaveFileAs(Local(boat), c).ok);
+
+    FrmMain& w = Open();
+    w.Files().OpenFile(boat);
+    EXPECT_EQ(prompts.openCalls, 0);
+    EXPECT_EQ(session.config, c);
+    EXPECT_EQ(session.CurrentFileName, boat);
+    EXPECT_EQ(Caption(), QStringLiteral("QM24 VH3400M Radio Setup Editor - boat.dat"));
+    EXPECT_TRUE(prompts.shown.empty());
+
+    // A file that cannot be read shows the usual message and changes nothing.
+    const QString folder = Path(QStringLiteral("folder.dat"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    w.Files().OpenFile(folder);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("FileRead Error!!"));
+    EXPECT_EQ(session.config, c);
+    EXPECT_EQ(session.CurrentFileName, boat);
 }
 
 TEST_F(FileCommandsTest, SaveAsDefaultTouchesNeitherCaptionNorCurrentFile) {
@@ -153,8 +178,6 @@ TEST_F(FileCommandsTest, FailedSaveKeepsThePreviousFile) {
     ::setrlimit(RLIMIT_FSIZE, &old);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text, QStringLiteral("FileSave Error!!"));
-    EXPECT_TRUE(session.ErrorFlag);
-    EXPECT_TRUE(session.CancelFlag);
     EXPECT_EQ(ReadAll(path), QByteArray("previous"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // + err.log
     EXPECT_TRUE(
@@ -192,11 +215,12 @@ TEST_F(FileCommandsTest, ImageFileKeysInDebugMode) {
     EXPECT_TRUE(Caption().endsWith(QLatin1String(" - radio.hex")));
     EXPECT_TRUE(ReadAll(dir.filePath(QStringLiteral("err.log"))).contains("frmMain.ReadHexFileAs"));
 
-    // Cancelled dialogs only set the cancel flag.
+    // A cancelled dialog writes and says nothing.
     prompts.path.clear();
-    session.CancelFlag = false;
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files);
     QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier);
-    EXPECT_TRUE(session.CancelFlag);
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), files);
 }
 
 TEST_F(FileCommandsTest, ReportWindowSavesExactlyTheReport) {
@@ -221,7 +245,6 @@ TEST_F(FileCommandsTest, ReportWindowSavesExactlyTheReport) {
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text, QStringLiteral("No such file or directory"));
     EXPECT_EQ(prompts.shown[0].title, QStringLiteral("QM24 VH3400M Radio Setup Editor"));
-    EXPECT_TRUE(session.ErrorFlag);
     EXPECT_TRUE(report.isEnabled());
     FrmPrn::settleMs = 500;
 }

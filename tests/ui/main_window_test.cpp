@@ -4,11 +4,11 @@
 #include <QSettings>
 #include <QTreeWidget>
 
+#include "editing/node_keys.h"
+#include "ui/dialogs/help_browser.h"
+#include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/panels/channel_panel.h"
 #include "ui/panels/editor_panel.h"
-#include "ui/dialogs/help_browser.h"
-#include "ui/node_keys.h"
-#include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/panels/settings_panel.h"
 #include "ui_test_support.h"
 
@@ -38,7 +38,7 @@ TEST_F(Startup, SettingNodeSelectedStatusAndCaption) {
     FrmMain& w = Open();
 
     EXPECT_EQ(w.size(), QSize(607, 444));
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("S"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("S"));
     ASSERT_NE(w.FrontPanel(), nullptr);
     EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictF"));
     for (const char* name : {"pictA", "pictB", "pictC", "pictD", "pictE", "pictG"}) {
@@ -53,7 +53,7 @@ TEST_F(Startup, SettingNodeSelectedStatusAndCaption) {
     EXPECT_FALSE(session.UpdatingControls);
     EXPECT_EQ(session.LinkRetries, 1);
     EXPECT_EQ(session.ComNum, 2);
-    EXPECT_EQ(w.HelpFile(), QStringLiteral("QM24 VH3400M.hlp"));
+    EXPECT_EQ(w.Help()->HelpFile(), QStringLiteral("QM24 VH3400M.hlp"));
     EXPECT_EQ(Find<QWidget>(&w, "tvTreeView")->property("helpContextId").toInt(), 1054);
     // The New configuration is in place: default settings and an empty directory.
     EXPECT_EQ(session.config.SETCOM.Contrast, 4);
@@ -86,12 +86,12 @@ TEST_F(Tree, NodesKeysTextsAndOrder) {
         {"PU", "USA"}, {"PI", "International"}, {"PC", "Canada"}, {"PW", "WX Channel"}};
     const int leaves[] = {55, 55, 56, 0};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(w.KeyOf(p->child(i)), QLatin1String(branches[i][0]));
+        EXPECT_EQ(w.Tree()->KeyOf(p->child(i)), QLatin1String(branches[i][0]));
         EXPECT_EQ(p->child(i)->text(0), QLatin1String(branches[i][1]));
         EXPECT_EQ(p->child(i)->childCount(), leaves[i]) << branches[i][0];
     }
-    EXPECT_EQ(w.KeyOf(p->child(0)->child(0)), QStringLiteral("PU 0"));
-    EXPECT_EQ(w.KeyOf(p->child(2)->child(55)), QStringLiteral("PC 55"));
+    EXPECT_EQ(w.Tree()->KeyOf(p->child(0)->child(0)), QStringLiteral("PU 0"));
+    EXPECT_EQ(w.Tree()->KeyOf(p->child(2)->child(55)), QStringLiteral("PC 55"));
 
     const int ch16 = UsaIndexOfPosition(session.config, 16);
     ASSERT_GE(ch16, 0);
@@ -99,22 +99,22 @@ TEST_F(Tree, NodesKeysTextsAndOrder) {
 
     QTreeWidgetItem* e = tree->topLevelItem(1);
     ASSERT_EQ(e->childCount(), 20);
-    EXPECT_EQ(w.KeyOf(e->child(0)), QStringLiteral("E 1"));
+    EXPECT_EQ(w.Tree()->KeyOf(e->child(0)), QStringLiteral("E 1"));
     EXPECT_EQ(e->child(19)->text(0), QStringLiteral("EXP20"));  // EXP memories start disabled
 
     QTreeWidgetItem* s = tree->topLevelItem(2);
     ASSERT_EQ(s->childCount(), 1);
-    EXPECT_EQ(w.KeyOf(s->child(0)), QStringLiteral("SM"));
+    EXPECT_EQ(w.Tree()->KeyOf(s->child(0)), QStringLiteral("SM"));
     EXPECT_EQ(s->child(0)->text(0), QStringLiteral("Individual Directory"));
     ASSERT_EQ(s->child(0)->childCount(), 20);
-    EXPECT_EQ(w.KeyOf(s->child(0)->child(2)), QStringLiteral("SM 3"));
+    EXPECT_EQ(w.Tree()->KeyOf(s->child(0)->child(2)), QStringLiteral("SM 3"));
     EXPECT_EQ(s->child(0)->child(2)->text(0), QStringLiteral("MemoryID3"));
 
     // Node indices count in the order the nodes were added, from 1.
-    EXPECT_EQ(w.IndexOf(p), 1);
-    EXPECT_EQ(w.IndexOf(p->child(0)), 2);
-    EXPECT_EQ(w.IndexOf(p->child(0)->child(0)), 3);
-    EXPECT_EQ(w.IndexOf(s->child(0)->child(19)),
+    EXPECT_EQ(w.Tree()->IndexOf(p), 1);
+    EXPECT_EQ(w.Tree()->IndexOf(p->child(0)), 2);
+    EXPECT_EQ(w.Tree()->IndexOf(p->child(0)->child(0)), 3);
+    EXPECT_EQ(w.Tree()->IndexOf(s->child(0)->child(19)),
               1 + 1 + 55 + 1 + 55 + 1 + 56 + 1 + 1 + 20 + 1 + 1 + 20);
 }
 
@@ -126,18 +126,19 @@ TEST_F(Tree, RetitleAndShadeFollowTheConfiguration) {
     session.config.Dir(1).Enable = true;
     session.config.Dir(2).Enable = true;
     session.config.Dir(4).Enable = true;  // after a gap: does not open more slots
-    w.RetitleNodes();
+    w.Tree()->RetitleNodes();
 
-    EXPECT_EQ(w.NodeByKey(QString::fromStdString(nodes::LeafKey("PU", ch16)))->text(0),
+    EXPECT_EQ(w.Tree()->NodeByKey(QString::fromStdString(nodes::LeafKey("PU", ch16)))->text(0),
               QStringLiteral("CH16"));
-    EXPECT_EQ(w.NodeByKey(QStringLiteral("E 3"))->text(0), QStringLiteral("EXP3[Enable]"));
+    EXPECT_EQ(w.Tree()->NodeByKey(QStringLiteral("E 3"))->text(0), QStringLiteral("EXP3[Enable]"));
     // Branch and setting nodes keep their texts.
-    EXPECT_EQ(w.NodeByKey(QStringLiteral("E"))->text(0), QStringLiteral("Exp Channel"));
-    EXPECT_EQ(w.NodeByKey(QStringLiteral("PU"))->text(0), QStringLiteral("USA"));
+    EXPECT_EQ(w.Tree()->NodeByKey(QStringLiteral("E"))->text(0), QStringLiteral("Exp Channel"));
+    EXPECT_EQ(w.Tree()->NodeByKey(QStringLiteral("PU"))->text(0), QStringLiteral("USA"));
 
     const QColor grey = w.Tree()->palette().color(QPalette::Disabled, QPalette::Text);
     for (int slot = 1; slot <= 20; ++slot) {
-        const QColor c = w.NodeByKey(QStringLiteral("SM %1").arg(slot))->foreground(0).color();
+        const QColor c =
+            w.Tree()->NodeByKey(QStringLiteral("SM %1").arg(slot))->foreground(0).color();
         EXPECT_EQ(c == grey, slot > 3) << "slot " << slot;
     }
 }

@@ -9,9 +9,9 @@
 #include <QTreeWidget>
 
 #include "app/switches.h"
+#include "editing/node_keys.h"
 #include "ui/dialogs/help_browser.h"
 #include "ui/file_commands.h"
-#include "ui/node_keys.h"
 #include "ui/panels/editor_panel.h"
 #include "ui/panels/settings_panel.h"
 #include "ui_test_support.h"
@@ -26,7 +26,7 @@ class Commands : public test::MainWindowTest {};
 class Keyboard : public test::MainWindowTest {};
 
 void ClickNode(FrmMain& w, const QString& key) {
-    QTreeWidgetItem* node = w.NodeByKey(key);
+    QTreeWidgetItem* node = w.Tree()->NodeByKey(key);
     ASSERT_NE(node, nullptr) << key.toStdString();
     w.Tree()->scrollToItem(node);
     const QRect r = w.Tree()->visualItemRect(node);
@@ -55,7 +55,7 @@ TEST_F(Navigation, EachNodeShowsItsPanel) {
     for (const auto& c : cases) {
         const QString key = QLatin1String(c.key);
         ClickNode(w, key);
-        ASSERT_EQ(w.SelectedKey(), key);
+        ASSERT_EQ(w.Tree()->SelectedKey(), key);
         ASSERT_NE(w.FrontPanel(), nullptr);
         EXPECT_EQ(w.FrontPanel()->objectName(), QLatin1String(c.panel)) << c.key;
         if (c.title) {
@@ -66,7 +66,7 @@ TEST_F(Navigation, EachNodeShowsItsPanel) {
             if (auto* p = qobject_cast<EditorPanel*>(o); p && p->isEnabled()) ++enabled;
         }
         EXPECT_EQ(enabled, 1) << c.key;
-        EXPECT_EQ(w.StatusText(1), FrmMain::kTreeHint);
+        EXPECT_EQ(w.StatusText(1), NavigationTree::kTreeHint);
     }
     // A plan channel's panel names its plan and channel label.
     const int ch16 = [&] {
@@ -88,36 +88,36 @@ TEST_F(Navigation, SameNodeAgainDoesNotReloadItsPanel) {
     ClickNode(w, QStringLiteral("SM"));
     ASSERT_EQ(shown.count(), 1);
     EXPECT_EQ(shown.at(0).at(0).toString(), QStringLiteral("SM"));
-    w.RefreshSelection();  // always reloads
+    w.Tree()->RefreshSelection();  // always reloads
     EXPECT_EQ(shown.count(), 2);
 }
 
 TEST_F(Navigation, ArrowKeysAndCollapsingMoveTheSelection) {
     FrmMain& w = Open();
     w.Tree()->setFocus();
-    w.NodeByKey(QStringLiteral("S"))->setExpanded(true);
+    w.Tree()->NodeByKey(QStringLiteral("S"))->setExpanded(true);
     QTest::keyClick(w.Tree(), Qt::Key_Down);
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("SM"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("SM"));
     EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictE"));
 
     ClickNode(w, QStringLiteral("SM 3"));
     EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictG"));
-    w.NodeByKey(QStringLiteral("SM"))->setExpanded(false);
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("SM"));
+    w.Tree()->NodeByKey(QStringLiteral("SM"))->setExpanded(false);
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("SM"));
     EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictE"));
 }
 
 TEST_F(Navigation, SelectNodeByKeyAndMinimisedWindow) {
     FrmMain& w = Open();
-    w.SelectNodeByKey(QStringLiteral("E 20"));
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("E 20"));
+    w.Tree()->SelectNodeByKey(QStringLiteral("E 20"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("E 20"));
     EXPECT_EQ(w.FrontPanel()->Title(), QStringLiteral("EXP20"));
-    w.SelectNodeByKey(QStringLiteral("E 21"));  // no such node: nothing changes
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("E 20"));
+    w.Tree()->SelectNodeByKey(QStringLiteral("E 21"));  // no such node: nothing changes
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("E 20"));
 
     QSignalSpy shown(&w, &FrmMain::nodeShown);
     w.setWindowState(Qt::WindowMinimized);
-    w.SelectNodeByKey(QStringLiteral("P"));
+    w.Tree()->SelectNodeByKey(QStringLiteral("P"));
     EXPECT_EQ(shown.count(), 0);
     EXPECT_EQ(w.FrontPanel()->Title(), QStringLiteral("EXP20"));
 }
@@ -130,24 +130,23 @@ TEST_F(Commands, ReadFromRadioRefreshesTreeCaptionAndPanel) {
     QSignalSpy shown(&w, &FrmMain::nodeShown);
 
     int runs = 0;
-    w.transferDialog = [&] {
+    w.transferDialog = [&](TransferMode mode) {
         ++runs;
-        EXPECT_EQ(session.TransferMode, 0);
-        EXPECT_FALSE(session.TransferResult);
+        EXPECT_EQ(mode, TransferMode::Read);
         session.config.CHUSA[0].Enable = false;
         session.config.Exp(2).Enable = true;
-        session.TransferResult = true;
+        return TransferOutcome{TransferStatus::Success, std::nullopt};
     };
     w.TransferRead();
     EXPECT_EQ(runs, 1);
-    EXPECT_EQ(w.NodeByKey(QStringLiteral("PU 0"))->text(0).endsWith(QLatin1String("[Enable]")),
-              false);
-    EXPECT_EQ(w.NodeByKey(QStringLiteral("E 2"))->text(0), QStringLiteral("EXP2[Enable]"));
+    EXPECT_EQ(
+        w.Tree()->NodeByKey(QStringLiteral("PU 0"))->text(0).endsWith(QLatin1String("[Enable]")),
+        false);
+    EXPECT_EQ(w.Tree()->NodeByKey(QStringLiteral("E 2"))->text(0), QStringLiteral("EXP2[Enable]"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("QM24 VH3400M Radio Setup Editor"));
     EXPECT_TRUE(session.CurrentFileName.isEmpty());
     ASSERT_EQ(shown.count(), 1);  // the selected node's panel is shown again
     EXPECT_EQ(shown.at(0).at(0).toString(), QStringLiteral("E 2"));
-    EXPECT_FALSE(session.TransferResult);
 }
 
 TEST_F(Commands, FailedReadAndProgramLeaveEverything) {
@@ -155,13 +154,20 @@ TEST_F(Commands, FailedReadAndProgramLeaveEverything) {
     session.CurrentFileName = QStringLiteral("/tmp/boat.dat");
     w.UpdateCaption();
     QSignalSpy shown(&w, &FrmMain::nodeShown);
-    w.transferDialog = [&] { session.config.CHUSA[0].Enable = false; };  // no result
+    w.transferDialog = [&](TransferMode) {
+        session.config.CHUSA[0].Enable = false;
+        return TransferOutcome{};  // failed
+    };
     w.TransferRead();
-    EXPECT_TRUE(w.NodeByKey(QStringLiteral("PU 0"))->text(0).endsWith(QLatin1String("[Enable]")));
+    EXPECT_TRUE(
+        w.Tree()->NodeByKey(QStringLiteral("PU 0"))->text(0).endsWith(QLatin1String("[Enable]")));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("QM24 VH3400M Radio Setup Editor - boat.dat"));
     EXPECT_EQ(shown.count(), 0);
 
-    w.transferDialog = [&] { EXPECT_EQ(session.TransferMode, 1); };
+    w.transferDialog = [&](TransferMode mode) {
+        EXPECT_EQ(mode, TransferMode::Program);
+        return TransferOutcome{};
+    };
     w.TransferProgram();
     EXPECT_EQ(session.CurrentFileName, QStringLiteral("/tmp/boat.dat"));
     EXPECT_TRUE(prompts.shown.empty());
@@ -173,18 +179,19 @@ TEST_F(Commands, NewRunsOnTheTimerAndRestoresTheConfiguration) {
     session.config.CHUSA[2].Enable = false;
     session.config.SETCOM.Contrast = 7;
     session.CurrentFileName = QStringLiteral("/tmp/old.dat");
-    w.RetitleNodes();
+    w.Tree()->RetitleNodes();
     w.UpdateCaption();
 
     w.findChild<QAction*>(QStringLiteral("mnuFileNew"))->trigger();
     // Nothing happens inside the command itself.
     EXPECT_EQ(session.config.SETCOM.Contrast, 7);
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("PU 2"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("PU 2"));
 
     QTRY_COMPARE_WITH_TIMEOUT(session.config.SETCOM.Contrast, std::int16_t{4}, 10000);
     EXPECT_TRUE(session.config.CHUSA[2].Enable);
-    EXPECT_TRUE(w.NodeByKey(QStringLiteral("PU 2"))->text(0).endsWith(QLatin1String("[Enable]")));
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("S"));
+    EXPECT_TRUE(
+        w.Tree()->NodeByKey(QStringLiteral("PU 2"))->text(0).endsWith(QLatin1String("[Enable]")));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("S"));
     EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictF"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("QM24 VH3400M Radio Setup Editor"));
     EXPECT_TRUE(w.isEnabled());
@@ -240,13 +247,14 @@ TEST_F(Commands, MenusAndToolbarAsSpecified) {
 
 TEST_F(Commands, ToolbarButtonsRunTheMenuCommands) {
     FrmMain& w = Open(false);
-    int runs = 0;
-    w.transferDialog = [&] { ++runs; };
+    std::vector<TransferMode> runs;
+    w.transferDialog = [&](TransferMode mode) {
+        runs.push_back(mode);
+        return TransferOutcome{};
+    };
     Find<QAction>(&w, "tbRead")->trigger();
-    EXPECT_EQ(session.TransferMode, 0);
     Find<QAction>(&w, "tbProgram")->trigger();
-    EXPECT_EQ(session.TransferMode, 1);
-    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(runs, (std::vector{TransferMode::Read, TransferMode::Program}));
     const QString def = FileCommands::DefaultFilePath();
     QFile::remove(def);
     Find<QAction>(&w, "tbSaveAsDefault")->trigger();

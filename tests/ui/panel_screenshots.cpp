@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QLineEdit>
 
-#include "ui/editor_session.h"
 #include "qt/settings_store.h"
 #include "screenshot_support.h"
+#include "ui/editor_session.h"
 #include "ui/frm_main.h"
 #include "ui/widget_prompts.h"
 
@@ -42,8 +42,8 @@ int main(int argc, char** argv) {
     session.config.SETCOM.AtisOnOff = true;
     session.config.SETCOM.AtisNo = "2111234567";
     session.config.SETCOM.UserMmsid = "366999999";
-    w.RetitleNodes();
-    w.RefreshSelection();
+    w.Tree()->RetitleNodes();
+    w.Tree()->RefreshSelection();
 
     bool ok = true;
     const struct {
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     for (const auto& size : sizes) {
         w.resize(size.width, size.height);
         for (const char* key : {"S", "SM", "SM 2", "SM 4", "SM 9"}) {
-            w.SelectNodeByKey(QLatin1String(key));
+            w.Tree()->SelectNodeByKey(QLatin1String(key));
             QString name = QStringLiteral("panel-%1-%2")
                                .arg(QLatin1String(key))
                                .arg(QLatin1String(size.suffix));

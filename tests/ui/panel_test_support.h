@@ -20,7 +20,7 @@ class PanelTest : public MainWindowTest {
     }
 
     void ClickNode(const QString& key) {
-        QTreeWidgetItem* node = window->NodeByKey(key);
+        QTreeWidgetItem* node = window->Tree()->NodeByKey(key);
         ASSERT_NE(node, nullptr) << key.toStdString();
         window->Tree()->scrollToItem(node);
         const QRect r = window->Tree()->visualItemRect(node);

@@ -12,6 +12,7 @@
 #include "qt/backups.h"
 #include "ui/dialogs/backups_window.h"
 #include "ui/dialogs/compare_window.h"
+#include "ui/navigation_tree.h"
 #include "ui/widgets/difference_table.h"
 #include "ui_test_support.h"
 
@@ -95,7 +96,7 @@ TEST_F(Safety, CompareWithShowsTheDifferencesAndTheirNodes) {
     EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("4"));
     EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("2"));
     const QString usa =
-        w.NodeByKey(QStringLiteral("PU 16"))->text(0).section(QLatin1Char('['), 0, 0);
+        w.Tree()->NodeByKey(QStringLiteral("PU 16"))->text(0).section(QLatin1Char('['), 0, 0);
     EXPECT_EQ(table->item(1, 0)->text(),
               QStringLiteral("USA channel %1 \u2014 Tag Name").arg(usa.mid(2)));
     EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("OTHER"));
@@ -105,10 +106,10 @@ TEST_F(Safety, CompareWithShowsTheDifferencesAndTheirNodes) {
     // Selecting a row shows its node.
     const QRect cell = table->visualItemRect(table->item(1, 0));
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("PU 16"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("PU 16"));
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
                       table->visualItemRect(table->item(0, 0)).center());
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("S"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("S"));
     compare->close();
 }
 
@@ -121,7 +122,7 @@ TEST_F(Safety, BackupsWindowOpensComparesAndDeletes) {
     ASSERT_TRUE(KeepReadImage(image, QStringLiteral("/dev/ttyUSB0")).io.ok);
     session.CurrentFileName = QStringLiteral("/tmp/boat.dat");
 
-    w.FileBackups();
+    Find<QAction>(&w, "mnuFileBackups")->trigger();
     auto* backups = w.findChild<BackupsWindow*>();
     ASSERT_NE(backups, nullptr);
     ASSERT_EQ(backups->List()->topLevelItemCount(), 1);

@@ -9,12 +9,12 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "ui/editor_session.h"
 #include "qt/settings_store.h"
 #include "screenshot_support.h"
 #include "ui/dialogs/frm_about.h"
-#include "ui/frm_main.h"
 #include "ui/dialogs/help_browser.h"
+#include "ui/editor_session.h"
+#include "ui/frm_main.h"
 #include "ui/widget_prompts.h"
 
 using rse::test::Save;
@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     session.config.Exp(2).Enable = true;
     session.config.Dir(1).Enable = true;
     session.config.CHUSA[1].Enable = false;
-    w.RetitleNodes();
+    w.Tree()->RetitleNodes();
 
     const char* const nodes[][2] = {
         {"P", "node-P"},   {"PU", "node-PU"}, {"PU 1", "node-PU-1"},
@@ -48,12 +48,12 @@ int main(int argc, char** argv) {
         {"S", "node-S"},   {"SM", "node-SM"}, {"SM 2", "node-SM-2"},
     };
     for (const auto& n : nodes) {
-        w.SelectNodeByKey(QLatin1String(n[0]));
+        w.Tree()->SelectNodeByKey(QLatin1String(n[0]));
         ok = Save(&w, dir, QLatin1String(n[1])) && ok;
     }
 
     w.resize(900, 600);
-    w.SelectNodeByKey(QStringLiteral("SM 2"));
+    w.Tree()->SelectNodeByKey(QStringLiteral("SM 2"));
     ok = Save(&w, dir, QStringLiteral("main-900x600")) && ok;
 
     auto* serial = w.findChild<QMenu*>(QStringLiteral("mnuOptionsSerialPort"));

@@ -64,7 +64,7 @@ TEST_F(SettingsPanelTest, ShowsTheSettingsAndTheRadiosCount) {
     c.SETCOM.DscScan = false;
     session.image[addr::kMmsiEntryCount] = 17;
     const Configuration before = c;
-    w.RefreshSelection();
+    w.Tree()->RefreshSelection();
     EXPECT_EQ(Control<QComboBox>("cmbFDim")->currentText(), QStringLiteral("HI"));
     EXPECT_EQ(Control<QComboBox>("cmbFCont")->currentText(), QStringLiteral("4"));
     EXPECT_TRUE(Control<QLineEdit>("txtFATISNo")->isEnabled());
@@ -93,7 +93,7 @@ TEST_F(SettingsPanelTest, ShowsTheSettingsAndTheRadiosCount) {
 TEST_F(SettingsPanelTest, TabReachesEveryControlInOrderWithItsHint) {
     FrmMain& w = OpenActive();
     session.config.SETCOM.AtisOnOff = true;  // the ATIS number is skipped while ATIS is off
-    w.RefreshSelection();
+    w.Tree()->RefreshSelection();
     const char* const chain[][2] = {
         {"cmbFCont", "[Up/Down]"},
         {"cmbFDim", "[Up/Down]"},
@@ -165,7 +165,7 @@ TEST_F(SettingsPanelTest, AtisOffKeepsTheNumber) {
     CommonSettings& s = session.config.SETCOM;
     s.AtisOnOff = true;
     s.AtisNo = "2111234567";
-    w.RefreshSelection();
+    w.Tree()->RefreshSelection();
     auto* atis = Control<QCheckBox>("chkFATIS");
     auto* number = Control<QLineEdit>("txtFATISNo");
     ClickCheck(atis);
@@ -182,7 +182,7 @@ TEST_F(SettingsPanelTest, AtisOffKeepsTheNumber) {
 TEST_F(SettingsPanelTest, NumericFieldsTakeDigitsOnly) {
     FrmMain& w = OpenActive();
     session.config.SETCOM.AtisOnOff = true;
-    w.RefreshSelection();
+    w.Tree()->RefreshSelection();
     auto* user = Control<QLineEdit>("txtFUser");
     ClickInto(user);
     QTest::keyClicks(user, "1a2 -3+B.4");
@@ -218,7 +218,7 @@ TEST_F(SettingsPanelTest, RefusedNumberKeepsTheFocusAndTheStoredValue) {
     CommonSettings& s = session.config.SETCOM;
     s.AtisOnOff = true;
     s.AtisNo = "2111234567";
-    w.RefreshSelection();
+    w.Tree()->RefreshSelection();
     auto* atis = Control<QLineEdit>("txtFATISNo");
     ClickInto(atis);
     EXPECT_EQ(atis->selectedText(), QStringLiteral("2111234567"));  // whole text on focus
@@ -236,12 +236,15 @@ TEST_F(SettingsPanelTest, RefusedNumberKeepsTheFocusAndTheStoredValue) {
     ClickNode(QStringLiteral("SM"));
     EXPECT_EQ(prompts.shown.size(), 2u);
     EXPECT_EQ(Focus(), atis);
-    EXPECT_EQ(w.SelectedKey(), QStringLiteral("S"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("S"));
     EXPECT_EQ(w.FrontPanel(), w.PanelF());
 
     // So is a click on the Clear button, which then does nothing.
     int clears = 0;
-    w.transferDialog = [&] { ++clears; };
+    w.transferDialog = [&](TransferMode) {
+        ++clears;
+        return TransferOutcome{};
+    };
     ClickInto(Control<QPushButton>("cmdFClear"));
     EXPECT_EQ(prompts.shown.size(), 3u);
     EXPECT_EQ(clears, 0);
@@ -266,12 +269,12 @@ TEST_F(SettingsPanelTest, RefusedNumberKeepsTheFocusAndTheStoredValue) {
 TEST_F(SettingsPanelTest, NumberLeftWithoutCheckGoesBackToTheStoredOne) {
     FrmMain& w = OpenActive();
     session.config.SETCOM.UserMmsid = "366123456";
-    w.RefreshSelection();
+    w.Tree()->RefreshSelection();
     auto* user = Control<QLineEdit>("txtFUser");
     ClickInto(user);
     QTest::keyClicks(user, "12");
     // The program moves the focus (a panel is loaded): no message, the stored MMSI is back.
-    w.SelectNodeByKey(QStringLiteral("SM"));
+    w.Tree()->SelectNodeByKey(QStringLiteral("SM"));
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(user->text(), QStringLiteral("366123456"));
     EXPECT_EQ(session.config.SETCOM.UserMmsid, "366123456");
@@ -280,40 +283,42 @@ TEST_F(SettingsPanelTest, NumberLeftWithoutCheckGoesBackToTheStoredOne) {
 TEST_F(SettingsPanelTest, ClearButtonClearsTheCountThroughTheTransferDialog) {
     FrmMain& w = OpenActive();
     session.image[addr::kMmsiEntryCount] = 5;
-    w.RefreshSelection();
+    w.Tree()->RefreshSelection();
     auto* count = Control<QLineEdit>("txtFCount");
     auto* clear = Control<QPushButton>("cmdFClear");
     ASSERT_EQ(count->text(), QStringLiteral("5"));
 
-    // A failed or cancelled clear leaves the count shown, even after an earlier success.
-    session.TransferResult = true;
+    // A failed or cancelled clear leaves the count shown.
     int runs = 0;
-    w.transferDialog = [&] {
+    w.transferDialog = [&](TransferMode mode) {
         ++runs;
-        EXPECT_EQ(session.TransferMode, 2);
+        EXPECT_EQ(mode, TransferMode::Clear);
         session.image[addr::kMmsiEntryCount] = 0;  // what the panel would show if it reloaded
+        return TransferOutcome{TransferStatus::Cancelled, std::nullopt};
     };
     ClickInto(clear);
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(count->text(), QStringLiteral("5"));
 
-    w.transferDialog = [&] {
+    w.transferDialog = [&](TransferMode) {
         ++runs;
         session.image[addr::kMmsiEntryCount] = 0;
-        session.TransferResult = true;
+        return TransferOutcome{TransferStatus::Success, std::nullopt};
     };
     clear->setFocus(Qt::TabFocusReason);
     QTest::keyClick(clear, Qt::Key_Space);
     EXPECT_EQ(runs, 2);
     EXPECT_EQ(count->text(), QStringLiteral("0"));
-    EXPECT_FALSE(session.TransferResult);
     EXPECT_TRUE(prompts.shown.empty());
 }
 
 TEST_F(PendingEdit, RefusedNumberStopsEveryCommand) {
     FrmMain& w = OpenActive();
     int transfers = 0;
-    w.transferDialog = [&] { ++transfers; };
+    w.transferDialog = [&](TransferMode) {
+        ++transfers;
+        return TransferOutcome{};
+    };
     auto* user = Control<QLineEdit>("txtFUser");
     ClickInto(user);
     QTest::keyClicks(user, "12345");

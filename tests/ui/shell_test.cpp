@@ -1,14 +1,17 @@
 // Settings store and error log.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include "ui/editor_session.h"
+#include "qt/data_folder.h"
 #include "qt/error_log.h"
 #include "qt/settings_store.h"
+#include "ui/editor_session.h"
+#include "ui/file_commands.h"
 #include "ui_test_support.h"
 
 namespace rse {
@@ -115,11 +118,19 @@ TEST(ErrorLog, OnlyInDebugModeAndFailuresAreSilent) {
     EXPECT_FALSE(QFile::exists(bad.FilePath()));
 }
 
-TEST(ErrorLog, DefaultFolderIsWritable) {
-    const QString folder = ErrorLog::DefaultFolder();
-    ASSERT_FALSE(folder.isEmpty());
-    EXPECT_TRUE(folder == QCoreApplication::applicationDirPath() ||
-                folder.startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
+TEST(ErrorLog, FilesBesideTheProgramOnlyInItsBuildFolder) {
+    QTemporaryDir installed;
+    QTemporaryDir built;
+    ASSERT_TRUE(installed.isValid() && built.isValid());
+    QFile marker(QDir(built.path()).filePath(QLatin1String(kBuildFolderMarker)));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    const QString user =
+        QDir(qEnvironmentVariable("XDG_DATA_HOME")).filePath(QStringLiteral("rse"));
+    EXPECT_EQ(EditorDataFolder(installed.path()), user);
+    EXPECT_EQ(EditorDataFolder(built.path()), built.path());
+    // The tests run from a folder without the marker, as an installed program does.
+    EXPECT_EQ(ErrorLog::DefaultFolder(), user);
+    EXPECT_EQ(QFileInfo(FileCommands::DefaultFilePath()).absolutePath(), user);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -13,6 +14,7 @@
 #include "link/safe_program.h"
 #include "process_support.h"
 #include "qt/backups.h"
+#include "ui/dialogs/connection_check_dialog.h"
 #include "ui/dialogs/frm_radio.h"
 #include "ui/dialogs/program_changes_dialog.h"
 #include "ui/widgets/difference_table.h"
@@ -107,7 +109,7 @@ TEST_F(TransferTest, ReadFromRadioUpdatesModelTreeAndCaption) {
     FrmMain& w = OpenOn(sim.Device());
     session.CurrentFileName = QStringLiteral("/tmp/boat.dat");
     w.UpdateCaption();
-    w.SelectNodeByKey(QStringLiteral("PU"));
+    w.Tree()->SelectNodeByKey(QStringLiteral("PU"));
 
     WithDialog([&] { w.TransferRead(); },
                [&](FrmRadio& d) {
@@ -128,12 +130,12 @@ TEST_F(TransferTest, ReadFromRadioUpdatesModelTreeAndCaption) {
     EXPECT_TRUE(session.CurrentFileName.isEmpty());
     EXPECT_EQ(w.windowTitle(), QStringLiteral("QM24 VH3400M Radio Setup Editor"));
     EXPECT_FALSE(session.UpdatingControls);
-    EXPECT_FALSE(session.TransferResult);
     // The tree shows the disabled channel without its mark.
-    const QTreeWidgetItem* second = w.NodeByKey(QStringLiteral("PU 1"));
+    const QTreeWidgetItem* second = w.Tree()->NodeByKey(QStringLiteral("PU 1"));
     ASSERT_NE(second, nullptr);
     EXPECT_FALSE(second->text(0).contains(QLatin1String("[Enable]")));
-    EXPECT_TRUE(w.NodeByKey(QStringLiteral("PU 0"))->text(0).contains(QLatin1String("[Enable]")));
+    EXPECT_TRUE(
+        w.Tree()->NodeByKey(QStringLiteral("PU 0"))->text(0).contains(QLatin1String("[Enable]")));
     EXPECT_EQ(sim.Stop(), 0);
 }
 
@@ -160,7 +162,7 @@ TEST_F(TransferTest, ProgramAndClearWriteTheRadiosMemory) {
 
     // Clear Data: the count byte only; the dialog reads "Program to Radio".
     session.image[addr::kMmsiEntryCount] = 9;
-    w.SelectNodeByKey(QStringLiteral("S"));
+    w.Tree()->SelectNodeByKey(QStringLiteral("S"));
     WithDialog([&] { w.ClearData(); },
                [&](FrmRadio& d) {
                    EXPECT_EQ(d.windowTitle(), QStringLiteral("Program to Radio"));
@@ -216,6 +218,7 @@ TEST_F(TransferTest, ProgramWithBackupAsksFirstAndVerifiesAfter) {
                    Click(Button(d, "cmdOK"));
                    EXPECT_TRUE(WaitForEnd(d));
                    EXPECT_TRUE(d.isVisible());  // No: nothing written, the dialog stays
+                   EXPECT_EQ(d.Outcome().status, TransferStatus::Cancelled);
                    EXPECT_TRUE(answered);
                    EXPECT_FALSE(fs::exists(dir / "saved.hex"));  // no write command came
                    answered = false;
@@ -223,6 +226,7 @@ TEST_F(TransferTest, ProgramWithBackupAsksFirstAndVerifiesAfter) {
                    Click(Button(d, "cmdOK"));
                    EXPECT_TRUE(WaitForEnd(d));
                    EXPECT_TRUE(answered);
+                   EXPECT_EQ(d.Outcome().status, TransferStatus::Failed);
                    if (d.isVisible()) Click(Button(d, "cmdCancel"));
                });
     EXPECT_EQ(question, QStringLiteral("Program these %1 changes?").arg(rows));
@@ -240,7 +244,6 @@ TEST_F(TransferTest, ProgramWithBackupAsksFirstAndVerifiesAfter) {
     EXPECT_TRUE(prompts.shown[0].text.contains(QLatin1String(first)))
         << prompts.shown[0].text.toStdString();
     EXPECT_EQ(prompts.shown[0].title, QStringLiteral("Program to Radio"));
-    EXPECT_TRUE(session.ErrorFlag);
     EXPECT_EQ(sim.Stop(), 0);
 }
 
@@ -268,13 +271,13 @@ TEST_F(TransferTest, CancelStopsARunningReadAndTheDialogStaysOpen) {
                    EXPECT_EQ(d.Progress(), 0);
                    EXPECT_TRUE(Button(d, "cmdOK")->isEnabled());
                    Click(Button(d, "cmdCancel"));  // now it closes
+                   EXPECT_EQ(d.Outcome().status, TransferStatus::Cancelled);
                });
     EXPECT_TRUE(refusedClose);
     EXPECT_TRUE(stillOpen);
     EXPECT_TRUE(prompts.shown.empty());  // a cancel says nothing
     EXPECT_EQ(session.image, before);
     EXPECT_EQ(session.config, config);
-    EXPECT_TRUE(session.CancelFlag);
     EXPECT_FALSE(session.UpdatingControls);
 }
 
@@ -290,33 +293,50 @@ TEST_F(TransferTest, PulledCableAndMissingPortAreReportedAndChangeNothing) {
                        EXPECT_TRUE(WaitForEnd(d));
                        EXPECT_TRUE(d.isVisible());  // a failure keeps the dialog open
                        Click(Button(d, "cmdCancel"));
+                       EXPECT_EQ(d.Outcome().status, TransferStatus::Failed);
                    });
         ASSERT_EQ(prompts.shown.size(), 1u);
         EXPECT_TRUE(prompts.shown[0].text.startsWith(QLatin1String("CommunicatiOn Error!!")));
         EXPECT_EQ(prompts.shown[0].icon, Prompts::Icon::Critical);
         EXPECT_EQ(session.image, before);
-        EXPECT_TRUE(session.ErrorFlag);
         window.reset();
     }
     prompts.shown.clear();
     const std::string missing = (dir / "no-such-tty").string();
     FrmMain& w = OpenOn(missing);
+    // The message offers the connection check; it runs on COM1's device in its own window.
+    prompts.answers = {Prompts::Answer::Yes};
+    std::vector<CheckLine> found;
+    QString shown;
+    QTimer poll;  // ends with the test, so it never outlives what it looks at
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* check = qobject_cast<ConnectionCheckDialog*>(QApplication::activeModalWidget());
+        if (!check || check->Running()) return;
+        found = check->Lines();
+        shown = check->findChild<QTextBrowser*>(QStringLiteral("txtCheckResults"))->toPlainText();
+        check->reject();
+    });
+    poll.start(20);
     WithDialog([&] { w.TransferProgram(); },
                [&](FrmRadio& d) {
                    Click(Button(d, "cmdOK"));
                    EXPECT_TRUE(WaitForEnd(d));
                    Click(Button(d, "cmdCancel"));
+                   EXPECT_EQ(d.Outcome().status, TransferStatus::Failed);
                });
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_TRUE(prompts.shown[0].text.startsWith(QLatin1String("CommunicatiOn Error!!")));
     EXPECT_TRUE(prompts.shown[0].text.contains(QString::fromStdString(missing)));
-    EXPECT_TRUE(session.ErrorFlag);
+    EXPECT_TRUE(prompts.shown[0].text.endsWith(QLatin1String("Check the connection now?")));
+    ASSERT_FALSE(found.empty());
+    EXPECT_EQ(found[0].level, CheckLevel::Problem);
+    EXPECT_EQ(found[0].text, missing + " does not exist");
+    EXPECT_TRUE(shown.contains(QString::fromStdString(found[0].fix))) << shown.toStdString();
 }
 
 TEST_F(TransferTest, ProgressBarAndButtonsWhenIdle) {
     FrmMain& w = Open(false);
-    session.TransferMode = 1;
-    FrmRadio d(session, prompts, QStringLiteral("/dev/null"), &w);
+    FrmRadio d(session, prompts, TransferMode::Program, QStringLiteral("/dev/null"), &w);
     auto* frame = d.findChild<QWidget*>(QStringLiteral("pictProgress"));
     auto* bar = d.findChild<QLabel*>(QStringLiteral("lblPercent"));
     d.ShowProgress(120);
@@ -327,12 +347,11 @@ TEST_F(TransferTest, ProgressBarAndButtonsWhenIdle) {
     d.ShowProgress(0);
     EXPECT_LE(bar->x() + bar->width(), 0);
     EXPECT_EQ(d.size(), QSize(398, 233));
-    // Cancel while idle closes the dialog without touching anything.
-    session.TransferResult = true;
+    // Cancel while idle closes the dialog: nothing ran.
     d.show();
     Click(Button(d, "cmdCancel"));
     EXPECT_FALSE(d.isVisible());
-    EXPECT_TRUE(session.TransferResult);
+    EXPECT_EQ(d.Outcome().status, TransferStatus::Cancelled);
     // Help without a help viewer says so.
     Click(Button(d, "cmdHelp"));
     ASSERT_EQ(prompts.shown.size(), 1u);

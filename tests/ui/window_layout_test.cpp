@@ -2,13 +2,17 @@
 #include <QMouseEvent>
 #include <QTreeWidget>
 
-#include "ui/main_layout.h"
+#include "layout/font_units.h"
+#include "layout/window_layout.h"
 #include "ui_test_support.h"
 
 namespace rse {
 namespace {
 
-using layout::ToPixels;
+// The tests run with the application's default font, the one the designs are drawn for.
+int ToPixels(int twips) {
+    return layout::FontUnits().X(twips);
+}
 using test::Find;
 
 class WindowLayout : public test::MainWindowTest {

@@ -6,6 +6,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include "qt/latin1.h"
+
 namespace rse {
 
 QFont PrintedReportFont() {
@@ -34,9 +36,7 @@ PaintResult PaintPrintedReport(QPagedPaintDevice& device, const std::vector<Prin
         for (const PrintLine& line : pages[p].lines) {
             for (const PrintCell& cell : line) {
                 const double x = (cell.xMm + kPrintLeftMarginMm) * unitsPerMm;
-                painter.drawText(QPointF(x, top + metrics.ascent()),
-                                 QString::fromLatin1(cell.text.data(),
-                                                     static_cast<qsizetype>(cell.text.size())));
+                painter.drawText(QPointF(x, top + metrics.ascent()), FromLatin1(cell.text));
             }
             top += lineHeight;
         }

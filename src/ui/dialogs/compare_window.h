@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "ui/difference_words.h"
+#include "editing/difference_words.h"
 
 class QLabel;
 

@@ -6,15 +6,15 @@
 #include <QResizeEvent>
 #include <QStringList>
 
+#include "layout/window_layout.h"
 #include "model/configuration.h"
 #include "ui/app_icon.h"
-#include "ui/main_layout.h"
+#include "ui/font_units.h"
 
 namespace rse {
 
 namespace {
-constexpr int kAboutWidthPx = 325;
-constexpr int kAboutHeightPx = 251;
+constexpr layout::Size kAboutSizePx{325, 251};
 constexpr int kFrameHeightTw = 2985;
 constexpr int kButtonWidthTw = 1215;
 constexpr int kButtonHeightTw = 375;
@@ -38,7 +38,11 @@ QString FrmAbout::DescriptionText() {
 }
 
 FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
-    using layout::ToPixels;
+    const layout::FontUnits units = UnitsOf(font());
+    const auto place = [&units](QWidget* w, const layout::Rect& twips) {
+        const layout::Rect r = units.Pixels(twips);
+        w->setGeometry(r.left, r.top, r.width, r.height);
+    };
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Version Infomation"));
     setModal(true);
@@ -47,12 +51,12 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     frame_->setObjectName(QStringLiteral("Frame1"));
     frame_->setFrameShape(QFrame::StyledPanel);
     frame_->setFrameShadow(QFrame::Sunken);
-    frame_->setGeometry(ToPixels(100), 0, ToPixels(4675), ToPixels(kFrameHeightTw));
+    place(frame_, {100, 0, 4675, kFrameHeightTw});
 
     auto* icon = new QLabel(frame_);
     icon->setObjectName(QStringLiteral("picIcon"));
     icon->setPixmap(AppIcon().pixmap(48, 48));
-    icon->setGeometry(12, 12, 48, 48);
+    icon->setGeometry(units.X(180), units.Y(180), 48, 48);
 
     auto* title = new QLabel(frame_);
     title->setObjectName(QStringLiteral("lblTitle"));
@@ -62,37 +66,38 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     bold.setBold(true);
     title->setFont(bold);
     title->setWordWrap(true);
-    title->setGeometry(72, 8, 225, 40);
+    place(title, {1080, 120, 3375, 600});
 
     auto* version = new QLabel(frame_);
     version->setObjectName(QStringLiteral("lblVersion"));
     version->setText(VersionText());
-    version->setGeometry(72, 50, 225, 20);
+    place(version, {1080, 750, 3375, 300});
 
     auto* description = new QLabel(frame_);
     description->setObjectName(QStringLiteral("lblDescription"));
     description->setText(DescriptionText());
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     description->setWordWrap(true);
-    description->setGeometry(12, 80, 285, 110);
+    place(description, {180, 1200, 4275, 1650});
 
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("cmdOK"));
     ok_->setDefault(true);
-    ok_->resize(ToPixels(kButtonWidthTw), ToPixels(kButtonHeightTw));
+    ok_->resize(units.X(kButtonWidthTw), units.Y(kButtonHeightTw));
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(kAboutWidthPx, kAboutHeightPx);
+    const layout::Size size = units.ScaledPixels(kAboutSizePx);
+    setFixedSize(size.width, size.height);
 }
 
 void FrmAbout::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    using layout::ToPixels;
-    using layout::ToTwips;
-    const layout::AboutLayout l = layout::LayOutAbout(
-        ToTwips(event->size().width()), ToTwips(frame_->height()), ToTwips(ok_->width()));
-    frame_->resize(ToPixels(l.frameWidth), frame_->height());
-    ok_->move(ToPixels(l.okLeft), ToPixels(l.okTop));
+    const layout::FontUnits units = UnitsOf(font());
+    const layout::AboutLayout l =
+        layout::LayOutAbout(units.TwipsX(event->size().width()), units.TwipsY(frame_->height()),
+                            units.TwipsX(ok_->width()));
+    frame_->resize(units.X(l.frameWidth), frame_->height());
+    ok_->move(units.X(l.okLeft), units.Y(l.okTop));
 }
 
 }  // namespace rse

@@ -11,13 +11,15 @@
 
 #include "files/disk_io.h"
 #include "model/configuration.h"
+#include "qt/latin1.h"
 #include "report/text_report.h"
+#include "ui/font_units.h"
 #include "ui/prompts.h"
 
 namespace rse {
 
 namespace {
-constexpr int kTwipsPerPixel = 15;
+constexpr layout::Size kWindowSizePx{558, 409};
 }
 
 FrmPrn::FrmPrn(EditorSession& session, Prompts& prompts, QWidget* parent)
@@ -47,7 +49,8 @@ FrmPrn::FrmPrn(EditorSession& session, Prompts& prompts, QWidget* parent)
     cmdOK_->setAutoDefault(false);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 
-    resize(558, 409);
+    const layout::Size size = UnitsOf(font()).ScaledPixels(kWindowSizePx);
+    resize(size.width, size.height);
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
@@ -64,16 +67,17 @@ void FrmPrn::resizeEvent(QResizeEvent* event) {
     // usual size is added back.
     constexpr int kFrameWidthTwips = 120;
     constexpr int kCaptionAndFrameHeightTwips = 500;
+    const layout::FontUnits units = UnitsOf(font());
     const int menuHeight = menu_->sizeHint().height();
     menu_->setGeometry(0, 0, width(), menuHeight);
-    const int w = width() * kTwipsPerPixel + kFrameWidthTwips;
-    const int h = (height() - menuHeight) * kTwipsPerPixel + kCaptionAndFrameHeightTwips;
-    txtPrn_->setGeometry(100 / kTwipsPerPixel, menuHeight, std::max(0, w - 300) / kTwipsPerPixel,
-                         std::max(0, h - 1300) / kTwipsPerPixel);
-    const int buttonWidth = 1215 / kTwipsPerPixel;
-    const int buttonHeight = 495 / kTwipsPerPixel;
-    cmdOK_->setGeometry((width() - buttonWidth) / 2, menuHeight + (h - 1200) / kTwipsPerPixel,
-                        buttonWidth, buttonHeight);
+    const int w = units.TwipsX(width()) + kFrameWidthTwips;
+    const int h = units.TwipsY(height() - menuHeight) + kCaptionAndFrameHeightTwips;
+    txtPrn_->setGeometry(units.X(100), menuHeight, units.X(std::max(0, w - 300)),
+                         units.Y(std::max(0, h - 1300)));
+    const int buttonWidth = units.X(1215);
+    const int buttonHeight = units.Y(495);
+    cmdOK_->setGeometry((width() - buttonWidth) / 2, menuHeight + units.Y(h - 1200), buttonWidth,
+                        buttonHeight);
 }
 
 void FrmPrn::Settle() {
@@ -89,21 +93,19 @@ void FrmPrn::MakeTextImage() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setEnabled(false);
     const std::string text = rse::MakeTextImage(session_.config, session_.image);
-    txtPrn_->setPlainText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    txtPrn_->setPlainText(FromLatin1(text));
     Settle();
 }
 
 void FrmPrn::SaveAs() {
     const QString path = prompts_.SaveFileName(this, QString(), kFilter, QString());
     if (path.isEmpty()) {
-        session_.CancelFlag = true;
         return;
     }
     SaveTextFile(path);
 }
 
 bool FrmPrn::SaveTextFile(const QString& path) {
-    session_.ErrorFlag = false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setEnabled(false);
     // The text area holds CR LF pairs as single line breaks; the file gets them back.
@@ -116,8 +118,6 @@ bool FrmPrn::SaveTextFile(const QString& path) {
     if (!r.ok) {
         setEnabled(true);
         QApplication::restoreOverrideCursor();
-        session_.ErrorFlag = true;
-        session_.CancelFlag = true;
         prompts_.Message(
             this, QString::fromLocal8Bit(r.description.c_str()),
             QStringLiteral("%1 %2").arg(QLatin1String(kModelName), QLatin1String(kProductTitle)),

@@ -13,19 +13,17 @@
 #include "image/codec.h"
 #include "link/clone_protocol.h"
 #include "link/safe_program.h"
+#include "qt/latin1.h"
 #include "qt/serial_link.h"
+#include "ui/dialogs/help_browser.h"
+#include "ui/font_units.h"
 #include "ui/prompts.h"
 
 namespace rse {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-
-QRect Twips(int left, int top, int width, int height) {
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-            height / kTwipsPerPixel};
-}
+constexpr layout::Size kWindowSizePx{398, 233};
 
 Prompts::Icon IconOf(MessageIcon icon) {
     return icon == MessageIcon::Critical ? Prompts::Icon::Critical : Prompts::Icon::Information;
@@ -103,16 +101,30 @@ QPixmap FrmRadio::ComputerPicture() {
     return pm;
 }
 
-FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, QString devicePath, QWidget* parent)
-    : QDialog(parent), session_(session), prompts_(prompts), devicePath_(std::move(devicePath)) {
+FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, TransferMode mode, QString devicePath,
+                   QWidget* parent)
+    : QDialog(parent),
+      session_(session),
+      prompts_(prompts),
+      mode_(mode),
+      devicePath_(std::move(devicePath)) {
     setObjectName(QStringLiteral("frmRadio"));
-    setWindowTitle(session_.TransferMode == 0 ? QLatin1String(kReadTitle)
-                                              : QLatin1String(kProgramTitle));
+    setWindowTitle(mode_ == TransferMode::Read ? QLatin1String(kReadTitle)
+                                               : QLatin1String(kProgramTitle));
     setModal(true);
-    setFixedSize(398, 233);
 
+    // Arial at the size of the application's font; the design is drawn for Arial at the
+    // reference size, and the window grows with the font as the main window does.
     QFont arial(QStringLiteral("Arial"));
     arial.setStyleHint(QFont::SansSerif);
+    arial = arial.resolve(font());
+    const layout::FontUnits units = UnitsOfDesignFamily(arial);
+    const layout::Size size = units.ScaledPixels(kWindowSizePx);
+    setFixedSize(size.width, size.height);
+    const auto Twips = [&units](int left, int top, int width, int height) {
+        const layout::Rect r = units.Pixels(layout::Rect{left, top, width, height});
+        return QRect(r.left, r.top, r.width, r.height);
+    };
 
     auto* label1 = new QLabel(QStringLiteral("1.Connect the RSE Cable."), this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -123,53 +135,53 @@ FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, QString devicePath,
     label2->setFont(arial);
     label2->setGeometry(Twips(180, 420, 5200, 255));
 
-    pictA_ = new QLabel(this);
-    pictA_->setObjectName(QStringLiteral("pictA"));
-    pictA_->setPixmap(RadioPicture());
-    pictA_->setAccessibleName(QStringLiteral("Radio"));
-    pictB_ = new QLabel(this);
-    pictB_->setObjectName(QStringLiteral("pictB"));
-    pictB_->setPixmap(ComputerPicture());
-    pictB_->setAccessibleName(QStringLiteral("Computer"));
+    radioPicture_ = new QLabel(this);
+    radioPicture_->setObjectName(QStringLiteral("pictA"));
+    radioPicture_->setPixmap(RadioPicture());
+    radioPicture_->setAccessibleName(QStringLiteral("Radio"));
+    computerPicture_ = new QLabel(this);
+    computerPicture_->setObjectName(QStringLiteral("pictB"));
+    computerPicture_->setPixmap(ComputerPicture());
+    computerPicture_->setAccessibleName(QStringLiteral("Computer"));
     // Reading: from the radio (left) to the computer (right); otherwise the other way.
-    const bool reading = session_.TransferMode == 0;
-    pictA_->setGeometry(Twips(reading ? 120 : 3720, 720, 1875, 1575));
-    pictB_->setGeometry(Twips(reading ? 3720 : 120, 720, 1815, 1575));
-    for (QLabel* pict : {pictA_, pictB_})
+    const bool reading = mode_ == TransferMode::Read;
+    radioPicture_->setGeometry(Twips(reading ? 120 : 3720, 720, 1875, 1575));
+    computerPicture_->setGeometry(Twips(reading ? 3720 : 120, 720, 1815, 1575));
+    for (QLabel* pict : {radioPicture_, computerPicture_})
         pict->setAlignment(Qt::AlignCenter);
 
-    pictProgress_ = new QFrame(this);
-    pictProgress_->setObjectName(QStringLiteral("pictProgress"));
-    pictProgress_->setFrameShape(QFrame::Box);
-    pictProgress_->setFrameShadow(QFrame::Sunken);
-    pictProgress_->setGeometry(Twips(2100, 1440, 1395, 315));
-    pictProgress_->setAccessibleName(QStringLiteral("Progress"));
-    lblPercent_ = new QLabel(pictProgress_);
-    lblPercent_->setObjectName(QStringLiteral("lblPercent"));
-    lblPercent_->setAutoFillBackground(true);
-    QPalette bar = lblPercent_->palette();
+    progressFrame_ = new QFrame(this);
+    progressFrame_->setObjectName(QStringLiteral("pictProgress"));
+    progressFrame_->setFrameShape(QFrame::Box);
+    progressFrame_->setFrameShadow(QFrame::Sunken);
+    progressFrame_->setGeometry(Twips(2100, 1440, 1395, 315));
+    progressFrame_->setAccessibleName(QStringLiteral("Progress"));
+    progressBar_ = new QLabel(progressFrame_);
+    progressBar_->setObjectName(QStringLiteral("lblPercent"));
+    progressBar_->setAutoFillBackground(true);
+    QPalette bar = progressBar_->palette();
     bar.setColor(QPalette::Window, QColor(40, 110, 200));
-    lblPercent_->setPalette(bar);
+    progressBar_->setPalette(bar);
 
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-    cmdHelp_ = new QPushButton(QStringLiteral("Help"), this);
-    cmdHelp_->setObjectName(QStringLiteral("cmdHelp"));
-    cmdOK_->setGeometry(Twips(180, 2400, 1275, 555));
-    cmdCancel_->setGeometry(Twips(2160, 2400, 1275, 555));
-    cmdHelp_->setGeometry(Twips(4140, 2400, 1275, 555));
-    for (QPushButton* b : {cmdOK_, cmdCancel_, cmdHelp_}) {
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("cmdOK"));
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
+    helpButton_ = new QPushButton(QStringLiteral("Help"), this);
+    helpButton_->setObjectName(QStringLiteral("cmdHelp"));
+    okButton_->setGeometry(Twips(180, 2400, 1275, 555));
+    cancelButton_->setGeometry(Twips(2160, 2400, 1275, 555));
+    helpButton_->setGeometry(Twips(4140, 2400, 1275, 555));
+    for (QPushButton* b : {okButton_, cancelButton_, helpButton_}) {
         b->setFont(arial);
         b->setAutoDefault(false);
     }
-    cmdOK_->setDefault(true);
-    connect(cmdOK_, &QPushButton::clicked, this, &FrmRadio::OnOK);
-    connect(cmdCancel_, &QPushButton::clicked, this, &FrmRadio::OnCancel);
-    connect(cmdHelp_, &QPushButton::clicked, this, &FrmRadio::OnHelp);
-    setTabOrder(cmdOK_, cmdCancel_);
-    setTabOrder(cmdCancel_, cmdHelp_);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &FrmRadio::OnOK);
+    connect(cancelButton_, &QPushButton::clicked, this, &FrmRadio::OnCancel);
+    connect(helpButton_, &QPushButton::clicked, this, &FrmRadio::OnHelp);
+    setTabOrder(okButton_, cancelButton_);
+    setTabOrder(cancelButton_, helpButton_);
 
     ShowProgress(0);
 }
@@ -183,20 +195,18 @@ FrmRadio::~FrmRadio() {
 
 void FrmRadio::ShowProgress(int percent) {
     progress_ = std::clamp(percent, 0, 100);
-    const int frame = pictProgress_->width();
+    const int frame = progressFrame_->width();
     // The bar's right edge stands at the given share of the frame's width.
-    lblPercent_->setGeometry(frame * progress_ / 100 - frame, 0, frame, pictProgress_->height());
+    progressBar_->setGeometry(frame * progress_ / 100 - frame, 0, frame, progressFrame_->height());
 }
 
 void FrmRadio::OnOK() {
     if (worker_) return;
-    const int mode = session_.TransferMode;
-    if (mode == 1) EncodeImage(session_.config, session_.image);
+    const TransferMode mode = mode_;
+    if (mode == TransferMode::Program) EncodeImage(session_.config, session_.image);
 
     session_.UpdatingControls = true;
-    session_.ErrorFlag = false;
-    session_.CancelFlag = false;
-    cmdOK_->setEnabled(false);
+    okButton_->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     cancel_ = std::make_shared<std::atomic<bool>>(false);
@@ -255,17 +265,17 @@ void FrmRadio::OnOK() {
         };
         CloneProtocol protocol(env);
         switch (mode) {
-            case 0: {
+            case TransferMode::Read: {
                 ReadRadioResult r = protocol.ReadRadio(image);
                 result->outcome = r.outcome;
                 result->image = r.image;
                 break;
             }
-            case 1:
+            case TransferMode::Program:
                 result->outcome = ProgramWithSafetyNet(env, image, net, steps);
                 result->image = image;
                 break;
-            default: {
+            case TransferMode::Clear: {
                 ClearCountResult r = protocol.ClearCount(image);
                 result->outcome = r.outcome;
                 result->image = r.image;
@@ -282,37 +292,45 @@ void FrmRadio::OnOK() {
 }
 
 void FrmRadio::Finish(const TransferOutcome& outcome, const MemoryImage& image) {
-    const int mode = session_.TransferMode;
     if (outcome.Succeeded()) {
-        if (mode == 0) {
+        if (mode_ == TransferMode::Read) {
+            if (readReplacing) readReplacing(image);
             session_.image = image;
             DecodeImage(session_.image, session_.config);
-        } else if (mode == 2) {
+        } else if (mode_ == TransferMode::Clear) {
             session_.image = image;
         }
     }
-    session_.ErrorFlag = outcome.ErrorFlag();
-    session_.CancelFlag = outcome.CancelFlag();
-    if (outcome.TransferResult()) session_.TransferResult = true;
+    outcome_ = outcome;
 
-    cmdOK_->setEnabled(true);
+    okButton_->setEnabled(true);
     QApplication::restoreOverrideCursor();
     session_.UpdatingControls = false;
 
     if (outcome.message) {
         const LinkMessage& m = *outcome.message;
-        prompts_.Message(this, QString::fromLocal8Bit(m.FullText().c_str()),
-                         QString::fromLatin1(m.title.c_str()), IconOf(m.icon));
+        QString text = QString::fromLocal8Bit(m.FullText().c_str());
+        const QString title = FromLatin1(m.title);
+        // The radio could not be reached: offer to find out why.
+        if (checkConnection &&
+            (m.text == kCommunicationErrorText || m.text == kModelNameErrorText)) {
+            text += QStringLiteral("\n\nCheck the connection now?");
+            if (prompts_.Message(this, text, title, IconOf(m.icon), Prompts::Buttons::YesNo) ==
+                Prompts::Answer::Yes) {
+                checkConnection();
+            }
+        } else {
+            prompts_.Message(this, text, title, IconOf(m.icon));
+        }
     }
     ShowProgress(0);
     emit transferFinished();
-    if (!session_.ErrorFlag) accept();
+    if (outcome.Succeeded()) accept();
 }
 
 void FrmRadio::OnCancel() {
     if (worker_) {
         *cancel_ = true;  // the transfer stops at the next pass of its current wait
-        session_.CancelFlag = true;
         return;
     }
     reject();
@@ -323,10 +341,7 @@ void FrmRadio::OnHelp() {
         showHelp();
         return;
     }
-    prompts_.Message(this,
-                     QStringLiteral("Unable to display Help Contents. There is no Help associated "
-                                    "with this project."),
-                     windowTitle(), Prompts::Icon::Information);
+    ShowNoHelpMessage(prompts_, this);
 }
 
 void FrmRadio::closeEvent(QCloseEvent* event) {

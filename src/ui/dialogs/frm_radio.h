@@ -1,7 +1,7 @@
 // `frmRadio`: the transfer dialog through which every exchange with the radio runs: Read from
 // Radio, Program to Radio and Clear Data. The transfer runs on a worker thread with its own
 // serial port; the dialog shows its progress, cancels it at once on request and refuses to
-// close while it runs.
+// close while it runs. It ends with the outcome of its last transfer.
 #pragma once
 
 #include <atomic>
@@ -23,12 +23,14 @@ namespace rse {
 
 class Prompts;
 
+enum class TransferMode { Read, Program, Clear };
+
 class FrmRadio : public QDialog {
     Q_OBJECT
 
   public:
     // `devicePath` is the serial device of the chosen COM entry.
-    FrmRadio(EditorSession& session, Prompts& prompts, QString devicePath,
+    FrmRadio(EditorSession& session, Prompts& prompts, TransferMode mode, QString devicePath,
              QWidget* parent = nullptr);
     ~FrmRadio() override;
 
@@ -36,9 +38,13 @@ class FrmRadio : public QDialog {
     void ShowProgress(int percent);
     int Progress() const { return progress_; }
     bool Running() const { return worker_ != nullptr; }
+    // How the last transfer ended; cancelled when none ran.
+    TransferOutcome Outcome() const { return outcome_; }
 
     // What the Help button opens; shows the help contents of the editor.
     std::function<void()> showHelp;
+    // Runs the connection check; when set, a transfer that cannot reach the radio offers it.
+    std::function<void()> checkConnection;
 
     // Program to Radio with a safety net: the steps to run, and what the backup and the
     // question do (called on the GUI thread while the transfer waits).
@@ -46,6 +52,8 @@ class FrmRadio : public QDialog {
     std::function<std::optional<LinkMessage>(const MemoryImage& radio)> keepBeforeProgram;
     std::function<bool(QWidget* parent, const MemoryImage& radio, const MemoryImage& image)>
         confirmProgram;
+    // Called with the image a successful read brought, before it replaces the configuration.
+    std::function<void(const MemoryImage& image)> readReplacing;
 
     // The two pictures: a radio and a computer; their order shows the direction.
     static QPixmap RadioPicture();
@@ -67,14 +75,16 @@ class FrmRadio : public QDialog {
 
     EditorSession& session_;
     Prompts& prompts_;
+    TransferMode mode_;
     QString devicePath_;
-    QLabel* pictA_ = nullptr;  // the radio
-    QLabel* pictB_ = nullptr;  // the computer
-    QFrame* pictProgress_ = nullptr;
-    QLabel* lblPercent_ = nullptr;
-    QPushButton* cmdOK_ = nullptr;
-    QPushButton* cmdCancel_ = nullptr;
-    QPushButton* cmdHelp_ = nullptr;
+    TransferOutcome outcome_{TransferStatus::Cancelled, std::nullopt};
+    QLabel* radioPicture_ = nullptr;     // `pictA`
+    QLabel* computerPicture_ = nullptr;  // `pictB`
+    QFrame* progressFrame_ = nullptr;    // `pictProgress`
+    QLabel* progressBar_ = nullptr;      // `lblPercent`
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
     int progress_ = 0;
 
     QThread* worker_ = nullptr;

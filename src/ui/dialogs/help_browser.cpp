@@ -7,9 +7,19 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "ui/prompts.h"
+
 namespace rse {
 
-HelpBrowser::HelpBrowser(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
+void ShowNoHelpMessage(Prompts& prompts, QWidget* from) {
+    prompts.Message(from,
+                    QStringLiteral("Unable to display Help Contents. There is no Help associated "
+                                   "with this project."),
+                    from->windowTitle(), Prompts::Icon::Information);
+}
+
+HelpBrowser::HelpBrowser(Prompts& prompts, QWidget* parent)
+    : QDialog(parent), prompts_(prompts), browser_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Radio Setup Editor Help"));
     setModal(false);
@@ -31,6 +41,28 @@ QString HelpBrowser::DocumentFor(const QString& helpFile) {
     base.replace(u' ', u'-');
     const QString path = QStringLiteral(":/help/%1.html").arg(base);
     return QFile::exists(path) ? path : QString();
+}
+
+void HelpBrowser::ShowContents(QWidget* from) {
+    if (helpFile_.isEmpty()) {
+        ShowNoHelpMessage(prompts_, from);
+        return;
+    }
+    QString error;
+    if (!ShowTopic(helpFile_, 0, &error)) {
+        prompts_.Message(from, error, from->windowTitle(), Prompts::Icon::None);
+    }
+}
+
+void HelpBrowser::ShowContextHelp(QWidget* from, int topic) {
+    if (topic == 0 || helpFile_.isEmpty()) {
+        ShowContents(from);
+        return;
+    }
+    QString error;
+    if (!ShowTopic(helpFile_, topic, &error)) {
+        prompts_.Message(from, error, from->windowTitle(), Prompts::Icon::None);
+    }
 }
 
 bool HelpBrowser::ShowTopic(const QString& helpFile, int topic, QString* error) {

@@ -1,5 +1,5 @@
-// The in-program help viewer: shows the bundled HTML help document, at its contents or at
-// a context topic number.
+// The in-program help viewer: shows the bundled HTML help document of the help file, at its
+// contents or at a context topic number, or tells the user why it cannot.
 #pragma once
 
 #include <QDialog>
@@ -9,11 +9,24 @@ class QTextBrowser;
 
 namespace rse {
 
+class Prompts;
+
+// Tells the user that there is no help, titled as the window `from`.
+void ShowNoHelpMessage(Prompts& prompts, QWidget* from);
+
 class HelpBrowser : public QDialog {
     Q_OBJECT
 
   public:
-    explicit HelpBrowser(QWidget* parent);
+    HelpBrowser(Prompts& prompts, QWidget* parent);
+
+    QString HelpFile() const { return helpFile_; }
+    void SetHelpFile(const QString& name) { helpFile_ = name; }
+
+    // Shows the contents (topic 0) or a topic of the help file; a failure is told in a message
+    // from the window `from`. Without a topic or a help file the contents are shown.
+    void ShowContents(QWidget* from);
+    void ShowContextHelp(QWidget* from, int topic);
 
     // The bundled document that stands for a help file name ("QM24 VH3400M.hlp" in any letter
     // case), or the empty text when there is none.
@@ -27,6 +40,8 @@ class HelpBrowser : public QDialog {
     QTextBrowser* Browser() const { return browser_; }
 
   private:
+    Prompts& prompts_;
+    QString helpFile_;
     QTextBrowser* browser_;
     int topic_ = 0;
 };

@@ -2,29 +2,14 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFormLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "qt/serial_ports.h"
 #include "qt/settings_store.h"
 
 namespace rse {
-
-QStringList SerialDevicesDialog::CandidateDevices() {
-    QStringList devices;
-    const QDir byId(QStringLiteral("/dev/serial/by-id"));
-    for (const QString& name :
-         byId.entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name)) {
-        devices << byId.filePath(name);
-    }
-    const QDir dev(QStringLiteral("/dev"));
-    for (const QString& name : dev.entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")},
-                                             QDir::System, QDir::Name)) {
-        devices << dev.filePath(name);
-    }
-    return devices;
-}
 
 SerialDevicesDialog::SerialDevicesDialog(SettingsStore& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
@@ -36,13 +21,23 @@ SerialDevicesDialog::SerialDevicesDialog(SettingsStore& settings, QWidget* paren
                        "/dev/serial/by-id/ or the path of a virtual radio."),
         this);
     auto* form = new QFormLayout;
-    const QStringList candidates = CandidateDevices();
+    // The ports found, stable names first as they survive plugging the adapter in again; the
+    // tool tip of each says what it is.
+    const QList<SerialPortEntry> ports = FindSerialPorts();
+    const QStringList candidates = SerialPortPaths(ports);
     for (int n = 1; n <= kComPortCount; ++n) {
         auto* box = new QComboBox(this);
         box->setObjectName(QStringLiteral("cmbDevice%1").arg(n));
         box->setEditable(true);
         box->setMinimumContentsLength(32);
-        box->addItems(candidates);
+        for (const QString& path : candidates) {
+            box->addItem(path);
+            for (const SerialPortEntry& p : ports) {
+                if (p.device == path || p.byId == path) {
+                    box->setItemData(box->count() - 1, p.Describe(), Qt::ToolTipRole);
+                }
+            }
+        }
         box->setCurrentText(settings_.DevicePath(n));
         if (SettingsStore::DeviceOverridden(n)) {
             box->setEnabled(false);

@@ -17,9 +17,6 @@ class SerialDevicesDialog : public QDialog {
   public:
     SerialDevicesDialog(SettingsStore& settings, QWidget* parent);
 
-    // Serial devices present on this machine, stable names (/dev/serial/by-id) first.
-    static QStringList CandidateDevices();
-
     QComboBox* DeviceBox(int comNum) const { return boxes_[static_cast<std::size_t>(comNum - 1)]; }
 
     // Stores the chosen paths (entries overridden for this session are left alone).

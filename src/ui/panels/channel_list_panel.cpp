@@ -5,9 +5,10 @@
 #include <QResizeEvent>
 #include <QTableWidget>
 
+#include "editing/node_keys.h"
 #include "model/labels.h"
-#include "ui/main_layout.h"
-#include "ui/node_keys.h"
+#include "qt/latin1.h"
+#include "ui/font_units.h"
 
 namespace rse {
 
@@ -26,10 +27,6 @@ constexpr Column kExpColumns[] = {
     {"CH", 800},  {"ENABLE", 1000}, {"POS", 800}, {"RX[MHz]", 1000}, {"TX[MHz]", 1000}, {"TX", 600},
     {"LOW", 600}, {"UP", 600},      {"DUP", 600}, {"MEM", 600},      {"TAG", 2000},
 };
-
-QString L(const std::string& s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QString Flag(bool on, const char* word) {
     const QString w = QLatin1String(word);
@@ -62,6 +59,7 @@ const char* ListTitle(BankId bank) {
 ChannelListPanel::ChannelListPanel(EditorSession& session, QWidget* parent)
     : EditorPanel(QStringLiteral("B"), session, parent), grid_(new QTableWidget(this)) {
     grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    HideTitle();  // the grid fills the panel
     QFont bold = grid_->font();
     bold.setBold(true);
     grid_->setFont(bold);
@@ -98,12 +96,12 @@ bool ChannelListPanel::eventFilter(QObject* watched, QEvent* event) {
 
 void ChannelListPanel::SetGridHeader(int columns) {
     if (grid_->columnCount() == columns) return;
-    const auto set = [this](const auto& table) {
+    const auto set = [this, units = Units()](const auto& table) {
         grid_->setColumnCount(static_cast<int>(std::size(table)));
         for (int c = 0; c < grid_->columnCount(); ++c) {
             const Column& column = table[static_cast<std::size_t>(c)];
             grid_->setHorizontalHeaderItem(c, new QTableWidgetItem(QLatin1String(column.header)));
-            grid_->setColumnWidth(c, layout::ToPixels(column.width));
+            grid_->setColumnWidth(c, units.X(column.width));
         }
     };
     if (columns == kExpColumns)
@@ -148,12 +146,13 @@ void ChannelListPanel::ShowPlanBankList(BankId bank) {
         static const PlanEntry kNone{};
         const PlanEntry* found = plan.Find(r.Position);
         const PlanEntry& e = found ? *found : kNone;
-        QStringList cells{L(e.Label), L(nodes::EnableMark(r.Enable)), L(FreqText(e.RxFreq)),
-                          L(FreqText(e.TxFreq))};
+        QStringList cells{FromLatin1(e.Label), FromLatin1(nodes::EnableMark(r.Enable)),
+                          FromLatin1(FreqText(e.RxFreq)), FromLatin1(FreqText(e.TxFreq))};
         cells += FlagCells(r);
-        cells += L(r.ChTag);
+        cells += FromLatin1(r.ChTag);
         SetRow(static_cast<int>(k), cells);
     }
+    FitGridColumns(grid_);  // the widths in twips are minimums
     if (grid_->rowCount() > 0 && grid_->currentRow() < 0) grid_->setCurrentCell(0, 0);
     grid_->setUpdatesEnabled(true);
 }
@@ -172,13 +171,15 @@ void ChannelListPanel::ShowExpBankList() {
         static const PlanEntry kNone{};
         const PlanEntry* found = plan.Find(r.Position);
         const PlanEntry& e = found ? *found : kNone;
-        QStringList cells{QString::number(i), L(nodes::EnableMark(r.Enable)),
-                          QString::number(r.Position), L(FreqText(r.Duplex ? e.RxFreq : e.TxFreq)),
-                          L(FreqText(e.TxFreq))};
+        QStringList cells{QString::number(i), FromLatin1(nodes::EnableMark(r.Enable)),
+                          QString::number(r.Position),
+                          FromLatin1(FreqText(r.Duplex ? e.RxFreq : e.TxFreq)),
+                          FromLatin1(FreqText(e.TxFreq))};
         cells += FlagCells(r);
-        cells += L(r.ChTag);
+        cells += FromLatin1(r.ChTag);
         SetRow(i - 1, cells);
     }
+    FitGridColumns(grid_);
     if (grid_->currentRow() < 0) grid_->setCurrentCell(0, 0);
     grid_->setUpdatesEnabled(true);
 }
@@ -187,13 +188,13 @@ std::optional<QString> ChannelListPanel::KeyOfRow(int row) const {
     if (row < 1 || row > grid_->rowCount()) return std::nullopt;
     switch (bank_) {
         case BankId::USA:
-            return L(nodes::LeafKey(nodes::kUsa, row - 1));
+            return FromLatin1(nodes::LeafKey(nodes::kUsa, row - 1));
         case BankId::INT:
-            return L(nodes::LeafKey(nodes::kInternational, row - 1));
+            return FromLatin1(nodes::LeafKey(nodes::kInternational, row - 1));
         case BankId::CAN:
-            return L(nodes::LeafKey(nodes::kCanada, row - 1));
+            return FromLatin1(nodes::LeafKey(nodes::kCanada, row - 1));
         case BankId::EXP:
-            return L(nodes::LeafKey(nodes::kExp, row));
+            return FromLatin1(nodes::LeafKey(nodes::kExp, row));
         case BankId::WX:
             break;
     }

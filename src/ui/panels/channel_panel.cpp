@@ -13,9 +13,11 @@
 #include <QResizeEvent>
 #include <QVBoxLayout>
 
+#include "editing/channel_options.h"
+#include "editing/node_keys.h"
 #include "model/labels.h"
-#include "ui/main_layout.h"
-#include "ui/node_keys.h"
+#include "qt/latin1.h"
+#include "ui/font_units.h"
 #include "ui/widgets/paged_combo_box.h"
 #include "ui/widgets/tag_edit.h"
 
@@ -24,10 +26,6 @@ namespace rse {
 namespace {
 
 constexpr const char* kHintProperty = "statusHint";
-
-QString L(const std::string& s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QCheckBox* Check(QWidget* parent, const char* name, const QString& caption) {
     auto* box = new QCheckBox(caption, parent);
@@ -108,7 +106,7 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
     chkCTXOnly_ = Check(inner_, "chkCTXOnly", QStringLiteral("Only Low Power"));
     chkCTXEnable_ = Check(inner_, "chkCTXEnable", QStringLiteral("Tx Enable"));
     txtCTag_ = new TagEdit(QStringLiteral("txtCTag"), kTagLength, inner_);
-    txtCTag_->setMaximumWidth(txtCTag_->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 13);
+    FitFieldWidth(txtCTag_, QLatin1Char('W'), kTagLength);
     lblCTag_ = Caption(inner_, QStringLiteral("Tag Name"), txtCTag_);
     lblCTag_->setObjectName(QStringLiteral("lblCTag"));
 
@@ -151,13 +149,13 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
     connect(chkCEnable_, &QCheckBox::clicked, this, &ChannelPanel::OnEnableClicked);
     connect(chkCTXEnable_, &QCheckBox::clicked, this, [this](bool on) {
         if (session_.UpdatingControls) return;
-        ApplyTxEnableRule();
         if (ChannelRecord* r = Record()) r->TxEnable = on;
+        ApplyEnabling();
     });
     connect(chkCTXOnly_, &QCheckBox::clicked, this, [this](bool on) {
         if (session_.UpdatingControls) return;
-        ApplyLowPowerRule();
         if (ChannelRecord* r = Record()) r->LowPower = on;
+        ApplyEnabling();
     });
     connect(chkCTXPower_, &QCheckBox::clicked, this, [this](bool on) {
         if (session_.UpdatingControls) return;
@@ -233,21 +231,21 @@ void ChannelPanel::ShowRxFrequency(bool duplex) {
     const ChannelRecord* r = Record();
     if (!r) return;
     const PlanEntry& e = Entry(*r);
-    txtCRF_->setText(L(FreqText(duplex ? e.RxFreq : e.TxFreq)));
+    txtCRF_->setText(FromLatin1(FreqText(duplex ? e.RxFreq : e.TxFreq)));
 }
 
-void ChannelPanel::Fill(const ChannelRecord& r, const PlanEntry& e, bool duplexCapable) {
+void ChannelPanel::Fill(const ChannelRecord& r, const PlanEntry& e) {
     const FlagGuard updating(session_.UpdatingControls);
-    txtCRF_->setText(L(FreqText(r.Duplex ? e.RxFreq : e.TxFreq)));
-    txtCTF_->setText(L(FreqText(e.TxFreq)));
+    txtCRF_->setText(FromLatin1(FreqText(r.Duplex ? e.RxFreq : e.TxFreq)));
+    txtCTF_->setText(FromLatin1(FreqText(e.TxFreq)));
     chkCEnable_->setChecked(r.Enable);
     chkCTXEnable_->setChecked(r.TxEnable);
     chkCTXOnly_->setChecked(r.LowPower);
     chkCTXPower_->setChecked(r.PowUp);
     chkCDup_->setChecked(r.Duplex);
-    chkCDup_->setEnabled(duplexCapable);
     chkCScan_->setChecked(r.ScanMemory);
     txtCTag_->Load(r.ChTag);
+    ApplyEnabling();
 }
 
 void ChannelPanel::ShowPlanChannel(const QString& key) {
@@ -268,7 +266,7 @@ void ChannelPanel::ShowPlanChannel(const QString& key) {
     // The node text without its enable mark names the channel ("CH16").
     const std::size_t mark = text ? text->find('[') : std::string::npos;
     SetTitle(QStringLiteral("%1 %2").arg(QLatin1String(kBankName[static_cast<int>(*bank)]),
-                                         L(text ? text->substr(0, mark) : std::string())));
+                                         FromLatin1(text ? text->substr(0, mark) : std::string())));
 
     lblCPosition_->setText(QStringLiteral("Channel Number"));
     lblCPosition_->setBuddy(txtCN_);
@@ -276,11 +274,8 @@ void ChannelPanel::ShowPlanChannel(const QString& key) {
     cmbCN_->hide();
     const ChannelRecord& r = records[static_cast<std::size_t>(index)];
     const PlanEntry& e = Entry(r);
-    txtCN_->setText(L(e.Label));
-    Fill(r, e, r.DuplexCapable);
-    ApplyEnableRules();
-    LockPlanTxFlags();
-    if (nodes::NumericValue(e.Label) == 70) chkCScan_->setEnabled(false);  // the DSC channel
+    txtCN_->setText(FromLatin1(e.Label));
+    Fill(r, e);
 }
 
 void ChannelPanel::ShowExpChannel(const QString& key) {
@@ -301,9 +296,7 @@ void ChannelPanel::ShowExpChannel(const QString& key) {
         const FlagGuard updating(session_.UpdatingControls);
         cmbCN_->setCurrentIndex(r.Position >= 0 && r.Position < cmbCN_->count() ? r.Position : -1);
     }
-    // Whether Duplex can be chosen follows the plan entry of the position.
-    Fill(r, e, e.DuplexCapable);
-    ApplyEnableRules();
+    Fill(r, e);
 }
 
 void ChannelPanel::Reload() {
@@ -316,28 +309,17 @@ void ChannelPanel::Reload() {
 // ---------------------------------------------------------------------------------------
 // Enabling rules (the own Enabled flags: the panel itself may still be disabled)
 
-void ChannelPanel::ApplyEnableRules() {
-    const bool on = chkCEnable_->isChecked();
-    for (QWidget* w : {static_cast<QWidget*>(chkCTXEnable_), static_cast<QWidget*>(chkCScan_),
-                       static_cast<QWidget*>(txtCTag_), static_cast<QWidget*>(lblCTag_)})
-        w->setEnabled(on);
-    if (!on) chkCDup_->setEnabled(false);  // only a loader enables it, from the plan
-    ApplyTxEnableRule();
-}
-
-void ChannelPanel::ApplyTxEnableRule() {
-    chkCTXOnly_->setEnabled(chkCTXEnable_->isChecked() && chkCTXEnable_->isEnabledTo(this));
-    ApplyLowPowerRule();
-}
-
-void ChannelPanel::ApplyLowPowerRule() {
-    chkCTXPower_->setEnabled(chkCTXOnly_->isChecked() && chkCTXOnly_->isEnabledTo(this));
-}
-
-void ChannelPanel::LockPlanTxFlags() {
-    // On plan-bank channels only Enable, Scan Memory and Tag Name can be edited.
-    for (QCheckBox* box : {chkCTXEnable_, chkCTXOnly_, chkCTXPower_, chkCDup_})
-        box->setEnabled(false);
+void ChannelPanel::ApplyEnabling() {
+    const ChannelRecord* r = Record();
+    if (!r) return;
+    const ChannelOptionStates on = ChannelOptionEnabling(*r, Entry(*r), kind_ == Kind::Plan);
+    chkCTXEnable_->setEnabled(on.txEnable);
+    chkCTXOnly_->setEnabled(on.lowPower);
+    chkCTXPower_->setEnabled(on.powerUp);
+    chkCDup_->setEnabled(on.duplex);
+    chkCScan_->setEnabled(on.scanMemory);
+    txtCTag_->setEnabled(on.tagName);
+    lblCTag_->setEnabled(on.tagName);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -347,7 +329,6 @@ void ChannelPanel::OnEnableClicked() {
     if (session_.UpdatingControls) return;
     ChannelRecord* r = Record();
     if (!r) return;
-    ApplyEnableRules();
     r->Enable = chkCEnable_->isChecked();
     Reload();
     emit enableStored(key_);
@@ -404,12 +385,16 @@ bool ChannelPanel::eventFilter(QObject* watched, QEvent* event) {
 
 void ChannelPanel::resizeEvent(QResizeEvent* event) {
     EditorPanel::resizeEvent(event);
-    const layout::Rect r =
-        PlaceInnerPanel(inner_, innerFrame_, event->size().width(), kInnerTop, kInnerHeight);
-    // The upper part lies between the title and the frame.
+    // The upper part lies between the title and the frame; the frame moves down when the
+    // upper part needs more room than designed.
+    const layout::FontUnits units = Units();
     const int titleBottom = fontMetrics().height() * 2;
+    const int frameGap = units.Y(kInnerTop) - units.Y(kInnerTop - 20);
+    const int upperBottom = titleBottom + top_->minimumSizeHint().height() + 4;
+    const QRect inner = PlaceInnerPanel(inner_, innerFrame_, event->size().width(), kInnerTop,
+                                        kInnerHeight, upperBottom + frameGap);
     top_->setGeometry(0, titleBottom, event->size().width(),
-                      std::max(0, layout::ToPixels(r.top - 20) - titleBottom - 4));
+                      std::max(0, inner.top() - frameGap - titleBottom - 4));
 }
 
 }  // namespace rse

@@ -61,14 +61,13 @@ class ChannelPanel : public EditorPanel {
 
     ChannelRecord* Record();
     const PlanEntry& Entry(const ChannelRecord& record) const;
-    void Fill(const ChannelRecord& record, const PlanEntry& entry, bool duplexCapable);
+    // Fills the controls from the record and sets which options can be changed.
+    void Fill(const ChannelRecord& record, const PlanEntry& entry);
     void Reload();
     void ShowRxFrequency(bool duplex);
 
-    void ApplyEnableRules();
-    void ApplyTxEnableRule();
-    void ApplyLowPowerRule();
-    void LockPlanTxFlags();
+    // The options' Enabled flags from the record shown (the panel itself may be disabled).
+    void ApplyEnabling();
 
     void OnEnableClicked();
     void OnPositionChosen(int index);

@@ -8,11 +8,13 @@
 #include <QResizeEvent>
 #include <QTimer>
 
-#include "ui/widgets/digit_entry.h"
-#include "ui/directory_slots.h"
-#include "ui/node_keys.h"
-#include "ui/prompts.h"
+#include "editing/directory_slots.h"
+#include "editing/node_keys.h"
+#include "qt/latin1.h"
+#include "ui/font_units.h"
 #include "ui/panels/settings_panel.h"
+#include "ui/prompts.h"
+#include "ui/widgets/digit_entry.h"
 
 namespace rse {
 
@@ -67,8 +69,8 @@ DirectoryEntryPanel::DirectoryEntryPanel(EditorSession& session, Prompts& prompt
     chkGDelete_->setAccessibleName(chkGDelete_->text());
     txtGPosi_->setAccessibleName(lblTag_->text());
     txtGMMSI_->setAccessibleName(lblMmsi_->text());
-    txtGPosi_->setMaximumWidth(140);
-    txtGMMSI_->setMaximumWidth(110);
+    FitFieldWidth(txtGPosi_, QLatin1Char('W'), kStationNameLength);
+    FitFieldWidth(txtGMMSI_, QLatin1Char('0'), 9);
 
     const std::pair<QWidget*, QString> hints[] = {
         {chkGEnable_, SettingsPanel::kCheckHint},
@@ -120,8 +122,7 @@ void DirectoryEntryPanel::LoadSlot(int slot) {
     slot_ = slot;
     SetTitle(QStringLiteral("MemoryID%1").arg(slot));
     const DirectoryEntry& e = session_.config.Dir(slot);
-    txtGPosi_->setText(
-        QString::fromLatin1(e.TagName.data(), static_cast<qsizetype>(e.TagName.size())));
+    txtGPosi_->setText(FromLatin1(e.TagName));
     txtGMMSI_->Load(e.Mmsid);
     const SlotState state = DirectorySlotState(session_.config, slot);
     const bool used = state == SlotState::Used;
@@ -183,7 +184,7 @@ void DirectoryEntryPanel::StationNameEdited(const QString& text) {
     }
     if (session_.UpdatingControls || slot_ < 1) return;
     // Stored at every change, so that a name being typed is never lost to a command.
-    session_.config.Dir(slot_).TagName = name.toLatin1().toStdString();
+    session_.config.Dir(slot_).TagName = ToLatin1(name);
 }
 
 bool DirectoryEntryPanel::ValidatePendingEdit() {

@@ -4,8 +4,9 @@
 #include <QResizeEvent>
 #include <QTableWidget>
 
-#include "ui/main_layout.h"
-#include "ui/node_keys.h"
+#include "editing/node_keys.h"
+#include "qt/latin1.h"
+#include "ui/font_units.h"
 
 namespace rse {
 
@@ -13,15 +14,12 @@ namespace {
 
 constexpr int kColumns = 4;
 
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 DirectoryListPanel::DirectoryListPanel(EditorSession& session, QWidget* parent)
     : EditorPanel(QStringLiteral("E"), session, parent), grid_(new QTableWidget(this)) {
     SetTitle(QStringLiteral("Individual Directory"));
+    HideTitle();  // the grid fills the panel
     grid_->setObjectName(QStringLiteral("MSFlexGrid2"));
     grid_->setAccessibleName(QStringLiteral("Individual Directory"));
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -47,8 +45,9 @@ void DirectoryListPanel::SetUpGrid() {
     // Widths in twips; the last column takes the rest of the grid's width, so that a narrow
     // window needs no sideways scrolling.
     const int widths[kColumns - 1] = {800, 1000, 2000};
+    const layout::FontUnits units = Units();
     for (int c = 0; c < kColumns - 1; ++c) {
-        grid_->setColumnWidth(c, layout::ToPixels(widths[c]));
+        grid_->setColumnWidth(c, units.X(widths[c]));
     }
 }
 
@@ -60,8 +59,8 @@ void DirectoryListPanel::FillGrid() {
     for (int slot = 1; slot <= kDirectoryCount; ++slot) {
         const DirectoryEntry& e = session_.config.Dir(slot);
         const QString texts[kColumns] = {QString::number(slot),
-                                         QString::fromStdString(nodes::EnableMark(e.Enable)),
-                                         Latin1(e.TagName), Latin1(e.Mmsid)};
+                                         FromLatin1(nodes::EnableMark(e.Enable)),
+                                         FromLatin1(e.TagName), FromLatin1(e.Mmsid)};
         for (int c = 0; c < kColumns; ++c) {
             QTableWidgetItem* item = grid_->item(slot - 1, c);
             if (!item) {
@@ -71,6 +70,7 @@ void DirectoryListPanel::FillGrid() {
             item->setText(texts[c]);
         }
     }
+    FitGridColumns(grid_);  // the widths in twips are minimums
     grid_->setUpdatesEnabled(true);
 }
 
@@ -90,7 +90,7 @@ bool DirectoryListPanel::HandleEnterKey(QWidget* focus) {
 
 void DirectoryListPanel::Jump(int row) {
     if (row < 0 || row >= kDirectoryCount) return;  // the header row finds nothing
-    emit jumpRequested(QString::fromStdString(nodes::LeafKey(nodes::kDirectory, row + 1)));
+    emit jumpRequested(FromLatin1(nodes::LeafKey(nodes::kDirectory, row + 1)));
 }
 
 void DirectoryListPanel::resizeEvent(QResizeEvent* event) {

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include <QRect>
+
+#include "ui/font_units.h"
+
 namespace rse {
 
 EditorPanel::EditorPanel(const QString& letter, EditorSession& session, QWidget* parent)
@@ -17,14 +21,22 @@ EditorPanel::EditorPanel(const QString& letter, EditorSession& session, QWidget*
     title_->setMinimumWidth(300);
 }
 
-layout::Rect EditorPanel::PlaceInnerPanel(QWidget* inner, FrameLines& frame, int widthPx,
-                                          int designedTop, int designedHeight) {
-    const layout::Rect r =
-        layout::InnerPanel(layout::ToTwips(widthPx), designedTop, designedHeight);
-    inner->setGeometry(layout::ToPixels(r.left), layout::ToPixels(r.top),
-                       std::max(0, layout::ToPixels(r.width)), layout::ToPixels(r.height));
-    frame.Place(layout::FrameAround(r));
-    return r;
+layout::FontUnits EditorPanel::Units() const {
+    return UnitsOf(font());
+}
+
+QRect EditorPanel::PlaceInnerPanel(QWidget* inner, FrameLines& frame, int widthPx, int designedTop,
+                                   int designedHeight, int minTopPx) const {
+    const layout::FontUnits units = Units();
+    layout::Rect r = layout::InnerPanel(units.TwipsX(widthPx), designedTop, designedHeight);
+    const layout::Rect px = units.Pixels(r);
+    const int top = std::max(px.top, minTopPx);
+    const int height = std::max(px.height, inner->minimumSizeHint().height());
+    r.top = units.TwipsY(top);
+    r.height = units.TwipsY(height);
+    inner->setGeometry(px.left, top, std::max(0, px.width), height);
+    frame.Place(layout::FrameAround(r), units);
+    return inner->geometry();
 }
 
 }  // namespace rse

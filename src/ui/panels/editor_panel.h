@@ -6,9 +6,9 @@
 #include <QString>
 #include <QWidget>
 
+#include "layout/font_units.h"
 #include "ui/editor_session.h"
 #include "ui/widgets/frame_lines.h"
-#include "ui/main_layout.h"
 
 namespace rse {
 
@@ -39,10 +39,16 @@ class EditorPanel : public QWidget {
 
   protected:
     void SetTitle(const QString& title) { title_->setText(title); }
+    // A panel whose grid fills it names the grid with its title instead of showing it.
+    void HideTitle() { title_->hide(); }
+    // The panel's twips in pixels of its font.
+    layout::FontUnits Units() const;
     // Places an inner panel and the frame lines around it for a panel `widthPx` wide; the
-    // designed top and height are in twips. Returns where the inner panel went (twips).
-    static layout::Rect PlaceInnerPanel(QWidget* inner, FrameLines& frame, int widthPx,
-                                        int designedTop, int designedHeight);
+    // designed top and height are in twips. The inner panel starts no higher than `minTopPx`
+    // and is never lower than its controls need; the frame follows it. Returns where the
+    // inner panel went (pixels).
+    QRect PlaceInnerPanel(QWidget* inner, FrameLines& frame, int widthPx, int designedTop,
+                          int designedHeight, int minTopPx = 0) const;
     EditorSession& session_;
 
   private:

@@ -13,6 +13,8 @@
 
 #include "image/memory_image.h"
 #include "model/labels.h"
+#include "qt/latin1.h"
+#include "ui/font_units.h"
 #include "ui/widgets/digit_entry.h"
 #include "ui/widgets/paged_combo_box.h"
 
@@ -71,9 +73,9 @@ SettingsPanel::SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* 
     });
     connect(cmdFClear_, &QPushButton::clicked, this, [this] { emit clearRequested(); });
 
-    for (DigitEntry* entry : {txtFATISNo_, txtFUser_})
-        entry->setMaximumWidth(110);
-    txtFCount_->setMaximumWidth(50);
+    FitFieldWidth(txtFATISNo_, QLatin1Char('0'), 10);
+    FitFieldWidth(txtFUser_, QLatin1Char('0'), 9);
+    FitFieldWidth(txtFCount_, QLatin1Char('0'), 3);  // the radio counts up to 255
 
     Hint(txtFATISNo_, QStringLiteral("Numeric Only. Indispensable 10 figures."));
     Hint(txtFUser_, QStringLiteral("Numeric Only. Indispensable 9 figures."));
@@ -197,7 +199,7 @@ void SettingsPanel::FillLists() {
     fill(cmbFIND_, {"3 min", "15 times", "10 times", "5 times"});
     QStringList offsets;
     for (const std::string& text : OffsetTimeTexts())
-        offsets << QString::fromStdString(text);
+        offsets << FromLatin1(text);
     fill(cmbFOffset_, offsets);
 }
 

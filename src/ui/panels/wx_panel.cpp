@@ -6,6 +6,8 @@
 #include <QLabel>
 
 #include "model/channel_plans.h"
+#include "qt/latin1.h"
+#include "ui/font_units.h"
 #include "ui/widgets/tag_edit.h"
 
 namespace rse {
@@ -14,10 +16,6 @@ namespace {
 
 const QString kMarker = QStringLiteral(">");
 const QString kNoMarker = QStringLiteral(" ");
-
-QString L(const std::string& s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 template <typename W>
 W* Element(W* w, const char* name, int index) {
@@ -46,12 +44,12 @@ WxPanel::WxPanel(EditorSession& session, QWidget* parent)
     for (int i = 0; i < kRows; ++i) {
         Row& row = rows_[static_cast<std::size_t>(i)];
         row.label = Element(new QLabel(this), "lblWX", i);
-        if (const PlanEntry* e = plan.Find(i + 1)) row.label->setText(L(e->Label));
+        if (const PlanEntry* e = plan.Find(i + 1)) row.label->setText(FromLatin1(e->Label));
         row.enable = Element(new QCheckBox(kNoMarker, this), "chkDEnable", i);
         row.scan = Element(new QCheckBox(kNoMarker, this), "chkDScan", i);
         row.tag =
             Element(new TagEdit(QStringLiteral("txtDTagName"), kTagLength, this), "txtDTagName", i);
-        row.tag->setMaximumWidth(row.tag->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 13);
+        FitFieldWidth(row.tag, QLatin1Char('W'), kTagLength);
         // No captions of their own: the row and the column name them.
         const QString name = row.label->text();
         row.enable->setAccessibleName(name + QStringLiteral(" Enable"));
@@ -105,7 +103,7 @@ void WxPanel::FillWxRows() {
         const ChannelRecord* r = Record(i);
         if (!r) continue;
         const PlanEntry* e = plan.Find(r->Position);
-        row.label->setText(e ? L(e->Label) : QString());
+        row.label->setText(e ? FromLatin1(e->Label) : QString());
         row.enable->setChecked(r->Enable);
         row.scan->setChecked(r->ScanMemory);
         row.tag->Load(r->ChTag);

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "ui/difference_words.h"
+#include "editing/difference_words.h"
 
 namespace rse {
 

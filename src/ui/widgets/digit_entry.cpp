@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include "qt/latin1.h"
 #include "ui/prompts.h"
 
 namespace rse {
@@ -55,7 +56,7 @@ void DigitEntry::keyPressEvent(QKeyEvent* event) {
 }
 
 void DigitEntry::Load(const std::string& text) {
-    setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    setText(FromLatin1(text));
     entryEdited_ = false;
 }
 
@@ -74,7 +75,7 @@ bool DigitEntry::CheckDigitEntry(bool prompt) {
     if (IsDigitEntry(text(), length_)) {
         const QString t = text().trimmed();
         if (t != text()) setText(t);
-        if (target) *target = t.toLatin1().toStdString();
+        if (target) *target = ToLatin1(t);
         return true;
     }
     if (!prompt && target) Load(*target);

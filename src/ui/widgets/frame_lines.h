@@ -6,7 +6,7 @@
 #include <QFrame>
 #include <QString>
 
-#include "ui/main_layout.h"
+#include "layout/font_units.h"
 
 namespace rse {
 
@@ -15,8 +15,8 @@ class FrameLines {
     // Creates the lines as children of `parent`, named prefix + "T", "B", "L" and "R".
     FrameLines(QWidget* parent, const QString& prefix);
 
-    // Places the lines (twips, in the parent's coordinates).
-    void Place(const layout::Frame& frame);
+    // Places the lines (twips of the design, in the parent's coordinates).
+    void Place(const layout::Frame& frame, const layout::FontUnits& units);
     QFrame* Line(int i) const { return lines_[static_cast<std::size_t>(i)]; }
 
   private:

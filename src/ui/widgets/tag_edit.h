@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QValidator>
 
+#include "qt/latin1.h"
+
 namespace rse {
 
 // Turns "a".."z" into capitals; refuses text with characters beyond Latin-1.
@@ -40,12 +42,12 @@ class TagEdit : public QLineEdit {
     void Load(const std::string& text) {
         const QValidator* rule = validator();
         setValidator(nullptr);  // the capitals rule applies to what the user types
-        setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+        setText(FromLatin1(text));
         setValidator(rule);
     }
 
     // The text as an 8-bit model text.
-    std::string ModelText() const { return text().toLatin1().toStdString(); }
+    std::string ModelText() const { return ToLatin1(text()); }
 
   protected:
     void focusInEvent(QFocusEvent* event) override {

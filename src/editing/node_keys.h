@@ -36,6 +36,21 @@ int KeyIndex(std::string_view key, std::size_t prefixLength);
 // The plan bank a branch key ("PU", "PI", "PC") stands for.
 std::optional<BankId> PlanBankOfKey(std::string_view branch);
 
+// What a node shows, from its key alone: a branch key, or a leaf key (branch, space, index).
+enum class NodeView {
+    None,
+    Priority,        // "P"
+    PlanList,        // "PU", "PI", "PC"
+    PlanChannel,     // "PU 3"
+    Wx,              // "PW"
+    ExpList,         // "E"
+    ExpChannel,      // "E 7"
+    Settings,        // "S"
+    DirectoryList,   // "SM"
+    DirectoryEntry,  // "SM 3"
+};
+NodeView ViewOfKey(std::string_view key);
+
 // Node texts. Indices outside the bank give std::nullopt.
 std::optional<std::string> ChannelNodeText(const Configuration& config, BankId bank, int index);
 std::optional<std::string> ExpNodeText(const Configuration& config, int index);

@@ -1,4 +1,4 @@
-#include "ui/directory_slots.h"
+#include "editing/directory_slots.h"
 
 namespace rse {
 

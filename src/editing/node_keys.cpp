@@ -1,4 +1,4 @@
-#include "ui/node_keys.h"
+#include "editing/node_keys.h"
 
 #include <cctype>
 #include <limits>
@@ -43,6 +43,24 @@ std::optional<BankId> PlanBankOfKey(std::string_view branch) {
     if (branch == kInternational) return BankId::INT;
     if (branch == kCanada) return BankId::CAN;
     return std::nullopt;
+}
+
+NodeView ViewOfKey(std::string_view key) {
+    const std::size_t space = key.find(' ');
+    if (space != std::string_view::npos) {
+        const std::string_view branch = key.substr(0, space);
+        if (PlanBankOfKey(branch)) return NodeView::PlanChannel;
+        if (branch == kExp) return NodeView::ExpChannel;
+        if (branch == kDirectory) return NodeView::DirectoryEntry;
+        return NodeView::None;
+    }
+    if (key == kProgrammable) return NodeView::Priority;
+    if (PlanBankOfKey(key)) return NodeView::PlanList;
+    if (key == kWx) return NodeView::Wx;
+    if (key == kExp) return NodeView::ExpList;
+    if (key == kSetting) return NodeView::Settings;
+    if (key == kDirectory) return NodeView::DirectoryList;
+    return NodeView::None;
 }
 
 std::optional<std::string> ChannelNodeText(const Configuration& config, BankId bank, int index) {

@@ -1,11 +1,11 @@
-#include "ui/difference_words.h"
+#include "editing/difference_words.h"
 
 #include <map>
 
+#include "editing/node_keys.h"
 #include "image/memory_image.h"
 #include "model/channel_plans.h"
 #include "model/labels.h"
-#include "ui/node_keys.h"
 
 namespace rse {
 

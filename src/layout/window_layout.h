@@ -1,6 +1,7 @@
-// Geometry of the main window in twips (15 twips per logical pixel): minimum size,
-// splitter position and the places of the tree, the panel area, the panels and the frames.
-// Pure functions of the window size and the splitter position.
+// Geometry of the main window in twips of the design (15 twips per pixel at the reference
+// font; FontUnits turns them into pixels for the user's font): minimum size, splitter
+// position and the places of the tree, the panel area, the panels and the frames. Pure
+// functions of the window size and the splitter position.
 #pragma once
 
 namespace rse::layout {
@@ -15,13 +16,9 @@ inline constexpr int kPanelMinWidth = 6000;    // room kept for the panel area o
 inline constexpr int kDragRightMargin = 2500;  // how close to the right edge a drag may go
 inline constexpr int kGripWidth = 130;         // the gap between tree and panel area
 
+// Screen twips of a pixel count (the window geometry kept in the settings).
 constexpr int ToTwips(int pixels) {
     return pixels * kTwipsPerPixel;
-}
-// Nearest pixel of a twips value.
-constexpr int ToPixels(int twips) {
-    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
-                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
 
 struct Rect {

@@ -1,0 +1,184 @@
+#include "ui/dialogs/connection_check_dialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include "qt/serial_link.h"
+#include "qt/system_facts_posix.h"
+
+namespace rse {
+
+namespace {
+
+const char* IconName(CheckLevel level) {
+    switch (level) {
+        case CheckLevel::Ok:
+            return "icon:ok";
+        case CheckLevel::Warning:
+            return "icon:warning";
+        default:
+            return "icon:problem";
+    }
+}
+
+QString Html(const std::string& text) {
+    return QString::fromLocal8Bit(text.c_str()).toHtmlEscaped();
+}
+
+}  // namespace
+
+ConnectionCheckDialog::ConnectionCheckDialog(QString devicePath, QString port, bool noEcho,
+                                             QWidget* parent)
+    : QDialog(parent), devicePath_(std::move(devicePath)), port_(std::move(port)), noEcho_(noEcho) {
+    setObjectName(QStringLiteral("frmCheckConnection"));
+    setWindowTitle(QStringLiteral("Check Connection"));
+    heading_ = new QLabel(this);
+    heading_->setObjectName(QStringLiteral("lblCheckHeading"));
+    heading_->setWordWrap(true);
+    results_ = new QTextBrowser(this);
+    results_->setObjectName(QStringLiteral("txtCheckResults"));
+    results_->setOpenLinks(false);
+    results_->setMinimumSize(560, 260);
+    const int size = style()->pixelMetric(QStyle::PM_SmallIconSize);
+    const std::pair<CheckLevel, QStyle::StandardPixmap> icons[] = {
+        {CheckLevel::Ok, QStyle::SP_DialogApplyButton},
+        {CheckLevel::Warning, QStyle::SP_MessageBoxWarning},
+        {CheckLevel::Problem, QStyle::SP_MessageBoxCritical}};
+    for (const auto& [level, pixmap] : icons) {
+        results_->document()->addResource(QTextDocument::ImageResource,
+                                          QUrl(QLatin1String(IconName(level))),
+                                          style()->standardIcon(pixmap).pixmap(size, size));
+    }
+
+    again_ = new QPushButton(QStringLiteral("Check &Again"), this);
+    again_->setObjectName(QStringLiteral("cmdCheckAgain"));
+    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_->setObjectName(QStringLiteral("cmdClose"));
+    connect(again_, &QPushButton::clicked, this, &ConnectionCheckDialog::Start);
+    connect(close_, &QPushButton::clicked, this, &ConnectionCheckDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(again_);
+    buttons->addWidget(close_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading_);
+    layout->addWidget(results_, 1);
+    layout->addLayout(buttons);
+    Render();
+}
+
+ConnectionCheckDialog::~ConnectionCheckDialog() {
+    if (worker_) {
+        *cancel_ = true;
+        worker_->wait();
+    }
+}
+
+void ConnectionCheckDialog::Start() {
+    if (worker_) return;
+    lines_.clear();
+    cancelled_ = false;
+    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    auto cancelled = std::make_shared<bool>(false);
+    const std::string device = QFile::encodeName(devicePath_).toStdString();
+    const QString path = devicePath_;
+    const bool noEcho = noEcho_;
+    auto cancel = cancel_;
+    QPointer<ConnectionCheckDialog> self(this);
+    worker_ = QThread::create([=] {
+        PosixSystemFacts facts;
+        QtSerialLink link(path);
+        SteadyClock clock;
+        DoctorEnvironment env{facts, link, clock, *cancel, noEcho};
+        env.onLine = [self](const CheckLine& line) {
+            QMetaObject::invokeMethod(
+                qApp,
+                [self, line] {
+                    if (self) self->AddLine(line);
+                },
+                Qt::QueuedConnection);
+        };
+        *cancelled = RunConnectionDoctor(device, env).cancelled;
+    });
+    // Queued after every line the worker sent.
+    connect(worker_, &QThread::finished, this, [this, cancelled] {
+        worker_->deleteLater();
+        worker_ = nullptr;
+        Finish(*cancelled);
+    });
+    Render();
+    worker_->start();
+}
+
+void ConnectionCheckDialog::AddLine(const CheckLine& line) {
+    lines_.push_back(line);
+    Render();
+}
+
+void ConnectionCheckDialog::Finish(bool cancelled) {
+    cancelled_ = cancelled;
+    Render();
+    emit checkFinished();
+    if (closeWhenDone_) QDialog::reject();
+}
+
+QString ConnectionCheckDialog::Summary() const {
+    if (Running()) return QStringLiteral("Checking...");
+    if (cancelled_) return QStringLiteral("Cancelled.");
+    const auto problems = std::count_if(lines_.begin(), lines_.end(), [](const CheckLine& l) {
+        return l.level == CheckLevel::Problem;
+    });
+    if (problems == 0) return QStringLiteral("No problem found.");
+    return (problems == 1 ? QStringLiteral("1 problem found.")
+                          : QStringLiteral("%1 problems found.").arg(problems)) +
+           QStringLiteral(" Select a fix to copy it.");
+}
+
+void ConnectionCheckDialog::Render() {
+    heading_->setText(QStringLiteral("<b>%1</b> (%2): %3")
+                          .arg(port_.toHtmlEscaped(), devicePath_.toHtmlEscaped(), Summary()));
+    QString html = QStringLiteral("<table cellspacing=\"3\">");
+    for (const CheckLine& line : lines_) {
+        html += QStringLiteral("<tr><td valign=\"top\"><img src=\"%1\"></td><td>%2</td></tr>")
+                    .arg(QLatin1String(IconName(line.level)), Html(line.text));
+        if (!line.fix.empty()) {
+            html += QStringLiteral(
+                        "<tr><td></td><td><i>Fix:</i> <span style=\"font-family: monospace; "
+                        "background-color: #eef2f7\">%1</span></td></tr>")
+                        .arg(Html(line.fix));
+        }
+    }
+    html += QStringLiteral("</table>");
+    results_->setHtml(html);
+    again_->setEnabled(!Running());
+    close_->setText(Running() ? QStringLiteral("Cancel") : QStringLiteral("Close"));
+}
+
+void ConnectionCheckDialog::reject() {
+    if (worker_) {
+        *cancel_ = true;  // the check stops at its next wait
+        return;
+    }
+    QDialog::reject();
+}
+
+void ConnectionCheckDialog::closeEvent(QCloseEvent* event) {
+    if (worker_) {
+        *cancel_ = true;
+        closeWhenDone_ = true;
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+}  // namespace rse

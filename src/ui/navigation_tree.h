@@ -1,0 +1,64 @@
+// `tvTreeView`: the navigation tree. Builds the nodes from the configuration, keeps their
+// texts and shading in step with it and asks for a node's panel when the user (or the
+// program) selects it.
+#pragma once
+
+#include <vector>
+
+#include <QString>
+#include <QTreeWidget>
+
+namespace rse {
+
+struct Configuration;
+
+class NavigationTree : public QTreeWidget {
+    Q_OBJECT
+
+  public:
+    // The key hint shown while the tree has the focus.
+    static inline const QString kTreeHint =
+        QStringLiteral("[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
+
+    NavigationTree(const Configuration& config, QWidget* parent);
+
+    // Builds every node from the configuration; nothing is selected afterwards.
+    void BuildTree();
+    // Selects the node with this key as a click does, without the key hint.
+    void SelectNodeByKey(const QString& key);
+    // Shows the selected node's panel again.
+    void RefreshSelection();
+    // Node texts follow the enable flags of the channels and the directory.
+    void RetitleNodes();
+    // Directory slots: texts follow the entries, slots after the next free one are grey.
+    void ShadeDirectoryNodes();
+
+    QTreeWidgetItem* NodeByKey(const QString& key) const;
+    QString KeyOf(const QTreeWidgetItem* node) const;
+    QString SelectedKey() const;
+    // Index of a node in the order the nodes were added, from 1; 0 for none.
+    int IndexOf(const QTreeWidgetItem* node) const;
+
+  signals:
+    // The panel of the node with this key is to be shown.
+    void showNode(const QString& key);
+    // The user works in the tree: the status bar shows this hint.
+    void statusHint(const QString& text);
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+  private:
+    QTreeWidgetItem* AddNode(QTreeWidgetItem* parent, const QString& key, const QString& text);
+    // Shows the node unless it is the one shown last.
+    void Show(QTreeWidgetItem* node);
+    void NodeClick(QTreeWidgetItem* node);
+    void PlainClick();
+
+    const Configuration& config_;
+    std::vector<QTreeWidgetItem*> nodes_;  // in the order added; index = position + 1
+    int lastShownIndex_ = -1;
+    bool buildingTree_ = false;
+};
+
+}  // namespace rse

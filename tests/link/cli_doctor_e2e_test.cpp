@@ -1,0 +1,143 @@
+// rse-cli doctor and ports against rse-radio-sim on a pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "files/image_file.h"
+#include "image/codec.h"
+#include "process_support.h"
+
+namespace rse::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+};
+
+// Runs rse-cli with args (as the user nobody when unprivileged) and collects standard output.
+CliRun Cli(const TempDir& dir, std::vector<std::string> args, bool unprivileged = false) {
+    std::string program = RSE_CLI;
+    if (unprivileged) {
+        args.insert(args.begin(), {"--reuid=nobody", "--regid=nogroup", "--clear-groups", program});
+        program = "/usr/bin/setpriv";
+    }
+    Process cli(program, args, true, dir / "cli.err");
+    CliRun run;
+    for (std::string line; !(line = cli.ReadLine(60s)).empty();)
+        run.out += line + "\n";
+    run.status = cli.Wait(60s);
+    run.out += ReadText(dir / "cli.err");
+    return run;
+}
+
+struct Case {
+    const char* name;
+    std::vector<std::string> simArgs;
+    std::vector<std::string> cliArgs;
+    bool unprivileged = false;
+    int status = 0;
+    std::vector<std::string> lines;  // found in this order; DEV stands for the device
+};
+
+TEST(CliDoctor, SaysWhatKeepsATransferFromTheRadio) {
+    const std::string missing = "/dev/rse-no-such-tty";
+    const std::vector<Case> cases{
+        {"sound radio",
+         {},
+         {},
+         false,
+         0,
+         {"ok: DEV exists", "ok: DEV is a character device and a serial port",
+          "ok: no other program holds DEV", "(rse-radio-sim) is the other end",
+          "ok: the cable on DEV echoes what is sent",
+          "ok: the radio on DEV answers the model check: model code 0x0D48, QM24 VH3400M"}},
+        {"cable without echo",
+         {"--no-echo"},
+         {},
+         false,
+         1,
+         {"problem: no echo on DEV: the cable did not send back what was sent",
+          "fix: if the cable does not echo, use --no-echo (start the editor with the /DE switch)",
+          "ok: the radio on DEV answers the model check"}},
+        {"cable without echo, --no-echo given",
+         {"--no-echo"},
+         {"--no-echo"},
+         false,
+         0,
+         {"ok: no echo on DEV, as --no-echo (/DE) says", "ok: the radio on DEV answers"}},
+        {"--no-echo on a cable that echoes",
+         {},
+         {"--no-echo"},
+         false,
+         1,
+         {"problem: the cable on DEV echoes what is sent, but --no-echo (/DE) was given",
+          "fix: leave out --no-echo"}},
+        {"another model",
+         {"--model", "0x0D49"},
+         {},
+         false,
+         1,
+         {"problem: the radio on DEV reports the model code 0x0D49, not 0x0D48 (QM24 VH3400M): "
+          "every transfer stops at the model check with \"ModelName Error !!\"",
+          "fix: connect a QM24 VH3400M"}},
+        {"missing device",
+         {},
+         {"--port", missing},
+         false,
+         1,
+         {"problem: " + missing + " does not exist", "fix: "}},
+        {"device this user may not open",
+         {},
+         {},
+         true,
+         1,
+         {"problem: permission denied on DEV: it belongs to the user root and the group dialout "
+          "(mode 0660); nobody is not in the group dialout",
+          "fix: sudo usermod -aG dialout nobody, then log out and log in again"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.unprivileged && (::geteuid() != 0 || ::access("/usr/bin/setpriv", X_OK) != 0)) {
+            continue;  // needs root to act as another user
+        }
+        TempDir dir;
+        ASSERT_TRUE(SaveImageFile((dir / "radio.hex").string(), DefaultImage()).ok);
+        Sim sim(dir, SimArgs(dir, c.simArgs));
+        const std::string dev = sim.Device();
+        ASSERT_FALSE(dev.empty()) << sim.Errors();
+        if (c.unprivileged) {
+            // As a USB serial adapter is: root's, the group dialout may read and write it.
+            ASSERT_EQ(::chown(dev.c_str(), 0, 20), 0);
+            ASSERT_EQ(::chmod(dev.c_str(), 0660), 0);
+        }
+        std::vector<std::string> args{"doctor"};
+        if (std::find(c.cliArgs.begin(), c.cliArgs.end(), "--port") == c.cliArgs.end()) {
+            args.insert(args.end(), {"--port", dev});
+        }
+        args.insert(args.end(), c.cliArgs.begin(), c.cliArgs.end());
+        const CliRun run = Cli(dir, args, c.unprivileged);
+        EXPECT_EQ(run.status, c.status) << run.out;
+        std::size_t at = 0;
+        for (std::string want : c.lines) {
+            for (std::size_t p; (p = want.find("DEV")) != std::string::npos;)
+                want.replace(p, 3, dev);
+            const std::size_t found = run.out.find(want, at);
+            EXPECT_NE(found, std::string::npos) << want << "\n" << run.out;
+            if (found != std::string::npos) at = found + want.size();
+        }
+        EXPECT_EQ(run.out.find("problem:") == std::string::npos, c.status == 0) << run.out;
+        EXPECT_EQ(sim.Stop(), 0) << sim.Errors();
+    }
+
+    TempDir dir;
+    EXPECT_EQ(Cli(dir, {"ports"}).status, 0);
+    EXPECT_EQ(Cli(dir, {"doctor"}).status, 2);
+    EXPECT_EQ(Cli(dir, {"doctor", "--port", "COM1", "extra"}).status, 2);
+}
+
+}  // namespace
+}  // namespace rse::test

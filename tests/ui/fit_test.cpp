@@ -1,0 +1,293 @@
+// Every panel and dialog under the default font and two desktop fonts: each text fits its
+// control, each control lies inside its panel and frame and overlaps no other, and each grid
+// column fits its texts.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+#include "ui/dialogs/frm_about.h"
+#include "ui/dialogs/frm_prn.h"
+#include "ui/dialogs/frm_radio.h"
+#include "ui/dialogs/serial_devices_dialog.h"
+#include "ui/navigation_tree.h"
+#include "ui/widgets/digit_entry.h"
+#include "ui_test_support.h"
+
+namespace rse {
+namespace {
+
+using test::Find;
+
+QString Name(const QWidget* w) {
+    QString name = w->objectName();
+    if (name.isEmpty()) name = QString::fromLatin1(w->metaObject()->className());
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        name += QLatin1Char(' ') + label->text();
+    return name;
+}
+
+bool IsControl(const QWidget* w) {
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return !label->text().isEmpty() || !label->pixmap().isNull();
+    return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QLineEdit*>(w) ||
+           qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
+           qobject_cast<const QPlainTextEdit*>(w);
+}
+
+// The longest text a field is made for: its maximum length of the widest character.
+QString FieldSample(const QLineEdit* field) {
+    if (field->isReadOnly()) return QStringLiteral("255");  // the radio's entry count
+    if (field->maxLength() > 100) return field->text();
+    const bool digits = qobject_cast<const DigitEntry*>(field) != nullptr;
+    return QString(field->maxLength(), QLatin1Char(digits ? '0' : 'W'));
+}
+
+class Checker {
+  public:
+    std::vector<std::string> problems;
+
+    void Fail(const QString& where, const QWidget* w, const QString& what) {
+        problems.push_back(
+            (where + QStringLiteral(": ") + Name(w) + QStringLiteral(": ") + what).toStdString());
+    }
+
+    // The text of one control fits it, with the margins its style keeps.
+    void CheckText(const QString& where, QWidget* w) {
+        const QFontMetrics fm = w->fontMetrics();
+        QStyle* style = w->style();
+        const auto need = [&](int needed, int have, const QString& text) {
+            if (needed > have)
+                Fail(where, w,
+                     QStringLiteral("\"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(have));
+        };
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            const QRect r = label->contentsRect().adjusted(label->margin(), label->margin(),
+                                                           -label->margin(), -label->margin());
+            if (!label->pixmap().isNull()) return;  // pictures are centred and clipped by design
+            if (label->wordWrap()) {
+                need(label->heightForWidth(label->width()), label->height(), label->text());
+            } else {
+                const QStringList lines = label->text().split(QLatin1Char('\n'));
+                for (const QString& line : lines)
+                    need(fm.horizontalAdvance(line), r.width(), line);
+                need(fm.height() + fm.lineSpacing() * int(lines.size() - 1), r.height(),
+                     label->text());
+            }
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const QSize text(fm.horizontalAdvance(button->text()), fm.height());
+            const auto type =
+                qobject_cast<QCheckBox*>(button) ? QStyle::CT_CheckBox : QStyle::CT_PushButton;
+            const QSize needed = style->sizeFromContents(type, &option, text, button);
+            need(needed.width(), button->width(), button->text());
+            need(fm.height(), button->height(), button->text());
+        } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
+            QStyleOptionFrame option;
+            option.initFrom(field);
+            option.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+            const QString sample = FieldSample(field);
+            // QLineEdit keeps 2 pixels free at each side of its text.
+            const QSize text(fm.horizontalAdvance(sample) + 4, fm.height());
+            need(style->sizeFromContents(QStyle::CT_LineEdit, &option, text, field).width(),
+                 field->width(), sample);
+            need(fm.height(), field->height(), sample);
+        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            const QRect edit = style->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, list);
+            for (int i = 0; i < list->count(); ++i) {
+                // The label is drawn one pixel inside the edit field at each side.
+                need(fm.horizontalAdvance(list->itemText(i)) + 2, edit.width(), list->itemText(i));
+            }
+            need(fm.height(), edit.height(), QStringLiteral("a line"));
+        } else if (auto* grid = qobject_cast<QTableWidget*>(w)) {
+            const QFontMetrics header(grid->horizontalHeader()->font());
+            const int headerMargin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, grid);
+            const int cellMargin =
+                style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+            for (int c = 0; c < grid->columnCount(); ++c) {
+                const QString heading = grid->horizontalHeaderItem(c)->text();
+                const int width = grid->columnWidth(c);
+                need(header.horizontalAdvance(heading) + 2 * headerMargin, width, heading);
+                for (int r = 0; r < grid->rowCount(); ++r) {
+                    const QString cell = grid->item(r, c)->text();
+                    need(fm.horizontalAdvance(cell) + 2 * cellMargin + 1, width, cell);
+                }
+            }
+        }
+    }
+
+    // Texts, places and overlaps of the controls of one panel or dialog.
+    void CheckContainer(const QString& where, QWidget* container) {
+        std::vector<QWidget*> controls;
+        for (QWidget* w : container->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(container) || !IsControl(w)) continue;
+            bool inner = false;  // part of another control (a list's field, a grid's header)
+            for (QWidget* p = w->parentWidget(); p != container; p = p->parentWidget())
+                inner = inner || IsControl(p);
+            if (!inner) controls.push_back(w);
+        }
+        if (controls.empty()) Fail(where, container, QStringLiteral("no controls"));
+        // The rectangle inside each frame of lines, and the lines themselves.
+        std::vector<std::pair<QRect, QWidget*>> frames;
+        std::vector<QWidget*> lines;
+        for (QWidget* w : container->findChildren<QWidget*>()) {
+            const QString n = w->objectName();
+            if (n.startsWith(QLatin1String("lin")) && n.endsWith(QLatin1Char('T')) &&
+                n.size() == 5) {
+                const QString prefix = n.left(4);
+                const QRect t = Find<QWidget>(container, qPrintable(prefix + 'T'))->geometry();
+                const QRect b = Find<QWidget>(container, qPrintable(prefix + 'B'))->geometry();
+                const QRect l = Find<QWidget>(container, qPrintable(prefix + 'L'))->geometry();
+                const QRect r = Find<QWidget>(container, qPrintable(prefix + 'R'))->geometry();
+                const QRect inside(QPoint(l.right() + 1, t.bottom() + 1),
+                                   QPoint(r.left() - 1, b.top() - 1));
+                // The frame of an inner panel encloses it.
+                QWidget* enclosed = nullptr;
+                for (QWidget* c :
+                     w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                    if (c->isVisibleTo(container) &&
+                        !c->objectName().startsWith(QLatin1String("lin")) &&
+                        inside.contains(c->geometry()) &&
+                        c->objectName().startsWith(QLatin1String("pict")))
+                        enclosed = c;
+                }
+                if (!enclosed) Fail(where, w, QStringLiteral("encloses no panel"));
+                frames.push_back({inside, enclosed});
+                for (QChar side :
+                     {QLatin1Char('T'), QLatin1Char('B'), QLatin1Char('L'), QLatin1Char('R')})
+                    lines.push_back(Find<QWidget>(container, qPrintable(prefix + side)));
+            }
+        }
+        const auto rectIn = [container](QWidget* w) {
+            return QRect(w->mapTo(container, QPoint(0, 0)), w->size());
+        };
+        for (QWidget* w : controls) {
+            CheckText(where, w);
+            // Inside every widget it lies in, so that nothing of it is cut.
+            for (QWidget* p = w->parentWidget();; p = p->parentWidget()) {
+                if (!QRect(QPoint(0, 0), p->size())
+                         .contains(QRect(w->mapTo(p, QPoint(0, 0)), w->size())))
+                    Fail(where, w, QStringLiteral("outside ") + Name(p));
+                if (p == container) break;
+            }
+            for (QWidget* line : lines) {
+                if (rectIn(w).intersects(rectIn(line)))
+                    Fail(where, w, QStringLiteral("crosses ") + Name(line));
+            }
+        }
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            for (std::size_t j = i + 1; j < controls.size(); ++j) {
+                QWidget* a = controls[i];
+                QWidget* b = controls[j];
+                if (a->isAncestorOf(b) || b->isAncestorOf(a)) continue;
+                if (rectIn(a).intersects(rectIn(b)))
+                    Fail(where, a, QStringLiteral("overlaps ") + Name(b));
+            }
+        }
+    }
+
+    void CheckDialog(const QString& where, QDialog* dialog) {
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        CheckContainer(where, dialog);
+        dialog->close();
+    }
+};
+
+class FitsTheFont : public test::MainWindowTest {};
+
+TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
+    struct FontCase {
+        const char* family;  // null: the application's default font
+        int points;
+    };
+    const FontCase fonts[] = {{nullptr, 0}, {"Noto Sans", 10}, {"Cantarell", 14}};
+    const QFont original = QApplication::font();
+    Checker check;
+    for (const FontCase& f : fonts) {
+        QApplication::setFont(f.family ? QFont(QLatin1String(f.family), f.points) : original);
+        if (f.family) {  // the font is installed (scripts/packages.txt), not a substitute
+            ASSERT_EQ(QFontInfo(QApplication::font()).family(), QLatin1String(f.family));
+        }
+        const QString font =
+            f.family ? QStringLiteral("%1 %2").arg(QLatin1String(f.family)).arg(f.points)
+                     : QStringLiteral("default");
+        FrmMain& w = Open();
+        // The start size, which is also the smallest.
+        ASSERT_EQ(w.size(), w.minimumSize());
+        // The widest texts the model can hold.
+        for (ChannelRecord& r : session.config.CHUSA)
+            r.ChTag = "WWWWWWWWWWWW";
+        for (int i = 1; i <= kDirectoryCount; ++i) {
+            DirectoryEntry& e = session.config.Dir(i);
+            e.Enable = true;
+            e.TagName = "WWWWWWWWWW";
+            e.Mmsid = "888888888";
+        }
+        session.config.Exp(3).Enable = true;
+        w.Tree()->RetitleNodes();
+
+        for (const char* key : {"P", "PU", "PU 1", "PI 40", "PW", "E", "E 3", "S", "SM", "SM 2"}) {
+            w.Tree()->SelectNodeByKey(QLatin1String(key));
+            QApplication::processEvents();
+            QWidget* panel = nullptr;
+            for (QWidget* p :
+                 Find<QWidget>(&w, "pictData")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (p->isEnabled() && p->objectName().startsWith(QLatin1String("pict"))) panel = p;
+            ASSERT_NE(panel, nullptr) << key;
+            check.CheckContainer(font + QStringLiteral(" node ") + QLatin1String(key), panel);
+        }
+        // The panel area inside its frame; the status bar with the longest key hint.
+        QWidget* data = Find<QWidget>(&w, "pictData");
+        const QRect inside(
+            QPoint(Find<QWidget>(&w, "linL")->geometry().right() + 1,
+                   Find<QWidget>(&w, "linT")->geometry().bottom() + 1),
+            QPoint(Find<QWidget>(&w, "linR")->x() - 1, Find<QWidget>(&w, "linB")->y() - 1));
+        if (!inside.contains(data->geometry()))
+            check.Fail(font, data, QStringLiteral("outside its frame"));
+        QString longest = NavigationTree::kTreeHint;
+        for (QWidget* c : w.findChildren<QWidget*>()) {
+            const QString hint = c->property("statusHint").toString();
+            if (hint.size() > longest.size()) longest = hint;
+        }
+        Find<QLabel>(&w, "sbStatusBarPanel1")->setText(longest);
+        check.CheckContainer(font + QStringLiteral(" status bar"), w.statusBar());
+
+        {  // the dialogs go before their parent
+            for (TransferMode mode : {TransferMode::Read, TransferMode::Program}) {
+                FrmRadio radio(session, prompts, mode, QStringLiteral("/dev/null"), &w);
+                check.CheckDialog(font + QStringLiteral(" transfer ") + radio.windowTitle(),
+                                  &radio);
+            }
+            FrmAbout about(&w);
+            check.CheckDialog(font + QStringLiteral(" about"), &about);
+            FrmPrn report(session, prompts, &w);
+            check.CheckDialog(font + QStringLiteral(" report"), &report);
+            SerialDevicesDialog devices(settings, &w);
+            check.CheckDialog(font + QStringLiteral(" device paths"), &devices);
+        }
+        window.reset();
+    }
+    QApplication::setFont(original);
+    for (const std::string& p : check.problems)
+        ADD_FAILURE() << p;
+}
+
+}  // namespace
+}  // namespace rse
