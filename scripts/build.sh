@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds the project into build/ (or $RSE_BUILD_DIR). Uses ccache when it is
-# installed, so that rebuilds of other checkouts and build folders reuse what was compiled.
+# Configures and builds the project into build/ (or $RSE_BUILD_DIR): every target, or only
+# those named in $RSE_BUILD_TARGETS (separated by blanks). Uses ccache when it is installed,
+# so that rebuilds of other checkouts and build folders reuse what was compiled.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${RSE_BUILD_DIR:-$root/build}"

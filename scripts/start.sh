@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the missing Debian packages, builds everything and starts the editor with a
+# Installs the missing Debian packages, builds the three programs and starts the editor with a
 # virtual radio attached: the radio simulator runs on a pseudo-terminal and the COM entry that
 # is ticked in the editor's Serial Port menu (COM1 when none is) stands for it while the editor
 # runs, so that Transfer > Read from Radio works at once. The simulator stops with the editor.
@@ -9,7 +9,8 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${RSE_BUILD_DIR:-$root/build}"
 
 bash "$root/scripts/install-deps.sh"
-RSE_BUILD_DIR="$build" bash "$root/scripts/build.sh"
+# Only the programs: the tests, fuzz replays and benchmarks are built by scripts/test.sh.
+RSE_BUILD_DIR="$build" RSE_BUILD_TARGETS="rse rse-radio-sim rse-cli" bash "$root/scripts/build.sh"
 
 rse="$build/src/app/rse"
 sim="$build/src/sim/rse-radio-sim"

@@ -4,7 +4,8 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${RSE_BUILD_DIR:-$root/build}"
 bash "$root/scripts/install-deps.sh"
-bash "$root/scripts/build.sh" -DRSE_TESTS=ON
+# Everything, whatever an earlier start.sh built into the same folder.
+RSE_BUILD_TARGETS="" bash "$root/scripts/build.sh" -DRSE_TESTS=ON
 cd "$build"
 export QT_QPA_PLATFORM=offscreen
 ctest --output-on-failure -j "$(nproc)" --timeout 600

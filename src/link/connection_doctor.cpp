@@ -411,8 +411,9 @@ class Doctor {
         }
         const bool echoed = echo == WaitResult::Came;
         if (echoed && env_.noEcho) {
-            // Every transfer then takes the echo for the radio's answer and fails.
-            Emit(CheckLevel::Problem,
+            // A warning: the radio answers, but a transfer with --no-echo would take the echo
+            // for the radio's answer and fail.
+            Emit(CheckLevel::Warning,
                  "the cable on " + device_ +
                      " echoes what is sent, but --no-echo (/DE) was given: every transfer would "
                      "take the echo for the radio's answer and fail",

@@ -1,6 +1,7 @@
 #include "link/serial_layer.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "link/clone_frames.h"
@@ -58,6 +59,13 @@ bool SerialLayer::TakeByte(std::uint8_t& byte) {
     return env_.link.Read(std::span<std::uint8_t>(&byte, 1)) == 1;
 }
 
+void SerialLayer::DropInput() {
+    std::array<std::uint8_t, 256> scrap{};
+    while (!linkLost_ && env_.link.BytesAvailable() > 0) {
+        if (env_.link.Read(scrap) == 0) break;
+    }
+}
+
 void SerialLayer::MarkLost() {
     linkLost_ = true;
     linkLostReason_ = env_.link.LastError();
@@ -81,13 +89,21 @@ WaitResult SerialLayer::WaitForByte(std::uint8_t awaited, Millis timeout) {
 FrameResult SerialLayer::ReceiveFrame(std::span<std::uint8_t> frame, Millis timeout) {
     errorFlag_ = true;
     const TimePoint start = env_.clock.Now();
+    // Once more bytes came than the frame holds, the frame can no longer complete: the wait
+    // runs on to its time-out as before, but what keeps coming is dropped, not kept.
+    bool overrun = false;
     for (;;) {
         Pump();
-        if (!linkLost_ && env_.link.BytesAvailable() == frame.size()) break;
+        const std::size_t have = linkLost_ ? 0 : env_.link.BytesAvailable();
+        overrun = overrun || have > frame.size();
+        if (overrun) {
+            DropInput();
+        } else if (!linkLost_ && have == frame.size()) {
+            break;
+        }
         if (CancelRequested()) return FrameResult::Cancelled;
         if (linkLost_ || Expired(start, timeout)) return FrameResult::TimedOut;
-        const std::size_t have = env_.link.BytesAvailable();
-        WaitMore(start, timeout, have < frame.size() ? frame.size() - have : 1);
+        WaitMore(start, timeout, !overrun && have < frame.size() ? frame.size() - have : 1);
     }
     if (frame.empty() || env_.link.Read(frame) != frame.size()) return FrameResult::TimedOut;
     if (frame.back() != kCR) return FrameResult::NoCR;

@@ -29,7 +29,8 @@ class SerialLayer {
     // Drops other bytes until the awaited one comes.
     WaitResult WaitForByte(std::uint8_t awaited, Millis timeout);
     // Waits until exactly frame.size() bytes are buffered, then takes them; Complete when the
-    // last one is CR.
+    // last one is CR. More bytes than that can never make the frame: they are dropped as they
+    // come until the time-out, so a flooding line costs no memory.
     FrameResult ReceiveFrame(std::span<std::uint8_t> frame, Millis timeout);
     // Reads back the echo of a sent frame (last index = frame length - 1). ErrorFlag() is
     // false afterwards when the whole echo came; with SkipReceive it returns at once.
@@ -48,6 +49,8 @@ class SerialLayer {
     bool Expired(TimePoint start, Millis timeout);
     void WaitMore(TimePoint start, Millis timeout, std::size_t wanted = 1);
     bool TakeByte(std::uint8_t& byte);
+    // Takes and drops every byte buffered now.
+    void DropInput();
     void MarkLost();
 
     const LinkEnvironment& env_;

@@ -108,13 +108,14 @@ bool QtSerialLink::Failed() {
         port_->clearError();
         return false;
     }
-    // After a hang-up the system's error text is often a stale one ("Inappropriate ioctl
-    // for device"); say what happened instead and keep the system's words in brackets.
+    // After a hang-up the system's error text is a stale one ("Inappropriate ioctl for
+    // device" from an earlier call): say what happened instead.
     const std::string system = port_->errorString().toStdString();
     switch (code) {
         case QSerialPort::ResourceError:
         case QSerialPort::ReadError:
-            lastError_ = "the device was removed or the line hung up (" + system + ")";
+            lastError_ = "the line hung up";
+            if (!QFile::exists(path_)) lastError_ += " and the device is gone";
             break;
         case QSerialPort::WriteError:
             lastError_ = "the device does not take any more data (" + system + ")";

@@ -26,10 +26,16 @@ std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-// A typed name without an extension gets the one of the file kind.
+// The save dialog adds the extension before it asks about replacing a file; a name that
+// comes without one by other means gets it here by the same rule (no dot in the name).
 QString WithSuffix(const QString& path, const QString& suffix) {
-    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+    if (path.isEmpty() || QFileInfo(path).fileName().contains(QLatin1Char('.'))) return path;
     return path + QLatin1Char('.') + suffix;
+}
+
+// Save writes only into a configuration file; the current file may be a memory image.
+bool IsConfigurationFile(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0;
 }
 
 const QString& ProductTitle() {
@@ -100,7 +106,7 @@ bool FileCommands::ReadChosenFile(const QString& name) {
 
 bool FileCommands::SaveConfiguration(bool useCurrentName) {
     QString name;
-    if (useCurrentName && !session_.CurrentFileName.isEmpty()) {
+    if (useCurrentName && IsConfigurationFile(session_.CurrentFileName)) {
         name = session_.CurrentFileName;
     } else {
         name = WithSuffix(prompts_.SaveFileName(&window_, QString(), kDatFilter, QString()),

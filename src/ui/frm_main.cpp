@@ -34,6 +34,7 @@
 #include "ui/panels/settings_panel.h"
 #include "ui/prompts.h"
 #include "ui/safety_commands.h"
+#include "ui/widgets/list_wheel_guard.h"
 #include "ui/widgets/splitter_grip.h"
 
 namespace rse {
@@ -41,6 +42,7 @@ namespace rse {
 FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), session_(session), settings_(settings), prompts_(prompts) {
     setObjectName(QStringLiteral("frmMain"));
+    ListWheelGuard::Install(this);
     setWindowIcon(AppIcon());
     ApplyMinimumSize();
 
@@ -49,7 +51,6 @@ FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& promp
     newTimer_->setSingleShot(true);
     connect(newTimer_, &QTimer::timeout, this, &FrmMain::OnNewTimer);
 
-    safety_ = std::make_unique<SafetyCommands>(*this, session_, settings_, prompts_);
     CreateCentralArea();
     CreateMenus();
     CreateToolBar();
@@ -57,6 +58,7 @@ FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& promp
     help_ = new HelpBrowser(prompts_, this);
     help_->setWindowFlag(Qt::Window);
     files_ = std::make_unique<FileCommands>(*this, session_, prompts_);
+    safety_ = std::make_unique<SafetyCommands>(*this, session_, settings_, prompts_);
     hexFileSave = [this] { files_->SaveImageFileCommand(); };
     hexFileLoad = [this] { return files_->LoadImageFileCommand(); };
     transferDialog = [this](TransferMode mode) {
@@ -188,7 +190,6 @@ void FrmMain::CreateMenus() {
     action(help, "mnuHelpContents", QStringLiteral("&Contents"), &FrmMain::HelpContents);
     separator(help, "mnuHelpBar0");
     action(help, "mnuHelpAbout", QStringLiteral("&About RSE Version"), &FrmMain::HelpAbout);
-    safety_->AddMenuEntries(*file, *options);
 }
 
 void FrmMain::CreateToolBar() {
@@ -261,7 +262,6 @@ void FrmMain::LoadSequence() {
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
-    safety_->KeepEdits(safety_->CurrentText(), QStringLiteral("Exit"));  // asks nothing
     // Close the other windows, the most recent first.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {

@@ -21,7 +21,9 @@ class Prompts {
     // The chosen path, or the empty text when the user cancelled.
     virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& folder) = 0;
-    // The chosen path (overwriting confirmed), or the empty text when the user cancelled.
+    // The chosen path (overwriting confirmed), or the empty text when the user cancelled. A
+    // name typed without an extension gets the one of the filter's first file kind before the
+    // question about replacing a file, so the path returned is the one that was asked about.
     virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& folder) = 0;
 };

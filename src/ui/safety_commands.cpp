@@ -1,6 +1,7 @@
 #include "ui/safety_commands.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -42,7 +43,20 @@ bool IsImageFile(const QString& path) {
 
 SafetyCommands::SafetyCommands(FrmMain& window, EditorSession& session, SettingsStore& settings,
                                Prompts& prompts)
-    : window_(window), session_(session), settings_(settings), prompts_(prompts) {}
+    : window_(window), session_(session), settings_(settings), prompts_(prompts) {
+    QMenu* file = window_.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    QMenu* options = window_.findChild<QMenu*>(QStringLiteral("mnuOptions"));
+    if (file && options) AddMenuEntries(*file, *options);
+    window_.installEventFilter(this);
+}
+
+bool SafetyCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Close) {
+        KeepEdits(CurrentText(), QStringLiteral("Exit"));
+        TakeSnapshot();  // kept once, however often the window is asked to close
+    }
+    return false;
+}
 
 bool SafetyCommands::Option(const QString& key) const {
     return settings_.ReadOption(key, key == kKeepBackups);

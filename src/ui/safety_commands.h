@@ -3,6 +3,7 @@
 // backup and a verify. The specified commands call in here; none of them asks a new question.
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <optional>
@@ -24,13 +25,15 @@ class FrmRadio;
 class Prompts;
 class SettingsStore;
 
-class SafetyCommands {
+class SafetyCommands : public QObject {
   public:
     // Keys of the Options menu's switches in the settings store.
     static inline const QString kKeepBackups = QStringLiteral("KeepBackups");
     static inline const QString kBackupBeforeProgram = QStringLiteral("BackupBeforeProgram");
     static inline const QString kVerifyAfterProgram = QStringLiteral("VerifyAfterProgram");
 
+    // Adds its entries to the window's File and Options menus and keeps the edits when the
+    // window closes.
     SafetyCommands(FrmMain& window, EditorSession& session, SettingsStore& settings,
                    Prompts& prompts);
 
@@ -55,8 +58,6 @@ class SafetyCommands {
     std::optional<LinkMessage> KeepBeforeProgram(const MemoryImage& radio, const QString& port);
     bool ConfirmProgram(QWidget* parent, const MemoryImage& radio, const MemoryImage& image);
 
-    // Adds File > Backups..., File > Compare With... (before Exit) and the Options switches.
-    void AddMenuEntries(QMenu& file, QMenu& options);
     // Sets up a transfer dialog: the safety net of programming, and keeping what a read
     // brings and the edits it replaces.
     void Prepare(FrmRadio& dialog, const QString& device);
@@ -69,7 +70,13 @@ class SafetyCommands {
     // Loads a backup as a read from the radio would.
     void OpenBackup(const BackupEntry& entry);
 
+  protected:
+    // Closing the window (Exit) keeps the edits first; it asks nothing.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    // File > Backups..., File > Compare With... (before Exit) and the Options switches.
+    void AddMenuEntries(QMenu& file, QMenu& options);
     void ShowKeepFailure(const KeepResult& result);
 
     FrmMain& window_;

@@ -1,9 +1,46 @@
 #include "ui/widget_prompts.h"
 
+#include <algorithm>
+
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSpacerItem>
+#include <QStyle>
 
 namespace rse {
+
+namespace {
+
+// "dat" of "dat files(*.dat);;All files(*.*)": the extension of the first file kind.
+QString FirstSuffixOf(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+// Qt sizes a message box for its text and buttons; the window manager shows the title beside
+// its own icon and buttons and cuts it ("Re…io") when the box is narrower. A spacer as wide
+// as the title (in the usual bold of title bars) plus room for an icon, three buttons and
+// padding keeps the box at least that wide.
+void MakeRoomForTitle(QMessageBox& box, const QString& title) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid || title.isEmpty()) return;
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int titleBar = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    int width = QFontMetrics(bold).horizontalAdvance(title) + 5 * titleBar;
+    if (const QScreen* screen = box.screen()) {
+        width = std::min(width, screen->availableGeometry().width() * 2 / 3);
+    }
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+}  // namespace
 
 Prompts::Answer WidgetPrompts::Message(QWidget* parent, const QString& text, const QString& title,
                                        Icon icon, Buttons buttons) {
@@ -41,6 +78,7 @@ Prompts::Answer WidgetPrompts::Message(QWidget* parent, const QString& text, con
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
     }
+    MakeRoomForTitle(box, title);
     switch (box.exec()) {
         case QMessageBox::Ok:
             return Answer::Ok;
@@ -60,7 +98,29 @@ QString WidgetPrompts::OpenFileName(QWidget* parent, const QString& title, const
 
 QString WidgetPrompts::SaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                     const QString& folder) {
-    return QFileDialog::getSaveFileName(parent, title, folder, filter);
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The dialog adds the extension to a name typed without one, so that its question about
+    // replacing a file is about the name that will be written.
+    const QString suffix = FirstSuffixOf(filter);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    QString path = dialog.selectedFiles().constFirst();
+    // A dialog of the desktop may leave the extension out; then the question is asked here.
+    if (!suffix.isEmpty() && !QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
+        path += QLatin1Char('.') + suffix;
+        const QFileInfo target(path);
+        if (target.exists() &&
+            QMessageBox::warning(parent, title,
+                                 QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(target.fileName()),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) != QMessageBox::Yes) {
+            return {};
+        }
+    }
+    return path;
 }
 
 }  // namespace rse

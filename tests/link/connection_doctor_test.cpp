@@ -245,7 +245,7 @@ TEST(ConnectionDoctor, EveryCheckSaysWhatIsWrongAndHowToMendIt) {
           kOpens,
           kFree,
           kNoThief,
-          {L::Problem, "echoes what is sent, but --no-echo (/DE) was given", "leave out --no-echo"},
+          {L::Warning, "echoes what is sent, but --no-echo (/DE) was given", "leave out --no-echo"},
           kModel}},
         {"another model",
          [](Machine& s) { s.model = 0x0D49; },

@@ -135,7 +135,7 @@ TEST_F(SerialLinkE2E, PulledCableEndsInAClearErrorNotAHang) {
     EXPECT_EQ(read.image, DefaultImage());
     ASSERT_TRUE(read.outcome.message);
     EXPECT_EQ(read.outcome.message->text, "CommunicatiOn Error!!");
-    EXPECT_NE(read.outcome.message->detail.find("lost"), std::string::npos)
+    EXPECT_NE(read.outcome.message->detail.find("lost: the line hung up"), std::string::npos)
         << read.outcome.message->detail;
     // Not the full round of time-outs of a silent radio.
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));

@@ -84,13 +84,13 @@ void FrmPrn::Settle() {
     setEnabled(false);
     QTimer::singleShot(settleMs, this, [this] {
         setEnabled(true);
-        QApplication::restoreOverrideCursor();
+        busy_.reset();
     });
 }
 
 void FrmPrn::MakeTextImage() {
     timer_->stop();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    busy_.emplace();
     setEnabled(false);
     const std::string text = rse::MakeTextImage(session_.config, session_.image);
     txtPrn_->setPlainText(FromLatin1(text));
@@ -106,7 +106,7 @@ void FrmPrn::SaveAs() {
 }
 
 bool FrmPrn::SaveTextFile(const QString& path) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    busy_.emplace();
     setEnabled(false);
     // The text area holds CR LF pairs as single line breaks; the file gets them back.
     QString text = txtPrn_->toPlainText();
@@ -117,7 +117,7 @@ bool FrmPrn::SaveTextFile(const QString& path) {
                                        std::string_view(bytes.constData(), bytes.size()));
     if (!r.ok) {
         setEnabled(true);
-        QApplication::restoreOverrideCursor();
+        busy_.reset();
         prompts_.Message(
             this, QString::fromLocal8Bit(r.description.c_str()),
             QStringLiteral("%1 %2").arg(QLatin1String(kModelName), QLatin1String(kProductTitle)),

@@ -2,8 +2,11 @@
 // report just after it appeared, and saves what it shows as a text file.
 #pragma once
 
+#include <optional>
+
 #include <QDialog>
 
+#include "ui/busy_guard.h"
 #include "ui/editor_session.h"
 
 class QMenuBar;
@@ -51,6 +54,9 @@ class FrmPrn : public QDialog {
     QPlainTextEdit* txtPrn_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
     QTimer* timer_ = nullptr;
+    // The hourglass while the report is composed or saved and the window settles; it goes
+    // with the window when the window is closed before.
+    std::optional<BusyCursor> busy_;
 };
 
 }  // namespace rse

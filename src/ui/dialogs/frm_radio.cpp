@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -18,6 +17,7 @@
 #include "ui/dialogs/help_browser.h"
 #include "ui/font_units.h"
 #include "ui/prompts.h"
+#include "ui/widgets/progress_frame.h"
 
 namespace rse {
 
@@ -150,18 +150,10 @@ FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, TransferMode mode, 
     for (QLabel* pict : {radioPicture_, computerPicture_})
         pict->setAlignment(Qt::AlignCenter);
 
-    progressFrame_ = new QFrame(this);
+    progressFrame_ = new ProgressFrame(this);
     progressFrame_->setObjectName(QStringLiteral("pictProgress"));
-    progressFrame_->setFrameShape(QFrame::Box);
-    progressFrame_->setFrameShadow(QFrame::Sunken);
     progressFrame_->setGeometry(Twips(2100, 1440, 1395, 315));
     progressFrame_->setAccessibleName(QStringLiteral("Progress"));
-    progressBar_ = new QLabel(progressFrame_);
-    progressBar_->setObjectName(QStringLiteral("lblPercent"));
-    progressBar_->setAutoFillBackground(true);
-    QPalette bar = progressBar_->palette();
-    bar.setColor(QPalette::Window, QColor(40, 110, 200));
-    progressBar_->setPalette(bar);
 
     okButton_ = new QPushButton(QStringLiteral("OK"), this);
     okButton_->setObjectName(QStringLiteral("cmdOK"));
@@ -194,10 +186,11 @@ FrmRadio::~FrmRadio() {
 }
 
 void FrmRadio::ShowProgress(int percent) {
-    progress_ = std::clamp(percent, 0, 100);
-    const int frame = progressFrame_->width();
-    // The bar's right edge stands at the given share of the frame's width.
-    progressBar_->setGeometry(frame * progress_ / 100 - frame, 0, frame, progressFrame_->height());
+    progressFrame_->SetValue(percent);
+}
+
+int FrmRadio::Progress() const {
+    return progressFrame_->Value();
 }
 
 void FrmRadio::OnOK() {
@@ -207,7 +200,7 @@ void FrmRadio::OnOK() {
 
     session_.UpdatingControls = true;
     okButton_->setEnabled(false);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    busy_.emplace();
 
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     auto result = std::make_shared<WorkResult>();
@@ -304,7 +297,7 @@ void FrmRadio::Finish(const TransferOutcome& outcome, const MemoryImage& image) 
     outcome_ = outcome;
 
     okButton_->setEnabled(true);
-    QApplication::restoreOverrideCursor();
+    busy_.reset();
     session_.UpdatingControls = false;
 
     if (outcome.message) {

@@ -7,21 +7,23 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <QDialog>
 
 #include "link/safe_program.h"
 #include "link/transfer_outcome.h"
+#include "ui/busy_guard.h"
 #include "ui/editor_session.h"
 
 class QLabel;
 class QPushButton;
 class QThread;
-class QFrame;
 
 namespace rse {
 
 class Prompts;
+class ProgressFrame;
 
 enum class TransferMode { Read, Program, Clear };
 
@@ -36,7 +38,7 @@ class FrmRadio : public QDialog {
 
     // Moves the progress bar to `percent` (capped at 100).
     void ShowProgress(int percent);
-    int Progress() const { return progress_; }
+    int Progress() const;
     bool Running() const { return worker_ != nullptr; }
     // How the last transfer ended; cancelled when none ran.
     TransferOutcome Outcome() const { return outcome_; }
@@ -78,16 +80,15 @@ class FrmRadio : public QDialog {
     TransferMode mode_;
     QString devicePath_;
     TransferOutcome outcome_{TransferStatus::Cancelled, std::nullopt};
-    QLabel* radioPicture_ = nullptr;     // `pictA`
-    QLabel* computerPicture_ = nullptr;  // `pictB`
-    QFrame* progressFrame_ = nullptr;    // `pictProgress`
-    QLabel* progressBar_ = nullptr;      // `lblPercent`
+    QLabel* radioPicture_ = nullptr;          // `pictA`
+    QLabel* computerPicture_ = nullptr;       // `pictB`
+    ProgressFrame* progressFrame_ = nullptr;  // `pictProgress`, its bar `lblPercent`
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
-    int progress_ = 0;
 
     QThread* worker_ = nullptr;
+    std::optional<BusyCursor> busy_;  // while a transfer runs
     std::shared_ptr<std::atomic<bool>> cancel_;
 };
 

@@ -1,11 +1,13 @@
 #include "ui/dialogs/help_browser.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "ui/prompts.h"
 
@@ -76,10 +78,25 @@ bool HelpBrowser::ShowTopic(const QString& helpFile, int topic, QString* error) 
     topic_ = topic;
     browser_->scrollToAnchor(topic > 0 ? QStringLiteral("topic%1").arg(topic)
                                        : QStringLiteral("contents"));
+    BelongToOwner();
     show();
     raise();
     activateWindow();
     return true;
+}
+
+void HelpBrowser::BelongToOwner() {
+    // A modal dialog (the transfer dialog) blocks every window but its own, the main window
+    // and its help included: help asked for while such a dialog is up belongs to that dialog,
+    // so it comes up in front of it and can be used; otherwise to the window it was made for.
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* owner = modal && modal != this ? modal : parentWidget();
+    if (!owner || !owner->window()->windowHandle()) return;
+    createWinId();
+    QWindow* ownerWindow = owner->window()->windowHandle();
+    if (windowHandle()->transientParent() == ownerWindow) return;
+    hide();  // the window system and Qt's modal blocking learn the owner when it is shown
+    windowHandle()->setTransientParent(ownerWindow);
 }
 
 }  // namespace rse

@@ -1,5 +1,6 @@
 // The in-program help viewer: shows the bundled HTML help document of the help file, at its
-// contents or at a context topic number, or tells the user why it cannot.
+// contents or at a context topic number, or tells the user why it cannot. Shown while a modal
+// dialog is up, it stays usable beside it.
 #pragma once
 
 #include <QDialog>
@@ -40,6 +41,8 @@ class HelpBrowser : public QDialog {
     QTextBrowser* Browser() const { return browser_; }
 
   private:
+    void BelongToOwner();
+
     Prompts& prompts_;
     QString helpFile_;
     QTextBrowser* browser_;

@@ -15,6 +15,7 @@
 #include "ui/panels/settings_panel.h"
 #include "ui/prompts.h"
 #include "ui/widgets/digit_entry.h"
+#include "ui/widgets/typing_limit.h"
 
 namespace rse {
 
@@ -53,7 +54,7 @@ DirectoryEntryPanel::DirectoryEntryPanel(EditorSession& session, Prompts& prompt
     chkGDelete_->setObjectName(QStringLiteral("chkGDelete"));
     txtGPosi_ = new QLineEdit(inner_);
     txtGPosi_->setObjectName(QStringLiteral("txtGPosi"));
-    txtGPosi_->setMaxLength(kStationNameLength);
+    txtGPosi_->setValidator(new TypingLimit(kStationNameLength, txtGPosi_));
     txtGMMSI_ = new DigitEntry(QStringLiteral("txtGMMSI"), 9,
                                QStringLiteral("Indivisual Directory MMSI"), prompts, inner_);
     txtGMMSI_->SetTarget([this]() -> std::string* {
@@ -122,7 +123,7 @@ void DirectoryEntryPanel::LoadSlot(int slot) {
     slot_ = slot;
     SetTitle(QStringLiteral("MemoryID%1").arg(slot));
     const DirectoryEntry& e = session_.config.Dir(slot);
-    txtGPosi_->setText(FromLatin1(e.TagName));
+    TypingLimit::ShowStored(txtGPosi_, FromLatin1(e.TagName));
     txtGMMSI_->Load(e.Mmsid);
     const SlotState state = DirectorySlotState(session_.config, slot);
     const bool used = state == SlotState::Used;

@@ -8,6 +8,7 @@
 
 #include "qt/latin1.h"
 #include "ui/prompts.h"
+#include "ui/widgets/typing_limit.h"
 
 namespace rse {
 
@@ -15,7 +16,7 @@ DigitEntry::DigitEntry(const QString& name, int length, const QString& title, Pr
                        QWidget* parent)
     : QLineEdit(parent), length_(length), title_(title), prompts_(prompts) {
     setObjectName(name);
-    setMaxLength(length);
+    setValidator(new TypingLimit(length, this));
     connect(this, &QLineEdit::textEdited, this, [this](const QString& edited) {
         // Text pasted in other ways (the context menu) keeps its digits only.
         QString digits;
@@ -31,7 +32,11 @@ DigitEntry::DigitEntry(const QString& name, int length, const QString& title, Pr
             setText(digits);
             setCursorPosition(cursor);
         }
-        if (isEnabled()) entryEdited_ = true;
+        // A key that added nothing to a full field leaves the stored text unchecked.
+        const std::string* stored = target_ ? target_() : nullptr;
+        if (isEnabled() && (!stored || text().toLatin1().toStdString() != *stored)) {
+            entryEdited_ = true;
+        }
     });
 }
 
@@ -56,7 +61,7 @@ void DigitEntry::keyPressEvent(QKeyEvent* event) {
 }
 
 void DigitEntry::Load(const std::string& text) {
-    setText(FromLatin1(text));
+    TypingLimit::ShowStored(this, FromLatin1(text));
     entryEdited_ = false;
 }
 

@@ -1,8 +1,9 @@
 // A numeric entry field of the editor panels (ATIS number, user MMSI, directory MMSI).
-// Only digits can be typed or pasted; the text must be empty or have exactly the required
-// number of digits. A user's change is checked when the focus leaves the field for another
-// control: a refused text shows "Data Error!!" and keeps the focus (the click that tried
-// to move it is dropped); an accepted text is stored into the target field at once.
+// Only digits can be typed or pasted, at most the required number (a longer stored number is
+// shown whole); the text must be empty or have exactly the required number of digits. A user's
+// change is checked when the focus leaves the field for another control: a refused text shows "Data
+// Error!!" and keeps the focus (the click that tried to move it is dropped); an accepted text is
+// stored into the target field at once.
 #pragma once
 
 #include <functional>
@@ -19,7 +20,7 @@ class DigitEntry : public QLineEdit {
     Q_OBJECT
 
   public:
-    // `length`: the required number of digits (and the maximum length); `title`: the
+    // `length`: the required number of digits (and the typing limit); `title`: the
     // caption of the "Data Error!!" message.
     DigitEntry(const QString& name, int length, const QString& title, Prompts& prompts,
                QWidget* parent);

@@ -1,6 +1,7 @@
 // A tag or name field of the editor panels: letters "a".."z" become capitals as they are
-// typed or pasted, the text has a maximum length, and the whole text is selected when the
-// field gets the focus. Characters that an 8-bit model text cannot hold are refused.
+// typed or pasted, what the user types is limited in length (a longer stored text is shown
+// whole), and the whole text is selected when the field gets the focus. Characters that an
+// 8-bit model text cannot hold are refused.
 #pragma once
 
 #include <string>
@@ -10,23 +11,24 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
-#include <QValidator>
+
+#include "ui/widgets/typing_limit.h"
 
 #include "qt/latin1.h"
 
 namespace rse {
 
 // Turns "a".."z" into capitals; refuses text with characters beyond Latin-1.
-class TagValidator : public QValidator {
+class TagValidator : public TypingLimit {
   public:
-    using QValidator::QValidator;
+    using TypingLimit::TypingLimit;
 
-    State validate(QString& input, int&) const override {
+    State validate(QString& input, int& pos) const override {
         for (QChar& c : input) {
             if (c.unicode() > 0xFF) return Invalid;
             if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 0x20);
         }
-        return Acceptable;
+        return TypingLimit::validate(input, pos);
     }
 };
 
@@ -34,16 +36,13 @@ class TagEdit : public QLineEdit {
   public:
     TagEdit(const QString& name, int maxLength, QWidget* parent) : QLineEdit(parent) {
         setObjectName(name);
-        setMaxLength(maxLength);
-        setValidator(new TagValidator(this));
+        setValidator(new TagValidator(maxLength, this));
     }
 
     // The program's own filling: shown as stored, without emitting textEdited.
     void Load(const std::string& text) {
-        const QValidator* rule = validator();
-        setValidator(nullptr);  // the capitals rule applies to what the user types
-        setText(FromLatin1(text));
-        setValidator(rule);
+        // Shown as stored: the capitals rule and the limit apply to what the user types.
+        TypingLimit::ShowStored(this, FromLatin1(text));
     }
 
     // The text as an 8-bit model text.

@@ -19,7 +19,7 @@
 namespace rse::test {
 namespace {
 
-class Safety : public MainWindowTest {
+class Backups : public MainWindowTest {
   protected:
     std::vector<BackupEntry> Kept() const { return DefaultBackupStore().List(); }
     static std::string Text(const BackupEntry& e) {
@@ -34,7 +34,7 @@ class Safety : public MainWindowTest {
     }
 };
 
-TEST_F(Safety, EditsAreKeptBeforeNewAndExitButNothingElse) {
+TEST_F(Backups, EditsAreKeptBeforeNewAndExitButNothingElse) {
     FrmMain& w = Open();
     auto* timer = w.findChild<QTimer*>(QStringLiteral("Timer1"));
     auto newAndWait = [&] {
@@ -78,7 +78,7 @@ TEST_F(Safety, EditsAreKeptBeforeNewAndExitButNothingElse) {
     EXPECT_EQ(back, session.config);
 }
 
-TEST_F(Safety, CompareWithShowsTheDifferencesAndTheirNodes) {
+TEST_F(Backups, CompareWithShowsTheDifferencesAndTheirNodes) {
     FrmMain& w = Open();
     Configuration other = session.config;
     other.SETCOM.Contrast = 2;
@@ -113,7 +113,7 @@ TEST_F(Safety, CompareWithShowsTheDifferencesAndTheirNodes) {
     compare->close();
 }
 
-TEST_F(Safety, BackupsWindowOpensComparesAndDeletes) {
+TEST_F(Backups, BackupsWindowOpensComparesAndDeletes) {
     FrmMain& w = Open();
     Configuration c = session.config;
     MemoryImage image = session.image;
