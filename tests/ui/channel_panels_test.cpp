@@ -9,14 +9,14 @@
 #include <QListView>
 #include <QTableWidget>
 
-#include "editing/node_keys.h"
 #include "model/channel_plans.h"
 #include "panel_test_support.h"
 #include "ui/panels/channel_list_panel.h"
 #include "ui/panels/channel_panel.h"
+#include "editing/node_keys.h"
 #include "ui/panels/priority_panel.h"
-#include "ui/panels/wx_panel.h"
 #include "ui/widgets/tag_edit.h"
+#include "ui/panels/wx_panel.h"
 
 namespace rse {
 namespace {

@@ -6,10 +6,10 @@
 #include <QApplication>
 #include <QDir>
 
+#include "ui/editor_session.h"
 #include "model/channel_plans.h"
 #include "qt/settings_store.h"
 #include "screenshot_support.h"
-#include "ui/editor_session.h"
 #include "ui/frm_main.h"
 #include "ui/widget_prompts.h"
 

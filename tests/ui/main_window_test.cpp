@@ -4,11 +4,11 @@
 #include <QSettings>
 #include <QTreeWidget>
 
-#include "editing/node_keys.h"
-#include "ui/dialogs/help_browser.h"
-#include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/panels/channel_panel.h"
 #include "ui/panels/editor_panel.h"
+#include "ui/dialogs/help_browser.h"
+#include "editing/node_keys.h"
+#include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/panels/settings_panel.h"
 #include "ui_test_support.h"
 
@@ -137,8 +137,7 @@ TEST_F(Tree, RetitleAndShadeFollowTheConfiguration) {
 
     const QColor grey = w.Tree()->palette().color(QPalette::Disabled, QPalette::Text);
     for (int slot = 1; slot <= 20; ++slot) {
-        const QColor c =
-            w.Tree()->NodeByKey(QStringLiteral("SM %1").arg(slot))->foreground(0).color();
+        const QColor c = w.Tree()->NodeByKey(QStringLiteral("SM %1").arg(slot))->foreground(0).color();
         EXPECT_EQ(c == grey, slot > 3) << "slot " << slot;
     }
 }

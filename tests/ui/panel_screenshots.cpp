@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QLineEdit>
 
+#include "ui/editor_session.h"
 #include "qt/settings_store.h"
 #include "screenshot_support.h"
-#include "ui/editor_session.h"
 #include "ui/frm_main.h"
 #include "ui/widget_prompts.h"
 

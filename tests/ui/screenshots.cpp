@@ -9,12 +9,12 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "ui/editor_session.h"
 #include "qt/settings_store.h"
 #include "screenshot_support.h"
 #include "ui/dialogs/frm_about.h"
-#include "ui/dialogs/help_browser.h"
-#include "ui/editor_session.h"
 #include "ui/frm_main.h"
+#include "ui/dialogs/help_browser.h"
 #include "ui/widget_prompts.h"
 
 using rse::test::Save;
