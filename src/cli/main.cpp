@@ -10,6 +10,7 @@
 #include "cli/backup_commands.h"
 #include "cli/cli_support.h"
 #include "cli/doctor_commands.h"
+#include "cli/exchange_commands.h"
 #include "cli/file_commands.h"
 #include "cli/link_commands.h"
 #include "cli/print_command.h"
@@ -22,9 +23,9 @@ QString Usage() {
                "Usage: rse-cli COMMAND [ARGUMENTS]\n"
                "The %1 %2 on the command line.\n\nCommands:\n")
                .arg(QLatin1String(rse::kModelName), QLatin1String(rse::kProductTitle)) +
-           rse::cli::FileCommandsUsage() + rse::cli::PrintCommandUsage() +
-           rse::cli::LinkCommandsUsage() + rse::cli::DoctorCommandsUsage() +
-           rse::cli::BackupCommandsUsage() +
+           rse::cli::FileCommandsUsage() + rse::cli::ExchangeCommandsUsage() +
+           rse::cli::PrintCommandUsage() + rse::cli::LinkCommandsUsage() +
+           rse::cli::DoctorCommandsUsage() + rse::cli::BackupCommandsUsage() +
            QStringLiteral(
                "  rse-cli --version | --help\n\n"
                "Files: .dat is the configuration file, .hex the raw 4096-byte memory image\n"
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
         return rse::cli::kOk;
     }
     if (rse::cli::IsFileCommand(command)) return rse::cli::RunFileCommand(command, args);
+    if (rse::cli::IsExchangeCommand(command)) return rse::cli::RunExchangeCommand(command, args);
     if (command == QLatin1String("print")) return rse::cli::RunPrint(args);
     if (rse::cli::IsLinkCommand(command)) return rse::cli::RunLinkCommand(command, args);
     if (rse::cli::IsDoctorCommand(command)) return rse::cli::RunDoctorCommand(command, args);

@@ -26,6 +26,7 @@ class QToolBar;
 
 namespace rse {
 
+class ExchangeCommands;
 class FileCommands;
 class HelpBrowser;
 class Prompts;
@@ -68,6 +69,9 @@ class FrmMain : public QMainWindow {
     void FileSaveAsDefault();
     void FilePrint();
     void FilePrintToFile();
+    void FileImportDirectory();
+    void FileExportDirectory();
+    void FileExportChannels();
     void FileExit();
     void TransferProgram();
     void TransferRead();
@@ -111,6 +115,9 @@ class FrmMain : public QMainWindow {
     void ApplyMinimumSize();
     void ShowNode(const QString& key);
     void SetStatusText(int panel, const QString& text);  // panel 1..3
+    // The front panel's note (the kind of the MMSI it shows) in the status bar's second panel.
+    void ShowStatusNote(const QString& text, bool warning);
+    void FitStatusNote();
     void OnNewTimer();
     bool HandleKey(QWidget* target, QKeyEvent* key);
     void ChooseSerialPort(int index);  // entry COM<index+1>
@@ -132,6 +139,7 @@ class FrmMain : public QMainWindow {
     SettingsStore& settings_;
     Prompts& prompts_;
     std::unique_ptr<FileCommands> files_;
+    std::unique_ptr<ExchangeCommands> exchange_;
     std::unique_ptr<SafetyCommands> safety_;
 
     NavigationTree* tree_ = nullptr;

@@ -25,8 +25,17 @@ PanelArea::PanelArea(EditorSession& session, Prompts& prompts, QWidget* focusHom
       settingsPanel_(new SettingsPanel(session, prompts, this)),
       directoryEntryPanel_(new DirectoryEntryPanel(session, prompts, this)) {
     setObjectName(QStringLiteral("pictData"));
-    for (EditorPanel* panel : Panels())
+    for (EditorPanel* panel : Panels()) {
         connect(panel, &EditorPanel::statusHint, this, &PanelArea::statusHint);
+        connect(panel, &EditorPanel::statusNoteChanged, this, [this, panel] {
+            if (panel == front_) EmitStatusNote();
+        });
+    }
+}
+
+void PanelArea::EmitStatusNote() {
+    const EditorPanel::Note note = front_ ? front_->StatusNote() : EditorPanel::Note{};
+    emit statusNote(note.text, note.warning);
 }
 
 std::array<EditorPanel*, 7> PanelArea::Panels() const {
@@ -97,6 +106,7 @@ void PanelArea::Present(EditorPanel* panel) {
     panel->raise();
     panel->setEnabled(true);
     front_ = panel;
+    EmitStatusNote();
 }
 
 bool PanelArea::ValidatePendingEdit() {

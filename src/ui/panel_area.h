@@ -45,11 +45,15 @@ class PanelArea : public QWidget {
   signals:
     // A panel's key hint for the status bar.
     void statusHint(const QString& text);
+    // The front panel's note for the status bar (the kind of the MMSI it shows), and whether
+    // it is a warning; an empty text for none.
+    void statusNote(const QString& text, bool warning);
 
   private:
     // In the order of the panels' names, pictA to pictG.
     std::array<EditorPanel*, 7> Panels() const;
     void Present(EditorPanel* panel);
+    void EmitStatusNote();
 
     QWidget* focusHome_;
     PriorityPanel* priorityPanel_;

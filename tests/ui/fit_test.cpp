@@ -22,6 +22,7 @@
 #include "ui/dialogs/frm_radio.h"
 #include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/navigation_tree.h"
+#include "ui/panels/editor_panel.h"
 #include "ui/widgets/digit_entry.h"
 #include "ui_test_support.h"
 
@@ -266,7 +267,7 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
             const QString hint = c->property("statusHint").toString();
             if (hint.size() > longest.size()) longest = hint;
         }
-        Find<QLabel>(&w, "sbStatusBarPanel1")->setText(longest);
+        emit w.FrontPanel()->statusHint(longest);  // shown as a focused control's hint
         check.CheckContainer(font + QStringLiteral(" status bar"), w.statusBar());
 
         {  // the dialogs go before their parent

@@ -213,9 +213,12 @@ TEST_F(Commands, MenusAndToolbarAsSpecified) {
         entries("mnuFile"),
         (QStringList{"mnuFileNew=&New", "mnuFileOpen=&Open", "-mnuFileBar1", "mnuFileSave=&Save",
                      "mnuFileSaveAs=Save &As...", "mnuFileSaveAsDefault=Save As &Default",
-                     "-mnuFileBar2", "mnuFilePrint=&Print", "mnuFilePrintToFile=P&rint to File",
-                     "-mnuFileBar3", "mnuFileBackups=&Backups...",
-                     "mnuFileCompare=Co&mpare With...", "-mnuFileBar4", "mnuFileExit=E&xit"}));
+                     "-mnuFileBarExchange", "mnuFileImportDirectory=&Import Directory...",
+                     "mnuFileExportDirectory=&Export Directory...",
+                     "mnuFileExportChannels=Export &Channels...", "-mnuFileBar2",
+                     "mnuFilePrint=&Print", "mnuFilePrintToFile=P&rint to File", "-mnuFileBar3",
+                     "mnuFileBackups=&Backups...", "mnuFileCompare=Co&mpare With...",
+                     "-mnuFileBar4", "mnuFileExit=E&xit"}));
     EXPECT_EQ(entries("mnuTransfer"), (QStringList{"mnuTransferProgram=&Program to Radio",
                                                    "mnuTransferRead=&Read from Radio"}));
     EXPECT_EQ(entries("mnuHelp"), (QStringList{"mnuHelpContents=&Contents", "-mnuHelpBar0",

@@ -102,6 +102,7 @@ DirectoryEntryPanel::DirectoryEntryPanel(EditorSession& session, Prompts& prompt
     connect(chkGEnable_, &QCheckBox::clicked, this, &DirectoryEntryPanel::Add);
     connect(chkGDelete_, &QCheckBox::clicked, this, &DirectoryEntryPanel::Delete);
     connect(txtGPosi_, &QLineEdit::textEdited, this, &DirectoryEntryPanel::StationNameEdited);
+    connect(txtGMMSI_, &QLineEdit::textChanged, this, &EditorPanel::statusNoteChanged);
     Clear();
 }
 
@@ -186,6 +187,10 @@ void DirectoryEntryPanel::StationNameEdited(const QString& text) {
     if (session_.UpdatingControls || slot_ < 1) return;
     // Stored at every change, so that a name being typed is never lost to a command.
     session_.config.Dir(slot_).TagName = ToLatin1(name);
+}
+
+EditorPanel::Note DirectoryEntryPanel::StatusNote() const {
+    return DirectoryMmsiStatus(txtGMMSI_->text());
 }
 
 bool DirectoryEntryPanel::ValidatePendingEdit() {

@@ -32,6 +32,8 @@ class DirectoryEntryPanel : public EditorPanel {
     // Unchecks Add and blanks both texts.
     void Clear() override;
     bool ValidatePendingEdit() override;
+    // The kind of the MMSI in the field.
+    Note StatusNote() const override;
 
     QWidget* Inner() const { return inner_; }
     // The slot shown (1..20), 0 when none is.

@@ -34,6 +34,7 @@ DirectoryListPanel::DirectoryListPanel(EditorSession& session, QWidget* parent)
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { Jump(row); });
+    connect(grid_, &QTableWidget::currentCellChanged, this, &EditorPanel::statusNoteChanged);
     Clear();
 }
 
@@ -80,6 +81,12 @@ void DirectoryListPanel::Clear() {
 
 void DirectoryListPanel::ShowDirectoryList() {
     FillGrid();
+}
+
+EditorPanel::Note DirectoryListPanel::StatusNote() const {
+    const int row = grid_->currentRow();
+    if (row < 0 || row >= kDirectoryCount) return {};
+    return DirectoryMmsiStatus(FromLatin1(session_.config.Dir(row + 1).Mmsid));
 }
 
 bool DirectoryListPanel::HandleEnterKey(QWidget* focus) {

@@ -20,6 +20,8 @@ class DirectoryListPanel : public EditorPanel {
     void Clear() override;
     // Enter in the grid opens the slot of the current row.
     bool HandleEnterKey(QWidget* focus) override;
+    // The kind of the MMSI in the current row.
+    Note StatusNote() const override;
 
     QTableWidget* Grid() const { return grid_; }
 

@@ -4,6 +4,7 @@
 
 #include <QRect>
 
+#include "model/mmsi.h"
 #include "ui/font_units.h"
 
 namespace rse {
@@ -19,6 +20,24 @@ EditorPanel::EditorPanel(const QString& letter, EditorSession& session, QWidget*
     title_->setFont(font);
     title_->move(0, 0);
     title_->setMinimumWidth(300);
+}
+
+namespace {
+
+EditorPanel::Note FromMmsiNote(const MmsiNote& note) {
+    if (note.warning.empty()) return {QString::fromStdString(note.text), false};
+    // The reason first: a narrow status bar cuts the end.
+    return {QString::fromStdString(note.warning + " - " + note.text), true};
+}
+
+}  // namespace
+
+EditorPanel::Note EditorPanel::DirectoryMmsiStatus(const QString& mmsi) {
+    return FromMmsiNote(DirectoryMmsiNote(mmsi.trimmed().toStdString()));
+}
+
+EditorPanel::Note EditorPanel::UserMmsiStatus(const QString& mmsi) {
+    return FromMmsiNote(UserMmsiNote(mmsi.trimmed().toStdString()));
 }
 
 layout::FontUnits EditorPanel::Units() const {

@@ -32,12 +32,24 @@ class EditorPanel : public QWidget {
         (void)focus;
         return false;
     }
+    // What the status bar's second panel shows for this panel (the kind of the MMSI shown),
+    // and whether it is a warning. Empty by default.
+    struct Note {
+        QString text;
+        bool warning = false;
+    };
+    virtual Note StatusNote() const { return {}; }
 
   signals:
     // The panel wants the status bar's first panel to show a key hint.
     void statusHint(const QString& text);
+    // What StatusNote returns may have changed.
+    void statusNoteChanged();
 
   protected:
+    // The note of a directory MMSI or of the user MMSI, as the status bar shows it.
+    static Note DirectoryMmsiStatus(const QString& mmsi);
+    static Note UserMmsiStatus(const QString& mmsi);
     void SetTitle(const QString& title) { title_->setText(title); }
     // A panel whose grid fills it names the grid with its title instead of showing it.
     void HideTitle() { title_->hide(); }

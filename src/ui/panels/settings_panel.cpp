@@ -58,6 +58,7 @@ SettingsPanel::SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* 
     txtFUser_ =
         new DigitEntry(QStringLiteral("txtFUser"), 9, QStringLiteral("User MMSI"), prompts, this);
     txtFUser_->SetTarget([this] { return &session_.config.SETCOM.UserMmsid; });
+    connect(txtFUser_, &QLineEdit::textChanged, this, &EditorPanel::statusNoteChanged);
     txtFCount_ = new QLineEdit(this);
     txtFCount_->setObjectName(QStringLiteral("txtFCount"));
     txtFCount_->setReadOnly(true);  // the count lives in the radio; only Clear changes it
@@ -245,6 +246,10 @@ void SettingsPanel::SetParamData() {
 
 void SettingsPanel::ShowSettingsPanel() {
     SetParamData();
+}
+
+EditorPanel::Note SettingsPanel::StatusNote() const {
+    return UserMmsiStatus(txtFUser_->text());
 }
 
 bool SettingsPanel::ValidatePendingEdit() {

@@ -37,6 +37,8 @@ class SettingsPanel : public EditorPanel {
     // Blanks the controls and fills the lists.
     void Clear() override;
     bool ValidatePendingEdit() override;
+    // The kind of the user MMSI in its field.
+    Note StatusNote() const override;
 
   signals:
     // The Clear button was pressed: the radio's entry count is to be cleared.

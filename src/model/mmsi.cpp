@@ -1,0 +1,120 @@
+#include "model/mmsi.h"
+
+#include <algorithm>
+
+namespace rse {
+
+namespace {
+
+int Digit(std::string_view s, std::size_t i) {
+    return s[i] - '0';
+}
+
+// The MID at position i, when its first digit is 2..7 as every assigned MID's is.
+std::optional<int> MidAt(std::string_view s, std::size_t i) {
+    const int first = Digit(s, i);
+    if (first < 2 || first > 7) return std::nullopt;
+    return first * 100 + Digit(s, i + 1) * 10 + Digit(s, i + 2);
+}
+
+MmsiInfo WithMid(MmsiKind kind, std::string_view s, std::size_t i) {
+    const std::optional<int> mid = MidAt(s, i);
+    if (!mid) return {MmsiKind::Unknown, 0};
+    return {kind, *mid};
+}
+
+}  // namespace
+
+std::optional<MmsiInfo> ClassifyMmsi(std::string_view s) {
+    if (s.size() != 9 ||
+        !std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    switch (s[0]) {
+        case '0':
+            if (s[1] == '0') return WithMid(MmsiKind::CoastStation, s, 2);
+            return WithMid(MmsiKind::Group, s, 1);
+        case '1':
+            if (s.substr(0, 3) == "111") return WithMid(MmsiKind::SarAircraft, s, 3);
+            return MmsiInfo{};
+        case '8':
+            return WithMid(MmsiKind::Handheld, s, 1);
+        case '9':
+            if (s[1] == '8') return WithMid(MmsiKind::AuxiliaryCraft, s, 2);
+            if (s[1] == '9') return WithMid(MmsiKind::AidToNavigation, s, 2);
+            if (s.substr(0, 3) == "970") return MmsiInfo{MmsiKind::AisSart, 0};
+            if (s.substr(0, 3) == "972") return MmsiInfo{MmsiKind::Mob, 0};
+            if (s.substr(0, 3) == "974") return MmsiInfo{MmsiKind::EpirbAis, 0};
+            return MmsiInfo{};
+        default:
+            return WithMid(MmsiKind::Ship, s, 0);
+    }
+}
+
+const char* MmsiKindName(MmsiKind kind) {
+    switch (kind) {
+        case MmsiKind::Ship:
+            return "Ship";
+        case MmsiKind::Group:
+            return "Group";
+        case MmsiKind::CoastStation:
+            return "Coast station";
+        case MmsiKind::SarAircraft:
+            return "SAR aircraft";
+        case MmsiKind::Handheld:
+            return "Handheld";
+        case MmsiKind::AuxiliaryCraft:
+            return "Craft of a parent ship";
+        case MmsiKind::AidToNavigation:
+            return "Aid to navigation";
+        case MmsiKind::AisSart:
+            return "AIS-SART";
+        case MmsiKind::Mob:
+            return "MOB device";
+        case MmsiKind::EpirbAis:
+            return "EPIRB-AIS";
+        case MmsiKind::Unknown:
+            break;
+    }
+    return "No assigned MMSI form";
+}
+
+bool IsDscCallable(MmsiKind kind) {
+    switch (kind) {
+        case MmsiKind::AidToNavigation:
+        case MmsiKind::AisSart:
+        case MmsiKind::Mob:
+        case MmsiKind::EpirbAis:
+        case MmsiKind::Unknown:
+            return false;
+        default:
+            return true;
+    }
+}
+
+std::string DescribeMmsi(const MmsiInfo& info) {
+    std::string text = MmsiKindName(info.kind);
+    if (info.mid != 0) {
+        text += ", MID " + std::to_string(info.mid);
+        if (const char* country = MidCountry(info.mid)) {
+            text += " (";
+            text += country;
+            text += ')';
+        }
+    }
+    return text;
+}
+
+MmsiNote DirectoryMmsiNote(std::string_view mmsi) {
+    const std::optional<MmsiInfo> info = ClassifyMmsi(mmsi);
+    if (!info) return {};
+    return {DescribeMmsi(*info), IsDscCallable(info->kind) ? "" : "cannot be called by DSC"};
+}
+
+MmsiNote UserMmsiNote(std::string_view mmsi) {
+    const std::optional<MmsiInfo> info = ClassifyMmsi(mmsi);
+    if (!info) return {};
+    return {DescribeMmsi(*info), info->kind == MmsiKind::Ship ? "" : "not a ship's MMSI"};
+}
+
+}  // namespace rse

@@ -1,0 +1,113 @@
+#include "ui/exchange_commands.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "editing/node_keys.h"
+#include "files/channel_export.h"
+#include "files/directory_exchange.h"
+#include "qt/latin1.h"
+#include "ui/busy_guard.h"
+#include "ui/frm_main.h"
+#include "ui/prompts.h"
+
+namespace rse {
+
+namespace {
+
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// The messages as lines, at most ExchangeCommands::kMaxListedRows of them.
+QString MessageLines(const std::vector<RowMessage>& messages) {
+    QStringList lines;
+    const auto total = static_cast<int>(messages.size());
+    for (int i = 0; i < total && i < ExchangeCommands::kMaxListedRows; ++i)
+        lines << QString::fromStdString(messages[static_cast<std::size_t>(i)].Text());
+    if (total > ExchangeCommands::kMaxListedRows) {
+        lines << QStringLiteral("(and %1 more)").arg(total - ExchangeCommands::kMaxListedRows);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+ExchangeCommands::ExchangeCommands(FrmMain& window, EditorSession& session, Prompts& prompts)
+    : window_(window), session_(session), prompts_(prompts) {}
+
+void ExchangeCommands::Fail(const char* procedure, const char* message, const IoResult& r) {
+    session_.WriteErrorLog(
+        QLatin1String(procedure),
+        QString::number(r.errorNumber) + QString::fromLocal8Bit(r.description.c_str()));
+    prompts_.Message(&window_, QLatin1String(message), QLatin1String(kProductTitle),
+                     Prompts::Icon::Exclamation);
+}
+
+void ExchangeCommands::ImportDirectory() {
+    const QString path =
+        prompts_.OpenFileName(&window_, QStringLiteral("Import Directory"), kCsvFilter, QString());
+    if (path.isEmpty()) return;
+    const QString name = QFileInfo(path).fileName();
+    DirectoryImport table;
+    {
+        BusyGuard busy(&window_);
+        std::string text;
+        if (IoResult r = ReadWholeFile(LocalPath(path), text); !r.ok) {
+            Fail("frmMain.ImportDirectory", "FileRead Error!!", r);
+            return;
+        }
+        table = ReadDirectoryCsv(text);
+    }
+    if (!table.Ok()) {
+        prompts_.Message(&window_,
+                         QStringLiteral("The directory was not changed: %1 has rows that cannot "
+                                        "be taken.\n\n%2")
+                             .arg(name, MessageLines(table.refused)),
+                         QLatin1String(kProductTitle), Prompts::Icon::Exclamation);
+        return;
+    }
+    {
+        FlagGuard updating(session_.UpdatingControls);
+        ReplaceDirectory(session_.config, table.entries);
+    }
+    const QString directory = FromLatin1(nodes::kDirectory);
+    NavigationTree& tree = *window_.Tree();
+    tree.RetitleNodes();
+    if (tree.SelectedKey() == directory) {
+        tree.RefreshSelection();
+    } else {
+        tree.SelectNodeByKey(directory);
+    }
+    if (!table.warnings.empty()) {
+        prompts_.Message(
+            &window_,
+            QStringLiteral("The directory holds the %1 stations of %2.\n\nWarnings:\n%3")
+                .arg(table.entries.size())
+                .arg(name, MessageLines(table.warnings)),
+            QLatin1String(kProductTitle), Prompts::Icon::Exclamation);
+    }
+}
+
+void ExchangeCommands::Export(const QString& title, const char* procedure,
+                              const std::string& table) {
+    QString path = prompts_.SaveFileName(&window_, title, kCsvFilter, QString());
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
+    BusyGuard busy(&window_);
+    if (IoResult r = WriteFileAtomic(LocalPath(path), table); !r.ok) {
+        Fail(procedure, "FileSave Error!!", r);
+    }
+}
+
+void ExchangeCommands::ExportDirectory() {
+    Export(QStringLiteral("Export Directory"), "frmMain.ExportDirectory",
+           DirectoryCsv(session_.config));
+}
+
+void ExchangeCommands::ExportChannels() {
+    Export(QStringLiteral("Export Channels"), "frmMain.ExportChannels",
+           ChannelListCsv(session_.config));
+}
+
+}  // namespace rse

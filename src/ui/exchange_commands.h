@@ -1,0 +1,42 @@
+// The commands of the File menu that exchange tables with spreadsheets: Import Directory,
+// Export Directory and Export Channels. They follow the file commands: one message box and a
+// line in the error log for a failed file, nothing changed for a refused table.
+#pragma once
+
+#include <string>
+
+#include <QString>
+
+#include "files/disk_io.h"
+#include "ui/editor_session.h"
+
+namespace rse {
+
+class FrmMain;
+class Prompts;
+
+class ExchangeCommands {
+  public:
+    static inline const QString kCsvFilter = QStringLiteral("CSV files(*.csv);;All files(*.*)");
+    // Rows listed in one message at most; the rest are counted.
+    static constexpr int kMaxListedRows = 20;
+
+    ExchangeCommands(FrmMain& window, EditorSession& session, Prompts& prompts);
+
+    // Asks for a table and replaces the directory with its rows, then shows the directory;
+    // a table with a refused row is reported in one message and changes nothing.
+    void ImportDirectory();
+    // Ask for a file name and write the directory or the channel list as a table.
+    void ExportDirectory();
+    void ExportChannels();
+
+  private:
+    void Export(const QString& title, const char* procedure, const std::string& table);
+    void Fail(const char* procedure, const char* message, const IoResult& r);
+
+    FrmMain& window_;
+    EditorSession& session_;
+    Prompts& prompts_;
+};
+
+}  // namespace rse

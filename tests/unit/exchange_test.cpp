@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "files/csv.h"
+#include "files/directory_exchange.h"
+#include "model/mmsi.h"
+
+namespace rse {
+namespace {
+
+using Fields = std::vector<std::string>;
+
+struct ReadOutcome {
+    char separator = 0;
+    std::vector<std::pair<std::size_t, Fields>> records;
+    std::size_t errorLine = 0;
+    std::string error;
+};
+
+ReadOutcome ReadAll(std::string_view text) {
+    CsvReader reader(text);
+    ReadOutcome out{reader.Separator(), {}, 0, {}};
+    CsvRecord record;
+    while (reader.Next(record))
+        out.records.emplace_back(record.line, record.fields);
+    if (reader.Failed()) {
+        out.errorLine = reader.ErrorLine();
+        out.error = reader.ErrorReason();
+    }
+    return out;
+}
+
+TEST(CsvReader, ReadsWhatSpreadsheetsWriteAndStopsCleanlyOnHostileInput) {
+    using namespace std::string_literals;
+    const std::string tenMegabytes(10u << 20, 'A');
+    struct Case {
+        const char* what;
+        std::string text;
+        char separator;
+        std::vector<std::pair<std::size_t, Fields>> records;
+        std::size_t errorLine;  // 0: no error
+        std::string error;      // part of the reason
+    };
+    const Case cases[] = {
+        {"CR LF, comma",
+         "Name,MMSI\r\nA,366123456\r\n",
+         ',',
+         {{1, {"Name", "MMSI"}}, {2, {"A", "366123456"}}},
+         0,
+         ""},
+        {"byte-order mark, LF, semicolon, no final line end",
+         "\xEF\xBB\xBFName;MMSI\nA;1",
+         ';',
+         {{1, {"Name", "MMSI"}}, {2, {"A", "1"}}},
+         0,
+         ""},
+        {"separator from the header, outside quotes",
+         "\"Name, station\";MMSI\r\n\"B,C\";2\r\n",
+         ';',
+         {{1, {"Name, station", "MMSI"}}, {2, {"B,C", "2"}}},
+         0,
+         ""},
+        {"quotes: separators, doubled quotes and line breaks inside; lines counted",
+         "a,\"b,\"\"c\"\"\r\nd\",e\r\nf, \"g\" \r\n",
+         ',',
+         {{1, {"a", "b,\"c\"\r\nd", "e"}}, {3, {"f", "g"}}},
+         0,
+         ""},
+        {"blank lines and records of empty fields are skipped, a lone CR ends a line",
+         "\r\n\nName;MMSI\r\n;;\r\n  ; \r\nx;y\rz;w",
+         ';',
+         {{3, {"Name", "MMSI"}}, {6, {"x", "y"}}, {7, {"z", "w"}}},
+         0,
+         ""},
+        {"NUL bytes and invalid UTF-8 are kept as bytes",
+         "a\0b,\xFF\xC3\n"s,
+         ',',
+         {{1, {"a\0b"s, "\xFF\xC3"}}},
+         0,
+         ""},
+        {"a 10 MB field",
+         "Name\r\n" + tenMegabytes + "\r\nB",
+         ',',
+         {{1, {"Name"}}, {2, {tenMegabytes}}, {3, {"B"}}},
+         0,
+         ""},
+        {"a 10 MB line of separators",
+         "Name\r\n" + std::string(10u << 20, ','),
+         ',',
+         {{1, {"Name"}}},
+         2,
+         "more than 16384 fields"},
+        {"unbalanced quote: reported at the line it opened",
+         "a,b\r\n\"c,d\r\ne,f\r\n",
+         ',',
+         {{1, {"a", "b"}}},
+         2,
+         "not closed"},
+        {"text after a closing quote",
+         "a,b\n\n\"c\"d,e\n",
+         ',',
+         {{1, {"a", "b"}}},
+         3,
+         "follows the closing quote"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ReadOutcome out = ReadAll(c.text);
+        EXPECT_EQ(out.separator, c.separator);
+        EXPECT_EQ(out.records, c.records);
+        EXPECT_EQ(out.errorLine, c.errorLine);
+        EXPECT_NE(out.error.find(c.error), std::string::npos) << out.error;
+        EXPECT_EQ(out.error.empty(), c.error.empty());
+    }
+}
+
+TEST(CsvWriter, QuotesOnlyWhereNeededAndReadsBack) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"HARBOUR", "HARBOUR"},
+        {"", ""},
+        {"A,B", "\"A,B\""},
+        {"A;B", "\"A;B\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"two\r\nlines", "\"two\r\nlines\""},
+        {"\xEF\xBB\xBFX", "\"\xEF\xBB\xBFX\""},  // a leading byte-order mark would be dropped
+    };
+    std::string file;
+    Fields fields;
+    for (const auto& [field, written] : cases) {
+        EXPECT_EQ(CsvField(field), written);
+        fields.push_back(field);
+    }
+    AppendCsvRecord(file, fields);
+    EXPECT_EQ(ReadAll(file).records, (std::vector<std::pair<std::size_t, Fields>>{{1, fields}}));
+    EXPECT_EQ(Latin1ToUtf8("CAF\xC9"), "CAF\xC3\x89");
+}
+
+TEST(DirectoryCsv, AcceptsSpreadsheetFormsAndReportsWarnings) {
+    const DirectoryImport r = ReadDirectoryCsv(
+        "\xEF\xBB\xBFNo.;mmsi;NAME;Notes\r\n"
+        "1;366 123 456;buddy;friend\r\n"
+        "\r\n"
+        "2;;\r\n"  // a numbered row with neither name nor MMSI
+        "3;\"002320001\";\"Harbour(1)\"\r\n"
+        "4;970123456;SART TEST\r\n"
+        "5;;NO NUMBER\r\n");
+    ASSERT_TRUE(r.Ok()) << r.refused.front().Text();
+    const std::vector<DirectoryEntry> expected = {{true, "BUDDY", "366123456"},
+                                                  {true, "HARBOUR(1)", "002320001"},
+                                                  {true, "SART TEST", "970123456"},
+                                                  {true, "NO NUMBER", ""}};
+    EXPECT_EQ(r.entries, expected);
+    ASSERT_EQ(r.warnings.size(), 2u);
+    EXPECT_EQ(r.warnings[0].Text(), "line 6: MMSI 970123456 cannot be called by DSC: AIS-SART");
+    EXPECT_EQ(r.warnings[1].line, 7u);
+
+    // The rows replace the whole directory; later slots are cleared.
+    Configuration config;
+    for (int i = 1; i <= kDirectoryCount; ++i)
+        config.Dir(i) = {true, "OLD", "211000000"};
+    ReplaceDirectory(config, r.entries);
+    EXPECT_EQ(DirectoryCount(config), 4);
+    EXPECT_EQ(config.Dir(5), DirectoryEntry{});
+    EXPECT_EQ(config.Dir(20), DirectoryEntry{});
+    EXPECT_EQ(DirectoryCsv(config),
+              "Name,MMSI\r\nBUDDY,366123456\r\nHARBOUR(1),002320001\r\nSART TEST,970123456\r\n"
+              "NO NUMBER,\r\n");
+}
+
+TEST(DirectoryCsv, RefusesTheWholeFileAndNamesEveryWrongRow) {
+    std::string tooMany = "Name,MMSI\n";
+    for (int i = 0; i < 21; ++i)
+        tooMany += "S" + std::to_string(i) + "," + std::to_string(366000000 + i) + "\n";
+    struct Case {
+        std::string text;
+        std::vector<std::string> refused;  // "line N: " and the start of the reason
+    };
+    const Case cases[] = {
+        {"Name,MMSI\r\nA,36612345\r\nB,3661234567\r\nC,36612345X\r\n",
+         {"line 2: the MMSI has 8 digits; an MMSI has 9 digits (a spreadsheet may have dropped",
+          "line 3: the MMSI has 10 digits", "line 4: the MMSI holds a character that is not"}},
+        {"Name,MMSI\r\nELEVEN CHAR,366123456\r\nCAF\xC3\x89,366123457\r\nTAB\t,366123458\r\n",
+         {"line 2: the name has 11 characters", "line 3: the name holds a character",
+          "line 4: the name holds a character"}},
+        {"Name,MMSI\r\nA,366123456\r\nB,366123457\r\nC,366 123 456\r\n",
+         {"line 4: MMSI 366123456 is already used on line 2"}},
+        {tooMany, {"line 22: more than 20 rows"}},
+        {"", {"line 1: no header line"}},
+        {"\r\nStation,MMSI\r\nA,366123456\r\n", {"line 2: the header line does not name both"}},
+        {"Name,MMSI\r\nA,366123456\r\n\"B,366123457\r\n", {"line 3: a quoted field is not closed"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 60));
+        const DirectoryImport r = ReadDirectoryCsv(c.text);
+        EXPECT_TRUE(r.entries.empty());
+        ASSERT_EQ(r.refused.size(), c.refused.size());
+        for (std::size_t i = 0; i < c.refused.size(); ++i)
+            EXPECT_EQ(r.refused[i].Text().rfind(c.refused[i], 0), 0u) << r.refused[i].Text();
+    }
+}
+
+TEST(Mmsi, KindAndCountryFromTheForm) {
+    struct Case {
+        const char* mmsi;
+        std::string directoryNote;  // empty: not nine digits
+        bool directoryWarning;
+        bool userWarning;
+    };
+    const Case cases[] = {
+        {"366123456", "Ship, MID 366 (United States)", false, false},
+        {"235000001", "Ship, MID 235 (United Kingdom)", false, false},
+        {"036612345", "Group, MID 366 (United States)", false, true},
+        {"002320001", "Coast station, MID 232 (United Kingdom)", false, true},
+        {"111232500", "SAR aircraft, MID 232 (United Kingdom)", false, true},
+        {"823212345", "Handheld, MID 232 (United Kingdom)", false, true},
+        {"982111234", "Craft of a parent ship, MID 211 (Germany)", false, true},
+        {"992321234", "Aid to navigation, MID 232 (United Kingdom)", true, true},
+        {"970123456", "AIS-SART", true, true},
+        {"972123456", "MOB device", true, true},
+        {"974123456", "EPIRB-AIS", true, true},
+        {"217000000", "Ship, MID 217", false, false},  // a MID not assigned
+        {"123456789", "No assigned MMSI form", true, true},
+        {"001234567", "No assigned MMSI form", true, true},
+        {"36612345", "", false, false},
+        {"36612345a", "", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mmsi);
+        const MmsiNote dir = DirectoryMmsiNote(c.mmsi);
+        EXPECT_EQ(dir.text, c.directoryNote);
+        EXPECT_EQ(dir.warning, c.directoryWarning ? "cannot be called by DSC" : "");
+        EXPECT_EQ(UserMmsiNote(c.mmsi).warning, c.userWarning ? "not a ship's MMSI" : "");
+    }
+}
+
+}  // namespace
+}  // namespace rse
