@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A full read and a full program through rse-cli against rse-radio-sim, with the wall time
-# against the line's own limit and the CPU time the client used.
+# A full read, a full program, a program with backup and one with backup and verify through
+# rse-cli against rse-radio-sim, with the wall time against the line's own limit and the CPU
+# time the client used.
 #   bench/link_transfer.sh [BUILD_DIR] [BAUD]      (defaults: build, 9600; BAUD 0: no pacing)
 set -euo pipefail
 
@@ -13,6 +14,7 @@ for b in "$sim_bin" "$cli_bin"; do
 done
 
 work=$(mktemp -d)
+export XDG_DATA_HOME=$work/data  # the backups of this run, removed with it
 sim_pid=
 cleanup() {
     if [[ -n $sim_pid ]]; then kill -TERM "$sim_pid" 2>/dev/null || true; wait "$sim_pid" 2>/dev/null || true; fi
@@ -34,25 +36,31 @@ read_bytes=$((check_bytes + 256 * (10 + 38)))
 program_bytes=$((check_bytes + 256 * (42 + 1)))
 
 run() {
-    local name=$1 bytes=$2
-    shift 2
+    local name=$1 bytes=$2 steps=$3
+    shift 3
     local TIMEFORMAT='%R %U %S'
     local t
     t=$( { time "$cli_bin" "$@" --port "$device" 2>"$work/$name.err" >/dev/null; } 2>&1 ) || {
         echo "$name failed:" >&2; cat "$work/$name.err" >&2; exit 1; }
     read -r wall user sys <<<"$t"
-    awk -v n="$name" -v w="$wall" -v u="$user" -v s="$sys" -v bytes="$bytes" -v baud="$baud" 'BEGIN {
+    awk -v n="$name" -v w="$wall" -v u="$user" -v s="$sys" -v bytes="$bytes" -v baud="$baud" \
+        -v steps="$steps" 'BEGIN {
         cpu = u + s
         if (baud > 0) {
-            limit = bytes * 10 / baud + 0.5
-            printf "%-8s wall %6.2f s  limit %6.2f s  over %+5.1f %%  cpu %5.2f s (%4.1f %% of wall)\n",
+            limit = bytes * 10 / baud + 0.5 * steps
+            printf "%-15s wall %6.2f s  limit %6.2f s  over %+5.1f %%  cpu %5.2f s (%4.1f %% of wall)\n",
                    n, w, limit, (w - limit) / limit * 100, cpu, cpu / w * 100
         } else {
-            printf "%-8s wall %6.2f s (no pacing, 0.50 s of it the closing pause)  cpu %5.2f s\n", n, w, cpu
+            printf "%-15s wall %6.2f s (no pacing, %.2f s of it closing pauses)  cpu %5.2f s\n", n, w, 0.5 * steps, cpu
         }
     }'
 }
 
 echo "rse-radio-sim at ${baud} baud on $device"
-run read "$read_bytes" read -o "$work/radio.hex"
-run program "$program_bytes" program "$work/radio.hex"
+run read "$read_bytes" 1 read -o "$work/radio.hex"
+# Each program below sends an image the radio does not hold yet, so every one writes.
+cp "$work/radio.hex" "$work/changed.hex"
+printf '\x5a' | dd of="$work/changed.hex" bs=1 seek=4000 conv=notrunc status=none
+run program "$program_bytes" 1 program "$work/changed.hex"
+run +backup $((read_bytes + program_bytes)) 2 program --backup "$work/radio.hex"
+run +backup+verify $((2 * read_bytes + program_bytes)) 3 program --backup --verify "$work/changed.hex"

@@ -1,19 +1,19 @@
 #include "cli/link_commands.h"
 
-#include "cli/file_commands.h"
-
 #include <unistd.h>
 
 #include <atomic>
 #include <csignal>
 #include <cstdio>
 
+#include "cli/backup_commands.h"
 #include "cli/cli_support.h"
 #include "cli/file_commands.h"
 #include "files/config_file.h"
 #include "files/image_file.h"
 #include "image/codec.h"
 #include "link/clone_protocol.h"
+#include "link/safe_program.h"
 #include "qt/serial_link.h"
 
 namespace rse::cli {
@@ -112,7 +112,8 @@ void PrintMessage(const LinkMessage& m) {
     if (!m.detail.empty()) PrintError(QString::fromStdString(m.detail));
 }
 
-// Runs one operation on the port with progress, Ctrl+C and the final message.
+// Runs one operation on the port with progress and Ctrl+C; the operation gets the environment
+// and the progress printer.
 template <typename Operation>
 auto RunOnPort(const LinkOptions& options, Operation operation) {
     QtSerialLink link(PortPathFor(options.port));
@@ -122,8 +123,7 @@ auto RunOnPort(const LinkOptions& options, Operation operation) {
     LinkEnvironment env{link, clock, g_interrupted};
     env.settings.SkipReceive = options.noEcho;
     env.showProgress = [&progress](int percent) { progress.Show(percent); };
-    CloneProtocol protocol(env);
-    auto result = operation(protocol);
+    auto result = operation(env, progress);
     progress.Finish();
     return result;
 }
@@ -141,6 +141,8 @@ int RunRead(const QStringList& args) {
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QString(), QStringLiteral("OUT"));
     parser.addOption(output);
+    const QCommandLineOption noBackup(QStringLiteral("no-backup"));
+    parser.addOption(noBackup);
     if (!ParseArguments(parser, cmd, args)) return kUsage;
     LinkOptions options;
     if (!TakeLinkOptions(parser, cmd, options)) return kUsage;
@@ -158,9 +160,11 @@ int RunRead(const QStringList& args) {
     Configuration config;
     MemoryImage current{};
     InitialiseConfiguration(config, current);
-    const ReadRadioResult result =
-        RunOnPort(options, [&](CloneProtocol& p) { return p.ReadRadio(current); });
+    const ReadRadioResult result = RunOnPort(options, [&](const LinkEnvironment& env, auto&) {
+        return CloneProtocol(env).ReadRadio(current);
+    });
     if (!result.outcome.Succeeded()) return Report(result.outcome);
+    if (!parser.isSet(noBackup)) KeepReadBackup(result.image, PortPathFor(options.port));
 
     // The whole image is here: only now is the output written, atomically.
     IoResult saved;
@@ -180,6 +184,9 @@ int RunProgram(const QStringList& args) {
     AddLinkOptions(parser);
     const QCommandLineOption base(QStringLiteral("base"), QString(), QStringLiteral("BASE.hex"));
     parser.addOption(base);
+    const QCommandLineOption backup(QStringLiteral("backup"));
+    const QCommandLineOption verify(QStringLiteral("verify"));
+    parser.addOptions({backup, verify});
     if (!ParseArguments(parser, cmd, args)) return kUsage;
     LinkOptions options;
     if (!TakeLinkOptions(parser, cmd, options)) return kUsage;
@@ -198,8 +205,20 @@ int RunProgram(const QStringList& args) {
     // Everything is read before the port is touched.
     Document doc;
     if (int rc = LoadRadioImage(in, parser.value(base), doc); rc != kOk) return rc;
-    const MemoryImage& image = doc.image;
-    return Report(RunOnPort(options, [&](CloneProtocol& p) { return p.ProgramRadio(image); }));
+    const SafetyNet net{parser.isSet(backup), parser.isSet(verify)};
+    // The changes are printed and programmed without a question: scripts cannot answer one.
+    return Report(RunOnPort(options, [&](const LinkEnvironment& env, ProgressPrinter& progress) {
+        SafetyNetSteps steps;
+        steps.keep = [&](const MemoryImage& radio) {
+            progress.Finish();
+            return KeepBeforeProgram(radio, PortPathFor(options.port));
+        };
+        steps.confirm = [](const MemoryImage& radio, const MemoryImage& image) {
+            PrintChanges(radio, image);
+            return true;
+        };
+        return ProgramWithSafetyNet(env, doc.image, net, steps);
+    }));
 }
 
 int RunClearCount(const QStringList& args) {
@@ -215,8 +234,9 @@ int RunClearCount(const QStringList& args) {
             QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
     const MemoryImage image = DefaultImage();
-    return Report(
-        RunOnPort(options, [&](CloneProtocol& p) { return p.ClearCount(image); }).outcome);
+    return Report(RunOnPort(options, [&](const LinkEnvironment& env, auto&) {
+                      return CloneProtocol(env).ClearCount(image);
+                  }).outcome);
 }
 
 }  // namespace
@@ -235,11 +255,16 @@ int RunLinkCommand(const QString& name, const QStringList& args) {
 
 QString LinkCommandsUsage() {
     return QStringLiteral(
-        "  rse-cli read --port DEV -o OUT            read the radio into OUT: .hex (the memory\n"
-        "                                            image) or .dat (the configuration)\n"
-        "  rse-cli program --port DEV IN [--base BASE.hex]\n"
+        "  rse-cli read --port DEV -o OUT [--no-backup]\n"
+        "                                            read the radio into OUT: .hex (the memory\n"
+        "                                            image) or .dat (the configuration); a copy\n"
+        "                                            is kept in the backups unless --no-backup\n"
+        "  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]\n"
         "                                            program IN into the radio: .hex as it is,\n"
-        "                                            .dat laid over BASE.hex (else a new image)\n"
+        "                                            .dat laid over BASE.hex (else a new image);\n"
+        "                                            --backup: read and keep the radio first and\n"
+        "                                            print the changes; --verify: read back and\n"
+        "                                            compare\n"
         "  rse-cli clear-count --port DEV            reset the radio's MMSI entry count\n"
         "     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)\n"
         "     --no-echo: the cable does not echo what is sent\n");

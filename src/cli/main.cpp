@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 
+#include "cli/backup_commands.h"
 #include "cli/cli_support.h"
 #include "cli/doctor_commands.h"
 #include "cli/exchange_commands.h"
@@ -24,7 +25,7 @@ QString Usage() {
                .arg(QLatin1String(rse::kModelName), QLatin1String(rse::kProductTitle)) +
            rse::cli::FileCommandsUsage() + rse::cli::ExchangeCommandsUsage() +
            rse::cli::PrintCommandUsage() + rse::cli::LinkCommandsUsage() +
-           rse::cli::DoctorCommandsUsage() +
+           rse::cli::DoctorCommandsUsage() + rse::cli::BackupCommandsUsage() +
            QStringLiteral(
                "  rse-cli --version | --help\n\n"
                "Files: .dat is the configuration file, .hex the raw 4096-byte memory image\n"
@@ -67,6 +68,7 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("print")) return rse::cli::RunPrint(args);
     if (rse::cli::IsLinkCommand(command)) return rse::cli::RunLinkCommand(command, args);
     if (rse::cli::IsDoctorCommand(command)) return rse::cli::RunDoctorCommand(command, args);
+    if (rse::cli::IsBackupCommand(command)) return rse::cli::RunBackupCommand(command, args);
     rse::cli::PrintError(QStringLiteral("rse-cli: unknown command '%1'").arg(command));
     rse::cli::PrintError(QStringLiteral("Try 'rse-cli --help'."));
     return rse::cli::kUsage;

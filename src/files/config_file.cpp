@@ -3,9 +3,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <span>
+#include <type_traits>
+#include <variant>
 
+#include "files/config_keys.h"
 #include "files/ini_reader.h"
-#include "model/channel_plans.h"
 
 namespace rse {
 
@@ -90,98 +93,59 @@ bool ParseWord(std::string_view s, std::string_view word) {
 
 // ---- writing -----------------------------------------------------------------------------
 
-class Writer {
-  public:
-    void Section(std::string_view name) { Line("[", name, "]"); }
-    void Section(std::string_view prefix, int index) {
-        Line("[", prefix, std::to_string(index), "]");
-    }
-    void Number(std::string_view key, int value) { Line(key, "=", std::to_string(value)); }
-    void Flag(std::string_view key, bool value) { Line(key, "=", value ? "1" : "0"); }
-    void Text(std::string_view key, std::string_view value) { Line(key, "=#", value); }
-    void Plain(std::string_view key, std::string_view value) { Line(key, "=", value); }
-    std::string Take() { return std::move(out_); }
-
-  private:
-    template <typename... Parts>
-    void Line(const Parts&... parts) {
-        (out_.append(parts), ...);
-        out_.append(kEol);
-    }
-    std::string out_;
-};
-
-void WriteMainAndSettings(Writer& w, const CommonSettings& s) {
-    w.Section("MAIN");
-    w.Text("MODEL", kModelName);
-    w.Text("TYPE", "RSE");
-    w.Text("VERSION", "1.00");
-    w.Number("MODELTYPE", 0);
-    w.Section("SETCOM");
-    w.Number("Contrast", s.Contrast);
-    w.Number("Dimmer", s.Dimmer);
-    w.Flag("KeyBeep", s.KeyBeep);
-    w.Flag("AtisOnOff", s.AtisOnOff);
-    w.Text("AtisNo", s.AtisNo);
-    w.Number("ScanType", s.ScanType);
-    w.Number("Ind", s.Ind);
-    w.Flag("IndReply", s.IndReply);
-    w.Flag("IndACK", s.IndACK);
-    w.Flag("POSRR", s.POSRR);
-    w.Flag("DscScan", s.DscScan);
-    w.Flag("WxAlert", s.WxAlert);
-    w.Number("OffsetTime", s.OffsetTime - 24);
-    w.Text("UserMmsid", s.UserMmsid);
+void Line(std::string& out, std::string_view a, std::string_view b = {}) {
+    out.append(a);
+    out.append(b);
+    out.append(kEol);
 }
 
-void WriteChannel(Writer& w, std::string_view prefix, int index, const ChannelRecord& r) {
-    w.Section(prefix, index);
-    w.Number("Position", r.Position);
-    w.Flag("Enable", r.Enable);
-    w.Flag("LowPower", r.LowPower);
-    w.Flag("PowUp", r.PowUp);
-    w.Flag("Duplex", r.Duplex);
-    w.Flag("TxEnable", r.TxEnable);
-    w.Flag("DispayA", r.DispayA);
-    w.Flag("ScanMemory", r.ScanMemory);
-    w.Flag("VsMemory", r.VsMemory);
-    w.Text("ChTag", r.ChTag);
+void WriteMain(std::string& out) {
+    Line(out, "[MAIN]");
+    Line(out, "MODEL=#", kModelName);
+    Line(out, "TYPE=#RSE");
+    Line(out, "VERSION=#1.00");
+    Line(out, "MODELTYPE=0");
+}
+
+template <typename Record>
+void WriteSection(std::string& out, const SectionId& id, std::span<const KeyDef<Record>> keys,
+                  const Record& record) {
+    Line(out, "[" + id.Name() + "]");
+    for (const KeyDef<Record>& def : keys)
+        Line(out, std::string(def.key) + "=", KeyValueText(def, record));
 }
 
 // ---- reading -----------------------------------------------------------------------------
 
-class Reader {
-  public:
-    explicit Reader(const IniDocument& doc) : doc_(doc) {}
-
-    void Section(std::string_view name) { section_ = doc_.FindSection(name); }
-    void Section(std::string_view prefix, int index) {
-        char name[32];
-        const int n = std::snprintf(name, sizeof name, "%.*s%d", static_cast<int>(prefix.size()),
-                                    prefix.data(), index);
-        Section(std::string_view(name, static_cast<std::size_t>(n)));
+template <typename Record>
+void ReadSection(const IniDocument& doc, const SectionId& id, std::span<const KeyDef<Record>> keys,
+                 Record& record) {
+    const IniDocument::Section* section = doc.FindSection(id.Name());
+    for (const KeyDef<Record>& def : keys) {
+        const std::string_view value =
+            section ? IniValueView(IniDocument::Find(*section, def.key)) : std::string_view();
+        std::visit(
+            [&](auto member) {
+                auto& field = record.*member;
+                using Value = std::decay_t<decltype(field)>;
+                if constexpr (std::is_same_v<Value, bool>) {
+                    ParseFlag(value, field);
+                } else if constexpr (std::is_same_v<Value, std::string>) {
+                    field = value;
+                } else if (def.kind == KeyKind::OffsetTime) {
+                    ParseOffsetTime(value, field);
+                } else if (def.kind == KeyKind::Position) {
+                    // A position outside the plan's range keeps the element's previous one.
+                    std::int16_t v = field;
+                    if (ParseInteger(value, v) && v >= id.positionLo && v <= id.positionHi)
+                        field = v;
+                } else {
+                    ParseInteger(value, field);
+                }
+            },
+            def.field);
     }
-    void Number(std::string_view key, std::int16_t& field) const {
-        ParseInteger(Value(key), field);
-    }
-    void Flag(std::string_view key, bool& field) const { ParseFlag(Value(key), field); }
-    void Text(std::string_view key, std::string& field) const { field = Value(key); }
-    void OffsetTime(std::string_view key, std::int16_t& field) const {
-        ParseOffsetTime(Value(key), field);
-    }
-    // A position outside the plan's range keeps the element's previous position.
-    void Position(std::string_view key, std::int16_t& field, int lo, int hi) const {
-        std::int16_t v = field;
-        if (ParseInteger(Value(key), v) && v >= lo && v <= hi) field = v;
-    }
-
-  private:
-    std::string_view Value(std::string_view key) const {
-        return section_ ? IniValueView(IniDocument::Find(*section_, key)) : std::string_view();
-    }
-    const IniDocument& doc_;
-    const IniDocument::Section* section_ = nullptr;
-};
+}
 
 // True for the sections a configuration file can hold: [MAIN], [SETCOM] and the bank
 // sections with an element index in range, written without leading zeros.
@@ -209,27 +173,6 @@ bool IsConfigSection(std::string_view lower, const Configuration& c) {
     }
     return false;
 }
-
-void ReadChannel(Reader& r, std::string_view prefix, int index, ChannelRecord& c, int lo, int hi) {
-    r.Section(prefix, index);
-    r.Position("Position", c.Position, lo, hi);
-    r.Flag("Enable", c.Enable);
-    r.Flag("LowPower", c.LowPower);
-    r.Flag("PowUp", c.PowUp);
-    r.Flag("Duplex", c.Duplex);
-    r.Flag("TxEnable", c.TxEnable);
-    r.Flag("DispayA", c.DispayA);
-    r.Flag("ScanMemory", c.ScanMemory);
-    r.Flag("VsMemory", c.VsMemory);
-    r.Text("ChTag", c.ChTag);
-}
-
-struct BankSection {
-    const char* prefix;
-    BankId id;
-};
-constexpr BankSection kPlanBanks[] = {
-    {"CHUSA", BankId::USA}, {"CHINT", BankId::INT}, {"CHCAN", BankId::CAN}};
 
 }  // namespace
 
@@ -268,37 +211,19 @@ bool ParseOffsetTime(std::string_view text, std::int16_t& out) {
 }
 
 std::string ComposeConfigFile(const Configuration& config) {
-    Writer w;
-    WriteMainAndSettings(w, config.SETCOM);
-    for (const BankSection& b : kPlanBanks) {
-        const auto& bank = BankOf(config, b.id);
-        for (std::size_t i = 0; i < bank.size(); ++i) {
-            WriteChannel(w, b.prefix, static_cast<int>(i), bank[i]);
-        }
-    }
-    for (std::size_t i = 0; i < config.CHWX.size(); ++i) {
-        const ChannelRecord& r = config.CHWX[i];
-        w.Section("CHWX", static_cast<int>(i));
-        w.Flag("Enable", r.Enable);
-        w.Flag("ScanMemory", r.ScanMemory);
-        w.Text("ChTag", r.ChTag);
-    }
-    for (int i = 1; i <= kExpCount; ++i)
-        WriteChannel(w, "CHEXP", i, config.Exp(i));
-    for (int i = 1; i <= kDirectoryCount; ++i) {
-        const DirectoryEntry& e = config.Dir(i);
-        w.Section("CHMMSID", i);
-        w.Flag("Enable", e.Enable);
-        w.Text("TagName", e.TagName);
-        w.Plain("Mmsid", e.Mmsid);
-    }
-    return w.Take();
+    std::string out;
+    WriteMain(out);
+    VisitConfigSections(config, [&](const SectionId& id, auto keys, const auto& record) {
+        WriteSection(out, id, keys, record);
+    });
+    return out;
 }
 
 std::string ComposeDefaultFile(const CommonSettings& settings) {
-    Writer w;
-    WriteMainAndSettings(w, settings);
-    return w.Take();
+    std::string out;
+    WriteMain(out);
+    WriteSection(out, SectionId{}, KeysOf(kSettingsKeys), settings);
+    return out;
 }
 
 void ApplyConfigText(std::string_view text, Configuration& config) {
@@ -306,48 +231,10 @@ void ApplyConfigText(std::string_view text, Configuration& config) {
     // other sections costs no memory.
     const IniDocument doc(text,
                           [&](std::string_view lower) { return IsConfigSection(lower, config); });
-
-    Reader r(doc);
-    // [MAIN] is read but its values are not used: any model or version reads the same.
-    CommonSettings& s = config.SETCOM;
-    r.Section("SETCOM");
-    r.Number("Contrast", s.Contrast);
-    r.Number("Dimmer", s.Dimmer);
-    r.Flag("KeyBeep", s.KeyBeep);
-    r.Flag("AtisOnOff", s.AtisOnOff);
-    r.Text("AtisNo", s.AtisNo);
-    r.Number("ScanType", s.ScanType);
-    r.Number("Ind", s.Ind);
-    r.Flag("IndReply", s.IndReply);
-    r.Flag("IndACK", s.IndACK);
-    r.Flag("POSRR", s.POSRR);
-    r.Flag("DscScan", s.DscScan);
-    r.Flag("WxAlert", s.WxAlert);
-    r.OffsetTime("OffsetTime", s.OffsetTime);
-    r.Text("UserMmsid", s.UserMmsid);
-
-    for (const BankSection& b : kPlanBanks) {
-        auto& bank = BankOf(config, b.id);
-        for (std::size_t i = 0; i < bank.size(); ++i) {
-            ReadChannel(r, b.prefix, static_cast<int>(i), bank[i], 1, 64);
-        }
-    }
-    for (std::size_t i = 0; i < config.CHWX.size(); ++i) {
-        ChannelRecord& c = config.CHWX[i];
-        r.Section("CHWX", static_cast<int>(i));
-        r.Flag("Enable", c.Enable);
-        r.Flag("ScanMemory", c.ScanMemory);
-        r.Text("ChTag", c.ChTag);
-    }
-    for (int i = 1; i <= kExpCount; ++i)
-        ReadChannel(r, "CHEXP", i, config.Exp(i), 0, 281);
-    for (int i = 1; i <= kDirectoryCount; ++i) {
-        DirectoryEntry& e = config.Dir(i);
-        r.Section("CHMMSID", i);
-        r.Flag("Enable", e.Enable);
-        r.Text("TagName", e.TagName);
-        r.Text("Mmsid", e.Mmsid);
-    }
+    // [MAIN] is not read: any model or version reads the same.
+    VisitConfigSections(config, [&](const SectionId& id, auto keys, auto& record) {
+        ReadSection(doc, id, keys, record);
+    });
 }
 
 IoResult SaveFileAs(const std::string& path, const Configuration& config) {

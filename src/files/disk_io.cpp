@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <system_error>
@@ -94,16 +95,12 @@ IoResult ReadWholeFile(const std::string& path, std::string& out, std::size_t ma
     return {};
 }
 
-IoResult WriteFileAtomic(const std::string& requested, std::string_view data) {
-    const std::string path = ResolveTarget(requested);
-    struct stat existing {};
-    const bool exists = ::stat(path.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) return ErrnoFailure(EISDIR);
+namespace {
 
-    const std::string folder = FolderOf(path);
-    const std::string base = BaseNameOf(path);
+// Writes `data` to a new temporary file in `folder`, flushed to disk; its path in tmp.
+IoResult WriteTemporary(const std::string& folder, const std::string& base, std::string_view data,
+                        const struct stat* keepMode, std::string& tmp) {
     std::random_device rd;
-    std::string tmp;
     int fdNum = -1;
     for (int attempt = 0; attempt < 100 && fdNum < 0; ++attempt) {
         tmp = folder + "/." + base + "." + std::to_string(rd() % 1000000u) + ".tmp";
@@ -131,21 +128,65 @@ IoResult WriteFileAtomic(const std::string& requested, std::string_view data) {
         p += n;
         left -= static_cast<std::size_t>(n);
     }
-    if (exists) ::fchmod(fd.get(), existing.st_mode & 07777);
+    if (keepMode != nullptr) ::fchmod(fd.get(), keepMode->st_mode & 07777);
     if (::fsync(fd.get()) != 0) return fail(errno);
     if (::close(fd.release()) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());
         return ErrnoFailure(err);
     }
+    return {};
+}
+
+// Makes a completed rename durable; a failure here does not undo the write.
+void SyncFolder(const std::string& folder) {
+    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0) ::fsync(dir.get());
+}
+
+}  // namespace
+
+IoResult WriteFileAtomic(const std::string& requested, std::string_view data) {
+    const std::string path = ResolveTarget(requested);
+    struct stat existing {};
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) return ErrnoFailure(EISDIR);
+
+    const std::string folder = FolderOf(path);
+    std::string tmp;
+    if (IoResult r =
+            WriteTemporary(folder, BaseNameOf(path), data, exists ? &existing : nullptr, tmp);
+        !r.ok) {
+        return r;
+    }
     if (::rename(tmp.c_str(), path.c_str()) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());
         return ErrnoFailure(err);
     }
-    // Make the rename itself durable; a failure here does not undo a completed write.
-    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) ::fsync(dir.get());
+    SyncFolder(folder);
+    return {};
+}
+
+IoResult WriteNewFileAtomic(const std::string& path, std::string_view data) {
+    const std::string folder = FolderOf(path);
+    std::string tmp;
+    if (IoResult r = WriteTemporary(folder, BaseNameOf(path), data, nullptr, tmp); !r.ok) {
+        return r;
+    }
+    // A hard link fails when the name is taken, so an existing file is never replaced; where
+    // the file system has no hard links, a rename that refuses to replace does the same.
+    int linked = ::link(tmp.c_str(), path.c_str());
+    if (linked != 0 && (errno == EPERM || errno == ENOTSUP || errno == EMLINK)) {
+        linked = ::renameat2(AT_FDCWD, tmp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE);
+    }
+    if (linked != 0) {
+        const int err = errno;
+        ::unlink(tmp.c_str());
+        return ErrnoFailure(err);
+    }
+    ::unlink(tmp.c_str());
+    SyncFolder(folder);
     return {};
 }
 

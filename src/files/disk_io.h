@@ -32,5 +32,8 @@ IoResult ReadWholeFile(const std::string& path, std::string& out,
 // over the target, so the target is either the old file or the complete new one. A symbolic
 // link is followed and its target replaced; an existing file's permissions are kept.
 IoResult WriteFileAtomic(const std::string& path, std::string_view data);
+// The same for a file that must not exist yet: fails with EEXIST, and changes nothing, when
+// the name is taken (also when another program takes it at the same moment).
+IoResult WriteNewFileAtomic(const std::string& path, std::string_view data);
 
 }  // namespace rse

@@ -29,6 +29,19 @@ std::int16_t SettingsStore::ReadComNum() {
     return static_cast<std::int16_t>(value);
 }
 
+bool SettingsStore::ReadOption(const QString& key, bool fallback) {
+    const QString text = settings_.value(QStringLiteral("Options/") + key).toString().trimmed();
+    if (text == QLatin1String("1")) return true;
+    if (text == QLatin1String("0")) return false;
+    return fallback;
+}
+
+void SettingsStore::StoreOption(const QString& key, bool on) {
+    settings_.setValue(QStringLiteral("Options/") + key,
+                       on ? QStringLiteral("1") : QStringLiteral("0"));
+    settings_.sync();
+}
+
 void SettingsStore::StoreComNum(std::int16_t comNum) {
     settings_.setValue(QStringLiteral("ComPath/ComNum"), QString::number(comNum));
     settings_.sync();

@@ -31,6 +31,11 @@ class SettingsStore {
     static QString DefaultDevicePath(int comNum);
     void StoreDevicePath(int comNum, const QString& path);
 
+    // Section "Options": switches of the Options menu ("KeepBackups", "BackupBeforeProgram",
+    // "VerifyAfterProgram"); `fallback` when absent or not a flag.
+    bool ReadOption(const QString& key, bool fallback);
+    void StoreOption(const QString& key, bool on);
+
     QSettings& Settings() { return settings_; }
 
   private:

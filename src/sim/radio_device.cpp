@@ -129,7 +129,9 @@ void RadioDevice::Command(RadioOutput& out) {
             const auto data = payload.size() == 2 ? HexNumber(payload) : std::nullopt;
             if (!data) return;
             ++commandsServed_;
-            memory_[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>(*data);
+            if (!Take(faults_.loseWrite, a)) {
+                memory_[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>(*data);
+            }
             Ack(a, out);
             break;
         }
@@ -144,7 +146,8 @@ void RadioDevice::Command(RadioOutput& out) {
             if (CutNow(out)) return;
             ++commandsServed_;
             ++blocksServed_;
-            std::copy(data.begin(), data.end(), memory_.begin() + a);
+            if (!Take(faults_.loseWrite, a))
+                std::copy(data.begin(), data.end(), memory_.begin() + a);
             Ack(a, out);
             break;
         }

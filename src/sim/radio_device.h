@@ -18,6 +18,7 @@ struct RadioFaults {
     std::map<int, int> badChecksum;  // reply with a wrong checksum
     std::map<int, int> noReply;      // read request left unanswered
     std::map<int, int> noAck;        // write stored but not acknowledged
+    std::map<int, int> loseWrite;    // write acknowledged but not stored
     // Close the line when a block command arrives after this many blocks were served.
     std::optional<int> cutAfterBlocks;
     // Junk bytes sent before every reply and ACK.

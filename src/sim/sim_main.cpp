@@ -55,6 +55,7 @@ const char kUsage[] =
     "  --bad-checksum ADDR[:COUNT]  spoil the checksum of the first replies for ADDR\n"
     "  --no-reply ADDR[:COUNT]      leave the first read requests for ADDR unanswered\n"
     "  --no-ack ADDR[:COUNT]        store but do not acknowledge the first writes to ADDR\n"
+    "  --lose-write ADDR[:COUNT]    acknowledge but do not store the first writes to ADDR\n"
     "  --cut-after N                close the line (a pulled cable) after N blocks\n"
     "  --junk N                     send N junk bytes before every reply and ACK\n"
     "ADDR and HEX take 0x... for hexadecimal. Stops cleanly on SIGTERM and SIGINT.\n\n"
@@ -130,6 +131,8 @@ int ParseOptions(int argc, char** argv, Options& o) {
             if (!needs(ParseFault(value, o.faults.noReply))) return Usage("bad --no-reply");
         } else if (arg == "--no-ack") {
             if (!needs(ParseFault(value, o.faults.noAck))) return Usage("bad --no-ack");
+        } else if (arg == "--lose-write") {
+            if (!needs(ParseFault(value, o.faults.loseWrite))) return Usage("bad --lose-write");
         } else if (arg == "--cut-after") {
             if (!needs(ParseNumber(value, 0, 1000000, n))) return Usage("--cut-after needs N");
             o.faults.cutAfterBlocks = static_cast<int>(n);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include <QString>
 
@@ -19,6 +20,9 @@ struct EditorSession {
     // Set while the program itself fills controls or runs a load, save or transfer.
     bool UpdatingControls = false;
     QString CurrentFileName;
+    // What Save would have written when the configuration was last created, opened, saved or
+    // read: a configuration that differs from it holds edits worth keeping.
+    std::string SavedSnapshot;
 
     // Set by the command-line switches.
     bool DebugMode = false;

@@ -16,6 +16,7 @@
 #include "ui/dialogs/frm_prn.h"
 #include "ui/frm_main.h"
 #include "ui/prompts.h"
+#include "ui/safety_commands.h"
 
 namespace rse {
 
@@ -75,29 +76,35 @@ bool FileCommands::WriteConfiguration(const QString& path) {
     return r.ok;
 }
 
-void FileCommands::Open() {
+bool FileCommands::Open() {
     BusyGuard busy(&window_);
-    ReadChosenFile(prompts_.OpenFileName(&window_, QString(), kDatFilter, lastOpenName_));
+    return ReadChosenFile(prompts_.OpenFileName(&window_, QString(), kDatFilter, lastOpenName_));
 }
 
-void FileCommands::OpenFile(const QString& name) {
+bool FileCommands::OpenFile(const QString& name) {
     BusyGuard busy(&window_);
-    ReadChosenFile(name);
+    return ReadChosenFile(name);
 }
 
-void FileCommands::ReadChosenFile(const QString& name) {
+bool FileCommands::ReadChosenFile(const QString& name) {
+    bool read = false;
     if (!name.isEmpty()) {
         lastOpenName_ = name;
-        if (ReadConfiguration(name)) {
+        const std::string before = window_.Safety().CurrentText();
+        read = ReadConfiguration(name);
+        if (read) {
+            window_.Safety().KeepEdits(before, QStringLiteral("Open"));
+            window_.Safety().TakeSnapshot();
             session_.CurrentFileName = name;
             window_.UpdateCaption();
         }
     }
     window_.Tree()->RefreshSelection();
     window_.Tree()->RetitleNodes();
+    return read;
 }
 
-void FileCommands::SaveConfiguration(bool useCurrentName) {
+bool FileCommands::SaveConfiguration(bool useCurrentName) {
     QString name;
     if (useCurrentName && IsConfigurationFile(session_.CurrentFileName)) {
         name = session_.CurrentFileName;
@@ -105,14 +112,13 @@ void FileCommands::SaveConfiguration(bool useCurrentName) {
         name = WithSuffix(prompts_.SaveFileName(&window_, QString(), kDatFilter, QString()),
                           QStringLiteral("dat"));
     }
-    if (name.isEmpty()) {
-        return;
-    }
+    if (name.isEmpty()) return false;
     BusyGuard busy(&window_);
-    if (WriteConfiguration(name)) {
-        session_.CurrentFileName = name;
-        window_.UpdateCaption();
-    }
+    if (!WriteConfiguration(name)) return false;
+    window_.Safety().TakeSnapshot();
+    session_.CurrentFileName = name;
+    window_.UpdateCaption();
+    return true;
 }
 
 QString FileCommands::DefaultFilePath() const {
@@ -148,12 +154,15 @@ bool FileCommands::LoadImageFileCommand() {
     }
     BusyGuard busy(&window_);
     FlagGuard updating(session_.UpdatingControls);
+    const std::string before = window_.Safety().CurrentText();
     const IoResult r = LoadImageFile(LocalPath(path), session_.image);
     if (!r.ok) {
         Fail("frmMain.ReadHexFileAs", "FileRead Error!!", r);
         return false;
     }
     DecodeImage(session_.image, session_.config);
+    window_.Safety().KeepEdits(before, QStringLiteral("Ctrl+F2"));
+    window_.Safety().TakeSnapshot();
     session_.CurrentFileName = path;
     return true;
 }

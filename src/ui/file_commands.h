@@ -26,11 +26,12 @@ class FileCommands {
 
     // File Open: asks for a file and reads it; the shown panel and the tree are refreshed
     // even when the user cancelled.
-    void Open();
+    // Both return true when a file was read.
+    bool Open();
     // Open without the dialog: reads `name` as if it had been chosen there.
-    void OpenFile(const QString& name);
-    // File Save (useCurrentName) and Save As.
-    void SaveConfiguration(bool useCurrentName);
+    bool OpenFile(const QString& name);
+    // File Save (useCurrentName) and Save As; true when the file was written.
+    bool SaveConfiguration(bool useCurrentName);
     // File Save As Default: the common settings into the default file.
     void SaveDefault();
     // Ctrl+F3: the configuration laid over the image, saved as a raw image file.
@@ -51,7 +52,7 @@ class FileCommands {
     std::function<bool(QPrinter&)> printerDialog;
 
   private:
-    void ReadChosenFile(const QString& name);
+    bool ReadChosenFile(const QString& name);
     bool ReadConfiguration(const QString& path);
     bool WriteConfiguration(const QString& path);
     void Fail(const char* procedure, const char* message, const IoResult& r);

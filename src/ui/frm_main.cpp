@@ -37,6 +37,7 @@
 #include "ui/panels/directory_list_panel.h"
 #include "ui/panels/settings_panel.h"
 #include "ui/prompts.h"
+#include "ui/safety_commands.h"
 #include "ui/widgets/list_wheel_guard.h"
 #include "ui/widgets/splitter_grip.h"
 
@@ -68,12 +69,14 @@ FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& promp
     help_->setWindowFlag(Qt::Window);
     files_ = std::make_unique<FileCommands>(*this, session_, prompts_);
     exchange_ = std::make_unique<ExchangeCommands>(*this, session_, prompts_);
+    safety_ = std::make_unique<SafetyCommands>(*this, session_, settings_, prompts_);
     hexFileSave = [this] { files_->SaveImageFileCommand(); };
     hexFileLoad = [this] { return files_->LoadImageFileCommand(); };
     transferDialog = [this](TransferMode mode) {
         FrmRadio dialog(session_, prompts_, mode, settings_.DevicePath(session_.ComNum), this);
         dialog.showHelp = [this] { HelpContents(); };
         dialog.checkConnection = [this] { CheckConnection(); };
+        safety_->Prepare(dialog, settings_.DevicePath(session_.ComNum));
         dialog.exec();
         return dialog.Outcome();
     };
@@ -344,6 +347,7 @@ void FrmMain::InitialiseConfiguration() {
     tree_->SelectNodeByKey(FromLatin1(nodes::kSetting));
     session_.CurrentFileName.clear();
     UpdateCaption();
+    safety_->TakeSnapshot();
 }
 
 void FrmMain::ResetAllPanels() {
@@ -427,6 +431,7 @@ void FrmMain::FileNew() {
 void FrmMain::OnNewTimer() {
     newTimer_->stop();
     BusyGuard busy(this);
+    safety_->KeepEdits(safety_->CurrentText(), QStringLiteral("New"));
     InitialiseConfiguration();
     tree_->RefreshSelection();
 }

@@ -30,6 +30,7 @@ class ExchangeCommands;
 class FileCommands;
 class HelpBrowser;
 class Prompts;
+class SafetyCommands;
 class SettingsStore;
 class SplitterGrip;
 
@@ -58,6 +59,7 @@ class FrmMain : public QMainWindow {
     void SetHelpContexts();
     HelpBrowser* Help() const { return help_; }
     FileCommands& Files() { return *files_; }
+    SafetyCommands& Safety() { return *safety_; }
 
     // --- commands of the menus and the toolbar ---
     void FileNew();
@@ -138,6 +140,7 @@ class FrmMain : public QMainWindow {
     Prompts& prompts_;
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<ExchangeCommands> exchange_;
+    std::unique_ptr<SafetyCommands> safety_;
 
     NavigationTree* tree_ = nullptr;
     QWidget* central_ = nullptr;

@@ -199,5 +199,43 @@ TEST_F(Cli, WrongUsageExitsWithTwo) {
     EXPECT_NE(r.out.find("rse-cli convert IN OUT [--base BASE.hex]"), std::string::npos);
 }
 
+TEST_F(Cli, DiffExitsAsDiffDoes) {
+    const test::NewDocument fresh;
+    Configuration c = fresh.config;
+    c.SETCOM.Dimmer = 3;
+    c.Dir(1) = {true, "BUDDY", "366000007"};
+    ASSERT_TRUE(SaveFileAs(File("a.dat"), fresh.config).ok);
+    ASSERT_TRUE(SaveFileAs(File("b.dat"), c).ok);
+    MemoryImage image = fresh.image;
+    EncodeImage(c, image);
+    image[0xFF0] = 0x12;
+    ASSERT_TRUE(SaveImageFile(File("a.hex"), fresh.image).ok);
+    ASSERT_TRUE(SaveImageFile(File("b.hex"), image).ok);
+    const std::string fields =
+        "SETCOM.Dimmer: 0 -> 3\nCHMMSID1.Enable: 0 -> 1\nCHMMSID1.TagName: # -> #BUDDY\n"
+        "CHMMSID1.Mmsid:  -> 366000007\n";
+    struct Case {
+        std::vector<std::string> files;
+        int status;
+        std::string out;
+    };
+    const Case cases[] = {
+        {{"a.dat", "a.dat"}, 0, ""},
+        {{"a.dat", "b.dat"}, 1, fields},
+        {{"a.dat", "b.hex"}, 1, fields},  // a .dat has no other bytes to compare
+        {{"a.hex", "b.hex"}, 1, fields + "image 0x0FF0: FF -> 12\n"},
+        {{"a.hex", "missing.hex"}, 2, ""},
+    };
+    for (const Case& c : cases) {
+        const auto r = Run({"diff", File(c.files[0]), File(c.files[1])});
+        EXPECT_EQ(r.status, c.status) << c.files[1] << r.err;
+        EXPECT_EQ(r.out, c.out) << c.files[1];
+        if (c.status == 2) {
+            EXPECT_NE(r.err.find("FileRead Error!!"), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find(File(c.files[1])), std::string::npos) << r.err;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace rse

@@ -28,7 +28,7 @@ class CliLink : public ::testing::Test {
         std::set<std::string> names;
         for (const auto& e : fs::directory_iterator(dir.Path()))
             names.insert(e.path().filename().string());
-        for (const char* own : {"sim.err", "saved.hex", ".stdout", ".stderr"})
+        for (const char* own : {"sim.err", "saved.hex", ".stdout", ".stderr", "data"})
             names.erase(own);
         return names;
     }
@@ -39,6 +39,7 @@ class CliLink : public ::testing::Test {
     }
 
     TempDir dir;
+    ScopedEnv dataHome{"XDG_DATA_HOME", dir.File("data")};  // backups of reads go here
 };
 
 TEST_F(CliLink, ReadToHexAndDatThenProgramBackAndClearTheCount) {
@@ -81,6 +82,40 @@ TEST_F(CliLink, ReadToHexAndDatThenProgramBackAndClearTheCount) {
     raw[addr::kMmsiEntryCount] = 0;
     EXPECT_EQ(Image("saved.hex"), raw);
     EXPECT_EQ(sim.Stop(), 0);
+}
+
+TEST_F(CliLink, ReadsAreKeptAndProgramVerifies) {
+    Sim sim(dir, {"--lose-write", "0x1A0"});
+    std::string err;
+    ASSERT_EQ(Cli({"read", "--port", sim.Device(), "-o", dir.File("out.hex")}, err), 0) << err;
+    ASSERT_EQ(Cli({"read", "--port", sim.Device(), "-o", dir.File("x.hex"), "--no-backup"}, err),
+              0);
+    std::vector<fs::path> kept;
+    for (const auto& entry : fs::directory_iterator(dir.File("data/rse/backups")))
+        if (entry.path().extension() == ".hex") kept.push_back(entry.path());
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(Image(kept[0].string()), PatternImage());
+    Process list({RSE_CLI, "backups"}, {}, dir.Path() / "list.err");
+    const std::string line = list.ReadLine(30s);
+    EXPECT_EQ(list.Wait(30s), 0);
+    EXPECT_EQ(line.rfind(kept[0].filename().string(), 0), 0u) << line;
+    EXPECT_NE(line.find("QM24 VH3400M"), std::string::npos) << line;
+
+    // The radio acknowledges the block at 0x1A0 once without storing it.
+    MemoryImage image = PatternImage();
+    image[0x1A3] ^= 0xFF;
+    image[0x1A7] ^= 0xFF;
+    ASSERT_TRUE(SaveImageFile(dir.File("new.hex"), image).ok);
+    EXPECT_EQ(Cli({"program", "--port", sim.Device(), dir.File("new.hex"), "--verify"}, err), 1);
+    EXPECT_NE(err.find("Program to Radio: Verify Error!!"), std::string::npos) << err;
+    EXPECT_NE(err.find("2 bytes differ, the first at address 0x01A3"), std::string::npos) << err;
+    EXPECT_EQ(err.find("Complete!!"), std::string::npos) << err;
+    ASSERT_EQ(
+        Cli({"program", "--port", sim.Device(), dir.File("new.hex"), "--backup", "--verify"}, err),
+        0)
+        << err;
+    EXPECT_NE(err.find("Changes to program (2):"), std::string::npos) << err;
+    EXPECT_EQ(Image("saved.hex"), image);
 }
 
 TEST_F(CliLink, FailedReadLeavesTheOutputFileAlone) {

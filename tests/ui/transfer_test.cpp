@@ -3,8 +3,12 @@
 #include <QPushButton>
 
 #include "files/image_file.h"
+#include "link/safe_program.h"
 #include "process.h"
+#include "qt/backups.h"
 #include "ui/dialogs/frm_radio.h"
+#include "ui/dialogs/program_changes_dialog.h"
+#include "ui/widgets/difference_table.h"
 #include "ui_test_support.h"
 
 namespace rse::test {
@@ -80,6 +84,54 @@ TEST_F(TransferTest, ReadProgramAndClearTheRadio) {
     EXPECT_EQ(Saved(), programmed);
     EXPECT_EQ(Text(Find(&w, "txtFCount")), QStringLiteral("0"));
     EXPECT_EQ(sim.Stop(), 0);
+}
+
+TEST_F(TransferTest, ProgramWithBackupAsksFirstAndVerifiesAfter) {
+    // What programming sends differs from the radio's memory; the radio acknowledges the block
+    // of the first difference once without storing it.
+    NewDocument sent;
+    EncodeImage(sent.config, sent.image);
+    const ImageMismatch m = FindMismatch(PatternImage(), sent.image);
+    ASSERT_GT(m.count, 0);
+    char block[8], first[8];
+    std::snprintf(block, sizeof block, "0x%04X", m.firstAddress & ~0xF);
+    std::snprintf(first, sizeof first, "0x%04X", m.firstAddress);
+    Sim sim(dir, {"--lose-write", block});
+    settings.StoreOption(QStringLiteral("BackupBeforeProgram"), true);
+    settings.StoreOption(QStringLiteral("VerifyAfterProgram"), true);
+    FrmMain& w = OpenOn(sim);
+    session.config = sent.config;
+    session.image = sent.image;
+    QString question;
+    int rows = 0;
+    auto answer = [&](bool yes) {
+        WhenModal<ProgramChangesDialog>([&, yes](ProgramChangesDialog& d) {
+            question = Text(Find(&d, "lblQuestion"));
+            rows = d.Table()->rowCount();
+            QTest::mouseClick(Find<QPushButton>(&d, yes ? "cmdYes" : "cmdNo"), Qt::LeftButton);
+        });
+    };
+    answer(false);
+    WithDialog([&] { w.TransferProgram(); },
+               [&](FrmRadio& d) {
+                   QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 60000);
+                   EXPECT_EQ(d.Outcome().status, TransferStatus::Cancelled);  // No: nothing sent
+                   EXPECT_FALSE(fs::exists(dir.File("saved.hex")));
+                   EXPECT_TRUE(d.isVisible());
+                   answer(true);
+                   QTest::mouseClick(Find<QPushButton>(&d, "cmdOK"), Qt::LeftButton);
+                   QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 60000);
+                   EXPECT_EQ(d.Outcome().status, TransferStatus::Failed);
+               });
+    EXPECT_EQ(question, QStringLiteral("Program these %1 changes?").arg(rows));
+    EXPECT_GT(rows, 2);
+    // Each read before programming was kept; the lost block is found by the read-back.
+    const std::vector<BackupEntry> kept = DefaultBackupStore().List();
+    ASSERT_EQ(kept.size(), 2u);
+    const MemoryImage radio = PatternImage();
+    EXPECT_EQ(kept[0].sha256, Sha256Hex(std::string(radio.begin(), radio.end())));
+    ExpectMessage(1, "Verify Error!!", "Program to Radio");
+    EXPECT_TRUE(prompts.shown[0].text.contains(QLatin1String(first)));
 }
 
 TEST_F(TransferTest, CancelStopsARunningReadAtOnceAndChangesNothing) {

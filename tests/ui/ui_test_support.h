@@ -176,6 +176,7 @@ class MainWindowTest : public ::testing::Test {
     SettingsStore settings;
     ScriptedPrompts prompts;
     TempDir dir;  // the default file and anything else the test writes
+    ScopedEnv dataHome{"XDG_DATA_HOME", dir.File("data")};  // backups and kept edits
     std::unique_ptr<FrmMain> window;
 
   private:
@@ -258,5 +259,20 @@ class MainWindowTest : public ::testing::Test {
         }
     }
 };
+
+// Calls `act` with the modal dialog of type T as soon as one is shown (checked every 10 ms,
+// also inside the dialog's own event loop), once.
+template <typename T>
+void WhenModal(std::function<void(T&)> act) {
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        timer->stop();
+        timer->deleteLater();
+        act(*dialog);
+    });
+    timer->start(10);
+}
 
 }  // namespace rse::test

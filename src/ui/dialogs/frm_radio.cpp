@@ -11,6 +11,7 @@
 
 #include "image/codec.h"
 #include "link/clone_protocol.h"
+#include "link/safe_program.h"
 #include "qt/latin1.h"
 #include "qt/serial_link.h"
 #include "ui/dialogs/help_browser.h"
@@ -208,6 +209,30 @@ void FrmRadio::OnOK() {
     const QString path = devicePath_;
     auto cancel = cancel_;
     QPointer<FrmRadio> self(this);
+    const SafetyNet net = safetyNet;
+    // The backup and the question run on the GUI thread; the transfer waits for them. The
+    // dialog cannot close while the transfer runs, so it is there to answer.
+    SafetyNetSteps steps;
+    steps.keep = [self](const MemoryImage& radio) {
+        std::optional<LinkMessage> problem;
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, &radio, &problem] {
+                if (self->keepBeforeProgram) problem = self->keepBeforeProgram(radio);
+            },
+            Qt::BlockingQueuedConnection);
+        return problem;
+    };
+    steps.confirm = [self](const MemoryImage& radio, const MemoryImage& sent) {
+        bool yes = false;
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, &radio, &sent, &yes] {
+                yes = !self->confirmProgram || self->confirmProgram(self.data(), radio, sent);
+            },
+            Qt::BlockingQueuedConnection);
+        return yes;
+    };
 
     worker_ = QThread::create([=] {
         QtSerialLink link(path);
@@ -240,7 +265,7 @@ void FrmRadio::OnOK() {
                 break;
             }
             case TransferMode::Program:
-                result->outcome = protocol.ProgramRadio(image);
+                result->outcome = ProgramWithSafetyNet(env, image, net, steps);
                 result->image = image;
                 break;
             case TransferMode::Clear: {
@@ -262,6 +287,7 @@ void FrmRadio::OnOK() {
 void FrmRadio::Finish(const TransferOutcome& outcome, const MemoryImage& image) {
     if (outcome.Succeeded()) {
         if (mode_ == TransferMode::Read) {
+            if (readReplacing) readReplacing(image);
             session_.image = image;
             DecodeImage(session_.image, session_.config);
         } else if (mode_ == TransferMode::Clear) {

@@ -11,6 +11,7 @@
 
 #include <QDialog>
 
+#include "link/safe_program.h"
 #include "link/transfer_outcome.h"
 #include "ui/busy_guard.h"
 #include "ui/editor_session.h"
@@ -46,6 +47,15 @@ class FrmRadio : public QDialog {
     std::function<void()> showHelp;
     // Runs the connection check; when set, a transfer that cannot reach the radio offers it.
     std::function<void()> checkConnection;
+
+    // Program to Radio with a safety net: the steps to run, and what the backup and the
+    // question do (called on the GUI thread while the transfer waits).
+    SafetyNet safetyNet;
+    std::function<std::optional<LinkMessage>(const MemoryImage& radio)> keepBeforeProgram;
+    std::function<bool(QWidget* parent, const MemoryImage& radio, const MemoryImage& image)>
+        confirmProgram;
+    // Called with the image a successful read brought, before it replaces the configuration.
+    std::function<void(const MemoryImage& image)> readReplacing;
 
     // The two pictures: a radio and a computer; their order shows the direction.
     static QPixmap RadioPicture();

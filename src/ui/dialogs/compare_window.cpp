@@ -1,0 +1,50 @@
+#include "ui/dialogs/compare_window.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/widgets/difference_table.h"
+
+namespace rse {
+
+CompareWindow::CompareWindow(const std::vector<DifferenceRow>& rows, const QString& otherName,
+                             QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("frmCompare"));
+    setWindowTitle(QStringLiteral("Compare With - %1").arg(otherName));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("lblSummary"));
+    const int n = static_cast<int>(rows.size());
+    summary_->setText(
+        n == 0
+            ? QStringLiteral("The configuration in the editor and %1 are the same.").arg(otherName)
+            : QStringLiteral("%1 %2 between the configuration in the editor and %3. Select a "
+                             "row to show it in the editor.")
+                  .arg(n)
+                  .arg(n == 1 ? QStringLiteral("difference") : QStringLiteral("differences"),
+                       otherName));
+    summary_->setWordWrap(true);
+
+    table_ = new DifferenceTable(this);
+    table_->SetRows(rows, QStringLiteral("In the editor"), otherName);
+    connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
+        const QString key = table_->NodeKeyAt(row);
+        if (!key.isEmpty()) emit showNode(key);
+    });
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("cmdClose"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summary_);
+    layout->addWidget(table_, 1);
+    layout->addWidget(buttons);
+    resize(640, 420);
+}
+
+}  // namespace rse

@@ -1,0 +1,243 @@
+#include "ui/safety_commands.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+
+#include "editing/difference_words.h"
+#include "files/config_diff.h"
+#include "files/config_file.h"
+#include "files/image_file.h"
+#include "image/codec.h"
+#include "link/clone_protocol.h"
+#include "qt/backups.h"
+#include "qt/settings_store.h"
+#include "ui/busy_guard.h"
+#include "ui/dialogs/backups_window.h"
+#include "ui/dialogs/compare_window.h"
+#include "ui/dialogs/frm_radio.h"
+#include "ui/dialogs/program_changes_dialog.h"
+#include "ui/frm_main.h"
+#include "ui/navigation_tree.h"
+#include "ui/prompts.h"
+
+namespace rse {
+
+namespace {
+
+const QString kCompareFilter = QStringLiteral(
+    "Configuration files(*.dat *.hex);;dat files(*.dat);;hex files(*.hex);;"
+    "All files(*.*)");
+
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+bool IsImageFile(const QString& path) {
+    return path.endsWith(QLatin1String(".hex"), Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+SafetyCommands::SafetyCommands(FrmMain& window, EditorSession& session, SettingsStore& settings,
+                               Prompts& prompts)
+    : window_(window), session_(session), settings_(settings), prompts_(prompts) {
+    QMenu* file = window_.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    QMenu* options = window_.findChild<QMenu*>(QStringLiteral("mnuOptions"));
+    if (file && options) AddMenuEntries(*file, *options);
+    window_.installEventFilter(this);
+}
+
+bool SafetyCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Close) {
+        KeepEdits(CurrentText(), QStringLiteral("Exit"));
+        TakeSnapshot();  // kept once, however often the window is asked to close
+    }
+    return false;
+}
+
+bool SafetyCommands::Option(const QString& key) const {
+    return settings_.ReadOption(key, key == kKeepBackups);
+}
+
+void SafetyCommands::SetOption(const QString& key, bool on) {
+    settings_.StoreOption(key, on);
+}
+
+void SafetyCommands::AddMenuEntries(QMenu& file, QMenu& options) {
+    QAction* exit = file.findChild<QAction*>(QStringLiteral("mnuFileExit"));
+    auto add = [](QMenu& menu, QAction* before, const char* name, const QString& text) {
+        auto* a = new QAction(text, &menu);
+        a->setObjectName(QLatin1String(name));
+        menu.insertAction(before, a);
+        return a;
+    };
+    QObject::connect(add(file, exit, "mnuFileBackups", QStringLiteral("&Backups...")),
+                     &QAction::triggered, &window_, [this] { ShowBackups(); });
+    QObject::connect(add(file, exit, "mnuFileCompare", QStringLiteral("Co&mpare With...")),
+                     &QAction::triggered, &window_, [this] {
+                         if (window_.ValidatePendingEdit()) CompareWith();
+                     });
+    file.insertSeparator(exit)->setObjectName(QStringLiteral("mnuFileBar4"));
+    options.addSeparator()->setObjectName(QStringLiteral("mnuOptionsBar1"));
+    const std::pair<const char*, QString> switches[] = {
+        {"mnuOptionsKeepBackups", kKeepBackups},
+        {"mnuOptionsBackupBeforeProgram", kBackupBeforeProgram},
+        {"mnuOptionsVerifyAfterProgram", kVerifyAfterProgram}};
+    const QString captions[] = {QStringLiteral("&Keep Backups"),
+                                QStringLiteral("&Back Up Before Programming"),
+                                QStringLiteral("&Verify After Programming")};
+    for (std::size_t i = 0; i < 3; ++i) {
+        QAction* a = add(options, nullptr, switches[i].first, captions[i]);
+        a->setCheckable(true);
+        a->setChecked(Option(switches[i].second));
+        QObject::connect(a, &QAction::toggled, &window_,
+                         [this, key = switches[i].second](bool on) { SetOption(key, on); });
+    }
+}
+
+void SafetyCommands::Prepare(FrmRadio& dialog, const QString& device) {
+    dialog.safetyNet = Net();
+    dialog.keepBeforeProgram = [this, device](const MemoryImage& radio) {
+        return KeepBeforeProgram(radio, device);
+    };
+    dialog.confirmProgram = [this](QWidget* parent, const MemoryImage& radio,
+                                   const MemoryImage& image) {
+        return ConfirmProgram(parent, radio, image);
+    };
+    dialog.readReplacing = [this, device](const MemoryImage& image) {
+        KeepEdits(CurrentText(), QStringLiteral("Read from Radio"));
+        KeepRead(image, device);
+        // What Save will write once the image is decoded into the configuration.
+        Configuration read = session_.config;
+        DecodeImage(image, read);
+        session_.SavedSnapshot = ComposeConfigFile(read);
+    };
+}
+
+SafetyNet SafetyCommands::Net() const {
+    return {Option(kBackupBeforeProgram), Option(kVerifyAfterProgram)};
+}
+
+std::string SafetyCommands::CurrentText() const {
+    return ComposeConfigFile(session_.config);
+}
+
+void SafetyCommands::TakeSnapshot() {
+    session_.SavedSnapshot = CurrentText();
+}
+
+void SafetyCommands::ShowKeepFailure(const KeepResult& result) {
+    prompts_.Message(&window_, KeepFailureText(result), QLatin1String(kProductTitle),
+                     Prompts::Icon::Exclamation);
+}
+
+void SafetyCommands::KeepEdits(const std::string& textBefore, const QString& command) {
+    if (textBefore == session_.SavedSnapshot || !Option(kKeepBackups)) return;
+    const KeepResult kept = rse::KeepEdits(textBefore, QStringLiteral("edits before ") + command);
+    if (!kept.io.ok) ShowKeepFailure(kept);
+}
+
+void SafetyCommands::KeepRead(const MemoryImage& image, const QString& port) {
+    if (!Option(kKeepBackups)) return;
+    const KeepResult kept = KeepReadImage(image, port);
+    if (!kept.io.ok) ShowKeepFailure(kept);
+}
+
+std::optional<LinkMessage> SafetyCommands::KeepBeforeProgram(const MemoryImage& radio,
+                                                             const QString& port) {
+    const KeepResult kept = KeepReadImage(radio, port);
+    if (kept.io.ok) return std::nullopt;
+    return LinkMessage{"FileSave Error!!", kProgramTitle, MessageIcon::Critical,
+                       KeepFailureText(kept).toStdString() + "\nNothing was written."};
+}
+
+bool SafetyCommands::ConfirmProgram(QWidget* parent, const MemoryImage& radio,
+                                    const MemoryImage& image) {
+    ProgramChangesDialog dialog(DescribeDifferences(CompareImages(radio, image), session_.config),
+                                parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void SafetyCommands::ShowBackups() {
+    auto* window = new BackupsWindow(DefaultBackupStore(), prompts_, &window_);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->openBackup = [this](const BackupEntry& e) { OpenBackup(e); };
+    window->compareBackup = [this](const BackupEntry& e) {
+        CompareWithFile(QFile::decodeName(QByteArray::fromStdString(e.path)),
+                        QStringLiteral("backup %1").arg(QString::fromStdString(e.name)));
+    };
+    window->show();
+}
+
+void SafetyCommands::CompareWith() {
+    const QString path =
+        prompts_.OpenFileName(&window_, QStringLiteral("Compare With"), kCompareFilter, QString());
+    if (path.isEmpty()) return;
+    CompareWithFile(path, QFileInfo(path).fileName());
+}
+
+void SafetyCommands::CompareWithFile(const QString& path, const QString& name) {
+    Configuration other;
+    MemoryImage otherImage{};
+    InitialiseConfiguration(other, otherImage);
+    const bool image = IsImageFile(path);
+    const IoResult r =
+        image ? LoadImageFile(LocalPath(path), otherImage) : FileRead2(LocalPath(path), other);
+    if (!r.ok) {
+        prompts_.Message(&window_,
+                         QStringLiteral("FileRead Error!!\n\n%1: %2")
+                             .arg(QString::fromLocal8Bit(r.description.c_str()), path),
+                         QLatin1String(kProductTitle), Prompts::Icon::Exclamation);
+        return;
+    }
+    ConfigDifferences d;
+    if (image) {
+        MemoryImage mine = session_.image;
+        EncodeImage(session_.config, mine);
+        d = CompareImages(mine, otherImage);
+    } else {
+        d = CompareConfigurations(session_.config, other);
+    }
+    auto* window = new CompareWindow(DescribeDifferences(d, session_.config), name, &window_);
+    QObject::connect(window, &CompareWindow::showNode, window_.Tree(),
+                     &NavigationTree::SelectNodeByKey);
+    window->show();
+}
+
+void SafetyCommands::OpenBackup(const BackupEntry& entry) {
+    const std::string before = CurrentText();
+    const QString path = QFile::decodeName(QByteArray::fromStdString(entry.path));
+    BusyGuard busy(&window_);
+    IoResult r;
+    {
+        FlagGuard updating(session_.UpdatingControls);
+        if (entry.kind == BackupKind::Image) {
+            MemoryImage image = session_.image;
+            r = LoadImageFile(LocalPath(path), image);
+            if (r.ok) {
+                session_.image = image;
+                DecodeImage(session_.image, session_.config);
+            }
+        } else {
+            r = FileRead2(LocalPath(path), session_.config);
+        }
+    }
+    if (!r.ok) {
+        prompts_.Message(&window_,
+                         QStringLiteral("FileRead Error!!\n\n%1: %2")
+                             .arg(QString::fromLocal8Bit(r.description.c_str()), path),
+                         QLatin1String(kProductTitle), Prompts::Icon::Exclamation);
+        return;
+    }
+    KeepEdits(before, QStringLiteral("Open"));
+    TakeSnapshot();
+    session_.CurrentFileName.clear();
+    window_.Tree()->RefreshSelection();
+    window_.Tree()->RetitleNodes();
+    window_.UpdateCaption();
+}
+
+}  // namespace rse

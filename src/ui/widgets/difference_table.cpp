@@ -1,0 +1,56 @@
+#include "ui/widgets/difference_table.h"
+
+#include <QHeaderView>
+
+namespace rse {
+
+namespace {
+
+QTableWidgetItem* Cell(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+QString Latin1(const std::string& s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+}  // namespace
+
+DifferenceTable::DifferenceTable(QWidget* parent) : QTableWidget(parent) {
+    setObjectName(QStringLiteral("tblDifferences"));
+    setAccessibleName(QStringLiteral("Differences"));
+    setColumnCount(3);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAlternatingRowColors(true);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+}
+
+void DifferenceTable::SetRows(const std::vector<DifferenceRow>& rows, const QString& beforeHeader,
+                              const QString& afterHeader) {
+    setHorizontalHeaderLabels({QStringLiteral("Where"), beforeHeader, afterHeader});
+    setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < rowCount(); ++r) {
+        const DifferenceRow& row = rows[static_cast<std::size_t>(r)];
+        QTableWidgetItem* where = Cell(QString::fromUtf8(row.where.c_str()));
+        where->setData(Qt::UserRole, QString::fromStdString(row.nodeKey));
+        setItem(r, 0, where);
+        setItem(r, 1, Cell(Latin1(row.before)));
+        setItem(r, 2, Cell(Latin1(row.after)));
+    }
+    resizeRowsToContents();
+}
+
+QString DifferenceTable::NodeKeyAt(int row) const {
+    const QTableWidgetItem* where = item(row, 0);
+    return where ? where->data(Qt::UserRole).toString() : QString();
+}
+
+}  // namespace rse
