@@ -1,7 +1,9 @@
 #include "ui/exchange_commands.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 
 #include "editing/node_keys.h"
 #include "files/channel_export.h"
@@ -34,7 +36,31 @@ QString MessageLines(const std::vector<RowMessage>& messages) {
 }  // namespace
 
 ExchangeCommands::ExchangeCommands(FrmMain& window, EditorSession& session, Prompts& prompts)
-    : window_(window), session_(session), prompts_(prompts) {}
+    : window_(window), session_(session), prompts_(prompts) {
+    if (QMenu* file = window_.findChild<QMenu*>(QStringLiteral("mnuFile"))) AddMenuEntries(*file);
+}
+
+void ExchangeCommands::AddMenuEntries(QMenu& file) {
+    // Between the save commands and printing, each after a check of a half-typed number.
+    QAction* before = file.findChild<QAction*>(QStringLiteral("mnuFileBar2"));
+    const struct {
+        const char* name;
+        const char* text;
+        void (ExchangeCommands::*command)();
+    } entries[] = {
+        {"mnuFileImportDirectory", "&Import Directory...", &ExchangeCommands::ImportDirectory},
+        {"mnuFileExportDirectory", "&Export Directory...", &ExchangeCommands::ExportDirectory},
+        {"mnuFileExportChannels", "Export &Channels...", &ExchangeCommands::ExportChannels}};
+    file.insertSeparator(before)->setObjectName(QStringLiteral("mnuFileBarExchange"));
+    for (const auto& entry : entries) {
+        auto* a = new QAction(QLatin1String(entry.text), &file);
+        a->setObjectName(QLatin1String(entry.name));
+        file.insertAction(before, a);
+        QObject::connect(a, &QAction::triggered, &window_, [this, command = entry.command] {
+            if (window_.ValidatePendingEdit()) (this->*command)();
+        });
+    }
+}
 
 void ExchangeCommands::Fail(const char* procedure, const char* message, const IoResult& r) {
     session_.WriteErrorLog(

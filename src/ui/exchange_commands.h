@@ -7,6 +7,8 @@
 
 #include <QString>
 
+class QMenu;
+
 #include "files/disk_io.h"
 #include "ui/editor_session.h"
 
@@ -21,6 +23,7 @@ class ExchangeCommands {
     // Rows listed in one message at most; the rest are counted.
     static constexpr int kMaxListedRows = 20;
 
+    // Adds its entries to the window's File menu.
     ExchangeCommands(FrmMain& window, EditorSession& session, Prompts& prompts);
 
     // Asks for a table and replaces the directory with its rows, then shows the directory;
@@ -31,6 +34,8 @@ class ExchangeCommands {
     void ExportChannels();
 
   private:
+    // Adds Import Directory, Export Directory and Export Channels to the File menu.
+    void AddMenuEntries(QMenu& file);
     void Export(const QString& title, const char* procedure, const std::string& table);
     void Fail(const char* procedure, const char* message, const IoResult& r);
 

@@ -27,6 +27,7 @@
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/help_browser.h"
 #include "ui/dialogs/serial_devices_dialog.h"
+#include "ui/editor_status_bar.h"
 #include "ui/exchange_commands.h"
 #include "ui/file_commands.h"
 #include "ui/font_units.h"
@@ -42,12 +43,6 @@
 #include "ui/widgets/splitter_grip.h"
 
 namespace rse {
-
-namespace {
-
-constexpr const char* kEmptyWidth = "emptyWidth";  // a status panel's width without text
-
-}  // namespace
 
 FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), session_(session), settings_(settings), prompts_(prompts) {
@@ -110,7 +105,6 @@ void FrmMain::CreateCentralArea() {
     panelArea_ = new PanelArea(session_, prompts_, tree_, central_);
     connect(panelArea_, &PanelArea::statusHint, this,
             [this](const QString& text) { SetStatusText(1, text); });
-    connect(panelArea_, &PanelArea::statusNote, this, &FrmMain::ShowStatusNote);
     dataFrame_ = new FrameLines(central_, QStringLiteral("lin"));
     connect(panelArea_->Settings(), &SettingsPanel::clearRequested, this, &FrmMain::ClearData);
     connect(panelArea_->DirectoryList(), &DirectoryListPanel::jumpRequested, this,
@@ -154,13 +148,6 @@ void FrmMain::CreateMenus() {
     action(file, "mnuFileSaveAsDefault", QStringLiteral("Save As &Default"),
            &FrmMain::FileSaveAsDefault)
         ->setEnabled(false);  // reached through the toolbar only
-    separator(file, "mnuFileBarExchange");
-    action(file, "mnuFileImportDirectory", QStringLiteral("&Import Directory..."),
-           &FrmMain::FileImportDirectory);
-    action(file, "mnuFileExportDirectory", QStringLiteral("&Export Directory..."),
-           &FrmMain::FileExportDirectory);
-    action(file, "mnuFileExportChannels", QStringLiteral("Export &Channels..."),
-           &FrmMain::FileExportChannels);
     separator(file, "mnuFileBar2");
     action(file, "mnuFilePrint", QStringLiteral("&Print"), &FrmMain::FilePrint,
            QKeySequence::Print);
@@ -245,62 +232,9 @@ void FrmMain::CreateToolBar() {
 }
 
 void FrmMain::CreateStatusBar() {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("sbStatusBar"));
-    bar->setSizeGripEnabled(true);
-    // The key hints take the room the second panel leaves; the second shows the front panel's
-    // note (the kind of an MMSI) and is narrow without one; the third holds the model name.
-    const int stretch[3] = {1, 0, 0};
-    const QString sample[3] = {QStringLiteral("0000000000"), QStringLiteral("0000"),
-                               QLatin1String(kModelName)};
-    for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(sample[i], bar);
-        label->setObjectName(QStringLiteral("sbStatusBarPanel%1").arg(i + 1));
-        label->setFrameShape(QFrame::StyledPanel);
-        label->setFrameShadow(QFrame::Sunken);
-        label->setMinimumWidth(label->sizeHint().width());
-        label->setProperty(kEmptyWidth, label->minimumWidth());  // read by FitStatusNote
-        label->clear();
-        bar->addWidget(label, stretch[i]);
-        status_[static_cast<std::size_t>(i)] = label;
-    }
-}
-
-void FrmMain::ShowStatusNote(const QString& text, bool warning) {
-    QLabel* label = status_[1];
-    label->setToolTip(warning ? QStringLiteral("Warning: ") + text : text);  // the whole note
-    QPalette palette = QApplication::palette(label);
-    if (warning) palette.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x00));
-    label->setPalette(palette);
-    FitStatusNote();
-}
-
-void FrmMain::FitStatusNote() {
-    // The key hint keeps the room it needs; the note takes what is left, shortened with "..."
-    // when that is too little (its tool tip holds it whole).
-    QLabel* hint = status_[0];
-    QLabel* label = status_[1];
-    QLayout* bar = statusBar()->layout();
-    if (!label || !bar) return;  // not built yet
-    const QString note = label->toolTip();
-    const int empty = label->property(kEmptyWidth).toInt();
-    label->setText(note);  // the frame and margins: what the label wants beyond its text
-    const int frame = label->sizeHint().width() - label->fontMetrics().horizontalAdvance(note);
-    const int wanted = label->sizeHint().width() + 2;  // text widths are rounded
-    const auto place = [&](int width) {
-        width = std::max(empty, width);
-        label->setText(label->fontMetrics().elidedText(note, Qt::ElideRight, width - frame));
-        label->setFixedWidth(width);
-        bar->activate();
-    };
-    const int hintNeeds = std::max(hint->minimumWidth(), hint->sizeHint().width());
-    // A first guess from the bar's width, then what the hint still lacks once laid out.
-    const int room = statusBar()->contentsRect().width() - status_[2]->minimumWidth() -
-                     3 * std::max(0, bar->spacing()) - hintNeeds;
-    place(note.isEmpty() ? empty : std::min(wanted, room));
-    if (const int lacking = hintNeeds - hint->width(); lacking > 0 && label->width() > empty) {
-        place(label->width() - lacking);
-    }
+    statusBar_ = new EditorStatusBar(this);
+    setStatusBar(statusBar_);
+    connect(panelArea_, &PanelArea::statusNote, statusBar_, &EditorStatusBar::ShowNote);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -392,14 +326,11 @@ void FrmMain::UpdateCaption() {
 }
 
 void FrmMain::SetStatusText(int panel, const QString& text) {
-    if (panel < 1 || panel > 3) return;
-    status_[static_cast<std::size_t>(panel - 1)]->setText(text);
-    if (panel == 1) FitStatusNote();
+    statusBar_->SetText(panel, text);
 }
 
 QString FrmMain::StatusText(int panel) const {
-    if (panel < 1 || panel > 3) return {};
-    return status_[static_cast<std::size_t>(panel - 1)]->text();
+    return statusBar_->Text(panel);
 }
 
 void FrmMain::SetHelpContexts() {
@@ -463,21 +394,6 @@ void FrmMain::FilePrint() {
 
 void FrmMain::FilePrintToFile() {
     files_->PrintToFile();
-}
-
-void FrmMain::FileImportDirectory() {
-    if (!ValidatePendingEdit()) return;
-    exchange_->ImportDirectory();
-}
-
-void FrmMain::FileExportDirectory() {
-    if (!ValidatePendingEdit()) return;
-    exchange_->ExportDirectory();
-}
-
-void FrmMain::FileExportChannels() {
-    if (!ValidatePendingEdit()) return;
-    exchange_->ExportChannels();
 }
 
 void FrmMain::FileExit() {
@@ -633,7 +549,7 @@ void FrmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     // The minimum size keeps the window at least 9105 x 6660 twips of the design.
     SizeControls(layout::SplitterAfterResize(Metrics().width));
-    FitStatusNote();
+    statusBar_->FitNote();
 }
 
 void FrmMain::SizeControls(int x) {

@@ -26,6 +26,7 @@ class QToolBar;
 
 namespace rse {
 
+class EditorStatusBar;
 class ExchangeCommands;
 class FileCommands;
 class HelpBrowser;
@@ -69,9 +70,6 @@ class FrmMain : public QMainWindow {
     void FileSaveAsDefault();
     void FilePrint();
     void FilePrintToFile();
-    void FileImportDirectory();
-    void FileExportDirectory();
-    void FileExportChannels();
     void FileExit();
     void TransferProgram();
     void TransferRead();
@@ -115,9 +113,6 @@ class FrmMain : public QMainWindow {
     void ApplyMinimumSize();
     void ShowNode(const QString& key);
     void SetStatusText(int panel, const QString& text);  // panel 1..3
-    // The front panel's note (the kind of the MMSI it shows) in the status bar's second panel.
-    void ShowStatusNote(const QString& text, bool warning);
-    void FitStatusNote();
     void OnNewTimer();
     bool HandleKey(QWidget* target, QKeyEvent* key);
     void ChooseSerialPort(int index);  // entry COM<index+1>
@@ -149,7 +144,7 @@ class FrmMain : public QMainWindow {
     FrameLines* dataFrame_ = nullptr;
 
     QToolBar* toolBar_ = nullptr;
-    std::array<QLabel*, 3> status_{};
+    EditorStatusBar* statusBar_ = nullptr;
     std::array<QAction*, 4> serialPort_{};
     QTimer* newTimer_ = nullptr;
     HelpBrowser* help_ = nullptr;

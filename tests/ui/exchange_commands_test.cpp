@@ -1,5 +1,6 @@
 // File > Import Directory, Export Directory and Export Channels, and the kind of the MMSI the
 // directory panels and the user MMSI field show in the status bar.
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -46,7 +47,7 @@ TEST_F(ExchangeCommandsTest, RefusedRowsChangeNothingAndAnAcceptedTableShowsTheD
 
     prompts.path = Write(QStringLiteral("bad.csv"),
                          "Name;MMSI\r\nGOOD;366000010\r\nTOO LONG NAME;366000011\r\n");
-    w.FileImportDirectory();
+    w.findChild<QAction*>(QStringLiteral("mnuFileImportDirectory"))->trigger();
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text.toStdString(),
               "The directory was not changed: bad.csv has rows that cannot be taken.\n\n"
@@ -58,7 +59,7 @@ TEST_F(ExchangeCommandsTest, RefusedRowsChangeNothingAndAnAcceptedTableShowsTheD
     prompts.path = Write(QStringLiteral("good.csv"),
                          "MMSI,Name\n366 000 010,buddy\n\n002320001,harbour\n"
                          "970123456,sart test\n");
-    w.FileImportDirectory();
+    w.findChild<QAction*>(QStringLiteral("mnuFileImportDirectory"))->trigger();
     ASSERT_EQ(prompts.shown.size(), 2u);
     EXPECT_EQ(prompts.shown[1].text.toStdString(),
               "The directory holds the 3 stations of good.csv.\n\nWarnings:\n"
@@ -109,15 +110,15 @@ TEST_F(ExchangeCommandsTest, StatusBarNamesTheMmsiKindAndExportsWriteTheTables) 
 
     // Exports: the tables of the core, a name without extension gets ".csv".
     prompts.path = dir.filePath(QStringLiteral("stations"));
-    w.FileExportDirectory();
+    w.findChild<QAction*>(QStringLiteral("mnuFileExportDirectory"))->trigger();
     EXPECT_EQ(Read(QStringLiteral("stations.csv")), DirectoryCsv(session.config));
     prompts.path = dir.filePath(QStringLiteral("channels.csv"));
-    w.FileExportChannels();
+    w.findChild<QAction*>(QStringLiteral("mnuFileExportChannels"))->trigger();
     EXPECT_EQ(Read(QStringLiteral("channels.csv")), ChannelListCsv(session.config));
     EXPECT_TRUE(prompts.shown.empty());
     prompts.path = dir.filePath(QStringLiteral("folder.csv"));  // a folder cannot be written
     ASSERT_TRUE(QDir().mkdir(prompts.path));
-    w.FileExportChannels();
+    w.findChild<QAction*>(QStringLiteral("mnuFileExportChannels"))->trigger();
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text, QStringLiteral("FileSave Error!!"));
 }

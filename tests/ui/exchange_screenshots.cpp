@@ -4,6 +4,7 @@
 // Usage: rse_exchange_screenshots OUTPUT_FOLDER   (runs on any Qt platform, e.g. offscreen)
 #include <cstdio>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -79,7 +80,7 @@ int main(int argc, char** argv) {
                               "No.;Name;MMSI\r\n1;Buddy;366 123 456\r\n2;Harbour master;2320001\r\n"
                               "3;Pilot;366123456\r\n");
     prompts.next = QStringLiteral("import-refused-message");
-    w.FileImportDirectory();
+    w.findChild<QAction*>(QStringLiteral("mnuFileImportDirectory"))->trigger();
     ok = Save(&w, dir, QStringLiteral("import-refused-window")) && ok;
 
     prompts.path = WriteTable(dir, QStringLiteral("accepted.csv"),
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
                               "Harbour,002320001,\r\n\"Pilot (1)\",366999001,\r\n"
                               "Sart test,970123456,\r\n");
     prompts.next = QStringLiteral("import-accepted-warnings");
-    w.FileImportDirectory();
+    w.findChild<QAction*>(QStringLiteral("mnuFileImportDirectory"))->trigger();
     ok = Save(&w, dir, QStringLiteral("import-accepted-window")) && ok;
 
     for (const char* key : {"SM 2", "SM 4"}) {
