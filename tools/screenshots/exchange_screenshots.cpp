@@ -17,7 +17,7 @@
 #include "ui/frm_main.h"
 #include "ui/widget_prompts.h"
 
-using rse::test::Save;
+using rse::tools::Save;
 
 namespace {
 
