@@ -239,8 +239,9 @@ std::vector<UsbId> PosixSystemFacts::UsbDevices() {
 }
 
 bool PosixSystemFacts::PackageInstalled(const std::string& name) {
-    for (const std::string& path : {"/var/lib/dpkg/info/" + name + ".list", "/usr/bin/" + name,
-                                    "/usr/sbin/" + name, "/bin/" + name, "/sbin/" + name}) {
+    // Installed means its program is there; the package database is the package manager's.
+    for (const std::string& path :
+         {"/usr/bin/" + name, "/usr/sbin/" + name, "/bin/" + name, "/sbin/" + name}) {
         if (::access(path.c_str(), F_OK) == 0) return true;
     }
     return false;
