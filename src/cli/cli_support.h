@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "files/disk_io.h"
+
 #include <cstdio>
 #include <string>
 
@@ -56,6 +58,24 @@ inline bool ParseArguments(QCommandLineParser& parser, const QString& command,
         return false;
     }
     return true;
+}
+
+// Writes `text` to the -o file, or to standard output without one.
+inline int WriteOutput(const QString& cmd, const std::string& text,
+                       const QCommandLineParser& parser, const QCommandLineOption& output) {
+    if (parser.isSet(output)) {
+        const QString out = parser.value(output);
+        if (IoResult r = WriteFileAtomic(LocalPath(out), text); !r.ok) {
+            return FileFailure("FileSave Error!!", r, out);
+        }
+        return kOk;
+    }
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
+        PrintError(QStringLiteral("rse-cli %1: could not write to standard output").arg(cmd));
+        return kFailed;
+    }
+    return kOk;
 }
 
 }  // namespace rse::cli

@@ -24,24 +24,6 @@ QCommandLineOption OutputOption(const char* valueName) {
                               QLatin1String(valueName));
 }
 
-// Writes `text` to the -o file, or to standard output without one.
-int WriteOutput(const QString& cmd, const std::string& text, const QCommandLineParser& parser,
-                const QCommandLineOption& output) {
-    if (parser.isSet(output)) {
-        const QString out = parser.value(output);
-        if (IoResult r = WriteFileAtomic(LocalPath(out), text); !r.ok) {
-            return FileFailure("FileSave Error!!", r, out);
-        }
-        return kOk;
-    }
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
-        std::fflush(stdout) != 0) {
-        PrintError(QStringLiteral("rse-cli %1: could not write to standard output").arg(cmd));
-        return kFailed;
-    }
-    return kOk;
-}
-
 // export-directory and export-channels: one .dat or .hex input, one table out.
 int RunExport(const QString& cmd, const QStringList& args,
               std::string (*table)(const Configuration&)) {

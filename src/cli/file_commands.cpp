@@ -122,20 +122,7 @@ int RunReport(const QStringList& args) {
     }
     Document doc;
     if (int rc = LoadDocument(pos[0], doc); rc != kOk) return rc;
-    const std::string text = TextReportFile(doc.config, doc.image);
-    if (parser.isSet(output)) {
-        const QString out = parser.value(output);
-        if (IoResult r = WriteFileAtomic(LocalPath(out), text); !r.ok) {
-            return FileFailure("FileSave Error!!", r, out);
-        }
-        return kOk;
-    }
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
-        std::fflush(stdout) != 0) {
-        PrintError(QStringLiteral("rse-cli report: could not write to standard output"));
-        return kFailed;
-    }
-    return kOk;
+    return WriteOutput(cmd, TextReportFile(doc.config, doc.image), parser, output);
 }
 
 }  // namespace
