@@ -4,27 +4,17 @@
 #include <filesystem>
 #include <sstream>
 
+#include "cli_fixture.h"
 #include "files/config_file.h"
 #include "files/disk_io.h"
 #include "files/image_file.h"
 #include "image/codec.h"
-#include "process.h"
 #include "report/text_report.h"
 
 namespace rse {
 namespace {
 
-class Cli : public ::testing::Test {
-  protected:
-    test::ProcessResult Run(std::vector<std::string> args) {
-        args.insert(args.begin(), RSE_CLI_PATH);
-        return test::RunProgram(args, dir.Path());
-    }
-    std::string File(const std::string& name) const { return dir.File(name); }
-    std::string Contents(const std::string& name) const { return test::ReadText(File(name)); }
-
-    test::TempDir dir;
-};
+using Cli = test::CliFixture;
 
 TEST_F(Cli, NewConvertAndReportProduceWhatTheEditorWould) {
     const test::NewDocument fresh;

@@ -3,26 +3,16 @@
 #include <filesystem>
 #include <random>
 
+#include "cli_fixture.h"
 #include "files/config_file.h"
 #include "files/disk_io.h"
 #include "files/image_file.h"
-#include "process.h"
 #include "support.h"
 
 namespace rse {
 namespace {
 
-class CliExchange : public ::testing::Test {
-  protected:
-    test::ProcessResult Run(std::vector<std::string> args) {
-        args.insert(args.begin(), RSE_CLI_PATH);
-        return test::RunProgram(args, dir.Path());
-    }
-    std::string File(const std::string& name) const { return dir.File(name); }
-    std::string Contents(const std::string& name) const { return test::ReadText(File(name)); }
-
-    test::TempDir dir;
-};
+using CliExchange = test::CliFixture;
 
 TEST_F(CliExchange, DirectoryRoundTripsThroughNewAndKeepsEverythingElse) {
     std::mt19937 rng(12);

@@ -11,28 +11,16 @@
 namespace rse::test {
 namespace {
 
-using namespace std::chrono_literals;
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-// Runs rse-cli with args (as the user nobody when unprivileged) and collects standard output.
-CliRun Cli(const TempDir& dir, std::vector<std::string> args, bool unprivileged = false) {
-    std::string program = RSE_CLI;
-    if (unprivileged) {
-        args.insert(args.begin(), {"--reuid=nobody", "--regid=nogroup", "--clear-groups", program});
-        program = "/usr/bin/setpriv";
-    }
-    args.insert(args.begin(), program);
-    Process cli(args, {}, dir.Path() / "cli.err");
-    CliRun run;
-    for (std::string line; !(line = cli.ReadLine(60s)).empty();)
-        run.out += line + "\n";
-    run.status = cli.Wait(60s);
-    run.out += ReadText(dir.Path() / "cli.err");
-    return run;
+// Runs rse-cli with args (as the user nobody when unprivileged): its status, and its standard
+// output followed by its standard error in out.
+ProcessResult Cli(const TempDir& dir, std::vector<std::string> args, bool unprivileged = false) {
+    if (unprivileged)
+        args.insert(args.begin(),
+                    {"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"});
+    args.insert(args.begin() + (unprivileged ? 4 : 0), RSE_CLI);
+    ProcessResult r = RunProgram(args, dir.Path());
+    r.out += r.err;
+    return r;
 }
 
 struct Case {
@@ -46,60 +34,34 @@ struct Case {
 
 TEST(CliDoctor, SaysWhatKeepsATransferFromTheRadio) {
     const std::string missing = "/dev/rse-no-such-tty";
+    // clang-format off
     const std::vector<Case> cases{
-        {"sound radio",
-         {},
-         {},
-         false,
-         0,
+        {"sound radio", {}, {}, false, 0,
          {"ok: DEV exists", "ok: DEV is a character device and a serial port",
           "ok: no other program holds DEV", "(rse-radio-sim) is the other end",
           "ok: the cable on DEV echoes what is sent",
           "ok: the radio on DEV answers the model check: model code 0x0D48, QM24 VH3400M"}},
-        {"cable without echo",
-         {"--no-echo"},
-         {},
-         false,
-         1,
+        {"cable without echo", {"--no-echo"}, {}, false, 1,
          {"problem: no echo on DEV: the cable did not send back what was sent",
           "fix: if the cable does not echo, use --no-echo (start the editor with the /DE switch)",
           "ok: the radio on DEV answers the model check"}},
-        {"cable without echo, --no-echo given",
-         {"--no-echo"},
-         {"--no-echo"},
-         false,
-         0,
+        {"cable without echo, --no-echo given", {"--no-echo"}, {"--no-echo"}, false, 0,
          {"ok: no echo on DEV, as --no-echo (/DE) says", "ok: the radio on DEV answers"}},
-        {"--no-echo on a cable that echoes",
-         {},
-         {"--no-echo"},
-         false,
-         0,
+        {"--no-echo on a cable that echoes", {}, {"--no-echo"}, false, 0,
          {"warning: the cable on DEV echoes what is sent, but --no-echo (/DE) was given",
           "fix: leave out --no-echo"}},
-        {"another model",
-         {"--model", "0x0D49"},
-         {},
-         false,
-         1,
+        {"another model", {"--model", "0x0D49"}, {}, false, 1,
          {"problem: the radio on DEV reports the model code 0x0D49, not 0x0D48 (QM24 VH3400M): "
           "every transfer stops at the model check with \"ModelName Error !!\"",
           "fix: connect a QM24 VH3400M"}},
-        {"missing device",
-         {},
-         {"--port", missing},
-         false,
-         1,
+        {"missing device", {}, {"--port", missing}, false, 1,
          {"problem: " + missing + " does not exist", "fix: "}},
-        {"device this user may not open",
-         {},
-         {},
-         true,
-         1,
+        {"device this user may not open", {}, {}, true, 1,
          {"problem: permission denied on DEV: it belongs to the user root and the group dialout "
           "(mode 0660); nobody is not in the group dialout",
           "fix: sudo usermod -aG dialout nobody, then log out and log in again"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         if (c.unprivileged && (::geteuid() != 0 || ::access("/usr/bin/setpriv", X_OK) != 0)) {
@@ -120,7 +82,7 @@ TEST(CliDoctor, SaysWhatKeepsATransferFromTheRadio) {
             args.insert(args.end(), {"--port", dev});
         }
         args.insert(args.end(), c.cliArgs.begin(), c.cliArgs.end());
-        const CliRun run = Cli(dir, args, c.unprivileged);
+        const ProcessResult run = Cli(dir, args, c.unprivileged);
         EXPECT_EQ(run.status, c.status) << run.out;
         std::size_t at = 0;
         for (std::string want : c.lines) {

@@ -23,6 +23,12 @@ class CliLink : public ::testing::Test {
         err = r.err;
         return r.status;
     }
+    // Runs rse-cli, which must succeed: its standard error.
+    std::string Ok(std::vector<std::string> args) {
+        std::string err;
+        EXPECT_EQ(Cli(std::move(args), err), 0) << err;
+        return err;
+    }
     // The files in the folder, but for those of the radio and of RunProgram.
     std::set<std::string> Listing() const {
         std::set<std::string> names;
@@ -45,13 +51,12 @@ class CliLink : public ::testing::Test {
 TEST_F(CliLink, ReadToHexAndDatThenProgramBackAndClearTheCount) {
     Sim sim(dir);
     ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
-    std::string err;
-    ASSERT_EQ(Cli({"read", "--port", sim.Device(), "-o", dir.File("out.hex")}, err), 0) << err;
+    std::string err = Ok({"read", "--port", sim.Device(), "-o", dir.File("out.hex")});
     EXPECT_EQ(Image("out.hex"), PatternImage());
     EXPECT_NE(err.find("progress 100%"), std::string::npos) << err;
     EXPECT_NE(err.find("Read from Radio: Complete!!"), std::string::npos) << err;
 
-    ASSERT_EQ(Cli({"read", "--port", sim.Device(), "-o", dir.File("out.dat")}, err), 0) << err;
+    Ok({"read", "--port", sim.Device(), "-o", dir.File("out.dat")});
     Configuration fromFile = NewDocument().config;
     ASSERT_TRUE(FileRead2(dir.File("out.dat"), fromFile).ok);
     Configuration decoded = NewDocument().config;
@@ -63,21 +68,18 @@ TEST_F(CliLink, ReadToHexAndDatThenProgramBackAndClearTheCount) {
     expected[0xFFF] = 0x77;
     ASSERT_TRUE(SaveImageFile(dir.File("base.hex"), expected).ok);
     EncodeImage(fromFile, expected);
-    ASSERT_EQ(Cli({"program", "--port", sim.Device(), dir.File("out.dat"), "--base",
-                   dir.File("base.hex")},
-                  err),
-              0)
-        << err;
+    err = Ok(
+        {"program", "--port", sim.Device(), dir.File("out.dat"), "--base", dir.File("base.hex")});
     EXPECT_NE(err.find("Program to Radio: Complete!!"), std::string::npos) << err;
     EXPECT_EQ(Image("saved.hex"), expected);
 
     MemoryImage raw = PatternImage(3);
     raw[addr::kMmsiEntryCount] = 9;
     ASSERT_TRUE(SaveImageFile(dir.File("raw.hex"), raw).ok);
-    ASSERT_EQ(Cli({"program", "--port", sim.Device(), dir.File("raw.hex")}, err), 0) << err;
+    Ok({"program", "--port", sim.Device(), dir.File("raw.hex")});
     EXPECT_EQ(Image("saved.hex"), raw);
 
-    ASSERT_EQ(Cli({"clear-count", "--port", sim.Device()}, err), 0) << err;
+    err = Ok({"clear-count", "--port", sim.Device()});
     EXPECT_NE(err.find("Clear Data: Complete!!"), std::string::npos) << err;
     raw[addr::kMmsiEntryCount] = 0;
     EXPECT_EQ(Image("saved.hex"), raw);
@@ -86,10 +88,9 @@ TEST_F(CliLink, ReadToHexAndDatThenProgramBackAndClearTheCount) {
 
 TEST_F(CliLink, ReadsAreKeptAndProgramVerifies) {
     Sim sim(dir, {"--lose-write", "0x1A0"});
+    Ok({"read", "--port", sim.Device(), "-o", dir.File("out.hex")});
+    Ok({"read", "--port", sim.Device(), "-o", dir.File("x.hex"), "--no-backup"});
     std::string err;
-    ASSERT_EQ(Cli({"read", "--port", sim.Device(), "-o", dir.File("out.hex")}, err), 0) << err;
-    ASSERT_EQ(Cli({"read", "--port", sim.Device(), "-o", dir.File("x.hex"), "--no-backup"}, err),
-              0);
     std::vector<fs::path> kept;
     for (const auto& entry : fs::directory_iterator(dir.File("data/rse/backups")))
         if (entry.path().extension() == ".hex") kept.push_back(entry.path());
@@ -110,10 +111,7 @@ TEST_F(CliLink, ReadsAreKeptAndProgramVerifies) {
     EXPECT_NE(err.find("Program to Radio: Verify Error!!"), std::string::npos) << err;
     EXPECT_NE(err.find("2 bytes differ, the first at address 0x01A3"), std::string::npos) << err;
     EXPECT_EQ(err.find("Complete!!"), std::string::npos) << err;
-    ASSERT_EQ(
-        Cli({"program", "--port", sim.Device(), dir.File("new.hex"), "--backup", "--verify"}, err),
-        0)
-        << err;
+    err = Ok({"program", "--port", sim.Device(), dir.File("new.hex"), "--backup", "--verify"});
     EXPECT_NE(err.find("Changes to program (2):"), std::string::npos) << err;
     EXPECT_EQ(Image("saved.hex"), image);
 }

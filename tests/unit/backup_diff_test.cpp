@@ -23,26 +23,18 @@ TEST(ConfigDiff, EveryKindOfFieldInFileOrder) {
         std::function<void(Configuration&)> edit;
         std::vector<std::string> lines;
     };
+    const std::string wxFlip = base.config.CHWX[3].ScanMemory ? "1 -> 0" : "0 -> 1";
+    const std::string expPos = std::to_string(base.config.Exp(5).Position);
+    // clang-format off
     const Case cases[] = {
         {"nothing", [](Configuration&) {}, {}},
         {"number", [](Configuration& c) { c.SETCOM.Contrast = 2; }, {"SETCOM.Contrast: 4 -> 2"}},
         {"flag", [](Configuration& c) { c.SETCOM.KeyBeep = false; }, {"SETCOM.KeyBeep: 1 -> 0"}},
-        {"text",
-         [](Configuration& c) { c.SETCOM.AtisNo = "9123456789"; },
-         {"SETCOM.AtisNo: # -> #9123456789"}},
-        {"offset time",
-         [](Configuration& c) { c.SETCOM.OffsetTime = 24; },
-         {"SETCOM.OffsetTime: -12 -> 0"}},
-        {"channel tag",
-         [](Configuration& c) { c.CHUSA[16].ChTag = "HARBOUR"; },
-         {"CHUSA16.ChTag: #" + usaTag + " -> #HARBOUR"}},
-        {"wx flag",
-         [](Configuration& c) { c.CHWX[3].ScanMemory = !c.CHWX[3].ScanMemory; },
-         {std::string("CHWX3.ScanMemory: ") +
-          (base.config.CHWX[3].ScanMemory ? "1 -> 0" : "0 -> 1")}},
-        {"exp position",
-         [](Configuration& c) { c.Exp(5).Position = 200; },
-         {"CHEXP5.Position: " + std::to_string(base.config.Exp(5).Position) + " -> 200"}},
+        {"text", [](Configuration& c) { c.SETCOM.AtisNo = "9123456789"; }, {"SETCOM.AtisNo: # -> #9123456789"}},
+        {"offset time", [](Configuration& c) { c.SETCOM.OffsetTime = 24; }, {"SETCOM.OffsetTime: -12 -> 0"}},
+        {"channel tag", [](Configuration& c) { c.CHUSA[16].ChTag = "HARBOUR"; }, {"CHUSA16.ChTag: #" + usaTag + " -> #HARBOUR"}},
+        {"wx flag", [](Configuration& c) { c.CHWX[3].ScanMemory = !c.CHWX[3].ScanMemory; }, {"CHWX3.ScanMemory: " + wxFlip}},
+        {"exp position", [](Configuration& c) { c.Exp(5).Position = 200; }, {"CHEXP5.Position: " + expPos + " -> 200"}},
         {"directory, plain text last",
          [](Configuration& c) {
              c.Dir(2).Mmsid = "211234567";
@@ -51,6 +43,7 @@ TEST(ConfigDiff, EveryKindOfFieldInFileOrder) {
          },
          {"SETCOM.WxAlert: 1 -> 0", "CHMMSID2.Enable: 0 -> 1", "CHMMSID2.Mmsid:  -> 211234567"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Configuration edited = base.config;
@@ -70,28 +63,17 @@ TEST(ConfigDiff, ImagesListOnlyTheBytesNoFieldExplains) {
         std::function<void(MemoryImage&)> edit;
         std::vector<std::string> lines;
     };
+    // clang-format off
     const Case cases[] = {
         {"same", [](MemoryImage&) {}, {}},
-        {"a field's bytes",
-         [&](MemoryImage& m) {
-             Configuration c = base.config;
-             c.CHUSA[0].ChTag = "ZZ";
-             EncodeImage(c, m);
-         },
+        {"a field's bytes", [&](MemoryImage& m) { Configuration c = base.config; c.CHUSA[0].ChTag = "ZZ"; EncodeImage(c, m); },
          {"CHUSA0.ChTag: #" + usaTag + " -> #ZZ"}},
-        {"bytes outside the configuration",
-         [](MemoryImage& m) {
-             m[0xFA0] = 0x05;
-             m[addr::kMmsiEntryCount] = 3;
-         },
+        {"bytes outside the configuration", [](MemoryImage& m) { m[0xFA0] = 0x05; m[addr::kMmsiEntryCount] = 3; },
          {"image 0x0195: 00 -> 03", "image 0x0FA0: FF -> 05"}},
-        {"both",
-         [&](MemoryImage& m) {
-             m[addr::kContrast] = 2;
-             m[0xFFF] = 0x00;
-         },
+        {"both", [&](MemoryImage& m) { m[addr::kContrast] = 2; m[0xFFF] = 0x00; },
          {"SETCOM.Contrast: 4 -> 2", "image 0x0FFF: FF -> 00"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         MemoryImage edited = base.image;
@@ -133,16 +115,14 @@ TEST(BackupStore, KeepsListsAndDeletesWithoutEverOverwriting) {
 
     std::vector<BackupEntry> list = store.List();
     ASSERT_EQ(list.size(), 3u);
-    EXPECT_EQ(list[0].name, "20240501-101501.dat");
     EXPECT_EQ(list[0].kind, BackupKind::Configuration);
-    EXPECT_EQ(list[0].note, "edits before New");
-    EXPECT_EQ(list[0].time, "2024-05-01 10:15:01");
+    EXPECT_EQ(list[0].name + "|" + list[0].note + "|" + list[0].time,
+              "20240501-101501.dat|edits before New|2024-05-01 10:15:01");
     EXPECT_EQ(list[1].name, "20240501-101500-2.hex");
     EXPECT_EQ(list[1].sha256, FakeHash(std::string(second.begin(), second.end())));
-    EXPECT_EQ(list[2].name, "20240501-101500.hex");
-    EXPECT_EQ(list[2].model, "QM24 VH3400M");
-    EXPECT_EQ(list[2].port, "/dev/ttyUSB0");
-    EXPECT_EQ(list[2].program, "rse-cli 1.0.0");
+    const BackupEntry& e2 = list[2];
+    EXPECT_EQ(e2.name + "|" + e2.model + "|" + e2.port + "|" + e2.program,
+              "20240501-101500.hex|QM24 VH3400M|/dev/ttyUSB0|rse-cli 1.0.0");
     for (const BackupEntry& e : list)
         EXPECT_TRUE(e.intact) << e.name;
 
