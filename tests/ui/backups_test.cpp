@@ -1,10 +1,5 @@
 // Kept edits, the Backups window and the Compare With window of the editor.
-#include <QAction>
-#include <QDir>
-#include <QLabel>
 #include <QPushButton>
-#include <QTimer>
-#include <QTreeWidget>
 
 #include "files/config_file.h"
 #include "files/image_file.h"
@@ -12,7 +7,6 @@
 #include "qt/backups.h"
 #include "ui/dialogs/backups_window.h"
 #include "ui/dialogs/compare_window.h"
-#include "ui/navigation_tree.h"
 #include "ui/widgets/difference_table.h"
 #include "ui_test_support.h"
 
@@ -22,16 +16,6 @@ namespace {
 class Backups : public MainWindowTest {
   protected:
     std::vector<BackupEntry> Kept() const { return DefaultBackupStore().List(); }
-    static std::string Text(const BackupEntry& e) {
-        QFile f(QString::fromStdString(e.path));
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll().toStdString();
-    }
-    // Saves a picture of a window when RSE_SHOTS names a folder.
-    static void Shot(QWidget& w, const char* name) {
-        const QString folder = qEnvironmentVariable("RSE_SHOTS");
-        if (!folder.isEmpty()) w.grab().save(folder + QLatin1Char('/') + QLatin1String(name));
-    }
 };
 
 TEST_F(Backups, EditsAreKeptBeforeNewAndExitButNothingElse) {
@@ -48,7 +32,7 @@ TEST_F(Backups, EditsAreKeptBeforeNewAndExitButNothingElse) {
     newAndWait();
     ASSERT_EQ(Kept().size(), 1u);
     EXPECT_EQ(Kept()[0].note, "edits before New");
-    EXPECT_NE(Text(Kept()[0]).find("ChTag=#EDITED\r\n"), std::string::npos);
+    EXPECT_NE(ReadText(Kept()[0].path).find("ChTag=#EDITED\r\n"), std::string::npos);
     EXPECT_NE(session.config.CHUSA[16].ChTag, "EDITED");
 
     // Saving makes the configuration the one to compare with.
@@ -71,9 +55,7 @@ TEST_F(Backups, EditsAreKeptBeforeNewAndExitButNothingElse) {
     ASSERT_EQ(Kept().size(), 2u);
     EXPECT_EQ(Kept()[0].note, "edits before Exit");
     EXPECT_EQ(Kept()[0].kind, BackupKind::Configuration);
-    Configuration back;
-    MemoryImage scratch{};
-    InitialiseConfiguration(back, scratch);
+    Configuration back = NewDocument().config;
     ASSERT_TRUE(FileRead2(Kept()[0].path, back).ok);
     EXPECT_EQ(back, session.config);
 }
@@ -101,15 +83,13 @@ TEST_F(Backups, CompareWithShowsTheDifferencesAndTheirNodes) {
               QStringLiteral("USA channel %1 \u2014 Tag Name").arg(usa.mid(2)));
     EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("OTHER"));
     EXPECT_EQ(table->horizontalHeaderItem(2)->text(), QStringLiteral("other.dat"));
-    Shot(*compare, "compare-window.png");
 
     // Selecting a row shows its node.
-    const QRect cell = table->visualItemRect(table->item(1, 0));
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("PU 16"));
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
-                      table->visualItemRect(table->item(0, 0)).center());
-    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("S"));
+    for (const auto& [row, key] : {std::pair{1, "PU 16"}, std::pair{0, "S"}}) {
+        const QRect cell = table->visualItemRect(table->item(row, 0));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        EXPECT_EQ(w.Tree()->SelectedKey(), QLatin1String(key));
+    }
     compare->close();
 }
 
@@ -127,7 +107,6 @@ TEST_F(Backups, BackupsWindowOpensComparesAndDeletes) {
     ASSERT_NE(backups, nullptr);
     ASSERT_EQ(backups->List()->topLevelItemCount(), 1);
     EXPECT_EQ(backups->List()->topLevelItem(0)->text(2), QStringLiteral("read from /dev/ttyUSB0"));
-    Shot(*backups, "backups-window.png");
 
     QTest::mouseClick(Find<QPushButton>(backups, "cmdCompare"), Qt::LeftButton);
     auto* compare = w.findChild<CompareWindow*>();
@@ -140,10 +119,10 @@ TEST_F(Backups, BackupsWindowOpensComparesAndDeletes) {
     EXPECT_TRUE(session.CurrentFileName.isEmpty());
 
     prompts.answers = {Prompts::Answer::No, Prompts::Answer::Yes};
-    QTest::mouseClick(Find<QPushButton>(backups, "cmdDelete"), Qt::LeftButton);
-    EXPECT_EQ(backups->List()->topLevelItemCount(), 1);
-    QTest::mouseClick(Find<QPushButton>(backups, "cmdDelete"), Qt::LeftButton);
-    EXPECT_EQ(backups->List()->topLevelItemCount(), 0);
+    for (const int left : {1, 0}) {  // No keeps the backup, Yes deletes it
+        QTest::mouseClick(Find<QPushButton>(backups, "cmdDelete"), Qt::LeftButton);
+        EXPECT_EQ(backups->List()->topLevelItemCount(), left);
+    }
     EXPECT_TRUE(Kept().empty());
 }
 

@@ -5,21 +5,16 @@
 // wheel turns delivered like the window system's, the real file dialogs and message boxes
 // answered where a person would answer.
 #include <deque>
-#include <functional>
 
 #include <QtTest/qtestspontaneevent.h>
 #include <QAccessible>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <QTreeWidget>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -156,14 +151,9 @@ class EditorSafety : public MainWindowTest {
         return *window;
     }
     QString Path(const QString& name) const { return dir.filePath(name); }
-    static QByteArray ReadAll(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static void Write(const QString& path, const QByteArray& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+    static std::string ReadAll(const QString& path) { return ReadText(path.toStdString()); }
+    static void Write(const QString& path, const std::string& text) {
+        ASSERT_TRUE(WriteFileAtomic(path.toStdString(), text).ok);
     }
 
     WidgetPrompts real;
@@ -171,17 +161,13 @@ class EditorSafety : public MainWindowTest {
 };
 
 TEST_F(EditorSafety, WheelLeavesListsWithoutTheFocusAloneAndStepsAFocusedOneLikeTheKeys) {
-    struct Case {
-        const char* node;
-        const char* list;
-    };
     // The settings panel's Contrast Level; the position list of an unused EXP memory.
-    for (const Case& c : {Case{"S", "cmbFCont"}, Case{"E 5", "cmbCN"}}) {
-        SCOPED_TRACE(c.list);
+    for (const auto& [node, name] : {std::pair{"S", "cmbFCont"}, std::pair{"E 5", "cmbCN"}}) {
+        SCOPED_TRACE(name);
         window.reset();
         FrmMain& w = Open();
-        w.Tree()->SelectNodeByKey(QLatin1String(c.node));
-        auto* list = Find<QComboBox>(&w, c.list);
+        w.Tree()->SelectNodeByKey(QLatin1String(node));
+        auto* list = Find<QComboBox>(&w, name);
         ASSERT_TRUE(list && list->isVisible());
         w.Tree()->setFocus();
         const std::string before = ComposeConfigFile(session.config);
@@ -237,7 +223,7 @@ TEST_F(EditorSafety, SaveDialogsAskBeforeReplacingTheFileWithTheAddedExtension) 
         EXPECT_TRUE(pilot.Done());
         EXPECT_TRUE(question.contains(QLatin1String(c.file))) << question.toStdString();
         EXPECT_TRUE(dialogStayed);
-        EXPECT_EQ(ReadAll(kept), QByteArray("the user's own file"));
+        EXPECT_EQ(ReadAll(kept), "the user's own file");
         EXPECT_EQ(pilot.unexpected, 0);
     }
 }
@@ -247,7 +233,7 @@ TEST_F(EditorSafety, SaveWritesOnlyIntoAConfigurationFileNeverIntoTheImageFile) 
     FrmMain& w = OpenWith(real);
     const QString image = Path(QStringLiteral("radio.hex"));
     ASSERT_TRUE(SaveImageFile(QFile::encodeName(image).toStdString(), session.image).ok);
-    const QByteArray imageBytes = ReadAll(image);
+    const std::string imageBytes = ReadAll(image);
     {
         Autopilot pilot;
         pilot.Then(TypeFileName(dir.path(), QStringLiteral("radio.hex")));
@@ -272,7 +258,7 @@ TEST_F(EditorSafety, SaveWritesOnlyIntoAConfigurationFileNeverIntoTheImageFile) 
     Autopilot pilot;
     w.FileSave();
     EXPECT_EQ(pilot.unexpected, 0);
-    EXPECT_EQ(ReadAll(boat).toStdString(), ComposeConfigFile(session.config));
+    EXPECT_EQ(ReadAll(boat), ComposeConfigFile(session.config));
 }
 
 TEST_F(EditorSafety, StoredTextsLongerThanTheTypingLimitAreShownWholeAndKept) {
@@ -310,8 +296,8 @@ TEST_F(EditorSafety, StoredTextsLongerThanTheTypingLimitAreShownWholeAndKept) {
         EXPECT_EQ(field->text().toStdString(), c.text);
         w.Tree()->setFocus(Qt::TabFocusReason);  // leaving the field
         EXPECT_EQ(c.stored(session.config), c.text);
-        EXPECT_TRUE(prompts.shown.empty());
     }
+    EXPECT_TRUE(prompts.shown.empty());
     // Below the limit, typing stops at the limit.
     w.Tree()->SelectNodeByKey(QStringLiteral("S"));
     auto* user = Find<QLineEdit>(&w, "txtFUser");
@@ -322,12 +308,7 @@ TEST_F(EditorSafety, StoredTextsLongerThanTheTypingLimitAreShownWholeAndKept) {
 }
 
 TEST_F(EditorSafety, ReportWindowClosedWhileSettlingTakesTheBusyPointerAlong) {
-    const int settle = FrmPrn::settleMs;
-    FrmPrn::settleMs = 600000;
-    struct Restore {
-        int value;
-        ~Restore() { FrmPrn::settleMs = value; }
-    } restore{settle};
+    Restore<int> slow(FrmPrn::settleMs, 600000);
     FrmMain& w = Open();
     Autopilot pilot;
     pilot.Then(Autopilot::Step{[](QWidget* m) {
@@ -392,20 +373,17 @@ TEST_F(EditorSafety, NothingIsPlacedOutsideTheWindowAtTheStartSizeAndMaximised) 
 }
 
 TEST_F(EditorSafety, MessageBoxesAreWideEnoughForTheirTitles) {
-    struct Case {
-        const char* title;
-        const char* text;
-    };
-    for (const Case& c : {Case{kReadTitle, kCompleteText}, Case{kProgramTitle, kCompleteText},
-                          Case{"QM24 VH3400M Radio Setup Editor", "FileSave Error!!"}}) {
-        SCOPED_TRACE(c.title);
+    for (const auto& [title, text] :
+         {std::pair{kReadTitle, kCompleteText}, std::pair{kProgramTitle, kCompleteText},
+          std::pair{"QM24 VH3400M Radio Setup Editor", "FileSave Error!!"}}) {
+        SCOPED_TRACE(title);
         int width = 0;
         Autopilot pilot;
         pilot.Then(On<QMessageBox>([&width](QMessageBox* box) {
             width = box->width();
             box->button(QMessageBox::Ok)->click();
         }));
-        real.Message(nullptr, QLatin1String(c.text), QLatin1String(c.title),
+        real.Message(nullptr, QLatin1String(text), QLatin1String(title),
                      Prompts::Icon::Information);
         ASSERT_TRUE(pilot.Done());
         // The title in bold beside a window manager's icon and three buttons, each about a
@@ -413,7 +391,7 @@ TEST_F(EditorSafety, MessageBoxesAreWideEnoughForTheirTitles) {
         QFont bold = QApplication::font();
         bold.setBold(true);
         const int line = QFontMetrics(QApplication::font()).height();
-        EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(QLatin1String(c.title)) + 4 * line);
+        EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(QLatin1String(title)) + 4 * line);
     }
 }
 

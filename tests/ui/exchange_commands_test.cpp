@@ -1,10 +1,7 @@
 // File > Import Directory, Export Directory and Export Channels, and the kind of the MMSI the
 // directory panels and the user MMSI field show in the status bar.
-#include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -30,10 +27,11 @@ class ExchangeCommandsTest : public test::MainWindowTest {
         return path;
     }
     std::string Read(const QString& name) {
-        QFile f(dir.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : std::string("missing");
+        return test::ReadText(dir.filePath(name).toStdString());
     }
-    QString GridName(int row) { return Control<QTableWidget>("MSFlexGrid2")->item(row, 2)->text(); }
+    QString GridName(int row) {
+        return test::Find<QTableWidget>(window.get(), "MSFlexGrid2")->item(row, 2)->text();
+    }
 
     QTemporaryDir dir;
 };
@@ -83,12 +81,14 @@ TEST_F(ExchangeCommandsTest, StatusBarNamesTheMmsiKindAndExportsWriteTheTables) 
     // The whole note (the panel shows what fits beside the key hint).
     const auto note = [&] { return test::Find<QLabel>(&w, "sbStatusBarPanel2")->toolTip(); };
 
-    ClickNode(QStringLiteral("SM 1"));
-    EXPECT_EQ(note(), QStringLiteral("Coast station, MID 232 (United Kingdom)"));
-    ClickNode(QStringLiteral("SM 2"));
-    EXPECT_EQ(note(), QStringLiteral("Warning: cannot be called by DSC - AIS-SART"));
+    for (const auto& [node, text] :
+         {std::pair{"SM 1", "Coast station, MID 232 (United Kingdom)"},
+          std::pair{"SM 2", "Warning: cannot be called by DSC - AIS-SART"}}) {
+        ClickNode(QLatin1String(node));
+        EXPECT_EQ(note(), QLatin1String(text));
+    }
     // Typed: the note follows the field.
-    auto* mmsi = Control<QLineEdit>("txtGMMSI");
+    auto* mmsi = test::Find<QLineEdit>(&w, "txtGMMSI");
     UserClick(mmsi);
     QTest::keyClick(mmsi, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(mmsi, "36612345");
@@ -96,11 +96,11 @@ TEST_F(ExchangeCommandsTest, StatusBarNamesTheMmsiKindAndExportsWriteTheTables) 
     QTest::keyClicks(mmsi, "6");
     EXPECT_EQ(note(), QStringLiteral("Ship, MID 366 (United States)"));
     ClickNode(QStringLiteral("SM"));  // the list: the note of the current row
-    Control<QTableWidget>("MSFlexGrid2")->setCurrentCell(0, 1);
+    test::Find<QTableWidget>(window.get(), "MSFlexGrid2")->setCurrentCell(0, 1);
     EXPECT_EQ(note(), QStringLiteral("Coast station, MID 232 (United Kingdom)"));
     ClickNode(QStringLiteral("S"));
     EXPECT_EQ(note(), QString());
-    auto* user = Control<QLineEdit>("txtFUser");
+    auto* user = test::Find<QLineEdit>(&w, "txtFUser");
     UserClick(user);
     QTest::keyClicks(user, "002320001");
     EXPECT_EQ(note(), QStringLiteral(

@@ -1,13 +1,8 @@
 // Every panel and dialog under the default font and two desktop fonts: each text fits its
 // control, each control lies inside its panel and frame and overlaps no other, and each grid
 // column fits its texts.
-#include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFontInfo>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -15,7 +10,6 @@
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTableWidget>
-#include <QTreeWidget>
 
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_prn.h"
@@ -144,36 +138,27 @@ class Checker {
             if (!inner) controls.push_back(w);
         }
         if (controls.empty()) Fail(where, container, QStringLiteral("no controls"));
-        // The rectangle inside each frame of lines, and the lines themselves.
-        std::vector<std::pair<QRect, QWidget*>> frames;
+        // The lines of each frame, which must enclose an inner panel.
         std::vector<QWidget*> lines;
         for (QWidget* w : container->findChildren<QWidget*>()) {
             const QString n = w->objectName();
-            if (n.startsWith(QLatin1String("lin")) && n.endsWith(QLatin1Char('T')) &&
-                n.size() == 5) {
-                const QString prefix = n.left(4);
-                const QRect t = Find<QWidget>(container, qPrintable(prefix + 'T'))->geometry();
-                const QRect b = Find<QWidget>(container, qPrintable(prefix + 'B'))->geometry();
-                const QRect l = Find<QWidget>(container, qPrintable(prefix + 'L'))->geometry();
-                const QRect r = Find<QWidget>(container, qPrintable(prefix + 'R'))->geometry();
-                const QRect inside(QPoint(l.right() + 1, t.bottom() + 1),
-                                   QPoint(r.left() - 1, b.top() - 1));
-                // The frame of an inner panel encloses it.
-                QWidget* enclosed = nullptr;
-                for (QWidget* c :
-                     w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                    if (c->isVisibleTo(container) &&
-                        !c->objectName().startsWith(QLatin1String("lin")) &&
-                        inside.contains(c->geometry()) &&
-                        c->objectName().startsWith(QLatin1String("pict")))
-                        enclosed = c;
-                }
-                if (!enclosed) Fail(where, w, QStringLiteral("encloses no panel"));
-                frames.push_back({inside, enclosed});
-                for (QChar side :
-                     {QLatin1Char('T'), QLatin1Char('B'), QLatin1Char('L'), QLatin1Char('R')})
-                    lines.push_back(Find<QWidget>(container, qPrintable(prefix + side)));
-            }
+            if (!n.startsWith(QLatin1String("lin")) || !n.endsWith(QLatin1Char('T')) ||
+                n.size() != 5)
+                continue;
+            const auto side = [&](char s) {
+                return Find<QWidget>(container, qPrintable(n.left(4) + s));
+            };
+            const QRect inside(
+                QPoint(side('L')->geometry().right() + 1, w->geometry().bottom() + 1),
+                QPoint(side('R')->x() - 1, side('B')->y() - 1));
+            bool enclosed = false;
+            for (QWidget* c : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                enclosed =
+                    enclosed || (c->isVisibleTo(container) && inside.contains(c->geometry()) &&
+                                 c->objectName().startsWith(QLatin1String("pict")));
+            if (!enclosed) Fail(where, w, QStringLiteral("encloses no panel"));
+            for (char s : {'T', 'B', 'L', 'R'})
+                lines.push_back(side(s));
         }
         const auto rectIn = [container](QWidget* w) {
             return QRect(w->mapTo(container, QPoint(0, 0)), w->size());
@@ -182,32 +167,27 @@ class Checker {
             CheckText(where, w);
             // Inside every widget it lies in, so that nothing of it is cut.
             for (QWidget* p = w->parentWidget();; p = p->parentWidget()) {
-                if (!QRect(QPoint(0, 0), p->size())
-                         .contains(QRect(w->mapTo(p, QPoint(0, 0)), w->size())))
+                if (!p->rect().contains(QRect(w->mapTo(p, QPoint(0, 0)), w->size())))
                     Fail(where, w, QStringLiteral("outside ") + Name(p));
                 if (p == container) break;
             }
-            for (QWidget* line : lines) {
+            for (QWidget* line : lines)
                 if (rectIn(w).intersects(rectIn(line)))
                     Fail(where, w, QStringLiteral("crosses ") + Name(line));
-            }
         }
         for (std::size_t i = 0; i < controls.size(); ++i) {
             for (std::size_t j = i + 1; j < controls.size(); ++j) {
                 QWidget* a = controls[i];
                 QWidget* b = controls[j];
-                if (a->isAncestorOf(b) || b->isAncestorOf(a)) continue;
-                if (rectIn(a).intersects(rectIn(b)))
+                if (!a->isAncestorOf(b) && !b->isAncestorOf(a) && rectIn(a).intersects(rectIn(b)))
                     Fail(where, a, QStringLiteral("overlaps ") + Name(b));
             }
         }
     }
-
     void CheckDialog(const QString& where, QDialog* dialog) {
         dialog->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
         CheckContainer(where, dialog);
-        dialog->close();
     }
 };
 

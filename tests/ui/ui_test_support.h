@@ -55,14 +55,10 @@ class ScriptedPrompts : public Prompts {
         return a;
     }
     QString OpenFileName(QWidget*, const QString&, const QString& filter, const QString&) override {
-        ++openCalls;
-        lastFilter = filter;
-        return path;
+        return ++openCalls, lastFilter = filter, path;
     }
     QString SaveFileName(QWidget*, const QString&, const QString& filter, const QString&) override {
-        ++saveCalls;
-        lastFilter = filter;
-        return path;
+        return ++saveCalls, lastFilter = filter, path;
     }
 
     std::vector<Shown> shown;
@@ -125,10 +121,6 @@ class MainWindowTest : public ::testing::Test {
         return window.get();
     }
     static QWidget* Focus() { return QApplication::focusWidget(); }
-    template <typename T>
-    T* Control(const char* name) {
-        return qobject_cast<T*>(W(QLatin1String(name)));
-    }
 
     // A click where a user clicks: the box of a check box, the middle of anything else.
     static void UserClick(QWidget* w) {
