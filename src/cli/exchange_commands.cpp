@@ -27,18 +27,8 @@ QCommandLineOption OutputOption(const char* valueName) {
 // export-directory and export-channels: one .dat or .hex input, one table out.
 int RunExport(const QString& cmd, const QStringList& args,
               std::string (*table)(const Configuration&)) {
-    QCommandLineParser parser;
-    const QCommandLineOption output = OutputOption("OUT.csv");
-    parser.addOption(output);
-    if (!ParseArguments(parser, cmd, args)) return kUsage;
-    const QStringList pos = parser.positionalArguments();
-    if (pos.size() != 1) return UsageError(cmd, QStringLiteral("expects one input file"));
-    if (KindOf(pos[0]) == FileKind::Other) {
-        return UsageError(cmd, QStringLiteral("the input must be a .dat or .hex file"));
-    }
-    Document doc;
-    if (int rc = LoadDocument(pos[0], doc); rc != kOk) return rc;
-    return WriteOutput(cmd, table(doc.config), parser, output);
+    return RunDocumentOutput(cmd, args, "OUT.csv",
+                             [table](const Document& doc) { return table(doc.config); });
 }
 
 int RunImportDirectory(const QStringList& args) {

@@ -109,10 +109,18 @@ int RunConvert(const QStringList& args) {
 }
 
 int RunReport(const QStringList& args) {
-    const QString cmd = QStringLiteral("report");
+    return RunDocumentOutput(QStringLiteral("report"), args, "OUT.txt", [](const Document& doc) {
+        return TextReportFile(doc.config, doc.image);
+    });
+}
+
+}  // namespace
+
+int RunDocumentOutput(const QString& cmd, const QStringList& args, const char* valueName,
+                      const std::function<std::string(const Document&)>& compose) {
     QCommandLineParser parser;
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QString(), QStringLiteral("OUT.txt"));
+                                    QString(), QLatin1String(valueName));
     parser.addOption(output);
     if (!ParseArguments(parser, cmd, args)) return kUsage;
     const QStringList pos = parser.positionalArguments();
@@ -122,10 +130,8 @@ int RunReport(const QStringList& args) {
     }
     Document doc;
     if (int rc = LoadDocument(pos[0], doc); rc != kOk) return rc;
-    return WriteOutput(cmd, TextReportFile(doc.config, doc.image), parser, output);
+    return WriteOutput(cmd, compose(doc), parser, output);
 }
-
-}  // namespace
 
 bool IsFileCommand(const QString& name) {
     return name == QLatin1String("new") || name == QLatin1String("convert") ||

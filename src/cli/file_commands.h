@@ -1,6 +1,9 @@
 // rse-cli subcommands that work on files only: new, convert, report.
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +26,11 @@ int LoadDocument(const QString& path, Document& doc);
 // read over New and encoded over BASE.hex when a base path is given, else over the image of
 // a new configuration. On failure prints the message and returns 1.
 int LoadRadioImage(const QString& in, const QString& basePath, Document& doc);
+
+// Runs a subcommand of the form "CMD IN [-o OUT]": loads IN (.dat or .hex) and writes what
+// `compose` makes of it to OUT, or to standard output without -o. Returns the exit status.
+int RunDocumentOutput(const QString& cmd, const QStringList& args, const char* valueName,
+                      const std::function<std::string(const Document&)>& compose);
 
 bool IsFileCommand(const QString& name);
 // Runs one file subcommand; args are the arguments after its name. Returns the exit status:
