@@ -88,31 +88,37 @@ TEST_F(Cli, FailuresExitWithOneAndLeaveOutputsAlone) {
     ASSERT_TRUE(WriteFileAtomic(File("keep.hex"), "precious").ok);
     ASSERT_TRUE(WriteFileAtomic(File("keep.dat"), "precious").ok);
     ASSERT_TRUE(WriteFileAtomic(File("short.hex"), std::string(100, '\0')).ok);
-
-    auto r = Run({"convert", File("missing.dat"), File("keep.hex")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err.rfind("FileRead Error!!", 0), 0u) << r.err;
-    EXPECT_NE(r.err.find(File("missing.dat")), std::string::npos);
-    EXPECT_NE(r.err.find("No such file"), std::string::npos) << r.err;
-
-    r = Run({"convert", File("short.hex"), File("keep.dat")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err.rfind("FileRead Error!!", 0), 0u) << r.err;
-    EXPECT_NE(r.err.find("4096"), std::string::npos);
-
     ASSERT_EQ(Run({"new", File("ok.dat")}).status, 0);
-    r = Run({"convert", File("ok.dat"), File("keep.hex"), "--base", File("short.hex")});
-    EXPECT_EQ(r.status, 1);
+    std::filesystem::create_directory(File("folder.dat"));
+    struct Case {
+        std::vector<std::string> args;
+        std::string first;  // the message's first line starts with it
+        std::string also;   // and its text holds this
+    };
+    const std::string tty = File("missing-tty");
+    // clang-format off
+    const Case cases[] = {
+        {{"convert", File("missing.dat"), File("keep.hex")}, "FileRead Error!!", "No such file or directory: " + File("missing.dat")},
+        {{"convert", File("short.hex"), File("keep.dat")}, "FileRead Error!!", "4096"},
+        {{"convert", File("ok.dat"), File("keep.hex"), "--base", File("short.hex")}, "FileRead Error!!", File("short.hex")},
+        {{"new", File("folder.dat")}, "FileSave Error!!", File("folder.dat")},
+        {{"report", File("missing.hex")}, "FileRead Error!!", File("missing.hex")},
+        {{"read", "--port", tty, "-o", File("keep.hex")}, "Model Check: CommunicatiOn Error!!", tty},
+        // An input that cannot be read fails before the port is touched.
+        {{"program", "--port", tty, File("missing.dat")}, "FileRead Error!!", File("missing.dat")},
+        {{"import-directory", File("ok.dat"), File("missing.csv"), "-o", File("keep.hex")}, "FileRead Error!!", File("missing.csv")},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        const auto r = Run(c.args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err.rfind(c.first, 0), 0u) << r.err;
+        EXPECT_NE(r.err.find(c.also), std::string::npos) << r.err;
+        EXPECT_TRUE(r.out.empty()) << r.out;
+    }
     EXPECT_EQ(Contents("keep.hex"), "precious");
     EXPECT_EQ(Contents("keep.dat"), "precious");
-
-    std::filesystem::create_directory(File("folder.dat"));
-    r = Run({"new", File("folder.dat")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err.rfind("FileSave Error!!", 0), 0u) << r.err;
-    r = Run({"report", File("missing.hex")});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.out.empty());
 }
 
 // The text of pdftotext's layout output with every run of blanks made one.
@@ -172,6 +178,15 @@ TEST_F(Cli, WrongUsageExitsWithTwo) {
              {"report", File("a.txt")},
              {"report", dat, "-o"},
              {"print", dat},
+             {"read", "-o", File("b.hex")},
+             {"read", "--port", "COM1"},
+             {"read", "--port", "COM1", "-o", File("b.txt")},
+             {"program", "--port", "COM1"},
+             {"program", "--port", "COM1", File("a.hex"), "--base", File("base.hex")},
+             {"clear-count", "--port", "COM1", "extra"},
+             {"clear-count", "--bogus"},
+             {"doctor"},
+             {"doctor", "--port", "COM1", "extra"},
          }) {
         auto r = Run(args);
         std::string line;
@@ -187,6 +202,7 @@ TEST_F(Cli, WrongUsageExitsWithTwo) {
     r = Run({"--help"});
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("rse-cli convert IN OUT [--base BASE.hex]"), std::string::npos);
+    EXPECT_EQ(Run({"ports"}).status, 0);
 }
 
 TEST_F(Cli, DiffExitsAsDiffDoes) {

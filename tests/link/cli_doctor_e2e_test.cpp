@@ -1,4 +1,5 @@
-// rse-cli doctor and ports against rse-radio-sim on a pseudo-terminal.
+// rse-cli doctor against rse-radio-sim on a pseudo-terminal: the real facts of this computer
+// and the flag's way to the checks. Every other finding is proven on a made-up computer.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -33,7 +34,6 @@ struct Case {
 };
 
 TEST(CliDoctor, SaysWhatKeepsATransferFromTheRadio) {
-    const std::string missing = "/dev/rse-no-such-tty";
     // clang-format off
     const std::vector<Case> cases{
         {"sound radio", {}, {}, false, 0,
@@ -47,15 +47,6 @@ TEST(CliDoctor, SaysWhatKeepsATransferFromTheRadio) {
           "ok: the radio on DEV answers the model check"}},
         {"cable without echo, --no-echo given", {"--no-echo"}, {"--no-echo"}, false, 0,
          {"ok: no echo on DEV, as --no-echo (/DE) says", "ok: the radio on DEV answers"}},
-        {"--no-echo on a cable that echoes", {}, {"--no-echo"}, false, 0,
-         {"warning: the cable on DEV echoes what is sent, but --no-echo (/DE) was given",
-          "fix: leave out --no-echo"}},
-        {"another model", {"--model", "0x0D49"}, {}, false, 1,
-         {"problem: the radio on DEV reports the model code 0x0D49, not 0x0D48 (QM24 VH3400M): "
-          "every transfer stops at the model check with \"ModelName Error !!\"",
-          "fix: connect a QM24 VH3400M"}},
-        {"missing device", {}, {"--port", missing}, false, 1,
-         {"problem: " + missing + " does not exist", "fix: "}},
         {"device this user may not open", {}, {}, true, 1,
          {"problem: permission denied on DEV: it belongs to the user root and the group dialout "
           "(mode 0660); nobody is not in the group dialout",
@@ -77,10 +68,7 @@ TEST(CliDoctor, SaysWhatKeepsATransferFromTheRadio) {
             ASSERT_EQ(::chown(dev.c_str(), 0, 20), 0);
             ASSERT_EQ(::chmod(dev.c_str(), 0660), 0);
         }
-        std::vector<std::string> args{"doctor"};
-        if (std::find(c.cliArgs.begin(), c.cliArgs.end(), "--port") == c.cliArgs.end()) {
-            args.insert(args.end(), {"--port", dev});
-        }
+        std::vector<std::string> args{"doctor", "--port", dev};
         args.insert(args.end(), c.cliArgs.begin(), c.cliArgs.end());
         const ProcessResult run = Cli(dir, args, c.unprivileged);
         EXPECT_EQ(run.status, c.status) << run.out;
@@ -95,11 +83,6 @@ TEST(CliDoctor, SaysWhatKeepsATransferFromTheRadio) {
         EXPECT_EQ(run.out.find("problem:") == std::string::npos, c.status == 0) << run.out;
         EXPECT_EQ(sim.Stop(), 0) << sim.Errors();
     }
-
-    TempDir dir;
-    EXPECT_EQ(Cli(dir, {"ports"}).status, 0);
-    EXPECT_EQ(Cli(dir, {"doctor"}).status, 2);
-    EXPECT_EQ(Cli(dir, {"doctor", "--port", "COM1", "extra"}).status, 2);
 }
 
 }  // namespace
