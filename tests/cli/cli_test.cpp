@@ -23,18 +23,28 @@ TEST_F(Cli, NewConvertAndReportProduceWhatTheEditorWould) {
     EXPECT_EQ(Contents("new.dat"), ComposeConfigFile(fresh.config));
 
     // .dat -> .hex over the image of New; the extension's letter case does not matter.
-    r = Run({"convert", File("new.dat"), File("NEW.HEX")});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const std::string hex = Contents("NEW.HEX");
-    EXPECT_EQ(hex, std::string(fresh.image.begin(), fresh.image.end()));
+    ASSERT_EQ(Run({"convert", File("new.dat"), File("NEW.HEX")}).status, 0);
+    EXPECT_EQ(Contents("NEW.HEX"), std::string(fresh.image.begin(), fresh.image.end()));
 
-    // A changed configuration, through .hex and back to .dat.
+    // A changed configuration over a base image, which supplies the bytes the editor does not
+    // own, and back to .dat.
     Configuration c = fresh.config;
     c.SETCOM.UserMmsid = "366123456";
     c.CHUSA[2].ChTag = "HOME PORT";
     c.Dir(1) = {true, "BUDDY", "366000007"};
+    MemoryImage base = fresh.image;
+    base[0x002] = 0x42;  // not edited
+    base[0xF80] = 0x99;  // not edited
+    base[0x195] = 7;     // the MMSI entry count
+    base[0x009] = 1;     // contrast: replaced by the configuration
     ASSERT_TRUE(SaveFileAs(File("mine.Dat"), c).ok);
-    ASSERT_EQ(Run({"convert", File("mine.Dat"), File("mine.hex")}).status, 0);
+    ASSERT_TRUE(SaveImageFile(File("base.hex"), base).ok);
+    r = Run({"convert", File("mine.Dat"), File("mine.hex"), "--base", File("base.hex")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    MemoryImage image{};
+    ASSERT_TRUE(LoadImageFile(File("mine.hex"), image).ok);
+    EXPECT_EQ((std::array{image[0x002], image[0xF80], image[0x195], image[0x009]}),
+              (std::array<std::uint8_t, 4>{0x42, 0x99, 7, 4}));
     ASSERT_EQ(Run({"convert", File("mine.hex"), File("back.dat")}).status, 0);
     Configuration back = fresh.config;
     ASSERT_TRUE(FileRead2(File("back.dat"), back).ok);
@@ -54,34 +64,12 @@ TEST_F(Cli, NewConvertAndReportProduceWhatTheEditorWould) {
     EXPECT_EQ(Contents("full.dat"), ComposeConfigFile(expected));
 
     // The report on standard output and in a file: the composed text and one CR LF.
-    MemoryImage image = fresh.image;
-    EncodeImage(c, image);
     r = Run({"report", File("mine.hex")});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, TextReportFile(back, image));
+    EXPECT_NE(r.out.find("Count : 7\r\n"), std::string::npos);
     ASSERT_EQ(Run({"report", File("mine.Dat"), "-o", File("report.txt")}).status, 0);
     EXPECT_EQ(Contents("report.txt"), TextReportFile(c, fresh.image));
-}
-
-TEST_F(Cli, BaseImageSuppliesTheBytesTheEditorDoesNotOwn) {
-    MemoryImage base = test::NewDocument().image;
-    base[0x002] = 0x42;  // not edited
-    base[0xF80] = 0x99;  // not edited
-    base[0x195] = 7;     // the MMSI entry count
-    base[0x009] = 1;     // contrast: replaced by the configuration
-    ASSERT_TRUE(SaveImageFile(File("base.hex"), base).ok);
-    ASSERT_EQ(Run({"new", File("new.dat")}).status, 0);
-    auto r = Run({"convert", File("new.dat"), File("out.hex"), "--base", File("base.hex")});
-    ASSERT_EQ(r.status, 0) << r.err;
-    MemoryImage out{};
-    ASSERT_TRUE(LoadImageFile(File("out.hex"), out).ok);
-    EXPECT_EQ(out[0x002], 0x42);
-    EXPECT_EQ(out[0xF80], 0x99);
-    EXPECT_EQ(out[0x195], 7);
-    EXPECT_EQ(out[0x009], 4);
-    // The count shows in the report of that image.
-    r = Run({"report", File("out.hex")});
-    EXPECT_NE(r.out.find("Count : 7\r\n"), std::string::npos);
 }
 
 TEST_F(Cli, FailuresExitWithOneAndLeaveOutputsAlone) {
@@ -185,6 +173,7 @@ TEST_F(Cli, WrongUsageExitsWithTwo) {
              {"program", "--port", "COM1", File("a.hex"), "--base", File("base.hex")},
              {"clear-count", "--port", "COM1", "extra"},
              {"clear-count", "--bogus"},
+             {"import-directory", dat, File("a.csv")},
              {"doctor"},
              {"doctor", "--port", "COM1", "extra"},
          }) {
