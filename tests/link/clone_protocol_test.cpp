@@ -72,170 +72,132 @@ TEST(CloneProtocol, BadRepliesLeadToTheNextAttemptForTheSameAddress) {
 }
 
 TEST(CloneProtocol, WaitsUseTheirOwnTimeOuts) {
-    // No echo and no answer to a read-byte frame: 10 s for the echo, 10 s for SOH.
-    Rig byte;
-    byte.env.settings.LinkRetries = 0;
-    MemoryImage target{};
-    EXPECT_FALSE(byte.protocol().ReadByteCommand(0, target));
-    EXPECT_EQ(byte.clock.Elapsed(), 20002ms);
-
-    // Any other frame: 1 s for the echo.
-    Rig block;
-    block.env.settings.LinkRetries = 0;
-    EXPECT_FALSE(block.protocol().ReadBlockCommand(0, target));
-    EXPECT_EQ(block.clock.Elapsed(), 11002ms);
-
-    // SOH comes, the rest does not: 1 s for the rest.
-    Rig rest;
-    rest.env.settings.LinkRetries = 0;
-    rest.Script(
-        {Bytes("\x01"
-               "14")});
-    EXPECT_FALSE(rest.protocol().ReadBlockCommand(0, target));
-    EXPECT_EQ(rest.clock.Elapsed(), 2ms + 1001ms);
-}
-
-TEST(CloneProtocol, ModelCheckReadsAddressOneOnlyAfterAddressZero) {
-    Rig r;
-    r.Script({Answer(kReadByteCode, {0x0D}), Answer(kReadByteCode, {0x48})});
-    EXPECT_TRUE(r.protocol().CheckModel().Succeeded());
-    EXPECT_EQ(r.Frames(), (std::vector<Frame>{ReadByteFrame(0), ReadByteFrame(1)}));
-    EXPECT_EQ(r.link.log.front(), "open");
-    EXPECT_EQ(r.link.log.back(), "close");
-
-    Rig dead;
-    dead.Script({});
-    const TransferOutcome noAnswer = dead.protocol().CheckModel();
-    EXPECT_EQ(noAnswer.status, TransferStatus::Failed);
-    EXPECT_EQ(dead.Frames(), (std::vector<Frame>{ReadByteFrame(0), ReadByteFrame(0)}));
-    ASSERT_TRUE(noAnswer.message);
-    EXPECT_EQ(noAnswer.message->text, "CommunicatiOn Error!!");
-    EXPECT_EQ(noAnswer.message->title, "Model Check");
-    EXPECT_EQ(noAnswer.message->icon, MessageIcon::Critical);
-
-    Rig other;
-    other.Script({Answer(kReadByteCode, {0x0D}), Answer(kReadByteCode, {0x49})});
-    const TransferOutcome wrong = other.protocol().ProgramRadio(DefaultImage());
-    ASSERT_TRUE(wrong.message);
-    EXPECT_EQ(wrong.message->text, "ModelName Error !!");
-    EXPECT_EQ(wrong.message->title, "Read from Radio");
-    EXPECT_EQ(other.Frames().size(), 2u);  // nothing written
-    EXPECT_EQ(other.link.log.back(), "close");
-}
-
-TEST(CloneProtocol, ReadRadioBringsTheWholeMemoryWithProgress) {
-    Rig r;
-    sim::RadioDevice radio(PatternImage(), {}, true);
-    AttachRadio(r.link, radio);
-    const MemoryImage before = DefaultImage();
-    const ReadRadioResult result = r.protocol().ReadRadio(before);
-    ASSERT_TRUE(result.outcome.Succeeded());
-    EXPECT_EQ(result.image, PatternImage());
-    ASSERT_TRUE(result.outcome.message);
-    EXPECT_EQ(result.outcome.message->text, "Complete!!");
-    EXPECT_EQ(result.outcome.message->title, "Read from Radio");
-    EXPECT_EQ(result.outcome.message->icon, MessageIcon::Information);
-    EXPECT_TRUE(result.outcome.TransferResult());
-
-    // Progress 0 on opening, then once before each block; 100 before the last one.
-    ASSERT_EQ(r.progress.size(), 257u);
-    EXPECT_EQ(r.progress.front(), 0);
-    EXPECT_EQ(r.progress[255], 99);
-    EXPECT_EQ(r.progress[256], 100);
-    EXPECT_TRUE(std::is_sorted(r.progress.begin(), r.progress.end()));
-    // Model check and read-all each open and close the port; 500 ms pause at the end.
-    EXPECT_EQ(std::count(r.link.log.begin(), r.link.log.end(), "open"), 2);
-    EXPECT_EQ(std::count(r.link.log.begin(), r.link.log.end(), "close"), 2);
-    EXPECT_EQ(r.clock.sleeps, (std::vector<Millis>{500ms}));
-    EXPECT_FALSE(r.link.IsOpen());
-}
-
-TEST(CloneProtocol, FailedReadAtBlock100LeavesTheImageAsItWas) {
-    const MemoryImage before = DefaultImage();
-    for (bool cutCable : {false, true}) {
+    const struct {
+        const char* name;
+        bool readByte;
+        std::vector<std::vector<std::uint8_t>> answers;
+        Millis elapsed;
+    } cases[] = {
+        {"no echo to a read-byte frame: 10 s, then 10 s for SOH", true, {}, 20002ms},
+        {"any other frame: 1 s for the echo", false, {}, 11002ms},
+        {"SOH comes, the rest does not: 1 s for the rest",
+         false,
+         {Bytes("\x01"
+                "14")},
+         1003ms},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         Rig r;
-        sim::RadioFaults faults;
-        if (cutCable) {
-            faults.cutAfterBlocks = 100;
-        } else {
-            faults.noReply[0x640] = 2;
-        }
-        sim::RadioDevice radio(PatternImage(), faults, true);
-        AttachRadio(r.link, radio);
-        const ReadRadioResult result = r.protocol().ReadRadio(before);
-        EXPECT_EQ(result.outcome.status, TransferStatus::Failed);
-        EXPECT_EQ(result.image, before);
-        ASSERT_TRUE(result.outcome.message);
-        EXPECT_EQ(result.outcome.message->text, "CommunicatiOn Error!!");
-        EXPECT_EQ(result.outcome.message->title, "Read from Radio");
-        EXPECT_EQ(result.outcome.message->detail,
-                  cutCable
-                      ? "The connection to the radio on /dev/fake0 was lost: Input/output error."
-                      : "No valid answer from the radio for address 0x0640 after 2 attempts.");
-        EXPECT_EQ(r.Frames().back(), ReadBlockFrame(0x640));
-        EXPECT_FALSE(r.link.IsOpen());
-        EXPECT_TRUE(r.clock.sleeps.empty() || r.clock.sleeps == std::vector<Millis>{50ms});
-        if (cutCable) {
-            // A vanished line ends the transfer at once, without further attempts.
-            EXPECT_LT(r.clock.Elapsed(), 2s);
-            EXPECT_EQ(r.errorLog.size(), 1u);
-        }
+        r.env.settings.LinkRetries = 0;
+        if (!c.answers.empty()) r.Script(c.answers);
+        MemoryImage target{};
+        EXPECT_FALSE(c.readByte ? r.protocol().ReadByteCommand(0, target)
+                                : r.protocol().ReadBlockCommand(0, target));
+        EXPECT_EQ(r.clock.Elapsed(), c.elapsed);
     }
 }
 
-TEST(CloneProtocol, ProgramRadioWritesEveryBlockAndRetriesAMissingAck) {
-    Rig r;
-    sim::RadioFaults faults;
-    faults.noAck[0x7F0] = 1;
-    faults.junkBytes = 3;
-    sim::RadioDevice radio(DefaultImage(), faults, true);
-    AttachRadio(r.link, radio);
-    const MemoryImage image = PatternImage();
-    const TransferOutcome outcome = r.protocol().ProgramRadio(image);
-    ASSERT_TRUE(outcome.Succeeded());
-    EXPECT_EQ(outcome.message->title, "Program to Radio");
-    EXPECT_EQ(radio.Memory(), image);
-    EXPECT_EQ(std::count(r.link.log.begin(), r.link.log.end(), "byte"), 1);  // one CAN
-    EXPECT_EQ(r.progress.size(), 257u);
+// Whole transfers against the virtual radio, which starts with the pattern image and a count
+// of 7; the editor holds the image of New.
+TEST(CloneProtocol, TransfersAndTheirFaults) {
+    enum Op { Read, Program, Clear };
+    struct Case {
+        const char* name;
+        Op op;
+        sim::RadioFaults faults;
+        TransferStatus status;
+        std::string text, title, detail;
+        std::size_t frames;  // the command frames written
+        std::size_t steps;   // progress reports, the last of them 100 when all went well
+        bool echo = true, skipReceive = false;
+        std::optional<std::uint16_t> model = std::nullopt;
+        std::optional<LinkOpenError> openError = std::nullopt;
+    };
+    using R = sim::RadioFaults;
+    const auto fault = [](std::map<int, int> R::*kind, int address, int times) {
+        R f;
+        (f.*kind)[address] = times;
+        return f;
+    };
+    R cut;
+    cut.cutAfterBlocks = 100;
+    R ackAndJunk = fault(&R::noAck, 0x7F0, 1);
+    ackAndJunk.junkBytes = 3;
+    const auto S = TransferStatus::Success;
+    const auto F = TransferStatus::Failed;
+    const std::string kComm = "CommunicatiOn Error!!";
+    const std::string kLost =
+        "The connection to the radio on /dev/fake0 was lost: Input/output error.";
+    const std::string kNoAnswer = "No valid answer from the radio for address ";
+    // clang-format off
+    const Case cases[] = {
+        {"read", Read, {}, S, "Complete!!", "Read from Radio", "", 258, 257},
+        {"read, cable pulled at block 100", Read, cut, F, kComm, "Read from Radio", kLost, 103, 102},
+        {"read, block 100 unanswered twice", Read, fault(&R::noReply, 0x640, 2), F, kComm, "Read from Radio", kNoAnswer + "0x0640 after 2 attempts.", 104, 102},
+        {"read, the radio is silent", Read, fault(&R::noReply, 0, 2), F, kComm, "Model Check", kNoAnswer + "0x0000 after 2 attempts.", 2, 0},
+        {"read, another model", Read, {}, F, "ModelName Error !!", "Read from Radio", "The radio reports the model code 0x0D49, this program edits 0x0D48.", 2, 0, true, false, 0x0D49},
+        {"read, a cable without echo", Read, {}, S, "Complete!!", "Read from Radio", "", 258, 257, false, true},
+        {"read, no echo but not told", Read, {}, F, kComm, "Model Check", kNoAnswer + "0x0000 after 2 attempts.", 2, 0, false},
+        {"read, port denied", Read, {}, F, kComm, "Model Check", "Cannot open the serial port /dev/fake0: Permission denied\nThe user must be a member of the group that owns the device, usually dialout (then log in again).", 0, 0, true, false, {}, LinkOpenError{"Permission denied", 13, true}},
+        {"program, a missing ACK and junk", Program, ackAndJunk, S, "Complete!!", "Program to Radio", "", 259, 257},
+        {"program, another model", Program, {}, F, "ModelName Error !!", "Read from Radio", "The radio reports the model code 0x0D49, this program edits 0x0D48.", 2, 0, true, false, 0x0D49},
+        {"program, block 1 never acknowledged", Program, fault(&R::noAck, 0x010, 2), F, kComm, "Program to Radio", kNoAnswer + "0x0010 after 2 attempts. The radio holds the blocks written before it.", 5, 3},
+        {"clear", Clear, {}, S, "Complete!!", "Clear Data", "", 3, 2},
+        {"clear, never acknowledged", Clear, fault(&R::noAck, 0x195, 2), F, kComm, "Clear Data", kNoAnswer + "0x0195 after 2 attempts.", 4, 1},
+        {"clear, no such port", Clear, {}, F, kComm, "Model Check", "Cannot open the serial port /dev/fake0: No such file or directory", 0, 0, true, false, {}, LinkOpenError{"No such file or directory", 2, false}},
+    };
+    // clang-format on
+    MemoryImage radioImage = PatternImage();
+    radioImage[addr::kMmsiEntryCount] = 7;
+    const MemoryImage before = DefaultImage();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig r;
+        r.env.settings.SkipReceive = c.skipReceive;
+        r.link.openError = c.openError;
+        sim::RadioDevice radio(c.op == Program ? before : radioImage, c.faults, c.echo, c.model);
+        AttachRadio(r.link, radio);
+        const bool ok = c.status == S;
 
-    Rig failing;
-    sim::RadioFaults stubborn;
-    stubborn.noAck[0x010] = 2;
-    sim::RadioDevice radio2(DefaultImage(), stubborn, true);
-    AttachRadio(failing.link, radio2);
-    const TransferOutcome failed = failing.protocol().ProgramRadio(image);
-    EXPECT_EQ(failed.status, TransferStatus::Failed);
-    EXPECT_EQ(failed.message->title, "Program to Radio");
-    EXPECT_EQ(failing.Frames().back(),
-              WriteBlockFrame(0x010, std::span<const std::uint8_t, 16>(image.data() + 0x10, 16)));
-}
-
-TEST(CloneProtocol, ClearCountWritesOneByteAndRestoresItOnFailure) {
-    MemoryImage image = DefaultImage();
-    image[addr::kMmsiEntryCount] = 7;
-    MemoryImage radioMemory = image;
-
-    Rig r;
-    sim::RadioDevice radio(radioMemory, {}, true);
-    AttachRadio(r.link, radio);
-    const ClearCountResult done = r.protocol().ClearCount(image);
-    ASSERT_TRUE(done.outcome.Succeeded());
-    EXPECT_EQ(done.outcome.message->title, "Clear Data");
-    EXPECT_EQ(done.image[addr::kMmsiEntryCount], 0);
-    EXPECT_EQ(radio.Memory()[addr::kMmsiEntryCount], 0);
-    EXPECT_EQ(r.Frames().back(), WriteByteFrame(0x195, 0));
-    EXPECT_EQ(r.progress, (std::vector<int>{0, 100}));
-
-    Rig failing;
-    sim::RadioFaults faults;
-    faults.noAck[addr::kMmsiEntryCount] = 2;
-    sim::RadioDevice radio2(radioMemory, faults, true);
-    AttachRadio(failing.link, radio2);
-    const ClearCountResult failed = failing.protocol().ClearCount(image);
-    EXPECT_EQ(failed.outcome.status, TransferStatus::Failed);
-    EXPECT_EQ(failed.outcome.message->title, "Clear Data");
-    EXPECT_EQ(failed.image, image);
-    EXPECT_EQ(failing.progress, (std::vector<int>{0}));
+        TransferOutcome outcome;
+        if (c.op == Read) {
+            const ReadRadioResult result = r.protocol().ReadRadio(before);
+            outcome = result.outcome;
+            EXPECT_EQ(result.image, ok ? radioImage : before);
+        } else if (c.op == Program) {
+            outcome = r.protocol().ProgramRadio(radioImage);
+            EXPECT_EQ(radio.Memory() == radioImage, ok);
+        } else {
+            const ClearCountResult result = r.protocol().ClearCount(radioImage);
+            outcome = result.outcome;
+            EXPECT_EQ(result.image[addr::kMmsiEntryCount], ok ? 0 : 7);
+            EXPECT_TRUE(!ok || radio.Memory()[addr::kMmsiEntryCount] == 0);
+            EXPECT_TRUE(!ok || r.Frames().back() == WriteByteFrame(0x195, 0));
+        }
+        EXPECT_EQ(outcome.status, c.status);
+        ASSERT_TRUE(outcome.message);
+        EXPECT_EQ(outcome.message->text, c.text);
+        EXPECT_EQ(outcome.message->title, c.title);
+        EXPECT_EQ(outcome.message->detail, c.detail);
+        EXPECT_EQ(outcome.message->icon, ok ? MessageIcon::Information : MessageIcon::Critical);
+        EXPECT_EQ(r.Frames().size(), c.frames);
+        // Progress 0 on opening, then once before each block; 100 at the end of a success.
+        EXPECT_EQ(r.progress.size(), c.steps);
+        EXPECT_TRUE(std::is_sorted(r.progress.begin(), r.progress.end()));
+        EXPECT_TRUE(r.progress.empty() || r.progress.front() == 0);
+        EXPECT_TRUE(!ok || r.progress.back() == 100);
+        // A pause of half a second after a success; a lost line or an unopenable port logged.
+        EXPECT_EQ(std::count(r.clock.sleeps.begin(), r.clock.sleeps.end(), 500ms), ok ? 1 : 0);
+        EXPECT_EQ(r.errorLog.size(), c.detail == kLost || c.openError ? 1u : 0u);
+        // A vanished line ends the transfer at once, without further attempts.
+        EXPECT_TRUE(c.detail != kLost || r.clock.Elapsed() < 2s);
+        // Every opening of the port is matched by a closing.
+        EXPECT_EQ(
+            std::count(r.link.log.begin(), r.link.log.end(), "open"),
+            std::count(r.link.log.begin(), r.link.log.end(), "close") + (c.openError ? 1 : 0));
+        EXPECT_FALSE(r.link.IsOpen());
+    }
 }
 
 TEST(CloneProtocol, CancelDuringAnyWaitStopsQuietlyAndClosesThePort) {
@@ -260,20 +222,17 @@ TEST(CloneProtocol, CancelDuringAnyWaitStopsQuietlyAndClosesThePort) {
         Rig r;
         r.link.onWrite = [&r, &c, n = 0](std::span<const std::uint8_t> bytes) mutable {
             ++n;
-            if (n <= 2 || c.echo) r.link.ArriveIn(1ms, {bytes.begin(), bytes.end()});
-            if (n == 1) r.link.ArriveIn(2ms, Answer(kReadByteCode, {0x0D}));
-            if (n == 2) r.link.ArriveIn(2ms, Answer(kReadByteCode, {0x48}));
-            if (n == 3) {
-                if (!c.answer.empty()) r.link.ArriveIn(2ms, c.answer);
-                r.link.At(r.link.Elapsed() + 400ms, [&r] { r.cancel = true; });
-            }
+            if (n <= 2 || c.echo) r.link.Arrive(1ms, {bytes.begin(), bytes.end()});
+            if (n == 1) r.link.Arrive(2ms, Answer(kReadByteCode, {0x0D}));
+            if (n == 2) r.link.Arrive(2ms, Answer(kReadByteCode, {0x48}));
+            if (n != 3) return;
+            r.link.Arrive(2ms, c.answer);
+            r.link.Arrive(400ms, {}, [&r] { r.cancel = true; });
         };
         const TransferOutcome outcome = c.write ? r.protocol().ProgramRadio(DefaultImage())
                                                 : r.protocol().ReadRadio(DefaultImage()).outcome;
         EXPECT_EQ(outcome.status, TransferStatus::Cancelled);
         EXPECT_FALSE(outcome.message);
-        EXPECT_TRUE(outcome.ErrorFlag());
-        EXPECT_TRUE(outcome.CancelFlag());
         EXPECT_EQ(r.Frames().size(), 3u);  // no repeat after a cancel
         EXPECT_FALSE(r.link.IsOpen());
         EXPECT_LT(r.clock.Elapsed(), 1s);
@@ -290,48 +249,6 @@ TEST(CloneProtocol, CancelDuringAnyWaitStopsQuietlyAndClosesThePort) {
     EXPECT_EQ(result.outcome.status, TransferStatus::Cancelled);
     EXPECT_EQ(result.image, PatternImage());
     EXPECT_EQ(between.Frames().back(), ReadBlockFrame(0x7E0));
-}
-
-TEST(CloneProtocol, SkipReceiveServesACableWithoutEcho) {
-    Rig r;
-    r.env.settings.SkipReceive = true;
-    sim::RadioDevice radio(PatternImage(), {}, false);
-    AttachRadio(r.link, radio);
-    const ReadRadioResult result = r.protocol().ReadRadio(DefaultImage());
-    ASSERT_TRUE(result.outcome.Succeeded());
-    EXPECT_EQ(result.image, PatternImage());
-
-    // Without the switch the drain swallows the answers and the model check fails.
-    Rig plain;
-    sim::RadioDevice radio2(PatternImage(), {}, false);
-    AttachRadio(plain.link, radio2);
-    const ReadRadioResult failed = plain.protocol().ReadRadio(DefaultImage());
-    EXPECT_EQ(failed.outcome.message->title, "Model Check");
-}
-
-TEST(CloneProtocol, UnopenablePortIsAFailureThatSaysWhyAndSendsNothing) {
-    Rig r;
-    r.link.openError = LinkOpenError{"Permission denied", 13, true};
-    const MemoryImage before = PatternImage();
-    const ReadRadioResult result = r.protocol().ReadRadio(before);
-    EXPECT_EQ(result.outcome.status, TransferStatus::Failed);
-    EXPECT_TRUE(result.outcome.ErrorFlag());
-    EXPECT_FALSE(result.outcome.TransferResult());
-    EXPECT_EQ(result.image, before);
-    EXPECT_TRUE(r.link.writes.empty());
-    ASSERT_TRUE(result.outcome.message);
-    EXPECT_EQ(result.outcome.message->text, "CommunicatiOn Error!!");
-    const std::string full = result.outcome.message->FullText();
-    EXPECT_NE(full.find("/dev/fake0"), std::string::npos);
-    EXPECT_NE(full.find("Permission denied"), std::string::npos);
-    EXPECT_NE(full.find("dialout"), std::string::npos);
-
-    Rig missing;
-    missing.link.openError = LinkOpenError{"No such file or directory", 2, false};
-    const ClearCountResult cleared = missing.protocol().ClearCount(before);
-    EXPECT_EQ(cleared.outcome.status, TransferStatus::Failed);
-    EXPECT_EQ(cleared.outcome.message->FullText().find("dialout"), std::string::npos);
-    EXPECT_EQ(cleared.image, before);
 }
 
 }  // namespace

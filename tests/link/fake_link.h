@@ -38,16 +38,9 @@ class FakeLink : public ByteLink {
   public:
     explicit FakeLink(FakeClock& clock) : clock_(clock) {}
 
-    // Script: bytes that arrive, or something that happens, at a time since the start.
-    void Arrive(Millis at, std::vector<std::uint8_t> bytes) {
-        events_.insert({at, Event{std::move(bytes), {}}});
-    }
-    void At(Millis at, std::function<void()> action) {
-        events_.insert({at, Event{{}, std::move(action)}});
-    }
-    // Bytes that arrive `after` from now.
-    void ArriveIn(Millis after, std::vector<std::uint8_t> bytes) {
-        Arrive(clock_.Elapsed() + after, std::move(bytes));
+    // Script: bytes that arrive, and something that happens then, `after` from now.
+    void Arrive(Millis after, std::vector<std::uint8_t> bytes, std::function<void()> action = {}) {
+        events_.insert({clock_.Elapsed() + after, Event{std::move(bytes), std::move(action)}});
     }
 
     // Called after every write with the bytes written: the far end of the cable.
@@ -93,7 +86,6 @@ class FakeLink : public ByteLink {
         return true;
     }
     LinkWait WaitForData(Millis maxWait, std::size_t) override {
-        ++waits;
         maxWaitSeen = std::max(maxWaitSeen, maxWait);
         if (Broken()) return LinkWait::Broken;
         const Millis deadline = clock_.Elapsed() + maxWait;
@@ -117,7 +109,6 @@ class FakeLink : public ByteLink {
     std::vector<Millis> writeTimes;
     std::optional<LinkOpenError> openError;
     std::optional<Millis> breakAt;
-    int waits = 0;
     Millis maxWaitSeen{0};
 
   private:
@@ -151,7 +142,7 @@ inline void AttachRadio(FakeLink& link, sim::RadioDevice& radio, Millis latency 
         sim::RadioOutput out;
         radio.Receive(bytes, out);
         if (out.cutLine) link.breakAt = link.Elapsed() + latency;
-        if (!out.bytes.empty()) link.ArriveIn(latency, std::move(out.bytes));
+        if (!out.bytes.empty()) link.Arrive(latency, std::move(out.bytes));
     };
 }
 
@@ -197,9 +188,9 @@ struct Rig {
     void Script(std::vector<std::vector<std::uint8_t>> answers, bool echo = true) {
         link.onWrite = [this, answers = std::move(answers), echo,
                         n = std::size_t{0}](std::span<const std::uint8_t> bytes) mutable {
-            if (echo) link.ArriveIn(1ms, {bytes.begin(), bytes.end()});
+            if (echo) link.Arrive(1ms, {bytes.begin(), bytes.end()});
             if (bytes.size() == 1) return;
-            if (n < answers.size() && !answers[n].empty()) link.ArriveIn(2ms, answers[n]);
+            if (n < answers.size() && !answers[n].empty()) link.Arrive(2ms, answers[n]);
             ++n;
         };
     }
