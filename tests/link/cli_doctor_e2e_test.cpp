@@ -5,24 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "cli_fixture.h"
 #include "files/image_file.h"
 #include "image/codec.h"
-#include "process.h"
 
 namespace rse::test {
 namespace {
-
-// Runs rse-cli with args (as the user nobody when unprivileged): its status, and its standard
-// output followed by its standard error in out.
-ProcessResult Cli(const TempDir& dir, std::vector<std::string> args, bool unprivileged = false) {
-    if (unprivileged)
-        args.insert(args.begin(),
-                    {"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"});
-    args.insert(args.begin() + (unprivileged ? 4 : 0), RSE_CLI);
-    ProcessResult r = RunProgram(args, dir.Path());
-    r.out += r.err;
-    return r;
-}
 
 struct Case {
     const char* name;
@@ -33,7 +21,10 @@ struct Case {
     std::vector<std::string> lines;  // found in this order; DEV stands for the device
 };
 
-TEST(CliDoctor, SaysWhatKeepsATransferFromTheRadio) {
+using CliDoctor = CliFixture;
+
+TEST_F(CliDoctor, SaysWhatKeepsATransferFromTheRadio) {
+    ASSERT_TRUE(SaveImageFile(File("radio.hex"), DefaultImage()).ok);
     // clang-format off
     const std::vector<Case> cases{
         {"sound radio", {}, {}, false, 0,
@@ -58,8 +49,6 @@ TEST(CliDoctor, SaysWhatKeepsATransferFromTheRadio) {
         if (c.unprivileged && (::geteuid() != 0 || ::access("/usr/bin/setpriv", X_OK) != 0)) {
             continue;  // needs root to act as another user
         }
-        TempDir dir;
-        ASSERT_TRUE(SaveImageFile(dir.File("radio.hex"), DefaultImage()).ok);
         Sim sim(dir, c.simArgs);
         const std::string dev = sim.Device();
         ASSERT_FALSE(dev.empty()) << sim.Errors();
@@ -70,7 +59,12 @@ TEST(CliDoctor, SaysWhatKeepsATransferFromTheRadio) {
         }
         std::vector<std::string> args{"doctor", "--port", dev};
         args.insert(args.end(), c.cliArgs.begin(), c.cliArgs.end());
-        const ProcessResult run = Cli(dir, args, c.unprivileged);
+        // As the user nobody when unprivileged; its standard output, then its standard error.
+        ProcessResult run = Run(
+            args, c.unprivileged ? std::vector<std::string>{"/usr/bin/setpriv", "--reuid=nobody",
+                                                            "--regid=nogroup", "--clear-groups"}
+                                 : std::vector<std::string>{});
+        run.out += run.err;
         EXPECT_EQ(run.status, c.status) << run.out;
         std::size_t at = 0;
         for (std::string want : c.lines) {

@@ -5,26 +5,21 @@
 
 #include <set>
 
+#include "cli_fixture.h"
 #include "files/config_file.h"
 #include "files/disk_io.h"
 #include "files/image_file.h"
-#include "process.h"
 
 namespace rse::test {
 namespace {
 
-class CliLink : public ::testing::Test {
+class CliLink : public CliFixture {
   protected:
-    void SetUp() override { ASSERT_TRUE(SaveImageFile(dir.File("radio.hex"), PatternImage()).ok); }
+    void SetUp() override { ASSERT_TRUE(SaveImageFile(File("radio.hex"), PatternImage()).ok); }
 
-    // Runs rse-cli to its end.
-    ProcessResult Cli(std::vector<std::string> args) {
-        args.insert(args.begin(), RSE_CLI);
-        return RunProgram(args, dir.Path());
-    }
     // Runs rse-cli, which must succeed: its standard error.
     std::string Ok(std::vector<std::string> args) {
-        const ProcessResult r = Cli(std::move(args));
+        const ProcessResult r = Run(std::move(args));
         EXPECT_EQ(r.status, 0) << r.err;
         return r.err;
     }
@@ -33,36 +28,31 @@ class CliLink : public ::testing::Test {
         EXPECT_TRUE(LoadImageFile(path, image).ok) << path;
         return image;
     }
-    std::vector<fs::path> Backups() const {
-        std::vector<fs::path> kept;
-        for (const auto& entry : fs::directory_iterator(dir.File("data/rse/backups")))
-            if (entry.path().extension() == ".hex") kept.push_back(entry.path());
-        return kept;
-    }
 
-    TempDir dir;
-    ScopedEnv dataHome{"XDG_DATA_HOME", dir.File("data")};  // backups of reads go here
+    ScopedEnv dataHome{"XDG_DATA_HOME", File("data")};  // backups of reads go here
 };
 
 TEST_F(CliLink, ReadKeepsABackupProgramVerifiesAndClearTheCount) {
     // The radio acknowledges the block at 0x1A0 once without storing it.
     Sim sim(dir, {"--lose-write", "0x1A0"});
     ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
-    std::string err = Ok({"read", "--port", sim.Device(), "-o", dir.File("out.dat")});
+    std::string err = Ok({"read", "--port", sim.Device(), "-o", File("out.dat")});
     EXPECT_NE(err.find("progress 100%"), std::string::npos) << err;
     EXPECT_NE(err.find("Read from Radio: Complete!!"), std::string::npos) << err;
     Configuration fromFile = NewDocument().config;
-    ASSERT_TRUE(FileRead2(dir.File("out.dat"), fromFile).ok);
+    ASSERT_TRUE(FileRead2(File("out.dat"), fromFile).ok);
     Configuration decoded = NewDocument().config;
     DecodeImage(PatternImage(), decoded);
     EXPECT_EQ(fromFile, decoded);
 
-    Ok({"read", "--port", sim.Device(), "-o", dir.File("x.hex"), "--no-backup"});
-    EXPECT_EQ(Image(dir.File("x.hex")), PatternImage());
-    const std::vector<fs::path> kept = Backups();
+    Ok({"read", "--port", sim.Device(), "-o", File("x.hex"), "--no-backup"});
+    EXPECT_EQ(Image(File("x.hex")), PatternImage());
+    std::vector<fs::path> kept;
+    for (const auto& entry : fs::directory_iterator(File("data/rse/backups")))
+        if (entry.path().extension() == ".hex") kept.push_back(entry.path());
     ASSERT_EQ(kept.size(), 1u);
     EXPECT_EQ(Image(kept[0].string()), PatternImage());
-    const ProcessResult list = Cli({"backups"});
+    const ProcessResult list = Run({"backups"});
     EXPECT_EQ(list.out.rfind(kept[0].filename().string(), 0), 0u) << list.out;
     EXPECT_NE(list.out.find("QM24 VH3400M"), std::string::npos) << list.out;
 
@@ -70,27 +60,27 @@ TEST_F(CliLink, ReadKeepsABackupProgramVerifiesAndClearTheCount) {
     image[0x1A3] ^= 0xFF;
     image[0x1A7] ^= 0xFF;
     image[addr::kMmsiEntryCount] = 9;
-    ASSERT_TRUE(SaveImageFile(dir.File("new.hex"), image).ok);
+    ASSERT_TRUE(SaveImageFile(File("new.hex"), image).ok);
     const ProcessResult lost =
-        Cli({"program", "--port", sim.Device(), dir.File("new.hex"), "--verify"});
+        Run({"program", "--port", sim.Device(), File("new.hex"), "--verify"});
     EXPECT_EQ(lost.status, 1);
     EXPECT_NE(lost.err.find("Program to Radio: Verify Error!!"), std::string::npos) << lost.err;
     EXPECT_NE(lost.err.find("2 bytes differ, the first at address 0x01A3"), std::string::npos)
         << lost.err;
     EXPECT_EQ(lost.err.find("Complete!!"), std::string::npos) << lost.err;
-    err = Ok({"program", "--port", sim.Device(), dir.File("new.hex"), "--backup", "--verify"});
+    err = Ok({"program", "--port", sim.Device(), File("new.hex"), "--backup", "--verify"});
     EXPECT_NE(err.find("Changes to program (2):"), std::string::npos) << err;
-    EXPECT_EQ(Image(dir.File("saved.hex")), image);
+    EXPECT_EQ(Image(File("saved.hex")), image);
 
     err = Ok({"clear-count", "--port", sim.Device()});
     EXPECT_NE(err.find("Clear Data: Complete!!"), std::string::npos) << err;
     image[addr::kMmsiEntryCount] = 0;
-    EXPECT_EQ(Image(dir.File("saved.hex")), image);
+    EXPECT_EQ(Image(File("saved.hex")), image);
     EXPECT_EQ(sim.Stop(), 0);
 }
 
 TEST_F(CliLink, PulledCableLeavesTheOutputFileAlone) {
-    ASSERT_TRUE(WriteFileAtomic(dir.File("out.hex"), "precious").ok);
+    ASSERT_TRUE(WriteFileAtomic(File("out.hex"), "precious").ok);
     const auto listing = [this] {  // but for the files of the radio and of RunProgram
         std::set<std::string> names;
         for (const auto& e : fs::directory_iterator(dir.Path()))
@@ -101,11 +91,11 @@ TEST_F(CliLink, PulledCableLeavesTheOutputFileAlone) {
     };
     Sim sim(dir, {"--cut-after", "100"});
     const std::set<std::string> before = listing();
-    const ProcessResult r = Cli({"read", "--port", sim.Device(), "-o", dir.File("out.hex")});
+    const ProcessResult r = Run({"read", "--port", sim.Device(), "-o", File("out.hex")});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Read from Radio: CommunicatiOn Error!!"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("was lost: the line hung up"), std::string::npos) << r.err;
-    EXPECT_EQ(ReadText(dir.File("out.hex")), "precious");
+    EXPECT_EQ(ReadText(File("out.hex")), "precious");
     sim.Stop();                    // the radio's own files are complete
     EXPECT_EQ(listing(), before);  // and nothing was written beside it
 }
@@ -113,7 +103,7 @@ TEST_F(CliLink, PulledCableLeavesTheOutputFileAlone) {
 TEST_F(CliLink, CtrlCStopsAReadCleanly) {
     Sim sim(dir, {"--baud", "9600"});
     const fs::path errPath = dir.Path() / "cli.err";
-    Process cli({RSE_CLI, "read", "--port", sim.Device(), "-o", dir.File("out.hex")},
+    Process cli({RSE_CLI_PATH, "read", "--port", sim.Device(), "-o", File("out.hex")},
                 dir.Path() / "cli.out", errPath);
     for (auto deadline = std::chrono::steady_clock::now() + 60s;
          ReadText(errPath).find("progress 3%") == std::string::npos &&
@@ -124,13 +114,13 @@ TEST_F(CliLink, CtrlCStopsAReadCleanly) {
     const std::string err = ReadText(errPath);
     EXPECT_NE(err.find("Interrupted."), std::string::npos) << err;
     EXPECT_EQ(err.find("Complete!!"), std::string::npos) << err;
-    EXPECT_FALSE(fs::exists(dir.File("out.hex")));
+    EXPECT_FALSE(fs::exists(File("out.hex")));
 
     // The port was closed and its lock released: the radio can be used again. What the radio
     // still sends of the interrupted answer may spoil a first try.
     int status = -1;
     for (int i = 0; i < 3 && status != 0; ++i)
-        status = Cli({"clear-count", "--port", sim.Device()}).status;
+        status = Run({"clear-count", "--port", sim.Device()}).status;
     EXPECT_EQ(status, 0);
 }
 
