@@ -15,29 +15,23 @@ std::vector<std::uint8_t> Answer(sim::RadioDevice& radio, const std::vector<std:
 }
 
 TEST(RadioDevice, AnswersOnlyWellFormedCommandsAndSurvivesGarbage) {
-    sim::RadioDevice radio(DefaultImage(), {}, false);
     std::vector<std::uint8_t> garbage;
     for (int i = 0; i < 5000; ++i)
         garbage.push_back(static_cast<std::uint8_t>((i * 7919) % 251 + 2));
-    EXPECT_TRUE(Answer(radio, garbage).empty());
-
     Frame badSum = ReadBlockFrame(0x10);
     badSum[badSum.size() - 2] ^= 1;
-    EXPECT_TRUE(Answer(radio, badSum).empty());
-    EXPECT_TRUE(Answer(radio, ReadBlockFrame(0x08)).empty());    // not a block start
-    EXPECT_TRUE(Answer(radio, ReadBlockFrame(0x1000)).empty());  // beyond the memory
-    Frame longFrame = {kSOH};
-    longFrame.insert(longFrame.end(), 200, '1');
-    longFrame.push_back(kCR);
-    EXPECT_TRUE(Answer(radio, longFrame).empty());
+    const Frame tooLong = Concat(Concat({kSOH}, std::vector<std::uint8_t>(200, '1')), {kCR});
+    const Frame unanswered[] = {garbage, badSum, ReadBlockFrame(0x08) /* not a block start */,
+                                ReadBlockFrame(0x1000) /* beyond the memory */, tooLong};
+    sim::RadioDevice radio(DefaultImage(), {}, false);
+    for (const Frame& in : unanswered)
+        EXPECT_TRUE(Answer(radio, in).empty()) << in.size();
     EXPECT_EQ(radio.Memory(), DefaultImage());
 
     // A frame cut short by a new SOH is dropped; the new one is answered.
     const Frame whole = ReadByteFrame(0);
-    Frame cut(whole.begin(), whole.begin() + 5);
-    const Frame good = ReadByteFrame(1);
-    cut.insert(cut.end(), good.begin(), good.end());
-    EXPECT_EQ(Answer(radio, Concat(cut, {kCAN})),
+    const Frame cut = Concat({whole.begin(), whole.begin() + 5}, Concat(ReadByteFrame(1), {kCAN}));
+    EXPECT_EQ(Answer(radio, cut),
               ReplyFrame(kReadByteCode, std::vector<std::uint8_t>{DefaultImage()[1]}));
 }
 
