@@ -78,7 +78,7 @@ class FakeLink : public ByteLink {
         return n;
     }
     bool Write(std::span<const std::uint8_t> bytes) override {
-        if (Broken()) return false;
+        if (broken) return false;
         writes.emplace_back(bytes.begin(), bytes.end());
         writeTimes.push_back(clock_.Elapsed());
         log.push_back(bytes.size() == 1 ? "byte" : "frame");
@@ -87,28 +87,22 @@ class FakeLink : public ByteLink {
     }
     LinkWait WaitForData(Millis maxWait, std::size_t) override {
         maxWaitSeen = std::max(maxWaitSeen, maxWait);
-        if (Broken()) return LinkWait::Broken;
-        const Millis deadline = clock_.Elapsed() + maxWait;
-        Millis until = deadline;
-        if (!events_.empty() && events_.begin()->first <= deadline) {
-            until = std::max(events_.begin()->first, clock_.Elapsed());
-        }
-        if (breakAt && *breakAt <= until) until = std::max(*breakAt, clock_.Elapsed());
+        if (broken) return LinkWait::Broken;
+        // Time runs to the next event, at most to the end of the wait.
+        Millis until = clock_.Elapsed() + maxWait;
+        if (!events_.empty()) until = std::clamp(events_.begin()->first, clock_.Elapsed(), until);
         clock_.now = TimePoint{} + until;
-        if (Broken()) return LinkWait::Broken;
         const bool any = Deliver();
+        if (broken) return LinkWait::Broken;
         return any ? LinkWait::DataReady : LinkWait::Timeout;
     }
     std::string LastError() const override { return "Input/output error"; }
-
-    bool Broken() const { return breakAt && clock_.Elapsed() >= *breakAt; }
-    Millis Elapsed() const { return clock_.Elapsed(); }
 
     std::vector<std::string> log;
     std::vector<std::vector<std::uint8_t>> writes;
     std::vector<Millis> writeTimes;
     std::optional<LinkOpenError> openError;
-    std::optional<Millis> breakAt;
+    bool broken = false;  // the line is gone
     Millis maxWaitSeen{0};
 
   private:
@@ -141,7 +135,7 @@ inline void AttachRadio(FakeLink& link, sim::RadioDevice& radio, Millis latency 
     link.onWrite = [&link, &radio, latency](std::span<const std::uint8_t> bytes) {
         sim::RadioOutput out;
         radio.Receive(bytes, out);
-        if (out.cutLine) link.breakAt = link.Elapsed() + latency;
+        if (out.cutLine) link.Arrive(latency, {}, [&link] { link.broken = true; });
         if (!out.bytes.empty()) link.Arrive(latency, std::move(out.bytes));
     };
 }
@@ -177,9 +171,8 @@ struct Rig {
     // The frames (not the single CAN bytes) written so far.
     std::vector<Frame> Frames() const {
         std::vector<Frame> frames;
-        for (const auto& w : link.writes) {
-            if (w.size() > 1) frames.push_back(w);
-        }
+        std::copy_if(link.writes.begin(), link.writes.end(), std::back_inserter(frames),
+                     [](const Frame& w) { return w.size() > 1; });
         return frames;
     }
 
