@@ -47,9 +47,7 @@ TEST_F(Cli, NewConvertAndReportProduceWhatTheEditorWould) {
     ASSERT_EQ(Run({"convert", File("mine.hex"), File("back.dat")}).status, 0);
     Configuration back = fresh.config;
     ASSERT_TRUE(FileRead2(File("back.dat"), back).ok);
-    EXPECT_EQ(back.SETCOM.UserMmsid, "366123456");
-    EXPECT_EQ(back.CHUSA[2].ChTag, "HOME PORT");
-    EXPECT_EQ(back.Dir(1), c.Dir(1));
+    EXPECT_EQ(back, c);
 
     // .dat -> .dat writes the whole file.
     ASSERT_TRUE(WriteFileAtomic(File("sparse.dat"), "[setcom]\r\ncontrast = 6\r\n").ok);
@@ -75,7 +73,7 @@ TEST_F(Cli, FailuresExitWithOneAndLeaveOutputsAlone) {
     std::filesystem::create_directory(File("folder.dat"));
     struct Case {
         std::vector<std::string> args;
-        std::string first;  // the message's first line starts with it
+        std::string first;  // a line of the message starts with it
         std::string also;   // and its text holds this
     };
     const std::string tty = File("missing-tty");
@@ -89,6 +87,7 @@ TEST_F(Cli, FailuresExitWithOneAndLeaveOutputsAlone) {
         {{"read", "--port", tty, "-o", File("keep.hex")}, "Model Check: CommunicatiOn Error!!", tty},
         // An input that cannot be read fails before the port is touched.
         {{"program", "--port", tty, File("missing.dat")}, "FileRead Error!!", File("missing.dat")},
+        {{"print", File("missing.dat"), "--pdf", File("keep.dat")}, "FileRead Error!!", File("missing.dat")},
         {{"import-directory", File("ok.dat"), File("missing.csv"), "-o", File("keep.hex")}, "FileRead Error!!", File("missing.csv")},
     };
     // clang-format on
@@ -96,8 +95,9 @@ TEST_F(Cli, FailuresExitWithOneAndLeaveOutputsAlone) {
         SCOPED_TRACE(c.args[0] + " " + c.args[1]);
         const auto r = Run(c.args);
         EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.err.rfind(c.first, 0), 0u) << r.err;
+        EXPECT_NE(("\n" + r.err).find("\n" + c.first), std::string::npos) << r.err;
         EXPECT_NE(r.err.find(c.also), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find("CommunicatiOn") == std::string::npos, c.args[0] != "read");
         EXPECT_TRUE(r.out.empty()) << r.out;
     }
     EXPECT_EQ(Contents("keep.hex"), "precious");
@@ -136,10 +136,6 @@ TEST_F(Cli, PrintWritesTheSevenPagesAsPdf) {
         at = text.find(part, at);
         ASSERT_NE(at, std::string::npos) << part << "\n" << text;
     }
-    // A failed print leaves an existing file alone.
-    ASSERT_TRUE(WriteFileAtomic(File("keep.pdf"), "precious").ok);
-    EXPECT_EQ(Run({"print", File("missing.dat"), "--pdf", File("keep.pdf")}).status, 1);
-    EXPECT_EQ(Contents("keep.pdf"), "precious");
 }
 
 TEST_F(Cli, WrongUsageExitsWithTwo) {
@@ -173,11 +169,8 @@ TEST_F(Cli, WrongUsageExitsWithTwo) {
              {"doctor", "--port", "COM1", "extra"},
          }) {
         auto r = Run(args);
-        std::string line;
-        for (const auto& a : args)
-            line += a + " ";
-        EXPECT_EQ(r.status, 2) << line;
-        EXPECT_FALSE(r.err.empty()) << line;
+        EXPECT_EQ(r.status, 2) << ::testing::PrintToString(args);
+        EXPECT_FALSE(r.err.empty()) << ::testing::PrintToString(args);
     }
     EXPECT_FALSE(std::filesystem::exists(File("b.hex")));
     auto r = Run({"--version"});
