@@ -282,7 +282,7 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
         {"backup, yes", {true, false}, true, false, {}, false, false, TransferStatus::Success, "Complete!!", "", true},
         {"backup, no", {true, false}, false, false, {}, false, false, TransferStatus::Cancelled, "", "", false},
         {"cancel while asked", {true, true}, true, false, {}, true, false, TransferStatus::Cancelled, "", "", false},
-        {"nothing to change", {true, true}, true, true, {}, false, false, TransferStatus::Success, kNothingToProgramText, "", true},
+        {"nothing to change", {true, true}, true, true, {}, false, false, TransferStatus::Success, "Nothing to program: the radio already holds this configuration.", "", true},
         {"first read fails", {true, true}, true, false, cutInFirstRead, false, false, TransferStatus::Failed, "CommunicatiOn Error!!", "lost", false},
         {"verify, block lost", {false, true}, true, false, lose, false, false, TransferStatus::Failed, "Verify Error!!", "1 byte differs, the first at address 0x01A5", false},
         {"backup and verify", {true, true}, true, false, {}, false, false, TransferStatus::Success, "Complete!!", "", true},
