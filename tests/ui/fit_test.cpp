@@ -1,8 +1,9 @@
 // Every panel and dialog under the default font and two desktop fonts: each text fits its
 // control, each control lies inside its panel and frame and overlaps no other, and each grid
-// column fits its texts.
+// column fits its texts; message boxes are wide enough for their titles.
 #include <QFontInfo>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -11,12 +12,14 @@
 #include <QStyleOptionFrame>
 #include <QTableWidget>
 
+#include "link/clone_protocol.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_prn.h"
 #include "ui/dialogs/frm_radio.h"
 #include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/navigation_tree.h"
 #include "ui/panels/editor_panel.h"
+#include "ui/widget_prompts.h"
 #include "ui/widgets/digit_entry.h"
 #include "ui_test_support.h"
 
@@ -268,6 +271,28 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
     QApplication::setFont(original);
     for (const std::string& p : check.problems)
         ADD_FAILURE() << p;
+}
+
+TEST_F(FitsTheFont, MessageBoxesAreWideEnoughForTheirTitles) {
+    WidgetPrompts real;
+    for (const auto& [title, text] :
+         {std::pair{kReadTitle, kCompleteText}, std::pair{kProgramTitle, kCompleteText},
+          std::pair{"QM24 VH3400M Radio Setup Editor", "FileSave Error!!"}}) {
+        SCOPED_TRACE(title);
+        int width = 0;
+        modals.On<QMessageBox>([&width](QMessageBox& box) {
+            width = box.width();
+            box.button(QMessageBox::Ok)->click();
+        });
+        real.Message(nullptr, QLatin1String(text), QLatin1String(title),
+                     Prompts::Icon::Information);
+        // The title in bold beside a window manager's icon and three buttons, each about a
+        // line high.
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        const int line = QFontMetrics(QApplication::font()).height();
+        EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(QLatin1String(title)) + 4 * line);
+    }
 }
 
 }  // namespace
