@@ -344,50 +344,21 @@ TEST_F(Panels, ListsShowTheirRowsAndOpenOneOnDoubleClickOrEnter) {
     session.config.Exp(3).Enable = true;
     session.config.Dir(1) = {true, "HOME", "366000001"};
     const std::string ch84 = KeyOf(BankId::USA, "84");
-    struct Case {
-        const char* list;
-        const char* grid;
-        int row;
-        QStringList cells;
-        std::string opens;
+    const struct {
+        std::string list, row, cells, opens;
     } cases[] = {
-        {"PU",
-         "MSFlexGrid1",
-         Element(ch84),
-         {"84", "[Enable]", "161.825", "157.225", "TX", "---", "--", "---", "---", "TELEPHONE"},
-         ch84},
-        {"E",
-         "MSFlexGrid1",
-         2,
-         {"3", "[Enable]", "0", "156.000", "156.000", "--", "---", "--", "---", "---", ""},
-         "E 3"},
-        {"SM", "MSFlexGrid2", 0, {"1", "[Enable]", "HOME", "366000001"}, "SM 1"},
+        {"PU", "MSFlexGrid1 " + std::to_string(Element(ch84)),
+         "84|[Enable]|161.825|157.225|TX|---|--|---|---|TELEPHONE", ch84},
+        {"E", "MSFlexGrid1 2", "3|[Enable]|0|156.000|156.000|--|---|--|---|---|", "E 3"},
+        {"SM", "MSFlexGrid2 0", "1|[Enable]|HOME|366000001", "SM 1"},
+        {"PU", "MSFlexGrid1 -1", "", "PU"},  // the header row names no channel
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.list);
-        ClickNode(QLatin1String(c.list));
-        auto* grid = qobject_cast<QTableWidget*>(W(QLatin1String(c.grid)));
-        QStringList cells;
-        for (int col = 0; col < grid->columnCount(); ++col)
-            cells << grid->item(c.row, col)->text();
-        EXPECT_EQ(cells, c.cells);
-        const QRect cell = grid->visualItemRect(grid->item(c.row, 1));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-        EXPECT_EQ(window->Tree()->SelectedKey().toStdString(), c.opens);
-        ClickNode(QLatin1String(c.list));
-        grid->setFocus(Qt::TabFocusReason);
-        grid->setCurrentCell(c.row, 0);
-        QTest::keyClick(grid, Qt::Key_Return);
-        EXPECT_EQ(window->Tree()->SelectedKey().toStdString(), c.opens);
+    for (const auto& c : cases) {
+        Play({{"node " + c.list, {}, c.cells.empty() ? "" : "row " + c.row + "=" + c.cells},
+              {"dclick " + c.row, {}, "selected " + c.opens},
+              {"node " + c.list},
+              {"enter " + c.row, {}, "selected " + c.opens}});
     }
-    // The header row names no channel.
-    ClickNode(QStringLiteral("PU"));
-    QHeaderView* header =
-        qobject_cast<QTableWidget*>(W(QStringLiteral("MSFlexGrid1")))->horizontalHeader();
-    QTest::mouseDClick(header->viewport(), Qt::LeftButton, {},
-                       QPoint(header->sectionPosition(1) + 5, 5));
-    EXPECT_EQ(window->Tree()->SelectedKey(), QStringLiteral("PU"));
 }
 
 // Every node of the tree: its panel is the only one enabled, showing it writes nothing into the

@@ -16,8 +16,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -192,9 +194,10 @@ class MainWindowTest : public ::testing::Test {
     //   text A=VALUE | focus A | hint TEXT | note TEXT (the status bar's whole note)
     //   node KEY=TEXT | selected KEY | panel NAME
     //   message TEXT|TITLE (the last message box) | messages N (how many so far)
-    //   inactive TIMER
+    //   inactive TIMER | row GRID N=CELL|CELL|... (the texts of a grid's row N)
     // Actions: node KEY | click A | focus A | key A KEYS | type A TEXT | paste A TEXT |
-    //   answer Yes|No | run ACTION (a menu or toolbar action) | refresh (reload the panel).
+    //   answer Yes|No | run ACTION (a menu or toolbar action) | refresh (reload the panel) |
+    //   dclick GRID N (row N of a grid, -1: its header) | enter GRID N (Enter on row N).
     struct Step {
         std::string action;
         std::function<void(Configuration&)> change = {};
@@ -258,6 +261,21 @@ class MainWindowTest : public ::testing::Test {
                                                                    : Prompts::Answer::No);
         } else if (verb == QLatin1String("run")) {
             window->findChild<QAction*>(rest)->trigger();
+        } else if (verb == QLatin1String("dclick") || verb == QLatin1String("enter")) {
+            auto* grid = qobject_cast<QTableWidget*>(W(name));
+            const int row = arg.toInt();
+            if (verb == QLatin1String("enter")) {
+                grid->setFocus(Qt::TabFocusReason);
+                grid->setCurrentCell(row, 0);
+                QTest::keyClick(grid, Qt::Key_Return);
+            } else {
+                QWidget* area = row < 0 ? grid->horizontalHeader()->viewport() : grid->viewport();
+                const QPoint at = row < 0
+                                      ? QPoint(grid->horizontalHeader()->sectionPosition(1) + 5, 5)
+                                      : grid->visualItemRect(grid->item(row, 1)).center();
+                QTest::mouseClick(area, Qt::LeftButton, {}, at);
+                QTest::mouseDClick(area, Qt::LeftButton, {}, at);
+            }
         } else if (verb == QLatin1String("refresh")) {
             window->Tree()->RefreshSelection();
         } else {
@@ -297,6 +315,12 @@ class MainWindowTest : public ::testing::Test {
             EXPECT_EQ(window->Tree()->SelectedKey(), rest);
         } else if (is("panel")) {
             EXPECT_EQ(window->FrontPanel()->objectName(), rest);
+        } else if (is("row")) {
+            auto* grid = qobject_cast<QTableWidget*>(W(key.section(QLatin1Char(' '), 0, 0)));
+            QStringList cells;
+            for (int c = 0; c < grid->columnCount(); ++c)
+                cells << grid->item(key.section(QLatin1Char(' '), 1).toInt(), c)->text();
+            EXPECT_EQ(cells.join(QLatin1Char('|')), value);
         } else if (is("inactive")) {
             EXPECT_FALSE(window->findChild<QTimer*>(rest)->isActive());
         } else if (is("messages")) {
