@@ -7,8 +7,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QStyleOptionButton>
-#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTableWidget>
 
@@ -71,27 +69,14 @@ class Checker {
                      QStringLiteral("\"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(have));
         };
         if (auto* label = qobject_cast<QLabel*>(w)) {
-            const QRect r = label->contentsRect().adjusted(label->margin(), label->margin(),
-                                                           -label->margin(), -label->margin());
             if (!label->pixmap().isNull()) return;  // pictures are centred and clipped by design
-            if (label->wordWrap()) {
-                need(label->heightForWidth(label->width()), label->height(), label->text());
-            } else {
-                const QStringList lines = label->text().split(QLatin1Char('\n'));
-                for (const QString& line : lines)
-                    need(fm.horizontalAdvance(line), r.width(), line);
-                need(fm.height() + fm.lineSpacing() * int(lines.size() - 1), r.height(),
-                     label->text());
-            }
+            const QSize hint = label->sizeHint();   // all lines, margins and frame
+            need(label->wordWrap() ? label->heightForWidth(label->width()) : hint.height(),
+                 label->height(), label->text());
+            if (!label->wordWrap()) need(hint.width(), label->width(), label->text());
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            QStyleOptionButton option;
-            option.initFrom(button);
-            option.text = button->text();
-            const QSize text(fm.horizontalAdvance(button->text()), fm.height());
-            const auto type =
-                qobject_cast<QCheckBox*>(button) ? QStyle::CT_CheckBox : QStyle::CT_PushButton;
-            const QSize needed = style->sizeFromContents(type, &option, text, button);
-            need(needed.width(), button->width(), button->text());
+            // The style's size for the text, the box or bevel and the focus frame.
+            need(button->sizeHint().width(), button->width(), button->text());
             need(fm.height(), button->height(), button->text());
         } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
             QStyleOptionFrame option;
@@ -104,15 +89,9 @@ class Checker {
                  field->width(), sample);
             need(fm.height(), field->height(), sample);
         } else if (auto* list = qobject_cast<QComboBox*>(w)) {
-            QStyleOptionComboBox option;
-            option.initFrom(list);
-            const QRect edit = style->subControlRect(QStyle::CC_ComboBox, &option,
-                                                     QStyle::SC_ComboBoxEditField, list);
-            for (int i = 0; i < list->count(); ++i) {
-                // The label is drawn one pixel inside the edit field at each side.
-                need(fm.horizontalAdvance(list->itemText(i)) + 2, edit.width(), list->itemText(i));
-            }
-            need(fm.height(), edit.height(), QStringLiteral("a line"));
+            // The widest entry beside the arrow, in the frame (the list is sized once shown).
+            need(list->sizeHint().width(), list->width(), list->currentText());
+            need(fm.height(), list->height(), QStringLiteral("a line"));
         } else if (auto* grid = qobject_cast<QTableWidget*>(w)) {
             const QFontMetrics header(grid->horizontalHeader()->font());
             const int headerMargin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, grid);
@@ -230,12 +209,8 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
         for (const char* key : {"P", "PU", "PU 1", "PI 40", "PW", "E", "E 3", "S", "SM", "SM 2"}) {
             w.Tree()->SelectNodeByKey(QLatin1String(key));
             QApplication::processEvents();
-            QWidget* panel = nullptr;
-            for (QWidget* p :
-                 Find<QWidget>(&w, "pictData")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (p->isEnabled() && p->objectName().startsWith(QLatin1String("pict"))) panel = p;
-            ASSERT_NE(panel, nullptr) << key;
-            check.CheckContainer(font + QStringLiteral(" node ") + QLatin1String(key), panel);
+            check.CheckContainer(font + QStringLiteral(" node ") + QLatin1String(key),
+                                 w.FrontPanel());
         }
         // The panel area inside its frame; the status bar with the longest key hint.
         QWidget* data = Find<QWidget>(&w, "pictData");
