@@ -314,11 +314,11 @@ constexpr MidCountryRow kMids[] = {
     {775, "Venezuela"},
 };
 
-static_assert(std::is_sorted(std::begin(kMids), std::end(kMids),
-                             [](const MidCountryRow& a, const MidCountryRow& b) {
-                                 return a.mid < b.mid;
-                             }),
-              "the MID table is searched by halves and must stay in order");
+static_assert(std::adjacent_find(std::begin(kMids), std::end(kMids),
+                                 [](const MidCountryRow& a, const MidCountryRow& b) {
+                                     return a.mid >= b.mid;
+                                 }) == std::end(kMids),
+              "the MID table is searched by halves: in ascending order, each MID once");
 
 }  // namespace
 

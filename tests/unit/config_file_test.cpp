@@ -136,6 +136,7 @@ TEST(ConfigFile, MissingKeysKeepNumbersAndEmptyTexts) {
     EXPECT_EQ(Read("[CHUSA0]\nChTag=##A").CHUSA[0].ChTag, "#A");
     EXPECT_EQ(Read("[CHUSA0]\nChTag=A").CHUSA[0].ChTag, "A");
     EXPECT_EQ(Read("[CHUSA0]\nChTag=<NONE>").CHUSA[0].ChTag, "");
+    EXPECT_EQ(Read("[CHUSA0]\nChTag=\"\"").CHUSA[0].ChTag, "");  // the quotes are dropped
     // Another model's file reads like any other.
     EXPECT_EQ(Read("[MAIN]\nMODEL=#OTHER 1\nVERSION=#9\n[SETCOM]\nContrast=1").SETCOM.Contrast, 1);
 }

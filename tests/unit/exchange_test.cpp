@@ -98,8 +98,8 @@ TEST(CsvWriter, QuotesOnlyWhereNeededAndReadsBack) {
 
 TEST(DirectoryCsv, AcceptsSpreadsheetFormsAndReportsWarnings) {
     const DirectoryImport r = ReadDirectoryCsv(
-        "\xEF\xBB\xBFNo.;mmsi;NAME;Notes\r\n"
-        "1;366 123 456;buddy;friend\r\n"
+        "\xEF\xBB\xBFNo.;mmsi ;NAME;Notes\r\n"
+        "1;366 123 456;buddy  ;friend\r\n"
         "\r\n"
         "2;;\r\n"  // a numbered row with neither name nor MMSI
         "3;\"002320001\";\"Harbour(1)\"\r\n"
