@@ -1,8 +1,12 @@
-// The File menu's commands, the hidden image file keys, the report window and printing (the
-// printed pages' text is checked through rse-cli print), each test in its own folder.
+// The File menu's commands, the real file dialogs' questions, the hidden image file keys, the
+// report window and printing (the printed pages' text is checked through rse-cli print), each
+// test in its own folder.
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QSignalSpy>
@@ -12,6 +16,7 @@
 #include "report/text_report.h"
 #include "ui/dialogs/frm_prn.h"
 #include "ui/file_commands.h"
+#include "ui/widget_prompts.h"
 #include "ui_test_support.h"
 
 namespace rse::test {
@@ -92,12 +97,16 @@ TEST_F(FileCommandsTest, FailedSaveKeepsThePreviousFile) {
     EXPECT_NE(Log().find("frmMain.SaveFileAs -> 27"), std::string::npos);
 }
 
-TEST_F(FileCommandsTest, ImageFileKeysInDebugMode) {
-    session.DebugMode = true;
+TEST_F(FileCommandsTest, ImageFileKeysOnlyInDebugModeAndSaveNeverWritesTheImageFile) {
     FrmMain& w = Open();
     session.config.SETCOM.UserMmsid = "366123456";
     prompts.path = Path("Radio.HEX");
     w.Tree()->setFocus();
+    QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier);
+    QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::ControlModifier);
+    session.DebugMode = true;
+    QTest::keyClick(w.Tree(), Qt::Key_F2);  // without Ctrl: nothing
+    EXPECT_EQ(prompts.openCalls + prompts.saveCalls, 0);
     QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier);
     EXPECT_EQ(prompts.lastFilter, QStringLiteral("hex files(*.hex);;All files(*.*)"));
     const std::string saved = ReadText(dir.File("Radio.HEX"));
@@ -108,6 +117,17 @@ TEST_F(FileCommandsTest, ImageFileKeysInDebugMode) {
     QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::ControlModifier);
     EXPECT_EQ(session.config.SETCOM.UserMmsid, "366123456");
     EXPECT_TRUE(w.windowTitle().endsWith(QLatin1String(" - radio.hex")));
+    // Save after loading the image asks for a configuration file name, as Save As does.
+    prompts.path.clear();
+    w.FileSave();
+    EXPECT_EQ(prompts.saveCalls, 2);
+    EXPECT_EQ(prompts.lastFilter, QStringLiteral("dat files(*.dat);;All files(*.*)"));
+    EXPECT_EQ(ReadText(dir.File("Radio.HEX")), saved);
+    // A configuration file in any letter case is written at once.
+    session.CurrentFileName = Path("Boat.DAT");
+    w.FileSave();
+    EXPECT_EQ(prompts.saveCalls, 2);
+    EXPECT_EQ(ReadText(dir.File("Boat.DAT")), ComposeConfigFile(session.config));
 
     // A file of the wrong size is refused and the image stays exactly as it was.
     const MemoryImage before = session.image;
@@ -118,6 +138,67 @@ TEST_F(FileCommandsTest, ImageFileKeysInDebugMode) {
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text, QStringLiteral("FileRead Error!!"));
     EXPECT_NE(Log().find("frmMain.ReadHexFileAs"), std::string::npos);
+}
+
+// The real file dialog: a name typed without extension is saved with it, so the dialog asks
+// about that file; No keeps the dialog open and the file as it was.
+TEST_F(FileCommandsTest, SaveDialogsAskBeforeReplacingTheFileWithTheAddedExtension) {
+    const struct {
+        const char* file;
+        std::function<void(FrmMain&)> run;
+    } cases[] = {
+        {"boat.dat", [](FrmMain& w) { w.FileSave(); }},
+        {"boat.dat", [](FrmMain& w) { w.FileSaveAs(); }},
+        {"boat.hex",
+         [](FrmMain& w) { QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier); }},
+    };
+    WidgetPrompts real;
+    session.DebugMode = true;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        window.reset();
+        FrmMain& w = Open(true, &real);
+        ASSERT_TRUE(WriteFileAtomic(dir.File(c.file), "the user's own file").ok);
+        QString question;
+        bool stayed = false;
+        modals
+            .On<QFileDialog>([this](QFileDialog& d) {
+                d.setDirectory(Q(dir.Path().string()));
+                auto* name = d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                name->clear();
+                QTest::keyClicks(name, "boat");
+                auto* buttons = d.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+                for (QAbstractButton* b : buttons->buttons())
+                    if (buttons->buttonRole(b) == QDialogButtonBox::AcceptRole) b->click();
+            })
+            .On<QMessageBox>([&](QMessageBox& box) {
+                question = box.text();
+                box.button(QMessageBox::No)->click();
+            })
+            .On<QFileDialog>([&](QFileDialog& d) {
+                stayed = true;
+                d.reject();
+            });
+        c.run(w);
+        EXPECT_TRUE(question.contains(QLatin1String(c.file))) << question.toStdString();
+        EXPECT_TRUE(stayed);
+        EXPECT_EQ(ReadText(dir.File(c.file)), "the user's own file");
+    }
+}
+
+TEST_F(FileCommandsTest, ReportWindowClosedWhileSettlingTakesTheBusyPointerAlong) {
+    const Restore<int> slow(FrmPrn::settleMs, 600000);
+    FrmMain& w = Open();
+    modals.On<FrmPrn>(
+        [](FrmPrn& report) {
+            EXPECT_FALSE(report.isEnabled());  // still settling
+            EXPECT_TRUE(QApplication::overrideCursor());
+            report.close();
+        },
+        [](FrmPrn& report) { return report.Text()->toPlainText() != FrmPrn::kPlaceholder; });
+    w.FilePrintToFile();
+    EXPECT_TRUE(modals.Done());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(FileCommandsTest, ReportWindowSavesExactlyTheReport) {

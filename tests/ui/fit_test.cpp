@@ -1,22 +1,23 @@
 // Every panel and dialog under the default font and two desktop fonts: each text fits its
 // control, each control lies inside its panel and frame and overlaps no other, and each grid
-// column fits its texts.
+// column fits its texts; message boxes are wide enough for their titles.
 #include <QFontInfo>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QStyleOptionButton>
-#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTableWidget>
 
+#include "link/clone_protocol.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_prn.h"
 #include "ui/dialogs/frm_radio.h"
 #include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/navigation_tree.h"
 #include "ui/panels/editor_panel.h"
+#include "ui/widget_prompts.h"
 #include "ui/widgets/digit_entry.h"
 #include "ui_test_support.h"
 
@@ -68,27 +69,14 @@ class Checker {
                      QStringLiteral("\"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(have));
         };
         if (auto* label = qobject_cast<QLabel*>(w)) {
-            const QRect r = label->contentsRect().adjusted(label->margin(), label->margin(),
-                                                           -label->margin(), -label->margin());
             if (!label->pixmap().isNull()) return;  // pictures are centred and clipped by design
-            if (label->wordWrap()) {
-                need(label->heightForWidth(label->width()), label->height(), label->text());
-            } else {
-                const QStringList lines = label->text().split(QLatin1Char('\n'));
-                for (const QString& line : lines)
-                    need(fm.horizontalAdvance(line), r.width(), line);
-                need(fm.height() + fm.lineSpacing() * int(lines.size() - 1), r.height(),
-                     label->text());
-            }
+            const QSize hint = label->sizeHint();   // all lines, margins and frame
+            need(label->wordWrap() ? label->heightForWidth(label->width()) : hint.height(),
+                 label->height(), label->text());
+            if (!label->wordWrap()) need(hint.width(), label->width(), label->text());
         } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            QStyleOptionButton option;
-            option.initFrom(button);
-            option.text = button->text();
-            const QSize text(fm.horizontalAdvance(button->text()), fm.height());
-            const auto type =
-                qobject_cast<QCheckBox*>(button) ? QStyle::CT_CheckBox : QStyle::CT_PushButton;
-            const QSize needed = style->sizeFromContents(type, &option, text, button);
-            need(needed.width(), button->width(), button->text());
+            // The style's size for the text, the box or bevel and the focus frame.
+            need(button->sizeHint().width(), button->width(), button->text());
             need(fm.height(), button->height(), button->text());
         } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
             QStyleOptionFrame option;
@@ -101,15 +89,9 @@ class Checker {
                  field->width(), sample);
             need(fm.height(), field->height(), sample);
         } else if (auto* list = qobject_cast<QComboBox*>(w)) {
-            QStyleOptionComboBox option;
-            option.initFrom(list);
-            const QRect edit = style->subControlRect(QStyle::CC_ComboBox, &option,
-                                                     QStyle::SC_ComboBoxEditField, list);
-            for (int i = 0; i < list->count(); ++i) {
-                // The label is drawn one pixel inside the edit field at each side.
-                need(fm.horizontalAdvance(list->itemText(i)) + 2, edit.width(), list->itemText(i));
-            }
-            need(fm.height(), edit.height(), QStringLiteral("a line"));
+            // The widest entry beside the arrow, in the frame (the list is sized once shown).
+            need(list->sizeHint().width(), list->width(), list->currentText());
+            need(fm.height(), list->height(), QStringLiteral("a line"));
         } else if (auto* grid = qobject_cast<QTableWidget*>(w)) {
             const QFontMetrics header(grid->horizontalHeader()->font());
             const int headerMargin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, grid);
@@ -227,12 +209,8 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
         for (const char* key : {"P", "PU", "PU 1", "PI 40", "PW", "E", "E 3", "S", "SM", "SM 2"}) {
             w.Tree()->SelectNodeByKey(QLatin1String(key));
             QApplication::processEvents();
-            QWidget* panel = nullptr;
-            for (QWidget* p :
-                 Find<QWidget>(&w, "pictData")->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (p->isEnabled() && p->objectName().startsWith(QLatin1String("pict"))) panel = p;
-            ASSERT_NE(panel, nullptr) << key;
-            check.CheckContainer(font + QStringLiteral(" node ") + QLatin1String(key), panel);
+            check.CheckContainer(font + QStringLiteral(" node ") + QLatin1String(key),
+                                 w.FrontPanel());
         }
         // The panel area inside its frame; the status bar with the longest key hint.
         QWidget* data = Find<QWidget>(&w, "pictData");
@@ -268,6 +246,28 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
     QApplication::setFont(original);
     for (const std::string& p : check.problems)
         ADD_FAILURE() << p;
+}
+
+TEST_F(FitsTheFont, MessageBoxesAreWideEnoughForTheirTitles) {
+    WidgetPrompts real;
+    for (const auto& [title, text] :
+         {std::pair{kReadTitle, kCompleteText}, std::pair{kProgramTitle, kCompleteText},
+          std::pair{"QM24 VH3400M Radio Setup Editor", "FileSave Error!!"}}) {
+        SCOPED_TRACE(title);
+        int width = 0;
+        modals.On<QMessageBox>([&width](QMessageBox& box) {
+            width = box.width();
+            box.button(QMessageBox::Ok)->click();
+        });
+        real.Message(nullptr, QLatin1String(text), QLatin1String(title),
+                     Prompts::Icon::Information);
+        // The title in bold beside a window manager's icon and three buttons, each about a
+        // line high.
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        const int line = QFontMetrics(QApplication::font()).height();
+        EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(QLatin1String(title)) + 4 * line);
+    }
 }
 
 }  // namespace

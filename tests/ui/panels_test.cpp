@@ -1,9 +1,11 @@
 // The panels driven as a user does, each scenario a table of steps (see Step in
-// ui_test_support.h); and one walk over every node of the tree.
+// ui_test_support.h); the mouse wheel over lists; and one walk over every node of the tree.
+#include <QtTest/qtestspontaneevent.h>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidgetItemIterator>
+#include <QWheelEvent>
 
 #include "editing/node_keys.h"
 #include "image/memory_image.h"
@@ -15,6 +17,34 @@ namespace rse::test {
 namespace {
 
 using C = Configuration;
+
+// Notches of the wheel at the middle of `widget`, delivered to the widget under that point as
+// the window system delivers them (spontaneous, so Qt passes an ignored turn to the parent).
+void TurnWheel(QWidget* widget, int notches) {
+    QWidget* window = widget->window();
+    const QPoint inWindow = widget->mapTo(window, widget->rect().center());
+    QWidget* target = window->childAt(inWindow);
+    ASSERT_TRUE(target);
+    const QPointF local = target->mapFrom(window, inWindow);
+    for (int i = 0; i < notches; ++i) {
+        QWheelEvent turn(local, target->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&turn);
+        qApp->notify(target, &turn);
+    }
+}
+
+// Counts the wheel turns a widget receives.
+class WheelCounter : public QObject {
+  public:
+    int turns = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Wheel) ++turns;
+        return false;
+    }
+};
 
 class Panels : public MainWindowTest {
   protected:
@@ -195,6 +225,61 @@ TEST_F(Panels, WxRowsEditEnableScanAndTag) {
     });
 }
 
+TEST_F(Panels, StoredTextsLongerThanTheTypingLimitAreShownWholeAndKept) {
+    struct Case {
+        const char* node;
+        const char* field;
+        std::function<std::string&(C&)> stored;
+        std::string text;  // longer than the field's typing limit
+    };
+    const Case cases[] = {
+        {"S", "txtFUser", [](C& c) -> std::string& { return c.SETCOM.UserMmsid; }, "3661234567"},
+        {"PU 0", "txtCTag", [](C& c) -> std::string& { return c.CHUSA[0].ChTag; },
+         "ABCDEFGHIJKLMNO"},
+        {"SM 1", "txtGPosi", [](C& c) -> std::string& { return c.Dir(1).TagName; }, "STATIONNAME1"},
+        {"SM 1", "txtGMMSI", [](C& c) -> std::string& { return c.Dir(1).Mmsid; }, "3661234567"},
+    };
+    Open();
+    session.config.CHUSA[0].Enable = true;
+    session.config.Dir(1).Enable = true;
+    for (const Case& c : cases) {
+        c.stored(session.config) = c.text;
+        const std::string f = c.field;
+        Play({{std::string("node ") + c.node},
+              {"refresh", {}, "visible " + f + "; on " + f + "; text " + f + "=" + c.text},
+              {"key " + f + " End"},
+              {"type " + f + " 7Z", {}, "text " + f + "=" + c.text},  // a full field takes none
+              {"focus tvTreeView", {}, "messages 0"}});  // leaving the field keeps the text
+    }
+}
+
+TEST_F(Panels, WheelLeavesListsWithoutTheFocusAloneAndStepsAFocusedOneLikeTheKeys) {
+    Open();
+    // The settings panel's Contrast Level; the position list of an unused EXP memory.
+    for (const auto& [node, name] : {std::pair{"S", "cmbFCont"}, std::pair{"E 5", "cmbCN"}}) {
+        SCOPED_TRACE(name);
+        ClickNode(QLatin1String(node));
+        QWidget* list = W(QLatin1String(name));
+        window->Tree()->setFocus();
+        const C before = session.config;
+        WheelCounter container;
+        list->parentWidget()->installEventFilter(&container);
+        TurnWheel(list, 3);
+        EXPECT_TRUE(session.config == before);  // nothing stored or enabled
+        EXPECT_FALSE(list->hasFocus());
+        EXPECT_EQ(container.turns, 3);  // the turns went on to what holds the list
+        list->parentWidget()->removeEventFilter(&container);
+
+        // With the focus, one notch down stores what the Down key stores.
+        list->setFocus(Qt::TabFocusReason);
+        TurnWheel(list, 1);
+        const C byWheel = session.config;
+        EXPECT_FALSE(byWheel == before);
+        session.config = before;
+        Play({{"refresh"}, {std::string("key ") + name + " Down", [&](C& c) { c = byWheel; }}});
+    }
+}
+
 TEST_F(Panels, PriorityListsAreEmptyAndChangeNothing) {
     Open();
     Play({{"node P", {}, "panel pictA"}});
@@ -259,50 +344,21 @@ TEST_F(Panels, ListsShowTheirRowsAndOpenOneOnDoubleClickOrEnter) {
     session.config.Exp(3).Enable = true;
     session.config.Dir(1) = {true, "HOME", "366000001"};
     const std::string ch84 = KeyOf(BankId::USA, "84");
-    struct Case {
-        const char* list;
-        const char* grid;
-        int row;
-        QStringList cells;
-        std::string opens;
+    const struct {
+        std::string list, row, cells, opens;
     } cases[] = {
-        {"PU",
-         "MSFlexGrid1",
-         Element(ch84),
-         {"84", "[Enable]", "161.825", "157.225", "TX", "---", "--", "---", "---", "TELEPHONE"},
-         ch84},
-        {"E",
-         "MSFlexGrid1",
-         2,
-         {"3", "[Enable]", "0", "156.000", "156.000", "--", "---", "--", "---", "---", ""},
-         "E 3"},
-        {"SM", "MSFlexGrid2", 0, {"1", "[Enable]", "HOME", "366000001"}, "SM 1"},
+        {"PU", "MSFlexGrid1 " + std::to_string(Element(ch84)),
+         "84|[Enable]|161.825|157.225|TX|---|--|---|---|TELEPHONE", ch84},
+        {"E", "MSFlexGrid1 2", "3|[Enable]|0|156.000|156.000|--|---|--|---|---|", "E 3"},
+        {"SM", "MSFlexGrid2 0", "1|[Enable]|HOME|366000001", "SM 1"},
+        {"PU", "MSFlexGrid1 -1", "", "PU"},  // the header row names no channel
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.list);
-        ClickNode(QLatin1String(c.list));
-        auto* grid = qobject_cast<QTableWidget*>(W(QLatin1String(c.grid)));
-        QStringList cells;
-        for (int col = 0; col < grid->columnCount(); ++col)
-            cells << grid->item(c.row, col)->text();
-        EXPECT_EQ(cells, c.cells);
-        const QRect cell = grid->visualItemRect(grid->item(c.row, 1));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-        EXPECT_EQ(window->Tree()->SelectedKey().toStdString(), c.opens);
-        ClickNode(QLatin1String(c.list));
-        grid->setFocus(Qt::TabFocusReason);
-        grid->setCurrentCell(c.row, 0);
-        QTest::keyClick(grid, Qt::Key_Return);
-        EXPECT_EQ(window->Tree()->SelectedKey().toStdString(), c.opens);
+    for (const auto& c : cases) {
+        Play({{"node " + c.list, {}, c.cells.empty() ? "" : "row " + c.row + "=" + c.cells},
+              {"dclick " + c.row, {}, "selected " + c.opens},
+              {"node " + c.list},
+              {"enter " + c.row, {}, "selected " + c.opens}});
     }
-    // The header row names no channel.
-    ClickNode(QStringLiteral("PU"));
-    QHeaderView* header =
-        qobject_cast<QTableWidget*>(W(QStringLiteral("MSFlexGrid1")))->horizontalHeader();
-    QTest::mouseDClick(header->viewport(), Qt::LeftButton, {},
-                       QPoint(header->sectionPosition(1) + 5, 5));
-    EXPECT_EQ(window->Tree()->SelectedKey(), QStringLiteral("PU"));
 }
 
 // Every node of the tree: its panel is the only one enabled, showing it writes nothing into the

@@ -1,8 +1,6 @@
 // Settings store, error log and its folder, port names, command-line switches.
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -23,41 +21,7 @@ class SettingsStoreTest : public ::testing::Test {
   protected:
     void SetUp() override { test::ClearSettings(); }
     void TearDown() override { test::ClearSettings(); }
-    static void Put(const QString& key, const QString& value) {
-        SettingsStore s;
-        s.Settings().setValue(key, value);
-        s.Settings().sync();
-    }
 };
-
-TEST_F(SettingsStoreTest, ComNumFromTheStoreWithSoundFallbacks) {
-    EXPECT_EQ(SettingsStore().ReadComNum(), 1);  // absent
-    const struct {
-        const char* stored;
-        int expected;
-    } cases[] = {{"3", 3}, {"7", 7}, {"-2", -2}, {"abc", 1}, {"", 1}, {"70000", 1}, {"2.5", 1}};
-    for (const auto& c : cases) {
-        Put(QStringLiteral("ComPath/ComNum"), QLatin1String(c.stored));
-        EXPECT_EQ(SettingsStore().ReadComNum(), c.expected) << c.stored;
-    }
-}
-
-TEST_F(SettingsStoreTest, WritesTheSpecifiedSectionsAndKeys) {
-    {
-        SettingsStore s;
-        s.StoreComNum(4);
-        s.StoreGeometry(1500, 750.5f, 9105, 6660);
-    }
-    // Read back as a plain settings file, as any other reader of the store would.
-    QSettings raw(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("rse"),
-                  QStringLiteral("rse"));
-    EXPECT_EQ(raw.value(QStringLiteral("ComPath/ComNum")).toString(), QStringLiteral("4"));
-    EXPECT_EQ(raw.value(QStringLiteral("Settings/MainLeft")).toString(), QStringLiteral("1500"));
-    EXPECT_EQ(raw.value(QStringLiteral("Settings/MainTop")).toString(), QStringLiteral("750.5"));
-    EXPECT_EQ(raw.value(QStringLiteral("Settings/MainWidth")).toString(), QStringLiteral("9105"));
-    EXPECT_EQ(raw.value(QStringLiteral("Settings/MainHeight")).toString(), QStringLiteral("6660"));
-    EXPECT_TRUE(raw.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
-}
 
 TEST_F(SettingsStoreTest, DevicePathsDefaultStoreAndSessionOverride) {
     SettingsStore s;
@@ -149,13 +113,6 @@ TEST(Switches, WholeLineAnyCaseOneSwitchOnly) {
         EXPECT_EQ(s.DebugMode, c.debug) << '"' << c.line << '"';
         EXPECT_EQ(s.SkipReceive, c.skip) << '"' << c.line << '"';
     }
-}
-
-TEST(Switches, ArgumentsFormOneCommandLine) {
-    EXPECT_EQ(CommandLineOf({}), "");
-    EXPECT_EQ(CommandLineOf({"/D", "/C"}), "/D /C");
-    EXPECT_FALSE(ParseSwitches(CommandLineOf({"/D", "/C"})).DebugMode);
-    EXPECT_TRUE(ParseSwitches(CommandLineOf({" /de "})).SkipReceive);
 }
 
 TEST(Switches, OnlyAnExistingDatFileIsOpenedAtStart) {

@@ -1,5 +1,7 @@
 // Read from Radio, Program to Radio and Clear Data through the editor's windows, against the
-// virtual radio on a pseudo-terminal: a full read, program and clear, a cancel, a pulled cable.
+// virtual radio on a pseudo-terminal: a full read, program and clear, a lost write found by the
+// read-back, a cancel; and the progress as assistive technology sees it.
+#include <QAccessible>
 #include <QPushButton>
 
 #include "files/image_file.h"
@@ -32,19 +34,14 @@ class TransferTest : public MainWindowTest {
     // time limit, so that a broken transfer fails the test instead of hanging it).
     void WithDialog(const std::function<void()>& command,
                     const std::function<void(FrmRadio&)>& script = {}) {
-        bool ran = false;
-        std::function<void()> poll = [&] {
-            auto* d = qobject_cast<FrmRadio*>(QApplication::activeModalWidget());
-            if (!d) return QTimer::singleShot(10, poll);
-            ran = true;
-            QTest::mouseClick(Find<QPushButton>(d, "cmdOK"), Qt::LeftButton);
-            if (script) script(*d);
-            QTRY_VERIFY_WITH_TIMEOUT(!d->Running(), 60000);
-            d->done(QDialog::Rejected);
-        };
-        QTimer::singleShot(0, poll);
+        modals.On<FrmRadio>([script](FrmRadio& d) {
+            QTest::mouseClick(Find<QPushButton>(&d, "cmdOK"), Qt::LeftButton);
+            if (script) script(d);
+            QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 60000);
+            d.done(QDialog::Rejected);
+        });
         command();
-        EXPECT_TRUE(ran);
+        EXPECT_TRUE(modals.Done());
     }
     MemoryImage Saved() const {
         MemoryImage image{};
@@ -105,15 +102,15 @@ TEST_F(TransferTest, ProgramWithBackupAsksFirstAndVerifiesAfter) {
     QString question;
     int rows = 0;
     auto answer = [&](bool yes) {
-        WhenModal<ProgramChangesDialog>([&, yes](ProgramChangesDialog& d) {
+        modals.On<ProgramChangesDialog>([&, yes](ProgramChangesDialog& d) {
             question = Text(Find(&d, "lblQuestion"));
             rows = d.Table()->rowCount();
             QTest::mouseClick(Find<QPushButton>(&d, yes ? "cmdYes" : "cmdNo"), Qt::LeftButton);
         });
     };
-    answer(false);
     WithDialog([&] { w.TransferProgram(); },
                [&](FrmRadio& d) {
+                   answer(false);
                    QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 60000);
                    EXPECT_EQ(d.Outcome().status, TransferStatus::Cancelled);  // No: nothing sent
                    EXPECT_FALSE(fs::exists(dir.File("saved.hex")));
@@ -155,15 +152,18 @@ TEST_F(TransferTest, CancelStopsARunningReadAtOnceAndChangesNothing) {
     EXPECT_TRUE(session.config == before.config);
 }
 
-TEST_F(TransferTest, PulledCableIsReportedAndChangesNothing) {
-    Sim sim(dir, {"--cut-after", "50"});
-    FrmMain& w = OpenOn(sim);
-    const NewDocument before;
-    WithDialog([&] { w.TransferRead(); });
-    ExpectMessage(1, "CommunicatiOn Error!!", "Read from Radio");
-    EXPECT_EQ(prompts.shown[0].icon, Prompts::Icon::Critical);
-    EXPECT_EQ(session.image, before.image);
-    EXPECT_TRUE(session.config == before.config);
+TEST_F(TransferTest, ProgressIsAProgressIndicatorWithItsValue) {
+    FrmRadio dialog(session, prompts, TransferMode::Read, QStringLiteral("/dev/null"));
+    QAccessibleInterface* a11y =
+        QAccessible::queryAccessibleInterface(Find<QWidget>(&dialog, "pictProgress"));
+    ASSERT_TRUE(a11y && a11y->valueInterface());
+    EXPECT_EQ(a11y->role(), QAccessible::ProgressBar);
+    for (const int percent : {0, 42, 100}) {
+        dialog.ShowProgress(percent);
+        EXPECT_EQ(a11y->valueInterface()->currentValue().toInt(), percent);
+        EXPECT_EQ(a11y->text(QAccessible::Value), QStringLiteral("%1%").arg(percent));
+    }
+    EXPECT_EQ(a11y->valueInterface()->maximumValue().toInt(), 100);
 }
 
 }  // namespace

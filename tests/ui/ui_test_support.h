@@ -3,6 +3,7 @@
 // after each step the model and what the window shows.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,8 +15,11 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -81,6 +85,57 @@ T* Find(QObject* root, const char* name) {
     return root->findChild<T*>(QLatin1String(name));
 }
 
+// Answers modal windows in turn as a person would: each expected window waits until the active
+// modal window is of its type (and `ready` holds, when given), then is handed to its act. A
+// modal dialog that nothing expects is rejected and counted, so a missing question never hangs
+// a test. Idle until the first window is expected.
+class Modals : public QObject {
+  public:
+    Modals() { connect(&timer_, &QTimer::timeout, this, &Modals::Tick); }
+    template <typename T>
+    Modals& On(std::function<void(T&)> act, std::function<bool(T&)> ready = {}) {
+        timer_.start(10);
+        expected_.push_back({[ready](QWidget* w) {
+                                 auto* t = qobject_cast<T*>(w);
+                                 return t && (!ready || ready(*t));
+                             },
+                             [act](QWidget* w) { act(*qobject_cast<T*>(w)); }});
+        return *this;
+    }
+    bool Done() const { return expected_.empty(); }
+    int unexpected = 0;
+
+  private:
+    struct Expected {
+        std::function<bool(QWidget*)> ready;
+        std::function<void(QWidget*)> act;
+    };
+    void Tick() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || acting_.contains(modal)) return;
+        if (expected_.empty()) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                ++unexpected;
+                dialog->reject();
+            }
+            return;
+        }
+        if (!expected_.front().ready(modal)) return;
+        // Acted on outside this timer's slot: the act may open a nested modal window, and Qt
+        // does not fire a timer again while its slot runs.
+        acting_.append(modal);
+        QTimer::singleShot(0, modal, [this, act = std::move(expected_.front().act), modal] {
+            act(modal);
+            acting_.removeOne(modal);
+        });
+        expected_.pop_front();
+    }
+
+    QTimer timer_;
+    std::deque<Expected> expected_;
+    QList<QWidget*> acting_;  // windows whose act runs
+};
+
 // A main window built the way the program builds it, on empty or prepared settings.
 class MainWindowTest : public ::testing::Test {
   protected:
@@ -88,12 +143,14 @@ class MainWindowTest : public ::testing::Test {
     void TearDown() override {
         window.reset();
         ClearSettings();
+        EXPECT_TRUE(modals.Done()) << "an expected modal window was not shown";
+        EXPECT_EQ(modals.unexpected, 0);
     }
 
     // Creates the window, shown and active unless show is false, so that focus changes
-    // happen as for a user.
-    FrmMain& Open(bool show = true) {
-        window = std::make_unique<FrmMain>(session, settings, prompts);
+    // happen as for a user; with the scripted prompts unless others are given.
+    FrmMain& Open(bool show = true, Prompts* chosen = nullptr) {
+        window = std::make_unique<FrmMain>(session, settings, chosen ? *chosen : prompts);
         window->Files().defaultFolder = QString::fromStdString(dir.Path().string());
         if (show) {
             window->show();
@@ -134,11 +191,13 @@ class MainWindowTest : public ::testing::Test {
     // expected model (the model must equal it after every step); `expect` lists what the
     // window shows, clauses separated by ';':
     //   on A B | off A B | checked A | unchecked A | visible A | hidden A    (controls)
-    //   text A=VALUE | focus A | hint TEXT | node KEY=TEXT | selected KEY | panel NAME
+    //   text A=VALUE | focus A | hint TEXT | note TEXT (the status bar's whole note)
+    //   node KEY=TEXT | selected KEY | panel NAME
     //   message TEXT|TITLE (the last message box) | messages N (how many so far)
-    //   inactive TIMER
+    //   inactive TIMER | row GRID N=CELL|CELL|... (the texts of a grid's row N)
     // Actions: node KEY | click A | focus A | key A KEYS | type A TEXT | paste A TEXT |
-    //   answer Yes|No | run ACTION (a menu or toolbar action) | refresh (reload the panel).
+    //   answer Yes|No | run ACTION (a menu or toolbar action) | refresh (reload the panel) |
+    //   dclick GRID N (row N of a grid, -1: its header) | enter GRID N (Enter on row N).
     struct Step {
         std::string action;
         std::function<void(Configuration&)> change = {};
@@ -169,6 +228,7 @@ class MainWindowTest : public ::testing::Test {
     ScriptedPrompts prompts;
     TempDir dir;  // the default file and anything else the test writes
     ScopedEnv dataHome{"XDG_DATA_HOME", dir.File("data")};  // backups and kept edits
+    Modals modals;
     std::unique_ptr<FrmMain> window;
 
   private:
@@ -201,6 +261,21 @@ class MainWindowTest : public ::testing::Test {
                                                                    : Prompts::Answer::No);
         } else if (verb == QLatin1String("run")) {
             window->findChild<QAction*>(rest)->trigger();
+        } else if (verb == QLatin1String("dclick") || verb == QLatin1String("enter")) {
+            auto* grid = qobject_cast<QTableWidget*>(W(name));
+            const int row = arg.toInt();
+            if (verb == QLatin1String("enter")) {
+                grid->setFocus(Qt::TabFocusReason);
+                grid->setCurrentCell(row, 0);
+                QTest::keyClick(grid, Qt::Key_Return);
+            } else {
+                QWidget* area = row < 0 ? grid->horizontalHeader()->viewport() : grid->viewport();
+                const QPoint at = row < 0
+                                      ? QPoint(grid->horizontalHeader()->sectionPosition(1) + 5, 5)
+                                      : grid->visualItemRect(grid->item(row, 1)).center();
+                QTest::mouseClick(area, Qt::LeftButton, {}, at);
+                QTest::mouseDClick(area, Qt::LeftButton, {}, at);
+            }
         } else if (verb == QLatin1String("refresh")) {
             window->Tree()->RefreshSelection();
         } else {
@@ -232,12 +307,20 @@ class MainWindowTest : public ::testing::Test {
         } else if (is("hint")) {
             EXPECT_TRUE(window->StatusText(1).startsWith(rest))
                 << window->StatusText(1).toStdString();
+        } else if (is("note")) {
+            EXPECT_EQ(Find<QLabel>(window.get(), "sbStatusBarPanel2")->toolTip(), rest);
         } else if (is("node")) {
             EXPECT_EQ(window->Tree()->NodeByKey(key)->text(0), value);
         } else if (is("selected")) {
             EXPECT_EQ(window->Tree()->SelectedKey(), rest);
         } else if (is("panel")) {
             EXPECT_EQ(window->FrontPanel()->objectName(), rest);
+        } else if (is("row")) {
+            auto* grid = qobject_cast<QTableWidget*>(W(key.section(QLatin1Char(' '), 0, 0)));
+            QStringList cells;
+            for (int c = 0; c < grid->columnCount(); ++c)
+                cells << grid->item(key.section(QLatin1Char(' '), 1).toInt(), c)->text();
+            EXPECT_EQ(cells.join(QLatin1Char('|')), value);
         } else if (is("inactive")) {
             EXPECT_FALSE(window->findChild<QTimer*>(rest)->isActive());
         } else if (is("messages")) {
@@ -251,20 +334,5 @@ class MainWindowTest : public ::testing::Test {
         }
     }
 };
-
-// Calls `act` with the modal dialog of type T as soon as one is shown (checked every 10 ms,
-// also inside the dialog's own event loop), once.
-template <typename T>
-void WhenModal(std::function<void(T&)> act) {
-    auto* timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, act] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        timer->stop();
-        timer->deleteLater();
-        act(*dialog);
-    });
-    timer->start(10);
-}
 
 }  // namespace rse::test

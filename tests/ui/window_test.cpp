@@ -1,14 +1,17 @@
 // The main window: start-up, the tree and its panels, commands, keys, the serial port menu,
-// the splitter, help, the about box and exit.
+// the splitter and layout, help (also beside a modal dialog), the about box and exit.
 #include <QFile>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTextBrowser>
+#include <QWindow>
 
-#include "app/switches.h"
 #include "layout/font_units.h"
+#include "ui/dialogs/frm_about.h"
+#include "ui/dialogs/frm_radio.h"
 #include "ui/dialogs/help_browser.h"
 #include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/help_contexts.h"
@@ -30,6 +33,13 @@ class Exit : public MainWindowTest {};
 
 const QString kCaption = QStringLiteral("QM24 VH3400M Radio Setup Editor");
 
+// A click on `widget` delivered to its window as the window system delivers it, so that a
+// window blocked by a modal dialog does not get it.
+void Click(QWidget* widget) {
+    QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {},
+                      widget->mapTo(widget->window(), widget->rect().center()));
+}
+
 QString Stored(const char* key) {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("rse"),
                      QStringLiteral("rse"))
@@ -48,14 +58,6 @@ TEST_F(Startup, SettingNodeAtTheStartSizeWithTheNewConfiguration) {
     EXPECT_EQ(w.windowTitle(), kCaption);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(session.ComNum, 2);
-    EXPECT_TRUE(session.config == NewDocument().config);
-    session.CurrentFileName = QStringLiteral("/home/skipper/Boats/Sea Breeze.DAT");
-    w.UpdateCaption();
-    EXPECT_EQ(w.windowTitle(), kCaption + QStringLiteral(" - sea breeze.dat"));
-}
-
-TEST_F(Startup, TreeHoldsEveryChannelMemoryAndDirectorySlot) {
-    FrmMain& w = Open(false);
     QStringList nodes;
     for (const char* key : {"P", "PU", "PI", "PC", "PW", "E", "S", "SM", "E 20", "SM 3"}) {
         const QTreeWidgetItem* node = w.Tree()->NodeByKey(QLatin1String(key));
@@ -66,17 +68,10 @@ TEST_F(Startup, TreeHoldsEveryChannelMemoryAndDirectorySlot) {
                              "WX Channel:0,Exp Channel:20,Setting:1,Individual Directory:20,"
                              "EXP20:0,MemoryID3:0"));
     EXPECT_EQ(w.Tree()->topLevelItemCount(), 3);
-    session.config.Dir(1).Enable = session.config.Dir(2).Enable = session.config.Dir(4).Enable =
-        true;
-    session.config.Exp(3).Enable = true;
-    w.Tree()->RetitleNodes();
-    EXPECT_EQ(w.Tree()->NodeByKey(QStringLiteral("E 3"))->text(0), QStringLiteral("EXP3[Enable]"));
-    const QColor grey = w.Tree()->palette().color(QPalette::Disabled, QPalette::Text);
-    for (int slot = 1; slot <= 20; ++slot)  // the list ends at the first free slot
-        EXPECT_EQ(
-            w.Tree()->NodeByKey(QStringLiteral("SM %1").arg(slot))->foreground(0).color() == grey,
-            slot > 3)
-            << slot;
+    EXPECT_TRUE(session.config == NewDocument().config);
+    session.CurrentFileName = QStringLiteral("/home/skipper/Boats/Sea Breeze.DAT");
+    w.UpdateCaption();
+    EXPECT_EQ(w.windowTitle(), kCaption + QStringLiteral(" - sea breeze.dat"));
 }
 
 TEST_F(Navigation, EachKindOfNodeShowsItsPanelOnceAndArrowsMove) {
@@ -163,25 +158,7 @@ TEST_F(Commands, NewRunsOnItsTimerAndToolbarSavesTheDefaultFile) {
     EXPECT_TRUE(session.CurrentFileName.isEmpty());
 }
 
-TEST_F(Keyboard, EnterIsDiscardedAndDebugKeysNeedDebugModeAlone) {
-    const struct {
-        std::vector<std::string> switches;
-        bool keys;
-    } cases[] = {{{}, false}, {{"/D"}, true}, {{"/de"}, true}, {{"/D", "/C"}, false}};
-    for (const auto& c : cases) {
-        const Switches s = ParseSwitches(CommandLineOf(c.switches));
-        session.DebugMode = s.DebugMode;
-        FrmMain& w = Open();
-        int runs = 0;
-        w.hexFileSave = [&] { ++runs; };
-        w.hexFileLoad = [&] { return ++runs > 0; };
-        w.Tree()->setFocus();
-        QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier);
-        QTest::keyClick(w.Tree(), Qt::Key_F2, Qt::ControlModifier);
-        QTest::keyClick(w.Tree(), Qt::Key_F2);  // without Ctrl: nothing
-        EXPECT_EQ(runs, c.keys ? 2 : 0) << CommandLineOf(c.switches);
-        window.reset();
-    }
+TEST_F(Keyboard, EnterIsDiscarded) {
     FrmMain& w = Open();
     auto* edit = Find<QLineEdit>(&w, "txtFUser");
     QSignalSpy pressed(edit, &QLineEdit::returnPressed);
@@ -221,29 +198,54 @@ TEST_F(Help, F1ShowsTheFocusedControlsTopicAndContentsExplainAMissingFile) {
     EXPECT_TRUE(prompts.shown[1].text.contains(QLatin1String("missing.hlp")));
     EXPECT_FALSE(w.Help()->isVisible());
 
-    bool modal = false;
-    QTimer::singleShot(0, &w, [&] {
-        QWidget* about = QApplication::activeModalWidget();
-        modal = about && about->parentWidget() == &w &&
-                Find<QLabel>(about, "lblVersion")->text() == QLatin1String("Version 1.0.0");
-        if (about) Find<QPushButton>(about, "cmdOK")->click();
+    modals.On<FrmAbout>([&](FrmAbout& about) {
+        EXPECT_EQ(about.parentWidget(), &w);
+        EXPECT_EQ(Find<QLabel>(&about, "lblVersion")->text(), QLatin1String("Version 1.0.0"));
+        Find<QPushButton>(&about, "cmdOK")->click();
     });
     w.HelpAbout();
-    EXPECT_TRUE(modal);
+    EXPECT_TRUE(modals.Done());
+}
+
+TEST_F(Help, FromTheTransferDialogCanBeUsedWhileTheDialogIsUp) {
+    FrmMain& w = Open();
+    bool helpClosed = false;
+    modals.On<FrmRadio>([&](FrmRadio& dialog) {
+        Click(Find<QPushButton>(&dialog, "cmdHelp"));
+        QWidget* help = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName() == QLatin1String("frmHelp") && top->isVisible()) help = top;
+        ASSERT_TRUE(help && QTest::qWaitForWindowExposed(help));
+        // Owned by the dialog: the window system keeps it in front of the dialog, and the
+        // dialog's modality leaves it usable.
+        EXPECT_EQ(help->windowHandle()->transientParent(), dialog.windowHandle());
+        Click(Find<QPushButton>(help, "cmdClose"));
+        helpClosed = !help->isVisible();
+        dialog.reject();
+    });
+    w.TransferRead();
+    EXPECT_TRUE(helpClosed);  // its Close button answered while the dialog was up
 }
 
 TEST_F(SerialPort, StoredNumberTicksItsEntryAndAChoiceIsStored) {
     const struct {
-        const char* stored;
+        const char* stored;  // null: none
         int comNum, ticked;  // -1: none
-    } cases[] = {{"3", 3, 2}, {"abc", 1, 0}, {"7", 7, -1}};
+    } cases[] = {{nullptr, 1, 0}, {"3", 3, 2}, {"-2", -2, -1},  {"7", 7, -1},
+                 {"abc", 1, 0},   {"", 1, 0},  {"70000", 1, 0}, {"2.5", 1, 0}};
+    const QString key = QStringLiteral("ComPath/ComNum");
     for (const auto& c : cases) {
-        settings.Settings().setValue(QStringLiteral("ComPath/ComNum"), QLatin1String(c.stored));
+        SCOPED_TRACE(c.stored ? c.stored : "none");
+        if (c.stored) {
+            settings.Settings().setValue(key, QLatin1String(c.stored));
+        } else {
+            settings.Settings().remove(key);
+        }
         settings.Settings().sync();
         FrmMain& w = Open(false);
-        EXPECT_EQ(session.ComNum, c.comNum) << c.stored;
+        EXPECT_EQ(session.ComNum, c.comNum);
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(w.SerialPortAction(i)->isChecked(), i == c.ticked) << c.stored << i;
+            EXPECT_EQ(w.SerialPortAction(i)->isChecked(), i == c.ticked) << i;
         EXPECT_EQ(SettingsStore().ReadComNum(), c.comNum);  // written back at start-up
         window.reset();
     }
@@ -292,6 +294,23 @@ TEST_F(WindowLayout, ResizeAndDragPlaceTheSplitterWithinItsLimits) {
     EXPECT_FALSE(Find(&w, "picSplitter")->isVisible());
 }
 
+TEST_F(WindowLayout, NothingIsPlacedOutsideTheWindowAtTheStartSizeAndMaximised) {
+    FrmMain& w = Open();
+    for (const bool maximised : {false, true}) {
+        SCOPED_TRACE(maximised ? "maximised" : "start size");
+        if (maximised) {
+            w.showMaximized();
+            QTRY_VERIFY(w.isMaximized());
+        }
+        for (QWidget* child : w.findChildren<QWidget*>()) {
+            if (child->isWindow() || !child->isVisible()) continue;
+            EXPECT_TRUE(w.rect().contains(QRect(child->mapTo(&w, QPoint(0, 0)), child->size())))
+                << child->objectName().toStdString() << " " << child->metaObject()->className();
+        }
+        EXPECT_EQ(w.statusBar()->geometry().bottom(), w.rect().bottom());
+    }
+}
+
 TEST_F(Exit, StoresTheGeometryUnlessMinimisedAndClosesTheOtherWindows) {
     FrmMain& w = Open();
     w.HelpContents();
@@ -301,13 +320,14 @@ TEST_F(Exit, StoresTheGeometryUnlessMinimisedAndClosesTheOtherWindows) {
     EXPECT_EQ(Stored("Settings/MainHeight"), QString::number(w.frameGeometry().height() * 15));
     window.reset();
 
-    settings.StoreGeometry(1, 2, 3, 4);
+    settings.StoreGeometry(1, 2.5f, 3, 4);
     FrmMain& minimised = Open();
     minimised.setWindowState(Qt::WindowMinimized);
     minimised.close();
-    EXPECT_EQ(Stored("Settings/MainLeft") + Stored("Settings/MainTop") +
-                  Stored("Settings/MainWidth") + Stored("Settings/MainHeight"),
-              QStringLiteral("1234"));
+    EXPECT_EQ(Stored("Settings/MainLeft") + QLatin1Char(' ') + Stored("Settings/MainTop") +
+                  QLatin1Char(' ') + Stored("Settings/MainWidth") + QLatin1Char(' ') +
+                  Stored("Settings/MainHeight"),
+              QStringLiteral("1 2.5 3 4"));
 }
 
 }  // namespace
