@@ -12,11 +12,13 @@ std::string Frequency(double mhz) {
     return mhz > 0.0 ? FreqText(mhz) : std::string();
 }
 
+// `rx` is the frequency the channel receives on: a plan channel's own, an EXP memory's the
+// transmit frequency unless it is set to duplex, as the editor's list shows it.
 void ChannelRow(std::string& out, const char* bank, const std::string& channel,
-                const ChannelRecord& c, const PlanEntry& e) {
-    AppendCsvRecord(out, {bank, channel, YesNoText(c.Enable), Frequency(e.RxFreq),
-                          Frequency(e.TxFreq), YesNoText(c.TxEnable), YesNoText(c.LowPower),
-                          YesNoText(c.Duplex), YesNoText(c.ScanMemory), Latin1ToUtf8(c.ChTag)});
+                const ChannelRecord& c, const PlanEntry& e, double rx) {
+    AppendCsvRecord(out, {bank, channel, YesNoText(c.Enable), Frequency(rx), Frequency(e.TxFreq),
+                          YesNoText(c.TxEnable), YesNoText(c.LowPower), YesNoText(c.Duplex),
+                          YesNoText(c.ScanMemory), Latin1ToUtf8(c.ChTag)});
 }
 
 }  // namespace
@@ -37,7 +39,7 @@ std::string ChannelListCsv(const Configuration& config) {
         for (const ChannelRecord& c : b.bank) {
             // A channel without a plan entry has nothing to show, as in the report.
             if (const PlanEntry* e = b.plan.Find(c.Position))
-                ChannelRow(out, b.name, e->Label, c, *e);
+                ChannelRow(out, b.name, e->Label, c, *e, e->RxFreq);
         }
     }
     for (std::size_t i = 0; i < config.CHWX.size(); ++i) {
@@ -50,7 +52,7 @@ std::string ChannelListCsv(const Configuration& config) {
     for (int i = 1; i <= kExpCount; ++i) {
         const ChannelRecord& c = config.Exp(i);
         if (const PlanEntry* e = plans.PlanEXP.Find(c.Position)) {
-            ChannelRow(out, "EXP", std::to_string(i), c, *e);
+            ChannelRow(out, "EXP", std::to_string(i), c, *e, c.Duplex ? e->RxFreq : e->TxFreq);
         }
     }
     return out;

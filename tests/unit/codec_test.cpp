@@ -63,20 +63,6 @@ TEST(Codec, PackedDigits) {
     EXPECT_EQ(GetDigits(img, 0x190), "");
 }
 
-TEST(Codec, MmsiReadsBackAsWritten) {
-    test::NewDocument doc;
-    doc.config.SETCOM.UserMmsid = "366123456";
-    doc.config.SETCOM.AtisNo = "9366123456";
-    doc.config.Dir(1) = {true, "HARBOUR", "003669999"};
-    EncodeImage(doc.config, doc.image);
-    Configuration back = test::NewDocument().config;
-    DecodeImage(doc.image, back);
-    EXPECT_EQ(back.SETCOM.UserMmsid, "366123456");
-    EXPECT_EQ(back.SETCOM.AtisNo, "9366123456");
-    EXPECT_EQ(back.Dir(1).Mmsid, "003669999");
-    EXPECT_EQ(back.Dir(1).TagName, "HARBOUR");
-}
-
 TEST(Codec, OffsetTimeCodes) {
     for (auto [value, code] : {std::pair{0, 0x7C},
                                {11, 0x71},

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "files/channel_export.h"
 #include "files/csv.h"
 #include "files/directory_exchange.h"
 #include "model/mmsi.h"
+#include "support.h"
 
 namespace rse {
 namespace {
@@ -155,6 +158,36 @@ TEST(DirectoryCsv, RefusesTheWholeFileAndNamesEveryWrongRow) {
         for (std::size_t i = 0; i < c.refused.size(); ++i)
             EXPECT_EQ(r.refused[i].Text().rfind(c.refused[i], 0), 0u) << r.refused[i].Text();
     }
+}
+
+TEST(ChannelListCsv, EveryChannelWithTheReportsColumns) {
+    Configuration c = test::NewDocument().config;
+    c.Exp(2) = {.Position = 16,
+                .Enable = true,
+                .LowPower = true,
+                .DuplexCapable = true,
+                .TxEnable = true,
+                .ScanMemory = true,
+                .ChTag = "WORK"};
+    c.Exp(3) = c.Exp(2);
+    c.Exp(3).Duplex = true;  // receives 4.6 MHz above
+    c.CHWX[4].ScanMemory = true;
+    const std::string csv = ChannelListCsv(c);
+    EXPECT_EQ(csv.rfind("Bank,CH,ENABLE,RX(MHz),TX(MHz),TX,LOW,DUP,MEM,TAG\r\n"
+                        "USA,01A,Yes,156.050,156.050,Yes,No,No,No,VTS\r\n",
+                        0),
+              0u);
+    for (const char* row :
+         {"\r\nUSA,16,Yes,156.800,156.800,Yes,No,No,No,DISTRESS\r\n",
+          "\r\nUSA,15,Yes,156.750,,No,No,No,No,COMMERCIAL\r\n",
+          "\r\nUSA,13,Yes,156.650,156.650,Yes,Yes,No,No,BRG/BRG\r\n", "\r\nInternational,60,",
+          "\r\nCanada,02,", "\r\nWX,5,Yes,162.450,,,,,Yes,162.450MHZ\r\n",
+          "\r\nEXP,2,Yes,156.800,156.800,Yes,Yes,No,Yes,WORK\r\n",
+          "\r\nEXP,3,Yes,161.400,156.800,Yes,Yes,Yes,Yes,WORK\r\n",
+          "\r\nEXP,20,No,156.000,156.000,No,No,No,No,\r\n"}) {
+        EXPECT_NE(csv.find(row), std::string::npos) << row;
+    }
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 55 + 55 + 56 + 10 + 20);
 }
 
 TEST(Mmsi, KindAndCountryFromTheForm) {

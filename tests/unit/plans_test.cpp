@@ -118,13 +118,6 @@ TEST(NewConfiguration, HoldsTheDefaults) {
         EXPECT_TRUE(r.Enable && !r.TxEnable);
     EXPECT_EQ(c.CHWX[0].ChTag, "162.550MHZ");
 
-    CommonSettings expected;
-    expected.Contrast = 4;
-    expected.KeyBeep = expected.IndReply = expected.IndACK = expected.POSRR = expected.DscScan =
-        expected.WxAlert = true;
-    expected.OffsetTime = 12;
-    EXPECT_EQ(c.SETCOM, expected);
-
     for (int i = 1; i <= 20; ++i) {
         ChannelRecord blank{};
         blank.DuplexCapable = true;
