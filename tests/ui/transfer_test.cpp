@@ -48,8 +48,12 @@ class TransferTest : public MainWindowTest {
         EXPECT_TRUE(LoadImageFile(dir.File("saved.hex"), image).ok);
         return image;
     }
+    // A failure is shown with the critical icon, a success with the information icon.
     void ExpectMessage(std::size_t count, const char* text, const char* title) {
         ASSERT_EQ(prompts.shown.size(), count);
+        EXPECT_EQ(prompts.shown.back().icon, QLatin1String(text).endsWith(QLatin1String("Error!!"))
+                                                 ? Prompts::Icon::Critical
+                                                 : Prompts::Icon::Information);
         EXPECT_TRUE(prompts.shown.back().text.startsWith(QLatin1String(text)));
         EXPECT_EQ(prompts.shown.back().title, QLatin1String(title));
     }
