@@ -7,29 +7,20 @@
 #include <QDir>
 
 #include "model/channel_plans.h"
-#include "qt/settings_store.h"
 #include "screenshot_support.h"
-#include "ui/editor_session.h"
-#include "ui/frm_main.h"
-#include "ui/widget_prompts.h"
 
 using rse::tools::Save;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("rse-screenshots"));
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: rse_channel_screenshots OUTPUT_FOLDER\n");
-        return 2;
-    }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(dir.path());
+    const std::optional<QDir> out = rse::tools::OutputFolder(argc, argv, "rse_channel_screenshots");
+    if (!out) return 2;
+    const QDir& dir = *out;
 
-    rse::EditorSession session;
-    rse::SettingsStore settings;
-    rse::WidgetPrompts prompts;
-    rse::FrmMain w(session, settings, prompts);
-    w.show();
+    rse::tools::EditorWindow editor;
+    rse::EditorSession& session = editor.session;
+    rse::FrmMain& w = editor.window;
 
     rse::Configuration& c = session.config;
     c.CHUSA[2].Enable = false;

@@ -21,12 +21,9 @@ using rse::tools::Save;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: rse_command_screenshots OUTPUT_FOLDER\n");
-        return 2;
-    }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(dir.path());
+    const std::optional<QDir> out = rse::tools::OutputFolder(argc, argv, "rse_command_screenshots");
+    if (!out) return 2;
+    const QDir& dir = *out;
 
     rse::EditorSession session;
     rse::InitialiseConfiguration(session.config, session.image);

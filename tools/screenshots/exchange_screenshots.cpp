@@ -59,12 +59,10 @@ QString WriteTable(const QDir& dir, const QString& name, const char* text) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("rse-screenshots"));
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: rse_exchange_screenshots OUTPUT_FOLDER\n");
-        return 2;
-    }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(dir.path());
+    const std::optional<QDir> out =
+        rse::tools::OutputFolder(argc, argv, "rse_exchange_screenshots");
+    if (!out) return 2;
+    const QDir& dir = *out;
 
     rse::EditorSession session;
     rse::SettingsStore settings;

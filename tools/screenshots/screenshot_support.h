@@ -2,10 +2,16 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 
 #include <QApplication>
 #include <QDir>
 #include <QWidget>
+
+#include "qt/settings_store.h"
+#include "ui/editor_session.h"
+#include "ui/frm_main.h"
+#include "ui/widget_prompts.h"
 
 namespace rse::tools {
 
@@ -17,5 +23,26 @@ inline bool Save(QWidget* w, const QDir& dir, const QString& name) {
     std::printf("%s %s\n", ok ? "saved" : "FAILED", qPrintable(path));
     return ok;
 }
+
+// The folder named by the first argument, made when missing; none (after the usage line on
+// standard error) when no folder is named.
+inline std::optional<QDir> OutputFolder(int argc, char** argv, const char* program) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", program);
+        return std::nullopt;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(dir.path());
+    return dir;
+}
+
+// The main window on a session of its own, shown, as the program starts it.
+struct EditorWindow {
+    EditorWindow() { window.show(); }
+    EditorSession session;
+    SettingsStore settings;
+    WidgetPrompts prompts;
+    FrmMain window{session, settings, prompts};
+};
 
 }  // namespace rse::tools

@@ -9,31 +9,22 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "qt/settings_store.h"
 #include "screenshot_support.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/help_browser.h"
-#include "ui/editor_session.h"
-#include "ui/frm_main.h"
-#include "ui/widget_prompts.h"
 
 using rse::tools::Save;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("rse"));
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: rse_ui_screenshots OUTPUT_FOLDER\n");
-        return 2;
-    }
-    const QDir dir(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(dir.path());
+    const std::optional<QDir> out = rse::tools::OutputFolder(argc, argv, "rse_ui_screenshots");
+    if (!out) return 2;
+    const QDir& dir = *out;
 
-    rse::EditorSession session;
-    rse::SettingsStore settings;
-    rse::WidgetPrompts prompts;
-    rse::FrmMain w(session, settings, prompts);
-    w.show();
+    rse::tools::EditorWindow editor;
+    rse::EditorSession& session = editor.session;
+    rse::FrmMain& w = editor.window;
     bool ok = Save(&w, dir, QStringLiteral("main-start"));
 
     // A few entries in use, so that marks and shading show.
