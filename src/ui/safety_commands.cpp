@@ -179,6 +179,13 @@ void SafetyCommands::CompareWith() {
     CompareWithFile(path, QFileInfo(path).fileName());
 }
 
+void SafetyCommands::ShowReadFailure(const QString& path, const IoResult& r) {
+    prompts_.Message(&window_,
+                     QStringLiteral("FileRead Error!!\n\n%1: %2")
+                         .arg(QString::fromLocal8Bit(r.description.c_str()), path),
+                     QLatin1String(kProductTitle), Prompts::Icon::Exclamation);
+}
+
 void SafetyCommands::CompareWithFile(const QString& path, const QString& name) {
     Configuration other;
     MemoryImage otherImage{};
@@ -187,10 +194,7 @@ void SafetyCommands::CompareWithFile(const QString& path, const QString& name) {
     const IoResult r =
         image ? LoadImageFile(LocalPath(path), otherImage) : FileRead2(LocalPath(path), other);
     if (!r.ok) {
-        prompts_.Message(&window_,
-                         QStringLiteral("FileRead Error!!\n\n%1: %2")
-                             .arg(QString::fromLocal8Bit(r.description.c_str()), path),
-                         QLatin1String(kProductTitle), Prompts::Icon::Exclamation);
+        ShowReadFailure(path, r);
         return;
     }
     ConfigDifferences d;
@@ -226,10 +230,7 @@ void SafetyCommands::OpenBackup(const BackupEntry& entry) {
         }
     }
     if (!r.ok) {
-        prompts_.Message(&window_,
-                         QStringLiteral("FileRead Error!!\n\n%1: %2")
-                             .arg(QString::fromLocal8Bit(r.description.c_str()), path),
-                         QLatin1String(kProductTitle), Prompts::Icon::Exclamation);
+        ShowReadFailure(path, r);
         return;
     }
     KeepEdits(before, QStringLiteral("Open"));

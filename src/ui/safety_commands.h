@@ -78,6 +78,8 @@ class SafetyCommands : public QObject {
     // File > Backups..., File > Compare With... (before Exit) and the Options switches.
     void AddMenuEntries(QMenu& file, QMenu& options);
     void ShowKeepFailure(const KeepResult& result);
+    // "FileRead Error!!" with the reason and the file.
+    void ShowReadFailure(const QString& path, const IoResult& r);
 
     FrmMain& window_;
     EditorSession& session_;
