@@ -7,17 +7,14 @@
 #include "files/config_file.h"
 #include "image/codec.h"
 #include "report/text_report.h"
+#include "support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const auto [fresh, image] = [] {
-        rse::Configuration c;
-        rse::MemoryImage i{};
-        rse::InitialiseConfiguration(c, i);
-        return std::pair{c, i};
-    }();
+    static const rse::test::NewDocument doc;
+    const rse::Configuration& fresh = doc.config;
     rse::Configuration config = fresh;
     rse::ApplyConfigText(std::string_view(reinterpret_cast<const char*>(data), size), config);
-    rse::MemoryImage encoded = image;
+    rse::MemoryImage encoded = doc.image;
     rse::EncodeImage(config, encoded);
     (void)rse::MakeTextImage(config, encoded);
 

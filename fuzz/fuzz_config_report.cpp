@@ -7,17 +7,13 @@
 #include "files/config_file.h"
 #include "image/codec.h"
 #include "report/text_report.h"
+#include "support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const auto [fresh, image] = [] {
-        rse::Configuration c;
-        rse::MemoryImage i{};
-        rse::InitialiseConfiguration(c, i);
-        return std::pair{c, i};
-    }();
-    rse::Configuration config = fresh;
+    static const rse::test::NewDocument fresh;
+    rse::Configuration config = fresh.config;
     rse::ApplyConfigText(std::string_view(reinterpret_cast<const char*>(data), size), config);
-    rse::MemoryImage encoded = image;
+    rse::MemoryImage encoded = fresh.image;
     rse::EncodeImage(config, encoded);
     (void)rse::MakeTextImage(config, encoded);
     return 0;

@@ -7,14 +7,10 @@
 #include "image/codec.h"
 #include "report/printed_report.h"
 #include "report/text_report.h"
+#include "support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const rse::Configuration fresh = [] {
-        rse::Configuration c;
-        rse::MemoryImage i{};
-        rse::InitialiseConfiguration(c, i);
-        return c;
-    }();
+    static const rse::Configuration fresh = rse::test::NewDocument().config;
     rse::MemoryImage image{};
     std::copy_n(data, std::min(size, image.size()), image.begin());
     rse::Configuration config = fresh;
