@@ -261,13 +261,7 @@ TEST_F(Cli, DirectoryOutAndInAgainKeepsEverythingElse) {
 
 TEST_F(Cli, ChannelListIsTheConfigurationsChannelTable) {
     Configuration c = test::NewDocument().config;
-    c.Exp(2) = {.Position = 16,
-                .Enable = true,
-                .LowPower = true,
-                .DuplexCapable = true,
-                .TxEnable = true,
-                .ScanMemory = true,
-                .ChTag = "WORK"};
+    c.CHUSA[3].ChTag = "WORK";  // read from the file, not New's
     ASSERT_TRUE(SaveFileAs(File("in.dat"), c).ok);
     const auto r = Run({"export-channels", File("in.dat"), "-o", File("ch.csv")});
     ASSERT_EQ(r.status, 0) << r.err;
