@@ -137,7 +137,8 @@ TEST_F(Panels, ClearShowsTheCountOnlyAfterASuccessfulClear) {
     for (auto status : {TransferStatus::Cancelled, TransferStatus::Success}) {
         window->transferDialog = [&](TransferMode mode) {
             EXPECT_EQ(mode, TransferMode::Clear);
-            session.image[mem::kMmsiEntryCount.address] = 0;  // what a reload of the panel would show
+            // What a reload of the panel would show.
+            session.image[mem::kMmsiEntryCount.address] = 0;
             return TransferOutcome{status, std::nullopt};
         };
         Play({{"click cmdFClear",
