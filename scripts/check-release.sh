@@ -174,6 +174,7 @@ inside "$install_root" "apt-get update -q >/dev/null
     apt-get install -y -q ./tmp/$deb >/tmp/apt.log 2>&1 || { cat /tmp/apt.log; exit 1; }
     echo \"installed: \$(dpkg-query -W -f='\${Package} \${Version}' rse)\"
     rse-cli --version
+    test -f /usr/share/bash-completion/completions/rse-cli
     cd /tmp
     rse-radio-sim --link /tmp/radio --baud 0 >/tmp/sim.out 2>/tmp/sim.err &
     sim=\$!
