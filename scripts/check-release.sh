@@ -2,7 +2,8 @@
 # Checks the project on a fresh minimal Debian root of the named release, as a newcomer would
 # meet it:
 #   1. makes a minimal root (debootstrap --variant=minbase) and copies this checkout into it,
-#   2. runs the README's test command there as a user with sudo (it installs what it needs),
+#   2. runs the README's run command there as a user with sudo (it installs what it needs) up
+#      to the editor's window (offscreen), then the README's test command,
 #   3. builds the Debian package there (scripts/package.sh, as the same user),
 #   4. installs the package with apt in a second fresh root, starts the three programs (a read
 #      from the virtual radio, the editor's window offscreen) and purges it again.
@@ -134,6 +135,18 @@ mount --bind "$ccache_dir" "$build_root/home/newcomer/.ccache" && mounts+=("$bui
     tar -C "$build_root/home/newcomer/rse" -xf -
 inside "$build_root" "chown -R newcomer: /home/newcomer"
 
+stage "the README's run command (scripts/start.sh) to the editor's window, as a user with sudo"
+# The window is drawn offscreen; the editor reports when it was first painted and quits.
+status=0
+inside "$build_root" "cd /home/newcomer/rse && sudo -u newcomer -H env QT_QPA_PLATFORM=offscreen \
+    RSE_STARTUP_PROBE=1 bash scripts/start.sh" >"$results/start.log" 2>&1 || status=$?
+if ((status != 0)) || ! grep -q 'shown_ns=' "$results/start.log"; then
+    tail -n 40 "$results/start.log" >&2
+    echo "check-release.sh: the run command did not show the editor on $release" >&2
+    exit 1
+fi
+echo "the editor's window was shown $((SECONDS - stage_start)) s after the run command started"
+
 stage "the README's test command (scripts/test.sh) as a user with sudo"
 status=0
 inside "$build_root" "cd /home/newcomer/rse && sudo -u newcomer -H bash scripts/test.sh" \
@@ -144,7 +157,7 @@ if ((status != 0)); then
     echo "check-release.sh: the test command failed on $release (log: $results/test.log)" >&2
     exit 1
 fi
-if grep -E ': warning: ' "$results/test.log" >&2; then
+if grep -E ': warning: ' "$results/start.log" "$results/test.log" >&2; then
     echo "check-release.sh: the build on $release printed warnings (log: $results/test.log)" >&2
     exit 1
 fi
