@@ -219,6 +219,18 @@ TEST_F(Undo, CopiedRowsAreASpreadsheetsTableAndPasteBack) {
               QStringLiteral("No.\tENABLE\tSTATION NAME\tMMSI\n1\t[Enable]\tHARBOUR\t002320001\n"
                              "2\t[Enable]\tBUDDY\t366000010\n"));
     const Configuration copied = session.config;
+    // The context menu opens from the keyboard too, with the list's actions.
+    for (const QKeyCombination keys : {Qt::SHIFT | Qt::Key_F10, QKeyCombination(Qt::Key_Menu)}) {
+        QStringList shown;
+        QTimer::singleShot(50, [&shown] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            for (QAction* a : menu ? menu->actions() : QList<QAction*>())
+                shown << a->text() + QLatin1Char('=') + a->shortcut().toString();
+            if (menu) menu->close();
+        });
+        Key("MSFlexGrid2", keys);
+        EXPECT_EQ(shown.join(QLatin1Char('|')), QStringLiteral("&Copy=Ctrl+C|&Paste=Ctrl+V"));
+    }
     Play({{"node PU"}, {"select MSFlexGrid1 0-1"}, {"key MSFlexGrid1 Ctrl+C"}});
     EXPECT_EQ(QApplication::clipboard()->text(),
               QStringLiteral("CH\tENABLE\tRX[MHz]\tTX[MHz]\tTX\tLOW\tUP\tDUP\tMEM\tTAG\n"
