@@ -68,10 +68,6 @@ TEST(ChannelBatch, EachRowFollowsTheChannelPanelsRules) {
         EXPECT_EQ((std::vector{r.changed, r.unchanged, r.leftAlone}),
                   (std::vector{c.counts.changed, c.counts.unchanged, c.counts.leftAlone}));
     }
-    EXPECT_EQ(ChannelBatchSummary(C::ScanOn, {10, 1, 2}),
-              "Scan On: 10 channels changed, 1 already so, 2 left alone (Scan Memory needs an "
-              "enabled channel and is never set on channel 70)");
-    EXPECT_EQ(ChannelBatchSummary(C::Disable, {1, 0, 0}), "Disable: 1 channel changed");
 }
 
 TEST(ClipboardText, RowsAreTabSeparatedAndQuotedWhereNeeded) {
