@@ -382,25 +382,24 @@ class Doctor {
     void CheckLine() {
         LinkEnvironment echoEnv{env_.link, env_.clock, env_.cancel};
         SerialLayer serial(echoEnv);
-        if (!serial.OpenPort()) {
+        if (const auto error = serial.OpenPort()) {
             Emit(CheckLevel::Problem,
-                 "cannot open " + device_ + " at 9600 baud 8N1: " + serial.OpenError().reason,
+                 "cannot open " + device_ + " at 9600 baud 8N1: " + error->reason,
                  "close the program that uses the port, then run the check again");
             return;
         }
         serial.FlushInput();
         const std::array<std::uint8_t, 1> can{kCAN};  // the radio ignores CAN
-        serial.SendBytes(can);
         const WaitResult echo =
-            serial.LinkLost() ? WaitResult::TimedOut : serial.WaitForByte(kCAN, kEchoTimeout);
+            serial.SendBytes(can) ? serial.WaitForByte(kCAN, kEchoTimeout) : WaitResult::LinkLost;
         if (echo == WaitResult::Cancelled || Cancelled()) {
             serial.ClosePort();
             report_.cancelled = true;
             return;
         }
-        if (serial.LinkLost()) {
+        if (echo == WaitResult::LinkLost) {
             serial.ClosePort();
-            LostLine(serial.LinkLostReason());
+            LostLine(env_.link.LastError());
             return;
         }
         const bool echoed = echo == WaitResult::Came;
@@ -428,12 +427,13 @@ class Doctor {
         modelEnv.settings.SkipReceive = !echoed;
         CloneProtocol protocol(modelEnv);
         MemoryImage answer{};
-        const bool ok = protocol.Serial().OpenPort() && protocol.ReadModelCode(answer);
+        const ExchangeResult result = protocol.Serial().OpenPort() ? ExchangeResult::NoAnswer
+                                                                   : protocol.ReadModelCode(answer);
         protocol.Serial().ClosePort();
         if (Cancelled()) return;
-        if (protocol.Serial().LinkLost()) {
-            LostLine(protocol.Serial().LinkLostReason());
-        } else if (!ok) {
+        if (result == ExchangeResult::LinkLost) {
+            LostLine(env_.link.LastError());
+        } else if (result != ExchangeResult::Answered) {
             Emit(CheckLevel::Problem,
                  "no answer from the radio on " + device_ +
                      " to the model check (the model code at addresses 0x0000 and 0x0001)",

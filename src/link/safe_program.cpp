@@ -1,7 +1,5 @@
 #include "link/safe_program.h"
 
-#include <cstdio>
-
 #include "link/clone_protocol.h"
 
 namespace rse {
@@ -40,7 +38,7 @@ TransferOutcome ProgramWithSafetyNet(const LinkEnvironment& env, const MemoryIma
     int step = 0;
     if (net.backup) {
         CloneProtocol reader(StepEnvironment(env, step++, total));
-        const ReadRadioResult before = reader.ReadRadio(image);
+        const ImageOutcome before = reader.ReadRadio(image);
         if (!before.outcome.Succeeded()) return before.outcome;
         if (steps.keep) {
             if (auto problem = steps.keep(before.image)) {
@@ -63,17 +61,16 @@ TransferOutcome ProgramWithSafetyNet(const LinkEnvironment& env, const MemoryIma
     if (!net.verify || !programmed.Succeeded()) return programmed;
 
     CloneProtocol checker(StepEnvironment(env, step++, total));
-    const ReadRadioResult after = checker.ReadRadio(image);
+    const ImageOutcome after = checker.ReadRadio(image);
     if (!after.outcome.Succeeded()) return after.outcome;
     const ImageMismatch m = FindMismatch(image, after.image);
     if (m.count == 0) return programmed;
-    char address[8];
-    std::snprintf(address, sizeof address, "0x%04X", static_cast<unsigned>(m.firstAddress));
-    return WithMessage(TransferStatus::Failed,
-                       {kVerifyErrorText, kProgramTitle, MessageIcon::Critical,
-                        "The radio does not hold what was sent: " + std::to_string(m.count) +
-                            (m.count == 1 ? " byte differs" : " bytes differ") +
-                            ", the first at address " + address + "."});
+    return WithMessage(
+        TransferStatus::Failed,
+        {kVerifyErrorText, kProgramTitle, MessageIcon::Critical,
+         "The radio does not hold what was sent: " + std::to_string(m.count) +
+             (m.count == 1 ? " byte differs" : " bytes differ") + ", the first at address " +
+             Hex4(static_cast<unsigned>(m.firstAddress)) + "."});
 }
 
 }  // namespace rse

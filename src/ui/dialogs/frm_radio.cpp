@@ -29,12 +29,6 @@ Prompts::Icon IconOf(MessageIcon icon) {
     return icon == MessageIcon::Critical ? Prompts::Icon::Critical : Prompts::Icon::Information;
 }
 
-// The result the worker hands back to the dialog.
-struct WorkResult {
-    TransferOutcome outcome;
-    MemoryImage image{};
-};
-
 }  // namespace
 
 QPixmap FrmRadio::RadioPicture() {
@@ -203,7 +197,7 @@ void FrmRadio::OnOK() {
     busy_.emplace();
 
     cancel_ = std::make_shared<std::atomic<bool>>(false);
-    auto result = std::make_shared<WorkResult>();
+    auto result = std::make_shared<ImageOutcome>();
     const MemoryImage image = session_.image;
     const LinkSettings settings{session_.SkipReceive, session_.LinkRetries};
     const QString path = devicePath_;
@@ -258,22 +252,16 @@ void FrmRadio::OnOK() {
         };
         CloneProtocol protocol(env);
         switch (mode) {
-            case TransferMode::Read: {
-                ReadRadioResult r = protocol.ReadRadio(image);
-                result->outcome = r.outcome;
-                result->image = r.image;
+            case TransferMode::Read:
+                *result = protocol.ReadRadio(image);
                 break;
-            }
             case TransferMode::Program:
                 result->outcome = ProgramWithSafetyNet(env, image, net, steps);
                 result->image = image;
                 break;
-            case TransferMode::Clear: {
-                ClearCountResult r = protocol.ClearCount(image);
-                result->outcome = r.outcome;
-                result->image = r.image;
+            case TransferMode::Clear:
+                *result = protocol.ClearCount(image);
                 break;
-            }
         }
     });
     connect(worker_, &QThread::finished, this, [this, result] {
