@@ -47,6 +47,9 @@ class EditorPanel : public QWidget {
     void statusNoteChanged();
 
   protected:
+    // `control` shows `hint` in the status bar's first panel whenever it takes the focus.
+    void SetStatusHint(QWidget* control, const QString& hint);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // The note of a directory MMSI or of the user MMSI, as the status bar shows it.
     static Note DirectoryMmsiStatus(const QString& mmsi);
     static Note UserMmsiStatus(const QString& mmsi);
