@@ -27,6 +27,7 @@ class QToolBar;
 
 namespace rse {
 
+class EditCommands;
 class ExchangeCommands;
 class FileCommands;
 class HelpBrowser;
@@ -50,11 +51,15 @@ class FrmMain : public QMainWindow {
     void InitialiseConfiguration();
     void ResetAllPanels();
     EditorPanel* FrontPanel() const { return panelArea_->FrontPanel(); }
+    PanelArea* Panels() const { return panelArea_; }
+    EditCommands& Edit() { return *edit_; }
     bool ValidatePendingEdit();
 
     // --- caption, status bar, help ---
     void UpdateCaption();
     QString StatusText(StatusPanel panel) const;
+    // The status bar's first panel (a key hint, or what a command did).
+    void ShowStatusHint(const QString& text);
     void SetHelpContexts();
     HelpBrowser* Help() const { return help_; }
     FileCommands& Files() { return *files_; }
@@ -134,6 +139,7 @@ class FrmMain : public QMainWindow {
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<ExchangeCommands> exchange_;
     std::unique_ptr<SafetyCommands> safety_;
+    std::unique_ptr<EditCommands> edit_;
 
     NavigationTree* tree_ = nullptr;
     QWidget* central_ = nullptr;

@@ -44,14 +44,15 @@ TEST_F(CliLink, ReadKeepsABackupProgramVerifiesAndClearTheCount) {
     // The radio acknowledges the block at 0x1A0 once without storing it.
     Sim sim(dir, {"--lose-write", "0x1A0"});
     ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
-    std::string err = Ok({"read", "--port", sim.Device(), "-o", File("out.dat")});
-    EXPECT_NE(err.find("progress 100%"), std::string::npos) << err;
+    std::string err = Ok({"read", "--port", sim.Device(), "-o", File("out.dat"), "--progress"});
+    EXPECT_NE(err.find("progress 90%\nprogress 100%\n"), std::string::npos) << err;
     EXPECT_NE(err.find("Read from Radio: Complete!!"), std::string::npos) << err;
     Configuration decoded = NewDocument().config;
     DecodeImage(PatternImage(), decoded);
     EXPECT_EQ(ReadText(File("out.dat")), ComposeConfigFile(decoded));
 
-    Ok({"read", "--port", sim.Device(), "-o", File("x.hex"), "--no-backup"});
+    err = Ok({"read", "--port", sim.Device(), "-o", File("x.hex"), "--no-backup"});
+    EXPECT_EQ(err.find("progress"), std::string::npos) << err;  // not a terminal, not asked
     EXPECT_EQ(Image(File("x.hex")), PatternImage());
     std::vector<fs::path> kept;
     for (const auto& entry : fs::directory_iterator(File("data/rse/backups")))
@@ -124,9 +125,10 @@ std::size_t DrainUntilQuiet(const std::string& device, std::chrono::milliseconds
 TEST_F(CliLink, CtrlCStopsAReadCleanly) {
     Sim sim(dir, {"--baud", "9600"});
     // Standard output and error in one pipe, read as it comes.
-    Process cli({RSE_CLI_PATH, "read", "--port", sim.Device(), "-o", File("out.hex")}, {}, {});
+    Process cli({RSE_CLI_PATH, "read", "--port", sim.Device(), "-o", File("out.hex"), "--progress"},
+                {}, {});
     std::string err;
-    ASSERT_EQ(cli.ReadLineStartingWith("progress 3%", 60s, err), "progress 3%") << err;
+    ASSERT_EQ(cli.ReadLineStartingWith("progress 10%", 60s, err), "progress 10%") << err;
     cli.Signal(SIGINT);
     err += cli.ReadRest(30s);
     EXPECT_EQ(cli.Wait(30s), 1);

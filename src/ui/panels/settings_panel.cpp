@@ -145,6 +145,7 @@ SettingsPanel::SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* 
         setTabOrder(chain[i - 1], chain[i]);
 
     Clear();
+    WatchUserEdits();  // after the panel's own handlers have stored the change
 }
 
 QComboBox* SettingsPanel::AddList(const char* name, std::int16_t CommonSettings::*field) {
