@@ -109,6 +109,7 @@ fresh_root() {
     tar -C "$dir" -xf "$base"
     echo "deb $mirror $release main" >"$dir/etc/apt/sources.list"
     cp /etc/resolv.conf "$dir/etc/resolv.conf" 2>/dev/null || true
+    echo "127.0.1.1 $(hostname)" >>"$dir/etc/hosts"  # sudo looks the machine's name up
     mount -t proc proc "$dir/proc" && mounts+=("$dir/proc")
     mount -t sysfs sysfs "$dir/sys" && mounts+=("$dir/sys")
     # Pseudo-terminals of the root's own (the virtual radio's), not the machine's.
