@@ -80,9 +80,10 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
+stage_name=""
 stage_start=0
 stage() {
-    if ((stage_start != 0)); then echo "--- $release: $stage_name took $((SECONDS - stage_start)) s"; fi
+    if [[ -n "$stage_name" ]]; then echo "--- $release: $stage_name took $((SECONDS - stage_start)) s"; fi
     stage_name="$1"
     stage_start=$SECONDS
     [[ -n "$stage_name" ]] && echo "=== $release: $stage_name"
