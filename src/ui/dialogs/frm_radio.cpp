@@ -223,7 +223,8 @@ void FrmRadio::OnOK() {
             Qt::BlockingQueuedConnection);
         return problem;
     };
-    steps.confirm = [self](const MemoryImage& radio, const MemoryImage& sent) {
+    steps.confirm = [self](const MemoryImage& radio, const MemoryImage& sent,
+                           const std::optional<IdentityChange>&) {
         bool yes = false;
         QMetaObject::invokeMethod(
             self.data(),
@@ -231,7 +232,7 @@ void FrmRadio::OnOK() {
                 yes = !self->confirmProgram || self->confirmProgram(self.data(), radio, sent);
             },
             Qt::BlockingQueuedConnection);
-        return yes;
+        return yes ? IdentityChoice::Change : IdentityChoice::Cancel;
     };
 
     worker_ = QThread::create([=] {
@@ -264,10 +265,11 @@ void FrmRadio::OnOK() {
                 result->image = r.image;
                 break;
             }
-            case TransferMode::Program:
-                result->outcome = ProgramWithSafetyNet(env, image, net, steps);
-                result->image = image;
-                break;
+            case TransferMode::Program: {
+                const ProgramResult r = ProgramWithSafetyNet(env, image, net, steps);
+                result->outcome = r.outcome;
+                result->image = r.image;
+            } break;
             case TransferMode::Clear: {
                 ClearCountResult r = protocol.ClearCount(image);
                 result->outcome = r.outcome;
