@@ -3,9 +3,11 @@
 #include <QDateTime>
 #include <QDir>
 
+#include <algorithm>
+
 #include "image/codec.h"
-#include "model/mmsi.h"
 #include "link/clone_protocol.h"
+#include "model/mmsi.h"
 #include "qt/backups.h"
 #include "report/fleet_record.h"
 
@@ -53,7 +55,10 @@ FleetLogRow FleetRowFor(const FleetRadio& radio, int number, const FleetLog& log
                                                 radio.image.size()));
     }
     if (radio.message) {
-        row.detail = radio.message->FullText();
+        // One line: the message and what went wrong.
+        row.detail = radio.message->text;
+        if (!radio.message->detail.empty()) row.detail += " " + radio.message->detail;
+        std::replace(row.detail.begin(), row.detail.end(), '\n', ' ');
     } else {
         for (const std::string& w : warnings)
             row.detail += (row.detail.empty() ? "" : "; ") + w;

@@ -1,0 +1,179 @@
+// The identity guard inside every program and the fleet's radio, against the virtual radio
+// behind the fake link: what is read, asked and written.
+#include <gtest/gtest.h>
+
+#include "fake_link.h"
+#include "image/codec.h"
+#include "link/fleet.h"
+#include "link/safe_program.h"
+#include "sim/radio_device.h"
+#include "support.h"
+
+namespace rse::test {
+namespace {
+
+MemoryImage WithNumbers(const std::string& mmsi, const std::string& atis) {
+    MemoryImage image = DefaultImage();
+    PutDigits(image, addr::kUserMmsid, mmsi, DigitForm::Mmsi);
+    PutDigits(image, addr::kAtisNo, atis, DigitForm::TenDigit);
+    image[addr::kMmsiEntryCount] = 3;
+    return image;
+}
+
+// How many block writes the rig's link has seen.
+long Writes(const Rig& r) {
+    const auto frames = r.Frames();
+    return std::count_if(frames.begin(), frames.end(),
+                         [](const Frame& f) { return f.size() > 2 && f[1] == '1' && f[2] == '3'; });
+}
+
+TEST(IdentityGuard, ReadsOneFrameAfterTheModelCheckAsksAndWritesTheChoice) {
+    const MemoryImage owned = WithNumbers("366123456", "9366123456");
+    const MemoryImage empty = WithNumbers("", "");
+    MemoryImage other = WithNumbers("366999001", "9366123456");
+    other[0x1A5] = 'Q';
+    const auto K = IdentityChoice::Keep, C = IdentityChoice::Change, X = IdentityChoice::Cancel;
+    struct Case {
+        const char* name;
+        MemoryImage radio, image;
+        bool backup;
+        IdentityChoice answer;
+        bool asked;
+        TransferStatus status;
+        const MemoryImage* identityAfter;  // whose 16 bytes the radio holds afterwards
+    };
+    const auto S = TransferStatus::Success;
+    // clang-format off
+    const Case cases[] = {
+        {"new radio: no question", empty, other, false, X, false, S, &other},
+        {"its own file: no question", owned, owned, false, X, false, S, &owned},
+        {"another boat's file, keep", owned, other, false, K, true, S, &owned},
+        {"another boat's file, change", owned, other, false, C, true, S, &other},
+        {"another boat's file, cancel: nothing written", owned, other, false, X, true, TransferStatus::Cancelled, &owned},
+        {"file empty, keep", owned, empty, false, K, true, S, &owned},
+        {"with backup: asked in the preview, keep", owned, other, true, K, true, S, &owned},
+        {"with backup: change", owned, other, true, C, true, S, &other},
+        {"with backup: cancel", owned, other, true, X, true, TransferStatus::Cancelled, &owned},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig r;
+        sim::RadioDevice radio(c.radio, {}, true);
+        AttachRadio(r.link, radio);
+        int asked = 0;
+        SafetyNetSteps steps;
+        steps.identity = [&](const IdentityChange& change) {
+            ++asked;
+            EXPECT_FALSE(c.backup);
+            EXPECT_FALSE(IdentitySentences(change).empty());
+            // Nothing was written before the question.
+            EXPECT_EQ(Writes(r), 0);
+            return c.answer;
+        };
+        steps.confirm = [&](const MemoryImage& held, const MemoryImage& image,
+                            const std::optional<IdentityChange>& change) {
+            EXPECT_EQ(held, c.radio);
+            EXPECT_EQ(image, c.image);
+            asked += change ? 1 : 0;
+            return change ? c.answer : C;
+        };
+        const ProgramResult result = ProgramWithSafetyNet(r.env, c.image, {c.backup, false}, steps);
+        EXPECT_EQ(result.outcome.status, c.status);
+        EXPECT_EQ(asked, c.asked ? 1 : 0);
+        EXPECT_EQ(IdentityOf(radio.Memory()), IdentityOf(*c.identityAfter));
+        EXPECT_EQ(result.identity.has_value(), c.asked);
+        const bool written = c.status == S;
+        EXPECT_EQ(radio.Memory()[0x1A5] == 'Q', written && c.image[0x1A5] == 'Q');
+        EXPECT_TRUE(!written || radio.Memory() == result.image);
+        if (!c.backup) {
+            // Model check (two bytes), the identity block, then the blocks.
+            const auto frames = r.Frames();
+            ASSERT_GE(frames.size(), 3u);
+            EXPECT_EQ(frames[2], ReadBlockFrame(0x190));
+            EXPECT_EQ(frames.size(), written ? 3u + 256u : 3u);
+        }
+        EXPECT_FALSE(r.link.IsOpen());
+    }
+}
+
+TEST(IdentityGuard, ItsReadFailsLikeAnyRead) {
+    for (bool cut : {false, true}) {
+        SCOPED_TRACE(cut ? "cable pulled" : "no answer");
+        Rig r;
+        sim::RadioFaults faults;
+        if (cut)
+            faults.cutAfterBlocks = 0;
+        else
+            faults.noReply[0x190] = 2;
+        sim::RadioDevice radio(WithNumbers("366123456", ""), faults, true);
+        AttachRadio(r.link, radio);
+        const ProgramResult result =
+            ProgramWithSafetyNet(r.env, WithNumbers("", ""), {false, false}, {});
+        ASSERT_TRUE(result.outcome.message);
+        EXPECT_EQ(result.outcome.message->text, "CommunicatiOn Error!!");
+        EXPECT_EQ(result.outcome.message->title, "Read from Radio");
+        EXPECT_EQ(Writes(r), 0);
+    }
+}
+
+TEST(FleetRadio, ReadKeepLayOverProgramVerify) {
+    Configuration config = NewDocument().config;
+    config.SETCOM.UserMmsid = "366999001";
+    config.SETCOM.KeyBeep = false;
+    MemoryImage held = WithNumbers("366123456", "9366123456");
+    held[0xFA0] = 0x5A;
+    using F = sim::RadioFaults;
+    F lose;
+    lose.loseWrite[0x000] = 1;
+    F cut;
+    cut.cutAfterBlocks = 10;
+    struct Case {
+        const char* name;
+        F faults;
+        bool verify, keepFails;
+        FleetResult result;
+        std::string text;
+        bool read, programmed;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"verified", {}, true, false, FleetResult::Verified, "", true, true},
+        {"not verified", {}, false, false, FleetResult::Programmed, "", true, true},
+        {"a lost write", lose, true, false, FleetResult::Failed, "Verify Error!!", true, false},
+        {"pulled during the read", cut, true, false, FleetResult::Failed, "CommunicatiOn Error!!", false, false},
+        {"backup cannot be kept", {}, true, true, FleetResult::Failed, "FileSave Error!!", true, false},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig r;
+        sim::RadioDevice radio(held, c.faults, true);
+        AttachRadio(r.link, radio);
+        std::vector<MemoryImage> kept;
+        FleetSteps steps;
+        steps.keep = [&](const MemoryImage& m, std::string& name) -> std::optional<LinkMessage> {
+            kept.push_back(m);
+            name = "kept.hex";
+            if (!c.keepFails) return std::nullopt;
+            return LinkMessage{"FileSave Error!!", "Program to Radio", MessageIcon::Critical, ""};
+        };
+        const FleetRadio out = ProgramFleetRadio(r.env, config, c.verify, steps);
+        EXPECT_EQ(out.result, c.result);
+        EXPECT_EQ(out.message ? out.message->text : "", c.text);
+        EXPECT_EQ(out.read, c.read);
+        EXPECT_EQ(kept.size(), c.read ? 1u : 0u);
+        EXPECT_EQ(out.backup, c.read ? "kept.hex" : "");
+        if (c.programmed) {
+            EXPECT_EQ(radio.Memory(), out.image);
+            EXPECT_EQ(IdentityOf(radio.Memory()), IdentityOf(held));  // its own identity
+            EXPECT_EQ(radio.Memory()[0xFA0], 0x5A);                   // its own bytes
+            EXPECT_EQ(radio.Memory()[0x00A], 0);                      // the template's
+        }
+        EXPECT_TRUE(std::is_sorted(r.progress.begin(), r.progress.end()));
+        EXPECT_FALSE(r.link.IsOpen());
+    }
+}
+
+}  // namespace
+}  // namespace rse::test
