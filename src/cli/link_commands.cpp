@@ -220,7 +220,9 @@ QString LinkCommandsUsage() {
            FleetCommandUsage() +
            QStringLiteral(
                "     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)\n"
-               "     --no-echo: the cable does not echo what is sent\n");
+               "     --no-echo: the cable does not echo what is sent\n"
+               "     --progress: progress lines (one per 10 %) when standard error is not a\n"
+               "                 terminal; a terminal always shows a progress bar\n");
 }
 
 }  // namespace rse::cli

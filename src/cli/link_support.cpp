@@ -32,34 +32,16 @@ InterruptGuard::~InterruptGuard() {
     sigaction(SIGTERM, &oldTerm_, nullptr);
 }
 
-void ProgressPrinter::Show(int percent) {
-    if (percent == last_) return;
-    last_ = percent;
-    if (terminal_) {
-        constexpr int kWidth = 40;
-        const int filled = percent * kWidth / 100;
-        std::fprintf(stderr, "\r[%s%s] %3d%%", std::string(filled, '#').c_str(),
-                     std::string(kWidth - filled, '.').c_str(), percent);
-        open_ = true;
-    } else {
-        std::fprintf(stderr, "progress %d%%\n", percent);
-    }
-    std::fflush(stderr);
-}
-
-void ProgressPrinter::Finish() {
-    if (open_) std::fputc('\n', stderr);
-    open_ = false;
-}
-
 void AddLinkOptions(QCommandLineParser& parser) {
     parser.addOption(QCommandLineOption(QStringLiteral("port"), QString(), QStringLiteral("DEV")));
     parser.addOption(QCommandLineOption(QStringLiteral("no-echo")));
+    parser.addOption(QCommandLineOption(QStringLiteral("progress")));
 }
 
 bool TakeLinkOptions(const QCommandLineParser& parser, const QString& cmd, LinkOptions& out) {
     out.port = parser.value(QStringLiteral("port"));
     out.noEcho = parser.isSet(QStringLiteral("no-echo"));
+    out.progress = parser.isSet(QStringLiteral("progress"));
     if (out.port.isEmpty()) {
         UsageError(cmd, QStringLiteral("--port DEV is required (a device path or COM1..COM4)"));
         return false;

@@ -5,14 +5,11 @@
 #include <QCommandLineParser>
 #include <QString>
 
-#include <unistd.h>
-
 #include <atomic>
 #include <csignal>
-#include <cstdio>
-#include <string>
 
 #include "cli/cli_support.h"
+#include "cli/progress_printer.h"
 #include "link/byte_link.h"
 #include "link/transfer_outcome.h"
 #include "qt/serial_link.h"
@@ -36,26 +33,10 @@ class InterruptGuard {
     struct sigaction oldTerm_ {};
 };
 
-// Progress on standard error: a bar on a terminal, else one line per new percentage.
-class ProgressPrinter {
-  public:
-    ProgressPrinter() : terminal_(::isatty(STDERR_FILENO) == 1) {}
-    ~ProgressPrinter() { Finish(); }
-    ProgressPrinter(const ProgressPrinter&) = delete;
-    ProgressPrinter& operator=(const ProgressPrinter&) = delete;
-
-    void Show(int percent);
-    void Finish();
-
-  private:
-    bool terminal_;
-    bool open_ = false;
-    int last_ = -1;
-};
-
 struct LinkOptions {
     QString port;
     bool noEcho = false;
+    bool progress = false;  // progress lines even when standard error is not a terminal
 };
 
 void AddLinkOptions(QCommandLineParser& parser);
@@ -72,7 +53,7 @@ template <typename Operation>
 auto RunOnPort(const LinkOptions& options, Operation operation) {
     QtSerialLink link(PortPathFor(options.port));
     SteadyClock clock;
-    ProgressPrinter progress;
+    ProgressPrinter progress(options.progress);
     InterruptGuard guard;
     LinkEnvironment env{link, clock, InterruptFlag()};
     env.settings.SkipReceive = options.noEcho;

@@ -1,6 +1,7 @@
 #include "ui/safety_commands.h"
 
 #include <QAction>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -104,8 +105,12 @@ void SafetyCommands::Prepare(FrmRadio& dialog, const QString& device) {
         return KeepBeforeProgram(radio, device);
     };
     dialog.confirmProgram = [this](QWidget* parent, const MemoryImage& radio,
-                                   const MemoryImage& image) {
-        return ConfirmProgram(parent, radio, image);
+                                   const MemoryImage& image,
+                                   const std::optional<IdentityChange>& change) {
+        return ConfirmProgram(parent, radio, image, change);
+    };
+    dialog.askIdentity = [this](QWidget* parent, const IdentityChange& change) {
+        return AskIdentity(parent, change);
     };
     dialog.readReplacing = [this, device](const MemoryImage& image) {
         KeepEdits(CurrentText(), QStringLiteral("Read from Radio"));
@@ -154,11 +159,38 @@ std::optional<LinkMessage> SafetyCommands::KeepBeforeProgram(const MemoryImage& 
                        KeepFailureText(kept).toStdString() + "\nNothing was written."};
 }
 
-bool SafetyCommands::ConfirmProgram(QWidget* parent, const MemoryImage& radio,
-                                    const MemoryImage& image) {
-    ProgramChangesDialog dialog(DescribeDifferences(CompareImages(radio, image), session_.config),
-                                parent);
-    return dialog.exec() == QDialog::Accepted;
+IdentityChoice SafetyCommands::ConfirmProgram(QWidget* parent, const MemoryImage& radio,
+                                              const MemoryImage& image,
+                                              const std::optional<IdentityChange>& change) {
+    const auto rows = [&](IdentityChoice choice) {
+        const MemoryImage sent = ApplyIdentityChoice(image, IdentityOf(radio), choice);
+        return DescribeDifferences(CompareImages(radio, sent), session_.config);
+    };
+    ProgramChangesDialog::Preview preview{
+        rows(IdentityChoice::Keep), rows(IdentityChoice::Change), {}};
+    if (change) {
+        for (const std::string& sentence : IdentitySentences(*change))
+            preview.identity.push_back(QString::fromStdString(sentence));
+    } else {
+        preview.keep = preview.change;
+    }
+    ProgramChangesDialog dialog(std::move(preview), parent);
+    if (dialog.exec() != QDialog::Accepted) return IdentityChoice::Cancel;
+    return change ? dialog.Choice() : IdentityChoice::Change;
+}
+
+IdentityChoice SafetyCommands::AskIdentity(QWidget* parent, const IdentityChange& change) {
+    QStringList sentences;
+    for (const std::string& sentence : IdentitySentences(change))
+        sentences.push_back(QString::fromStdString(sentence));
+    const int answer = prompts_.Choose(
+        parent, sentences.join(QLatin1Char('\n')), QLatin1String(kProgramTitle),
+        Prompts::Icon::Question,
+        {QStringLiteral("Keep the Radio's"), QStringLiteral("Change It"), QStringLiteral("Cancel")},
+        0);
+    return answer == 0   ? IdentityChoice::Keep
+           : answer == 1 ? IdentityChoice::Change
+                         : IdentityChoice::Cancel;
 }
 
 void SafetyCommands::ShowBackups() {

@@ -16,10 +16,7 @@ class CliIdentity : public CliFixture {
   protected:
     // A radio image holding these numbers (and a count the program must not touch).
     std::string Radio(const std::string& name, const std::string& mmsi) {
-        MemoryImage image = NewDocument().image;
-        PutDigits(image, addr::kUserMmsid, mmsi, DigitForm::Mmsi);
-        PutDigits(image, addr::kAtisNo, mmsi.empty() ? "" : "9" + mmsi, DigitForm::TenDigit);
-        image[addr::kMmsiEntryCount] = 3;
+        MemoryImage image = ImageWithNumbers(mmsi, mmsi.empty() ? "" : "9" + mmsi);
         image[0xFA0] = 0x5A;
         EXPECT_TRUE(SaveImageFile(File(name), image).ok);
         return File(name);

@@ -12,14 +12,6 @@
 namespace rse::test {
 namespace {
 
-MemoryImage WithNumbers(const std::string& mmsi, const std::string& atis) {
-    MemoryImage image = DefaultImage();
-    PutDigits(image, addr::kUserMmsid, mmsi, DigitForm::Mmsi);
-    PutDigits(image, addr::kAtisNo, atis, DigitForm::TenDigit);
-    image[addr::kMmsiEntryCount] = 3;
-    return image;
-}
-
 // How many block writes the rig's link has seen.
 long Writes(const Rig& r) {
     const auto frames = r.Frames();
@@ -28,9 +20,9 @@ long Writes(const Rig& r) {
 }
 
 TEST(IdentityGuard, ReadsOneFrameAfterTheModelCheckAsksAndWritesTheChoice) {
-    const MemoryImage owned = WithNumbers("366123456", "9366123456");
-    const MemoryImage empty = WithNumbers("", "");
-    MemoryImage other = WithNumbers("366999001", "9366123456");
+    const MemoryImage owned = ImageWithNumbers("366123456", "9366123456");
+    const MemoryImage empty = ImageWithNumbers("", "");
+    MemoryImage other = ImageWithNumbers("366999001", "9366123456");
     other[0x1A5] = 'Q';
     const auto K = IdentityChoice::Keep, C = IdentityChoice::Change, X = IdentityChoice::Cancel;
     struct Case {
@@ -106,10 +98,10 @@ TEST(IdentityGuard, ItsReadFailsLikeAnyRead) {
             faults.cutAfterBlocks = 0;
         else
             faults.noReply[0x190] = 2;
-        sim::RadioDevice radio(WithNumbers("366123456", ""), faults, true);
+        sim::RadioDevice radio(ImageWithNumbers("366123456", ""), faults, true);
         AttachRadio(r.link, radio);
         const ProgramResult result =
-            ProgramWithSafetyNet(r.env, WithNumbers("", ""), {false, false}, {});
+            ProgramWithSafetyNet(r.env, ImageWithNumbers("", ""), {false, false}, {});
         ASSERT_TRUE(result.outcome.message);
         EXPECT_EQ(result.outcome.message->text, "CommunicatiOn Error!!");
         EXPECT_EQ(result.outcome.message->title, "Read from Radio");
@@ -121,7 +113,7 @@ TEST(FleetRadio, ReadKeepLayOverProgramVerify) {
     Configuration config = NewDocument().config;
     config.SETCOM.UserMmsid = "366999001";
     config.SETCOM.KeyBeep = false;
-    MemoryImage held = WithNumbers("366123456", "9366123456");
+    MemoryImage held = ImageWithNumbers("366123456", "9366123456");
     held[0xFA0] = 0x5A;
     using F = sim::RadioFaults;
     F lose;

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "files/image_file.h"
+#include "image/identity.h"
 #include "link/safe_program.h"
 #include "process.h"
 #include "qt/backups.h"
@@ -133,6 +134,55 @@ TEST_F(TransferTest, ProgramWithBackupAsksFirstAndVerifiesAfter) {
     EXPECT_EQ(kept[0].sha256, Sha256Hex(std::string(radio.begin(), radio.end())));
     ExpectMessage(1, "Verify Error!!", "Program to Radio");
     EXPECT_TRUE(prompts.shown[0].text.contains(QLatin1String(first)));
+}
+
+TEST_F(TransferTest, ProgramAsksBeforeChangingTheRadiosOwnNumbers) {
+    MemoryImage radio = PatternImage();
+    PutDigits(radio, addr::kUserMmsid, "366123456", DigitForm::Mmsi);
+    PutDigits(radio, addr::kAtisNo, "", DigitForm::TenDigit);
+    const struct {
+        int choice;  // 0 "Keep the Radio's", 1 "Change It", 2 "Cancel"
+        const char* mmsiAfter;
+        TransferStatus status;
+    } cases[] = {{0, "366123456", TransferStatus::Success},
+                 {1, "366999001", TransferStatus::Success},
+                 {2, "", TransferStatus::Cancelled}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.choice);
+        ASSERT_TRUE(SaveImageFile(dir.File("radio.hex"), radio).ok);
+        fs::remove(dir.File("saved.hex"));
+        prompts.shown.clear();
+        prompts.choices = {c.choice};
+        Sim sim(dir);
+        FrmMain& w = OpenOn(sim);
+        session.image = radio;
+        DecodeImage(radio, session.config);
+        session.config.SETCOM.UserMmsid = "366999001";
+        session.config.CHCAN[3].ChTag = "PROGRAMMED";
+        TransferStatus status = TransferStatus::Failed;
+        WithDialog([&] { w.TransferProgram(); },
+                   [&](FrmRadio& d) {
+                       QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 60000);
+                       status = d.Outcome().status;
+                   });
+        EXPECT_EQ(status, c.status);
+        ASSERT_GE(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0].text,
+                  "This radio's own MMSI is 366123456. The configuration would change it to "
+                  "366999001.");
+        EXPECT_EQ(prompts.shown[0].title, "Program to Radio");
+        EXPECT_EQ(prompts.buttons, QStringList({"Keep the Radio's", "Change It", "Cancel"}));
+        EXPECT_EQ(sim.Stop(), 0);
+        if (c.status == TransferStatus::Cancelled) {
+            EXPECT_EQ(Saved(), radio);  // nothing written
+            EXPECT_EQ(session.config.SETCOM.UserMmsid, "366999001");
+            continue;
+        }
+        EXPECT_EQ(NumbersOf(IdentityOf(Saved())).userMmsi, c.mmsiAfter);
+        // The editor shows what the radio now holds.
+        EXPECT_EQ(session.config.SETCOM.UserMmsid, c.mmsiAfter);
+        EXPECT_EQ(session.image, Saved());
+    }
 }
 
 TEST_F(TransferTest, CancelStopsARunningReadAtOnceAndChangesNothing) {

@@ -12,13 +12,6 @@
 namespace rse::test {
 namespace {
 
-MemoryImage WithNumbers(const std::string& mmsi, const std::string& atis) {
-    MemoryImage image = DefaultImage();
-    PutDigits(image, addr::kUserMmsid, mmsi, DigitForm::Mmsi);
-    PutDigits(image, addr::kAtisNo, atis, DigitForm::TenDigit);
-    return image;
-}
-
 TEST(IdentityGuard, AsksOnlyWhenTheImageWouldChangeANumberTheRadioHolds) {
     const std::string kMmsi = "366123456", kAtis = "9366123456";
     struct Case {
@@ -30,21 +23,21 @@ TEST(IdentityGuard, AsksOnlyWhenTheImageWouldChangeANumberTheRadioHolds) {
     garbage[addr::kUserMmsid] = 0xAB;
     // clang-format off
     const Case cases[] = {
-        {"radio empty", WithNumbers("", ""), WithNumbers("366999001", "9366999001"), {}},
-        {"radio empty, file empty", WithNumbers("", ""), WithNumbers("", ""), {}},
-        {"same numbers", WithNumbers(kMmsi, kAtis), WithNumbers(kMmsi, kAtis), {}},
-        {"radio holds an MMSI only, file adds an ATIS number", WithNumbers(kMmsi, ""), WithNumbers(kMmsi, kAtis), {}},
-        {"different MMSI", WithNumbers(kMmsi, kAtis), WithNumbers("366999001", kAtis),
+        {"radio empty", ImageWithNumbers("", ""), ImageWithNumbers("366999001", "9366999001"), {}},
+        {"radio empty, file empty", ImageWithNumbers("", ""), ImageWithNumbers("", ""), {}},
+        {"same numbers", ImageWithNumbers(kMmsi, kAtis), ImageWithNumbers(kMmsi, kAtis), {}},
+        {"radio holds an MMSI only, file adds an ATIS number", ImageWithNumbers(kMmsi, ""), ImageWithNumbers(kMmsi, kAtis), {}},
+        {"different MMSI", ImageWithNumbers(kMmsi, kAtis), ImageWithNumbers("366999001", kAtis),
          {"This radio's own MMSI is 366123456. The configuration would change it to 366999001."}},
-        {"different ATIS number", WithNumbers(kMmsi, kAtis), WithNumbers(kMmsi, "9366999001"),
+        {"different ATIS number", ImageWithNumbers(kMmsi, kAtis), ImageWithNumbers(kMmsi, "9366999001"),
          {"This radio's own ATIS number is 9366123456. The configuration would change it to 9366999001."}},
-        {"both", WithNumbers(kMmsi, kAtis), WithNumbers("366999001", "9366999001"),
+        {"both", ImageWithNumbers(kMmsi, kAtis), ImageWithNumbers("366999001", "9366999001"),
          {"This radio's own MMSI is 366123456. The configuration would change it to 366999001.",
           "This radio's own ATIS number is 9366123456. The configuration would change it to 9366999001."}},
-        {"file empty where the radio has one", WithNumbers(kMmsi, kAtis), WithNumbers("", ""),
+        {"file empty where the radio has one", ImageWithNumbers(kMmsi, kAtis), ImageWithNumbers("", ""),
          {"This radio's own MMSI is 366123456. The configuration would erase it.",
           "This radio's own ATIS number is 9366123456. The configuration would erase it."}},
-        {"radio holds bytes that are no digits", garbage, WithNumbers("", ""), {}},
+        {"radio holds bytes that are no digits", garbage, ImageWithNumbers("", ""), {}},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -55,11 +48,11 @@ TEST(IdentityGuard, AsksOnlyWhenTheImageWouldChangeANumberTheRadioHolds) {
 }
 
 TEST(IdentityGuard, KeepWritesTheRadiosSixteenBytesChangeTheImagesAndLayOverKeepsTheRest) {
-    MemoryImage radio = WithNumbers("366123456", "9366123456");
+    MemoryImage radio = ImageWithNumbers("366123456", "9366123456");
     radio[addr::kMmsiEntryCount] = 3;
     radio[0x196] = 0x12;  // the five bytes nobody edits
     radio[0xFA0] = 0x5A;  // and a byte outside the block
-    MemoryImage image = WithNumbers("366999001", "");
+    MemoryImage image = ImageWithNumbers("366999001", "");
     image[0x00A] = 0;  // key beep off
     const IdentityBlock block = IdentityOf(radio);
     EXPECT_EQ(IdentityOf(ApplyIdentityChoice(image, block, IdentityChoice::Keep)), block);

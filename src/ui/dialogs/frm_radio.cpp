@@ -224,15 +224,32 @@ void FrmRadio::OnOK() {
         return problem;
     };
     steps.confirm = [self](const MemoryImage& radio, const MemoryImage& sent,
-                           const std::optional<IdentityChange>&) {
-        bool yes = false;
+                           const std::optional<IdentityChange>& change) {
+        IdentityChoice choice = IdentityChoice::Change;
         QMetaObject::invokeMethod(
             self.data(),
-            [self, &radio, &sent, &yes] {
-                yes = !self->confirmProgram || self->confirmProgram(self.data(), radio, sent);
+            [self, &radio, &sent, &change, &choice] {
+                if (self->confirmProgram)
+                    choice = self->confirmProgram(self.data(), radio, sent, change);
             },
             Qt::BlockingQueuedConnection);
-        return yes ? IdentityChoice::Change : IdentityChoice::Cancel;
+        return choice;
+    };
+    steps.identity = [self](const IdentityChange& change) {
+        IdentityChoice choice = IdentityChoice::Keep;
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, &change, &choice] {
+                if (self->askIdentity) choice = self->askIdentity(self.data(), change);
+            },
+            Qt::BlockingQueuedConnection);
+        return choice;
+    };
+    // After the whole read, the configuration is laid over what the radio holds.
+    steps.layOver = [config = session_.config](const MemoryImage& radio) {
+        MemoryImage laid = radio;
+        EncodeImage(config, laid);
+        return laid;
     };
 
     worker_ = QThread::create([=] {
@@ -294,6 +311,12 @@ void FrmRadio::Finish(const TransferOutcome& outcome, const MemoryImage& image) 
             DecodeImage(session_.image, session_.config);
         } else if (mode_ == TransferMode::Clear) {
             session_.image = image;
+        } else {
+            // The editor holds what the radio now holds, its own numbers included.
+            session_.image = image;
+            const IdentityNumbers numbers = NumbersOf(IdentityOf(image));
+            session_.config.SETCOM.UserMmsid = numbers.userMmsi;
+            session_.config.SETCOM.AtisNo = numbers.atisNo;
         }
     }
     outcome_ = outcome;
