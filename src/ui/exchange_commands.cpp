@@ -4,13 +4,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QTableWidget>
 
 #include "editing/node_keys.h"
 #include "files/channel_export.h"
 #include "files/directory_exchange.h"
 #include "qt/latin1.h"
 #include "ui/busy_guard.h"
+#include "ui/edit_commands.h"
 #include "ui/frm_main.h"
+#include "ui/panel_area.h"
+#include "ui/panels/directory_list_panel.h"
 #include "ui/prompts.h"
 
 namespace rse {
@@ -23,14 +27,7 @@ std::string LocalPath(const QString& path) {
 
 // The messages as lines, at most ExchangeCommands::kMaxListedRows of them.
 QString MessageLines(const std::vector<RowMessage>& messages) {
-    QStringList lines;
-    const auto total = static_cast<int>(messages.size());
-    for (int i = 0; i < total && i < ExchangeCommands::kMaxListedRows; ++i)
-        lines << QString::fromStdString(messages[static_cast<std::size_t>(i)].Text());
-    if (total > ExchangeCommands::kMaxListedRows) {
-        lines << QStringLiteral("(and %1 more)").arg(total - ExchangeCommands::kMaxListedRows);
-    }
-    return lines.join(QLatin1Char('\n'));
+    return QString::fromStdString(RowMessageLines(messages, ExchangeCommands::kMaxListedRows));
 }
 
 }  // namespace
@@ -105,6 +102,8 @@ void ExchangeCommands::ImportDirectory() {
     } else {
         tree.SelectNodeByKey(directory);
     }
+    window_.Edit().RecordCommand(QStringLiteral("Import Directory"), directory,
+                                 window_.Panels()->DirectoryList()->Grid());
     if (!table.warnings.empty()) {
         prompts_.Message(
             &window_,
