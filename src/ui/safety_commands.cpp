@@ -112,6 +112,15 @@ void SafetyCommands::Prepare(FrmRadio& dialog, const QString& device) {
     dialog.askIdentity = [this](QWidget* parent, const IdentityChange& change) {
         return AskIdentity(parent, change);
     };
+    // A program that kept the radio's own numbers gave them to the configuration: one step
+    // to undo, and the panel shows them.
+    QObject::connect(&dialog, &FrmRadio::transferFinished, &window_, [this, &dialog] {
+        if (dialog.Mode() != TransferMode::Program || !dialog.Outcome().Succeeded()) return;
+        if (session_.history.Record(QStringLiteral("Program to Radio"),
+                                    window_.Tree()->SelectedKey(), nullptr, false)) {
+            window_.Tree()->RefreshSelection();
+        }
+    });
     dialog.readReplacing = [this, device](const MemoryImage& image) {
         KeepEdits(CurrentText(), QStringLiteral("Read from Radio"));
         KeepRead(image, device);

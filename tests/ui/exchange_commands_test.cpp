@@ -65,7 +65,7 @@ TEST_F(ExchangeCommandsTest, StatusBarNamesTheMmsiKindAndExportsWriteTheTables) 
         {"type txtFUser 002320001"},
     });
     // The warning names the kind (a text with a semicolon, so checked here).
-    EXPECT_EQ(Find<QLabel>(window.get(), "sbStatusBarPanel2")->toolTip(),
+    EXPECT_EQ(test::Find<QLabel>(window.get(), "sbStatusBarPanel2")->toolTip(),
               "Warning: This is a coast station MMSI; a radio's own MMSI is a ship station's - "
               "Coast station, MID 232 (United Kingdom)");
     Play({{"node PU", [](Configuration& c) { c.SETCOM.UserMmsid = "002320001"; }, "note"}});
@@ -78,6 +78,7 @@ TEST_F(ExchangeCommandsTest, StatusBarNamesTheMmsiKindAndExportsWriteTheTables) 
         {"type txtFATISNo 1234567890",
          {},
          "note Warning: An ATIS number has ten digits and starts with 9"},
+        {"node PU", [](Configuration& c) { c.SETCOM.AtisNo = "1234567890"; }},
     });
 
     // Exports: the tables of the core, a name without extension gets ".csv".

@@ -40,6 +40,7 @@ class FrmRadio : public QDialog {
     void ShowProgress(int percent);
     int Progress() const;
     bool Running() const { return worker_ != nullptr; }
+    TransferMode Mode() const { return mode_; }
     // How the last transfer ended; cancelled when none ran.
     TransferOutcome Outcome() const { return outcome_; }
 
