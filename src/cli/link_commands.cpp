@@ -117,7 +117,7 @@ int RunProgram(const QStringList& args) {
     Document doc;
     if (int rc = LoadRadioImage(in, parser.value(base), doc); rc != kOk) return rc;
     const std::string warning =
-        UserMmsiKindWarning(GetDigits(doc.image, addr::kUserMmsid).substr(0, 9));
+        UserMmsiKindWarning(GetDigits(doc.image, mem::kUserMmsid.address).substr(0, 9));
     if (!warning.empty()) PrintError(QStringLiteral("Warning: ") + QString::fromStdString(warning));
     const SafetyNet net{parser.isSet(backup), parser.isSet(verify)};
     bool refused = false;

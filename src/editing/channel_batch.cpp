@@ -15,25 +15,7 @@ bool Wanted(ChannelChange change) {
     return change == ChannelChange::Enable || change == ChannelChange::ScanOn;
 }
 
-std::string Channels(int n) {
-    return std::to_string(n) + (n == 1 ? " channel" : " channels");
-}
-
 }  // namespace
-
-const char* ChannelChangeName(ChannelChange change) {
-    switch (change) {
-        case ChannelChange::Enable:
-            return "Enable";
-        case ChannelChange::Disable:
-            return "Disable";
-        case ChannelChange::ScanOn:
-            return "Scan On";
-        case ChannelChange::ScanOff:
-            break;
-    }
-    return "Scan Off";
-}
 
 bool ChannelChangeAllowed(const ChannelRecord& record, const PlanEntry& entry, bool planBank,
                           ChannelChange change) {
@@ -70,18 +52,6 @@ ChannelBatchResult ChangeChannels(Configuration& config, BankId bank, const std:
         }
     }
     return result;
-}
-
-std::string ChannelBatchSummary(ChannelChange change, const ChannelBatchResult& result) {
-    std::string text =
-        std::string(ChannelChangeName(change)) + ": " + Channels(result.changed) + " changed";
-    if (result.unchanged > 0) text += ", " + std::to_string(result.unchanged) + " already so";
-    if (result.leftAlone > 0) {
-        text += ", " + std::to_string(result.leftAlone) +
-                " left alone (Scan Memory needs an enabled channel and is never set on "
-                "channel 70)";
-    }
-    return text;
 }
 
 }  // namespace rse

@@ -83,21 +83,22 @@ struct Place {
 
 Place PlaceOf(const SectionId& s, const Configuration& config) {
     const int i = s.index;
-    auto planChannel = [&](const char* bank, BankId id, std::string_view branch) {
+    auto planChannel = [&](BankId id, std::string_view branch) {
         const auto& records = BankOf(config, id);
         const int position = records[static_cast<std::size_t>(i)].Position;
-        return Place{std::string(bank) + " channel " + PlanLabel(Plans().For(id), position),
-                     nodes::LeafKey(branch, i)};
+        return Place{
+            std::string(FixedPlanName(id)) + " channel " + PlanLabel(Plans().For(id), position),
+            nodes::LeafKey(branch, i)};
     };
     switch (s.bank) {
         case SectionBank::Settings:
             return {"Setting", std::string(nodes::kSetting)};
         case SectionBank::USA:
-            return planChannel("USA", BankId::USA, nodes::kUsa);
+            return planChannel(BankId::USA, nodes::kUsa);
         case SectionBank::INT:
-            return planChannel("International", BankId::INT, nodes::kInternational);
+            return planChannel(BankId::INT, nodes::kInternational);
         case SectionBank::CAN:
-            return planChannel("Canada", BankId::CAN, nodes::kCanada);
+            return planChannel(BankId::CAN, nodes::kCanada);
         case SectionBank::WX:
             return {"WX channel " + PlanLabel(Plans().PlanWX, i + 1), std::string(nodes::kWx)};
         case SectionBank::EXP:
@@ -132,7 +133,7 @@ std::vector<DifferenceRow> DescribeDifferences(const ConfigDifferences& differen
     }
     for (const ByteDifference& b : differences.bytes) {
         // The one byte outside the configuration that a panel shows.
-        if (b.address == addr::kMmsiEntryCount) {
+        if (b.address == mem::kMmsiEntryCount.address) {
             rows.push_back({std::string("Setting") + kDash + "Count (MMSI entries)",
                             std::string(nodes::kSetting), std::to_string(b.before),
                             std::to_string(b.after)});

@@ -10,8 +10,8 @@ namespace rse {
 namespace {
 
 constexpr int kNumberSize = 5;
-constexpr int kMmsiOffset = addr::kUserMmsid - kIdentityAddress;
-constexpr int kAtisOffset = addr::kAtisNo - kIdentityAddress;
+constexpr int kMmsiOffset = mem::kUserMmsid.address - kIdentityAddress;
+constexpr int kAtisOffset = mem::kAtisNo.address - kIdentityAddress;
 constexpr std::size_t kMmsiDigits = 9;
 
 constexpr const char* kMmsiChangeText =
@@ -62,8 +62,8 @@ void PutIdentity(MemoryImage& image, const IdentityBlock& block) {
 IdentityNumbers NumbersOf(const IdentityBlock& block) {
     MemoryImage image{};
     PutIdentity(image, block);
-    return {GetDigits(image, addr::kUserMmsid).substr(0, kMmsiDigits),
-            GetDigits(image, addr::kAtisNo)};
+    return {GetDigits(image, mem::kUserMmsid.address).substr(0, kMmsiDigits),
+            GetDigits(image, mem::kAtisNo.address)};
 }
 
 std::optional<IdentityChange> IdentityQuestion(const IdentityBlock& radio,

@@ -14,8 +14,8 @@
 
 namespace rse {
 
-inline constexpr int kIdentityAddress = addr::kUserMmsid;
-inline constexpr int kIdentitySize = 16;
+inline constexpr int kIdentityAddress = mem::kIdentity.address;
+inline constexpr int kIdentitySize = mem::kIdentity.size;
 using IdentityBlock = std::array<std::uint8_t, kIdentitySize>;
 
 IdentityBlock IdentityOf(const MemoryImage& image);

@@ -11,13 +11,13 @@
 
 namespace rse {
 
-namespace {
-
-std::string Hex4(int value) {
+std::string Hex4(unsigned value) {
     char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(value) & 0xFFFF);
+    std::snprintf(text, sizeof text, "0x%04X", value & 0xFFFF);
     return text;
 }
+
+namespace {
 
 TransferOutcome Success() {
     return {TransferStatus::Success, std::nullopt};
@@ -67,8 +67,9 @@ TransferOutcome CloneProtocol::LinkFailure(const char* title, const char* proced
 
 std::string CloneProtocol::NoAnswerDetail() const {
     const int attempts = std::max(0, env_.settings.LinkRetries) + 1;
-    return "No valid answer from the radio for address " + Hex4(lastAddress_) + " after " +
-           std::to_string(attempts) + (attempts == 1 ? " attempt." : " attempts.");
+    return "No valid answer from the radio for address " +
+           Hex4(static_cast<unsigned>(lastAddress_)) + " after " + std::to_string(attempts) +
+           (attempts == 1 ? " attempt." : " attempts.");
 }
 
 bool CloneProtocol::Exchange(const Frame& frame, Millis echoTimeout, std::uint8_t replyCode,
@@ -116,6 +117,13 @@ bool CloneProtocol::ReadByteCommand(int address, MemoryImage& target) {
     return true;
 }
 
+bool CloneProtocol::ReadModelCode(MemoryImage& target) {
+    for (int address = mem::kModelCode.address; address < mem::kModelCode.End(); ++address) {
+        if (!ReadByteCommand(address, target)) return false;
+    }
+    return true;
+}
+
 bool CloneProtocol::ReadBlockCommand(int address, MemoryImage& target) {
     lastAddress_ = address;
     std::array<std::uint8_t, kBlockSize> data{};
@@ -140,16 +148,16 @@ TransferOutcome CloneProtocol::CheckModel() {
     if (!serial_.OpenPort()) return OpenFailure(kModelCheckTitle);
     serial_.SetErrorFlag(false);
     MemoryImage answer{};
-    const bool ok = ReadByteCommand(0x0000, answer) && ReadByteCommand(0x0001, answer);
+    const bool ok = ReadModelCode(answer);
     serial_.ClosePort();
     if (serial_.CancelRequested()) return Cancelled();
     if (serial_.LinkLost()) return LinkFailure(kModelCheckTitle, "frmRadio.ReadDataChkModel");
     if (!ok) return Failure(kCommunicationErrorText, kModelCheckTitle, NoAnswerDetail());
     const std::uint16_t code = ModelCodeOf(answer);
-    if (code != kModelCode) {
+    if (code != kSupportedModelCode) {
         return Failure(kModelNameErrorText, kReadTitle,
                        "The radio reports the model code " + Hex4(code) + ", this program edits " +
-                           Hex4(kModelCode) + ".");
+                           Hex4(kSupportedModelCode) + ".");
     }
     return Success();
 }
@@ -228,13 +236,13 @@ ClearCountResult CloneProtocol::ClearCount(const MemoryImage& current) {
     ClearCountResult result{CheckModel(), current};
     if (!result.outcome.Succeeded()) return result;
     MemoryImage cleared = current;
-    cleared[addr::kMmsiEntryCount] = 0;
+    cleared[mem::kMmsiEntryCount.address] = 0;
     if (!serial_.OpenPort()) {
         result.outcome = OpenFailure(kClearTitle);
         return result;
     }
     Progress(0);
-    const bool ok = WriteByteCommand(addr::kMmsiEntryCount, cleared);
+    const bool ok = WriteByteCommand(mem::kMmsiEntryCount.address, cleared);
     serial_.ClosePort();
     if (serial_.CancelRequested()) {
         result.outcome = Cancelled();

@@ -37,12 +37,6 @@ const char* ChipOf(const UsbId& id) {
     return nullptr;
 }
 
-std::string Hex4(unsigned value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", value & 0xFFFF);
-    return text;
-}
-
 std::string UsbText(const UsbId& id) {
     char text[16];
     std::snprintf(text, sizeof text, "%04x:%04x", id.vendor, id.product);
@@ -434,9 +428,7 @@ class Doctor {
         modelEnv.settings.SkipReceive = !echoed;
         CloneProtocol protocol(modelEnv);
         MemoryImage answer{};
-        const bool ok = protocol.Serial().OpenPort() &&
-                        protocol.ReadByteCommand(addr::kModelCode, answer) &&
-                        protocol.ReadByteCommand(addr::kModelCode + 1, answer);
+        const bool ok = protocol.Serial().OpenPort() && protocol.ReadModelCode(answer);
         protocol.Serial().ClosePort();
         if (Cancelled()) return;
         if (protocol.Serial().LinkLost()) {
@@ -447,10 +439,10 @@ class Doctor {
                      " to the model check (the model code at addresses 0x0000 and 0x0001)",
                  "switch the radio on and put it into clone mode, check that the cable is "
                  "plugged into the radio, then run the check again");
-        } else if (const std::uint16_t code = ModelCodeOf(answer); code != kModelCode) {
+        } else if (const std::uint16_t code = ModelCodeOf(answer); code != kSupportedModelCode) {
             Emit(CheckLevel::Problem,
                  "the radio on " + device_ + " reports the model code " + Hex4(code) + ", not " +
-                     Hex4(kModelCode) + " (" + kModelName +
+                     Hex4(kSupportedModelCode) + " (" + kModelName +
                      "): every transfer stops at the model check with \"" + kModelNameErrorText +
                      "\"",
                  std::string("connect a ") + kModelName + ": this program edits that model only");

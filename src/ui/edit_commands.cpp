@@ -107,8 +107,8 @@ void EditCommands::Show(const QString& key, QWidget* control, const QString& nam
     }
     if (control && control->isVisible() && control->isEnabled())
         control->setFocus(Qt::OtherFocusReason);
-    window_.ShowStatusHint((undone ? QStringLiteral("Undone: ") : QStringLiteral("Redone: ")) +
-                           name);
+    window_.ShowStatusHint(undone ? QStringLiteral("Undone: %1").arg(name)
+                                  : QStringLiteral("Redone: %1").arg(name));
 }
 
 }  // namespace rse

@@ -59,14 +59,13 @@ void NavigationTree::BuildTree() {
         AddNode(nullptr, FromLatin1(nodes::kProgrammable), QStringLiteral("Programmable Channel"));
     const struct {
         std::string_view key;
-        const char* text;
         BankId bank;
-    } plans[] = {{nodes::kUsa, "USA", BankId::USA},
-                 {nodes::kInternational, "International", BankId::INT},
-                 {nodes::kCanada, "Canada", BankId::CAN}};
+    } plans[] = {{nodes::kUsa, BankId::USA},
+                 {nodes::kInternational, BankId::INT},
+                 {nodes::kCanada, BankId::CAN}};
     for (const auto& plan : plans) {
         QTreeWidgetItem* branch =
-            AddNode(programmable, FromLatin1(plan.key), QLatin1String(plan.text));
+            AddNode(programmable, FromLatin1(plan.key), QLatin1String(FixedPlanName(plan.bank)));
         const int count = static_cast<int>(BankOf(config_, plan.bank).size());
         for (int i = 0; i < count; ++i) {
             AddNode(branch, FromLatin1(nodes::LeafKey(plan.key, i)),

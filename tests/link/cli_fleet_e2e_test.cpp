@@ -77,7 +77,7 @@ TEST_F(CliIdentity, ProgramRefusesUnlessTheScriptSaysWhichIdentityItMeans) {
         EXPECT_EQ(MmsiOf("saved.hex"), c.mmsiAfter);
         EXPECT_EQ(Image("saved.hex")[0x00A] == 0, c.written);
         // The count stays the radio's, kept or not; with --backup the radio's own bytes too.
-        EXPECT_EQ(Image("saved.hex")[addr::kMmsiEntryCount],
+        EXPECT_EQ(Image("saved.hex")[mem::kMmsiEntryCount.address],
                   c.written && c.mmsiAfter != "366123456" ? 0 : 3);
     }
 }
@@ -129,7 +129,7 @@ TEST_F(CliIdentity, FleetOfThreeKeepsEachIdentityLogsEveryRadioAndGoesOnAfterAFa
         SCOPED_TRACE(n);
         const MemoryImage saved = Image("saved-" + std::to_string(n) + ".hex");
         EXPECT_EQ(NumbersOf(IdentityOf(saved)).userMmsi, mmsi[n - 1]);
-        EXPECT_EQ(saved[addr::kMmsiEntryCount], 3);
+        EXPECT_EQ(saved[mem::kMmsiEntryCount.address], 3);
         EXPECT_EQ(saved[0xFA0], 0x5A);
         EXPECT_EQ(saved[0x00A] == 0, n != 1);  // radio 1 lost that block
     }

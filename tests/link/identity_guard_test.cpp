@@ -1,10 +1,10 @@
-// The identity guard inside every program and the fleet's radio, against the virtual radio
-// behind the fake link: what is read, asked and written.
+// The identity guard inside every program, against the virtual radio behind the fake link:
+// what is read, asked and written. The fleet's radio is this sequence with a fixed choice
+// (tests/unit/fleet_test.cpp proves its lay-over, the command line's test the whole run).
 #include <gtest/gtest.h>
 
 #include "fake_link.h"
 #include "image/codec.h"
-#include "link/fleet.h"
 #include "link/safe_program.h"
 #include "sim/radio_device.h"
 #include "support.h"
@@ -82,7 +82,7 @@ TEST(IdentityGuard, ReadsOneFrameAfterTheModelCheckAsksAndWritesTheChoice) {
             // Model check (two bytes), the identity block, then the blocks.
             const auto frames = r.Frames();
             ASSERT_GE(frames.size(), 3u);
-            EXPECT_EQ(frames[2], ReadBlockFrame(0x190));
+            EXPECT_EQ(frames[2], ReadBlockFrame(kIdentityAddress));
             EXPECT_EQ(frames.size(), written ? 3u + 256u : 3u);
         }
         EXPECT_FALSE(r.link.IsOpen());
@@ -97,7 +97,7 @@ TEST(IdentityGuard, ItsReadFailsLikeAnyRead) {
         if (cut)
             faults.cutAfterBlocks = 0;
         else
-            faults.noReply[0x190] = 2;
+            faults.noReply[kIdentityAddress] = 2;
         sim::RadioDevice radio(ImageWithNumbers("366123456", ""), faults, true);
         AttachRadio(r.link, radio);
         const ProgramResult result =
@@ -106,64 +106,6 @@ TEST(IdentityGuard, ItsReadFailsLikeAnyRead) {
         EXPECT_EQ(result.outcome.message->text, "CommunicatiOn Error!!");
         EXPECT_EQ(result.outcome.message->title, "Read from Radio");
         EXPECT_EQ(Writes(r), 0);
-    }
-}
-
-TEST(FleetRadio, ReadKeepLayOverProgramVerify) {
-    Configuration config = NewDocument().config;
-    config.SETCOM.UserMmsid = "366999001";
-    config.SETCOM.KeyBeep = false;
-    MemoryImage held = ImageWithNumbers("366123456", "9366123456");
-    held[0xFA0] = 0x5A;
-    using F = sim::RadioFaults;
-    F lose;
-    lose.loseWrite[0x000] = 1;
-    F cut;
-    cut.cutAfterBlocks = 10;
-    struct Case {
-        const char* name;
-        F faults;
-        bool verify, keepFails;
-        FleetResult result;
-        std::string text;
-        bool read, programmed;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"verified", {}, true, false, FleetResult::Verified, "", true, true},
-        {"not verified", {}, false, false, FleetResult::Programmed, "", true, true},
-        {"a lost write", lose, true, false, FleetResult::Failed, "Verify Error!!", true, false},
-        {"pulled during the read", cut, true, false, FleetResult::Failed, "CommunicatiOn Error!!", false, false},
-        {"backup cannot be kept", {}, true, true, FleetResult::Failed, "FileSave Error!!", true, false},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Rig r;
-        sim::RadioDevice radio(held, c.faults, true);
-        AttachRadio(r.link, radio);
-        std::vector<MemoryImage> kept;
-        FleetSteps steps;
-        steps.keep = [&](const MemoryImage& m, std::string& name) -> std::optional<LinkMessage> {
-            kept.push_back(m);
-            name = "kept.hex";
-            if (!c.keepFails) return std::nullopt;
-            return LinkMessage{"FileSave Error!!", "Program to Radio", MessageIcon::Critical, ""};
-        };
-        const FleetRadio out = ProgramFleetRadio(r.env, config, c.verify, steps);
-        EXPECT_EQ(out.result, c.result);
-        EXPECT_EQ(out.message ? out.message->text : "", c.text);
-        EXPECT_EQ(out.read, c.read);
-        EXPECT_EQ(kept.size(), c.read ? 1u : 0u);
-        EXPECT_EQ(out.backup, c.read ? "kept.hex" : "");
-        if (c.programmed) {
-            EXPECT_EQ(radio.Memory(), out.image);
-            EXPECT_EQ(IdentityOf(radio.Memory()), IdentityOf(held));  // its own identity
-            EXPECT_EQ(radio.Memory()[0xFA0], 0x5A);                   // its own bytes
-            EXPECT_EQ(radio.Memory()[0x00A], 0);                      // the template's
-        }
-        EXPECT_TRUE(std::is_sorted(r.progress.begin(), r.progress.end()));
-        EXPECT_FALSE(r.link.IsOpen());
     }
 }
 

@@ -97,9 +97,9 @@ inline MemoryImage ImageWithNumbers(const std::string& mmsi, const std::string& 
     MemoryImage image{};
     Configuration config;
     InitialiseConfiguration(config, image);
-    PutDigits(image, addr::kUserMmsid, mmsi, DigitForm::Mmsi);
-    PutDigits(image, addr::kAtisNo, atis, DigitForm::TenDigit);
-    image[addr::kMmsiEntryCount] = 3;
+    PutDigits(image, mem::kUserMmsid.address, mmsi, DigitForm::Mmsi);
+    PutDigits(image, mem::kAtisNo.address, atis, DigitForm::TenDigit);
+    image[mem::kMmsiEntryCount.address] = 3;
     return image;
 }
 

@@ -79,10 +79,10 @@ TEST_F(TransferTest, ReadProgramAndClearTheRadio) {
     EncodeImage(session.config, programmed);
     EXPECT_EQ(Saved(), programmed);
 
-    session.image[addr::kMmsiEntryCount] = 9;
+    session.image[mem::kMmsiEntryCount.address] = 9;
     WithDialog([&] { w.ClearData(); });
     ExpectMessage(3, "Complete!!", "Clear Data");
-    programmed[addr::kMmsiEntryCount] = 0;
+    programmed[mem::kMmsiEntryCount.address] = 0;
     EXPECT_EQ(Saved(), programmed);
     EXPECT_EQ(Text(Find(&w, "txtFCount")), QStringLiteral("0"));
     EXPECT_EQ(sim.Stop(), 0);
@@ -143,8 +143,8 @@ TEST_F(TransferTest, ProgramWithBackupAsksFirstAndVerifiesAfter) {
 
 TEST_F(TransferTest, ProgramAsksBeforeChangingTheRadiosOwnNumbers) {
     MemoryImage radio = PatternImage();
-    PutDigits(radio, addr::kUserMmsid, "366123456", DigitForm::Mmsi);
-    PutDigits(radio, addr::kAtisNo, "", DigitForm::TenDigit);
+    PutDigits(radio, mem::kUserMmsid.address, "366123456", DigitForm::Mmsi);
+    PutDigits(radio, mem::kAtisNo.address, "", DigitForm::TenDigit);
     const struct {
         int choice;  // 0 "Keep the Radio's", 1 "Change It", 2 "Cancel"
         const char* mmsiAfter;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/prompts.h"
+#include "ui/widgets/table_copy.h"
 
 namespace rse {
 
@@ -36,6 +37,7 @@ BackupsWindow::BackupsWindow(BackupStore store, Prompts& prompts, QWidget* paren
     list_->setAccessibleName(QStringLiteral("Backups"));
     list_->setRootIsDecorated(false);
     list_->setAlternatingRowColors(true);
+    new TableCopy(list_);  // Ctrl+C and the context menu copy the current row
     list_->setHeaderLabels({QStringLiteral("Date and time"), QStringLiteral("Kind"),
                             QStringLiteral("Note"), QStringLiteral("Model"),
                             QStringLiteral("SHA-256"), QStringLiteral("File")});

@@ -42,6 +42,24 @@ QStringList FlagCells(const ChannelRecord& r) {
             Flag(r.Duplex, "DUP"), Flag(r.ScanMemory, "MEM")};
 }
 
+QString Channels(qsizetype n) {
+    return n == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(n);
+}
+
+QString ChangeName(ChannelChange change) {
+    switch (change) {
+        case ChannelChange::Enable:
+            return QStringLiteral("Enable");
+        case ChannelChange::Disable:
+            return QStringLiteral("Disable");
+        case ChannelChange::ScanOn:
+            return QStringLiteral("Scan On");
+        case ChannelChange::ScanOff:
+            break;
+    }
+    return QStringLiteral("Scan Off");
+}
+
 const char* ListTitle(BankId bank) {
     switch (bank) {
         case BankId::USA:
@@ -137,11 +155,18 @@ void ChannelListPanel::ChangeSelected(ChannelChange change) {
         ShowExpBankList();
     else
         ShowPlanBankList(bank_);
-    emit statusHint(QString::fromStdString(ChannelBatchSummary(change, result)));
-    const QString count = rows.size() == 1 ? QStringLiteral("1 channel")
-                                           : QStringLiteral("%1 channels").arg(rows.size());
-    emit edited(grid_,
-                QStringLiteral("%1 (%2)").arg(QLatin1String(ChannelChangeName(change)), count));
+    const QString name = ChangeName(change);
+    // The status bar counts the rows the change was not allowed on.
+    QString summary = QStringLiteral("%1: %2 changed").arg(name, Channels(result.changed));
+    if (result.unchanged > 0) summary += QStringLiteral(", %1 already so").arg(result.unchanged);
+    if (result.leftAlone > 0) {
+        summary += QStringLiteral(
+                       ", %1 left alone (Scan Memory needs an enabled channel and is "
+                       "never set on channel 70)")
+                       .arg(result.leftAlone);
+    }
+    emit statusHint(summary);
+    emit edited(grid_, QStringLiteral("%1 (%2)").arg(name, Channels(rows.size())));
 }
 
 void ChannelListPanel::Clear() {

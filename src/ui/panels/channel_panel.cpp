@@ -262,11 +262,10 @@ void ChannelPanel::ShowPlanChannel(const QString& key) {
     index_ = index;
     key_ = key;
 
-    static const char* const kBankName[] = {"USA", "International", "Canada"};
     const auto text = nodes::ChannelNodeText(session_.config, *bank, index);
     // The node text without its enable mark names the channel ("CH16").
     const std::size_t mark = text ? text->find('[') : std::string::npos;
-    SetTitle(QStringLiteral("%1 %2").arg(QLatin1String(kBankName[static_cast<int>(*bank)]),
+    SetTitle(QStringLiteral("%1 %2").arg(QLatin1String(FixedPlanName(*bank)),
                                          FromLatin1(text ? text->substr(0, mark) : std::string())));
 
     lblCPosition_->setText(QStringLiteral("Channel Number"));

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "model/channel_plans.h"
 #include "ui/widgets/paged_combo_box.h"
 
 namespace rse {
@@ -12,10 +13,11 @@ namespace rse {
 namespace {
 
 struct Row {
-    const char* caption;
+    BankId plan;
     const char* suffix;  // of the list names
 };
-constexpr Row kRows[] = {{"USA", "USA"}, {"International", "InterNational"}, {"Canada", "Canada"}};
+constexpr Row kRows[] = {
+    {BankId::USA, "USA"}, {BankId::INT, "InterNational"}, {BankId::CAN, "Canada"}};
 constexpr const char* kColumns[] = {"P-Ch", "A-Ch", "B-Ch"};
 constexpr const char* kPrefixes[] = {"cmbP", "cmbA", "cmbB"};
 
@@ -35,7 +37,7 @@ PriorityPanel::PriorityPanel(EditorSession& session, QWidget* parent)
     }
     const int listWidth = fontMetrics().horizontalAdvance(QStringLiteral("CH00A")) + 40;
     for (int r = 0; r < 3; ++r) {
-        const QString row = QLatin1String(kRows[r].caption);
+        const QString row = QLatin1String(FixedPlanName(kRows[r].plan));
         grid->addWidget(new QLabel(row, this), r + 1, 0);
         for (int c = 0; c < 3; ++c) {
             auto* list = new PagedComboBox(this);

@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+#include "ui/widgets/table_copy.h"
+
 namespace rse {
 
 namespace {
@@ -23,7 +25,8 @@ DifferenceTable::DifferenceTable(QWidget* parent) : QTableWidget(parent) {
     setAccessibleName(QStringLiteral("Differences"));
     setColumnCount(3);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    new TableCopy(this);  // Ctrl+C and the context menu copy the selected rows
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setAlternatingRowColors(true);
     setWordWrap(false);
