@@ -1,6 +1,8 @@
 // The identity guard's cost and a fleet radio's time against the virtual radio (or a real
 // one) on DEVICE, at the line's own rate: bench/fleet_transfer.sh starts the radio.
 //   rse_fleet_bench DEVICE BAUD
+#include <QCoreApplication>
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +30,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: rse_fleet_bench DEVICE BAUD\n");
         return 2;
     }
+    QCoreApplication app(argc, argv);  // the serial port's notifiers need one
     const double baud = std::atof(argv[2]);
     rse::QtSerialLink link(QString::fromLocal8Bit(argv[1]));
     rse::SteadyClock clock;
@@ -66,6 +69,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the fleet radio was not verified\n");
         return 1;
     }
+    // The same three transfers one after another, without the fleet around them.
+    const double plain = Time([&] {
+        rse::ReadRadioResult before = rse::CloneProtocol(env).ReadRadio(image);
+        rse::CloneProtocol(env).ProgramRadio(before.image);
+        rse::CloneProtocol(env).ReadRadio(image);
+    });
+    std::printf("fleet radio: %.2f s, the three transfers alone %.2f s, over %+.1f %%\n", fleet,
+                plain, (fleet - plain) / plain * 100);
     const double check = 2 * (10 + 8), read = check + 256 * (10 + 38);
     const double program = check + 256 * (42 + 1);
     const double lineBytes = 2 * read + program;
@@ -73,6 +84,8 @@ int main(int argc, char** argv) {
         const double limit = lineBytes * 10 / baud + 3 * 0.5;  // and three closing pauses
         std::printf("fleet radio: %.2f s, three transfers at line rate %.2f s, over %+.1f %%\n",
                     fleet, limit, (fleet - limit) / limit * 100);
+        std::printf("three transfers alone: over the line rate %+.1f %%\n",
+                    (plain - limit) / limit * 100);
     } else {
         std::printf("fleet radio: %.2f s (no pacing; 1.50 s of it closing pauses)\n", fleet);
     }

@@ -92,7 +92,9 @@ ProgramResult ProgramWithSafetyNet(const LinkEnvironment& env, const MemoryImage
         if (!before.outcome.Succeeded()) return {before.outcome, image, std::nullopt};
         radio = before.image;
         if (steps.keep) {
-            if (auto problem = steps.keep(before.image)) {
+            std::optional<LinkMessage> problem = steps.keep(before.image);
+            if (env.cancel.load()) return {Cancelled(), image, std::nullopt};
+            if (problem) {
                 return {WithMessage(TransferStatus::Failed, std::move(*problem)), image,
                         std::nullopt};
             }

@@ -13,6 +13,7 @@
 #include "ui/busy_guard.h"
 #include "ui/edit_commands.h"
 #include "ui/frm_main.h"
+#include "ui/io_failure.h"
 #include "ui/panel_area.h"
 #include "ui/panels/directory_list_panel.h"
 #include "ui/prompts.h"
@@ -59,14 +60,6 @@ void ExchangeCommands::AddMenuEntries(QMenu& file) {
     }
 }
 
-void ExchangeCommands::Fail(const char* procedure, const char* message, const IoResult& r) {
-    session_.WriteErrorLog(
-        QLatin1String(procedure),
-        QString::number(r.errorNumber) + QString::fromLocal8Bit(r.description.c_str()));
-    prompts_.Message(&window_, QLatin1String(message), QLatin1String(kProductTitle),
-                     Prompts::Icon::Exclamation);
-}
-
 void ExchangeCommands::ImportDirectory() {
     const QString path =
         prompts_.OpenFileName(&window_, QStringLiteral("Import Directory"), kCsvFilter, QString());
@@ -77,7 +70,8 @@ void ExchangeCommands::ImportDirectory() {
         BusyGuard busy(&window_);
         std::string text;
         if (IoResult r = ReadWholeFile(LocalPath(path), text); !r.ok) {
-            Fail("frmMain.ImportDirectory", "FileRead Error!!", r);
+            ReportIoFailure(session_, prompts_, &window_, "frmMain.ImportDirectory",
+                            "FileRead Error!!", r);
             return;
         }
         table = ReadDirectoryCsv(text);
@@ -121,7 +115,7 @@ void ExchangeCommands::Export(const QString& title, const char* procedure,
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     BusyGuard busy(&window_);
     if (IoResult r = WriteFileAtomic(LocalPath(path), table); !r.ok) {
-        Fail(procedure, "FileSave Error!!", r);
+        ReportIoFailure(session_, prompts_, &window_, procedure, "FileSave Error!!", r);
     }
 }
 

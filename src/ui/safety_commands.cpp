@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPointer>
 
 #include "editing/difference_words.h"
 #include "files/config_diff.h"
@@ -18,6 +19,7 @@
 #include "ui/busy_guard.h"
 #include "ui/dialogs/backups_window.h"
 #include "ui/dialogs/compare_window.h"
+#include "ui/dialogs/fleet_window.h"
 #include "ui/dialogs/frm_radio.h"
 #include "ui/dialogs/program_changes_dialog.h"
 #include "ui/frm_main.h"
@@ -47,7 +49,8 @@ SafetyCommands::SafetyCommands(FrmMain& window, EditorSession& session, Settings
     : window_(window), session_(session), settings_(settings), prompts_(prompts) {
     QMenu* file = window_.findChild<QMenu*>(QStringLiteral("mnuFile"));
     QMenu* options = window_.findChild<QMenu*>(QStringLiteral("mnuOptions"));
-    if (file && options) AddMenuEntries(*file, *options);
+    QMenu* transfer = window_.findChild<QMenu*>(QStringLiteral("mnuTransfer"));
+    if (file && options) AddMenuEntries(*file, *options, transfer);
     window_.installEventFilter(this);
 }
 
@@ -67,7 +70,7 @@ void SafetyCommands::SetOption(const QString& key, bool on) {
     settings_.StoreOption(key, on);
 }
 
-void SafetyCommands::AddMenuEntries(QMenu& file, QMenu& options) {
+void SafetyCommands::AddMenuEntries(QMenu& file, QMenu& options, QMenu* transfer) {
     QAction* exit = file.findChild<QAction*>(QStringLiteral("mnuFileExit"));
     auto add = [](QMenu& menu, QAction* before, const char* name, const QString& text) {
         auto* a = new QAction(text, &menu);
@@ -82,6 +85,14 @@ void SafetyCommands::AddMenuEntries(QMenu& file, QMenu& options) {
                          if (window_.ValidatePendingEdit()) CompareWith();
                      });
     file.insertSeparator(exit)->setObjectName(QStringLiteral("mnuFileBar4"));
+    if (transfer) {
+        transfer->addSeparator()->setObjectName(QStringLiteral("mnuTransferBar1"));
+        QObject::connect(add(*transfer, nullptr, "mnuTransferFleet",
+                             QStringLiteral("Program &Several Radios...")),
+                         &QAction::triggered, &window_, [this] {
+                             if (window_.ValidatePendingEdit()) ProgramSeveralRadios();
+                         });
+    }
     options.addSeparator()->setObjectName(QStringLiteral("mnuOptionsBar1"));
     const std::pair<const char*, QString> switches[] = {
         {"mnuOptionsKeepBackups", kKeepBackups},
@@ -183,9 +194,14 @@ IdentityChoice SafetyCommands::ConfirmProgram(QWidget* parent, const MemoryImage
     } else {
         preview.keep = preview.change;
     }
-    ProgramChangesDialog dialog(std::move(preview), parent);
-    if (dialog.exec() != QDialog::Accepted) return IdentityChoice::Cancel;
-    return change ? dialog.Choice() : IdentityChoice::Change;
+    // On the heap: a parent that goes while the question shows takes the dialog along (No).
+    QPointer<ProgramChangesDialog> dialog = new ProgramChangesDialog(std::move(preview), parent);
+    const bool yes = dialog->exec() == QDialog::Accepted && dialog;
+    const IdentityChoice choice = !yes     ? IdentityChoice::Cancel
+                                  : change ? dialog->Choice()
+                                           : IdentityChoice::Change;
+    delete dialog.data();
+    return choice;
 }
 
 IdentityChoice SafetyCommands::AskIdentity(QWidget* parent, const IdentityChange& change) {
@@ -200,6 +216,16 @@ IdentityChoice SafetyCommands::AskIdentity(QWidget* parent, const IdentityChange
     return answer == 0   ? IdentityChoice::Keep
            : answer == 1 ? IdentityChoice::Change
                          : IdentityChoice::Cancel;
+}
+
+void SafetyCommands::ProgramSeveralRadios() {
+    const QFileInfo current(session_.CurrentFileName);
+    const bool named = !session_.CurrentFileName.isEmpty();
+    FleetWindow window(
+        session_.config, named ? current.fileName() : QStringLiteral("the editor's configuration"),
+        named ? current.absolutePath() : QDir::homePath(), settings_.DevicePath(session_.ComNum),
+        {session_.SkipReceive, session_.LinkRetries}, prompts_, &window_);
+    window.exec();
 }
 
 void SafetyCommands::ShowBackups() {

@@ -69,6 +69,9 @@ class SafetyCommands : public QObject {
     // brings and the edits it replaces.
     void Prepare(FrmRadio& dialog, const QString& device);
 
+    // Transfer > Program Several Radios...: the configuration in the editor into a fleet.
+    void ProgramSeveralRadios();
+
     // File > Backups... and File > Compare With...
     void ShowBackups();
     void CompareWith();
@@ -83,7 +86,7 @@ class SafetyCommands : public QObject {
 
   private:
     // File > Backups..., File > Compare With... (before Exit) and the Options switches.
-    void AddMenuEntries(QMenu& file, QMenu& options);
+    void AddMenuEntries(QMenu& file, QMenu& options, QMenu* transfer);
     void ShowKeepFailure(const KeepResult& result);
     // "FileRead Error!!" with the reason and the file.
     void ShowReadFailure(const QString& path, const IoResult& r);

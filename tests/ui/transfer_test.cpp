@@ -2,6 +2,7 @@
 // virtual radio on a pseudo-terminal: a full read, program and clear, a lost write found by the
 // read-back, a cancel; and the progress as assistive technology sees it.
 #include <QAccessible>
+#include <QEventLoop>
 #include <QPushButton>
 
 #include "files/image_file.h"
@@ -9,6 +10,7 @@
 #include "link/safe_program.h"
 #include "process.h"
 #include "qt/backups.h"
+#include "ui/dialogs/fleet_window.h"
 #include "ui/dialogs/frm_radio.h"
 #include "ui/dialogs/program_changes_dialog.h"
 #include "ui/widgets/difference_table.h"
@@ -190,6 +192,37 @@ TEST_F(TransferTest, ProgramAsksBeforeChangingTheRadiosOwnNumbers) {
     }
 }
 
+TEST_F(TransferTest, FleetWindowProgramsRadioAfterRadioIntoTheLog) {
+    const std::string a = dir.File("a.hex"), b = dir.File("b.hex");
+    ASSERT_TRUE(SaveImageFile(a, ImageWithNumbers("366123456", "")).ok);
+    ASSERT_TRUE(SaveImageFile(b, ImageWithNumbers("", "")).ok);
+    Sim sim(dir, Sim::Fleet{{a, b}});
+    FrmMain& w = OpenOn(sim);
+    session.CurrentFileName = QString::fromStdString(dir.File("club.dat"));
+    session.config.SETCOM.KeyBeep = false;
+    modals.On<FleetWindow>([&](FleetWindow& f) {
+        EXPECT_EQ(Text(Find(&f, "txtLogFile")),
+                  QString::fromStdString(dir.File(FleetWindow::DefaultLogName().toStdString())));
+        for (int n = 1; n <= 2; ++n) {
+            EXPECT_EQ(n == 2 ? sim.Next() : "RADIO 2", "RADIO 2");
+            QTest::mouseClick(Find<QPushButton>(&f, "cmdNextRadio"), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(f.Table()->rowCount() == n && !f.Running(), 60000);
+        }
+        EXPECT_EQ(f.Table()->item(1, 7)->text(), "no MMSI: enter it at the radio");
+        QTest::mouseClick(Find<QPushButton>(&f, "cmdFinish"), Qt::LeftButton);
+    });
+    w.findChild<QAction*>(QStringLiteral("mnuTransferFleet"))->trigger();
+    EXPECT_TRUE(modals.Done());
+    const std::string log = ReadText(dir.File(FleetWindow::DefaultLogName().toStdString()));
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3) << log;
+    EXPECT_NE(log.find(",1,QM24 VH3400M,366123456,"), std::string::npos) << log;
+    EXPECT_EQ(sim.Stop(), 0);
+    MemoryImage second{};
+    ASSERT_TRUE(LoadImageFile(dir.File("saved-2.hex"), second).ok);
+    EXPECT_EQ(NumbersOf(IdentityOf(second)).userMmsi, "");  // radio 2 kept none
+    EXPECT_EQ(second[0x00A], 0);                            // and took the template's
+}
+
 TEST_F(TransferTest, CancelStopsARunningReadAtOnceAndChangesNothing) {
     Sim sim(dir, {"--baud", "9600"});  // paced: a whole read takes over ten seconds
     FrmMain& w = OpenOn(sim);
@@ -209,6 +242,48 @@ TEST_F(TransferTest, CancelStopsARunningReadAtOnceAndChangesNothing) {
     EXPECT_TRUE(prompts.shown.empty());  // a cancel says nothing
     EXPECT_EQ(session.image, before.image);
     EXPECT_TRUE(session.config == before.config);
+}
+
+TEST_F(TransferTest, ADialogThatGoesBeforeItsQuestionIsAnsweredWritesNothing) {
+    enum class Step { Keep, Confirm };
+    for (const Step gone : {Step::Keep, Step::Confirm}) {
+        SCOPED_TRACE(gone == Step::Keep ? "while the backup is kept" : "while asked");
+        fs::remove(dir.File("saved.hex"));  // the last radio's, saved when it stopped
+        Sim sim(dir);
+        ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
+        QPointer<FrmRadio> dialog = new FrmRadio(session, prompts, TransferMode::Program,
+                                                 QString::fromStdString(sim.Device()));
+        dialog->safetyNet = {true, false};
+        // The window goes while the step shows (as a modal window does), then says yes.
+        const auto closeWindow = [&dialog] {
+            QEventLoop shown;
+            QTimer::singleShot(0, &shown, [&] {
+                delete dialog.data();
+                shown.quit();
+            });
+            shown.exec();
+        };
+        int asked = 0;
+        dialog->keepBeforeProgram = [&](const MemoryImage&) -> std::optional<LinkMessage> {
+            ++asked;
+            if (gone == Step::Keep) closeWindow();
+            return std::nullopt;
+        };
+        dialog->confirmProgram = [&](QWidget*, const MemoryImage&, const MemoryImage&,
+                                     const std::optional<IdentityChange>&) {
+            ++asked;
+            closeWindow();
+            return IdentityChoice::Change;
+        };
+        dialog->show();
+        QTest::mouseClick(Find<QPushButton>(dialog.data(), "cmdOK"), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
+        EXPECT_EQ(asked, gone == Step::Keep ? 1 : 2);
+        EXPECT_FALSE(session.UpdatingControls);
+        EXPECT_FALSE(fs::exists(dir.File("saved.hex")));  // nothing was written
+        EXPECT_EQ(sim.Stop(), 0) << sim.Errors();
+        EXPECT_EQ(Saved(), PatternImage());  // the radio's memory as it was
+    }
 }
 
 TEST_F(TransferTest, ProgressIsAProgressIndicatorWithItsValue) {

@@ -51,7 +51,7 @@ TEST(IdentityGuard, KeepWritesTheRadiosSixteenBytesChangeTheImagesAndLayOverKeep
     MemoryImage radio = ImageWithNumbers("366123456", "9366123456");
     radio[mem::kMmsiEntryCount.address] = 3;
     radio[mem::kNotEdited196.address] = 0x12;  // the five bytes nobody edits
-    radio[0xFA0] = 0x5A;  // and a byte outside the block
+    radio[0xFA0] = 0x5A;                       // and a byte outside the block
     MemoryImage image = ImageWithNumbers("366999001", "");
     image[0x00A] = 0;  // key beep off
     const IdentityBlock block = IdentityOf(radio);

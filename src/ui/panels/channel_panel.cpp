@@ -25,8 +25,6 @@ namespace rse {
 
 namespace {
 
-constexpr const char* kHintProperty = "statusHint";
-
 QCheckBox* Check(QWidget* parent, const char* name, const QString& caption) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
@@ -72,8 +70,8 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
     // Upper part: the channel, its Enable flag and its frequencies.
     lblCPosition_ = new QLabel(QStringLiteral("Channel Number"), top_);
     lblCPosition_->setObjectName(QStringLiteral("lblCPosition"));
-    txtCN_ = Value(top_, "txtCN");
-    txtCN_->setAccessibleName(QStringLiteral("Channel Number"));
+    channelLabel_ = Value(top_, "txtCN");
+    channelLabel_->setAccessibleName(QStringLiteral("Channel Number"));
     cmbCN_ = new PagedComboBox(top_);
     cmbCN_->setObjectName(QStringLiteral("cmbCN"));
     cmbCN_->setAccessibleName(QStringLiteral("Position"));
@@ -81,21 +79,21 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
     cmbCN_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmbCN_->hide();
     chkCEnable_ = Check(top_, "chkCEnable", QStringLiteral("Enable"));
-    txtCRF_ = Value(top_, "txtCRF");
-    txtCTF_ = Value(top_, "txtCTF");
+    rxFrequency_ = Value(top_, "txtCRF");
+    txFrequency_ = Value(top_, "txtCTF");
 
     auto* top = new QGridLayout(top_);
     top->setContentsMargins(8, 0, 8, 0);
     top->setHorizontalSpacing(10);
     top->setVerticalSpacing(4);
     top->addWidget(lblCPosition_, 0, 0);
-    top->addWidget(txtCN_, 0, 1);
+    top->addWidget(channelLabel_, 0, 1);
     top->addWidget(cmbCN_, 0, 1);
     top->addWidget(chkCEnable_, 0, 2);
-    top->addWidget(Caption(top_, QStringLiteral("Rx Frequency"), txtCRF_), 1, 0);
-    top->addWidget(txtCRF_, 1, 1);
-    top->addWidget(Caption(top_, QStringLiteral("Tx Frequency"), txtCTF_), 2, 0);
-    top->addWidget(txtCTF_, 2, 1);
+    top->addWidget(Caption(top_, QStringLiteral("Rx Frequency"), rxFrequency_), 1, 0);
+    top->addWidget(rxFrequency_, 1, 1);
+    top->addWidget(Caption(top_, QStringLiteral("Tx Frequency"), txFrequency_), 2, 0);
+    top->addWidget(txFrequency_, 2, 1);
     top->setColumnStretch(3, 1);
     top->setRowStretch(3, 1);
 
@@ -139,11 +137,9 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
         setTabOrder(chain[i], chain[i + 1]);
 
     for (QCheckBox* box : {chkCEnable_, chkCScan_, chkCDup_, chkCTXOnly_, chkCTXEnable_})
-        box->setProperty(kHintProperty, kCheckHint);
-    cmbCN_->setProperty(kHintProperty, kListHint);
-    txtCTag_->setProperty(kHintProperty, kTagHint);
-    for (QWidget* w : chain)
-        w->installEventFilter(this);
+        SetStatusHint(box, kCheckHint);
+    SetStatusHint(cmbCN_, kListHint);
+    SetStatusHint(txtCTag_, kTagHint);
 
     // The user's actions; the program's own filling emits none of these signals.
     connect(chkCEnable_, &QCheckBox::clicked, this, &ChannelPanel::OnEnableClicked);
@@ -189,9 +185,9 @@ void ChannelPanel::Clear() {
     SetTitle(QStringLiteral("Channel"));
     kind_ = Kind::None;
     key_.clear();
-    txtCN_->clear();
-    txtCRF_->clear();
-    txtCTF_->clear();
+    channelLabel_->clear();
+    rxFrequency_->clear();
+    txFrequency_->clear();
     for (QCheckBox* box :
          {chkCEnable_, chkCScan_, chkCDup_, chkCTXPower_, chkCTXOnly_, chkCTXEnable_})
         box->setChecked(false);
@@ -232,13 +228,13 @@ void ChannelPanel::ShowRxFrequency(bool duplex) {
     const ChannelRecord* r = Record();
     if (!r) return;
     const PlanEntry& e = Entry(*r);
-    txtCRF_->setText(FromLatin1(FreqText(duplex ? e.RxFreq : e.TxFreq)));
+    rxFrequency_->setText(FromLatin1(FreqText(duplex ? e.RxFreq : e.TxFreq)));
 }
 
 void ChannelPanel::Fill(const ChannelRecord& r, const PlanEntry& e) {
     const FlagGuard updating(session_.UpdatingControls);
-    txtCRF_->setText(FromLatin1(FreqText(r.Duplex ? e.RxFreq : e.TxFreq)));
-    txtCTF_->setText(FromLatin1(FreqText(e.TxFreq)));
+    rxFrequency_->setText(FromLatin1(FreqText(r.Duplex ? e.RxFreq : e.TxFreq)));
+    txFrequency_->setText(FromLatin1(FreqText(e.TxFreq)));
     chkCEnable_->setChecked(r.Enable);
     chkCTXEnable_->setChecked(r.TxEnable);
     chkCTXOnly_->setChecked(r.LowPower);
@@ -269,12 +265,12 @@ void ChannelPanel::ShowPlanChannel(const QString& key) {
                                          FromLatin1(text ? text->substr(0, mark) : std::string())));
 
     lblCPosition_->setText(QStringLiteral("Channel Number"));
-    lblCPosition_->setBuddy(txtCN_);
-    txtCN_->show();
+    lblCPosition_->setBuddy(channelLabel_);
+    channelLabel_->show();
     cmbCN_->hide();
     const ChannelRecord& r = records[static_cast<std::size_t>(index)];
     const PlanEntry& e = Entry(r);
-    txtCN_->setText(FromLatin1(e.Label));
+    channelLabel_->setText(FromLatin1(e.Label));
     Fill(r, e);
 }
 
@@ -288,7 +284,7 @@ void ChannelPanel::ShowExpChannel(const QString& key) {
 
     lblCPosition_->setText(QStringLiteral("Position"));
     lblCPosition_->setBuddy(cmbCN_);  // names the list for screen readers
-    txtCN_->hide();
+    channelLabel_->hide();
     cmbCN_->show();
     const ChannelRecord& r = session_.config.Exp(index);
     const PlanEntry& e = Entry(r);
@@ -368,15 +364,11 @@ void ChannelPanel::ApplyExpEnable() {
 // Focus, keys and layout
 
 bool ChannelPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        const bool in = event->type() == QEvent::FocusIn;
-        const QVariant hint = watched->property(kHintProperty);
-        if (in && hint.isValid()) emit statusHint(hint.toString());
-        // The text is remembered when the user moves into the list, not when its own popup
-        // or another window gives the focus back.
+    // The text is remembered when the user moves into the list, not when its own popup or
+    // another window gives the focus back.
+    if (watched == cmbCN_ && event->type() == QEvent::FocusIn) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (in && watched == cmbCN_ && reason != Qt::PopupFocusReason &&
-            reason != Qt::ActiveWindowFocusReason) {
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
             rememberedChannelText_ = cmbCN_->currentText();
         }
     }

@@ -45,7 +45,7 @@ PriorityPanel::PriorityPanel(EditorSession& session, QWidget* parent)
             // No caption of its own: the row and the column name it.
             list->setAccessibleName(row + QLatin1Char(' ') + QLatin1String(kColumns[c]));
             list->setFixedWidth(listWidth);
-            list->installEventFilter(this);
+            SetStatusHint(list, kListHint);
             grid->addWidget(list, r + 1, c + 1);
             lists_[static_cast<std::size_t>(r * 3 + c)] = list;
         }
@@ -61,10 +61,5 @@ void PriorityPanel::Clear() {
 }
 
 void PriorityPanel::ShowPriorityPanel() {}
-
-bool PriorityPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) emit statusHint(kListHint);
-    return EditorPanel::eventFilter(watched, event);
-}
 
 }  // namespace rse

@@ -56,9 +56,11 @@ WxPanel::WxPanel(EditorSession& session, QWidget* parent)
         row.scan->setAccessibleName(name + QStringLiteral(" Scan"));
         row.tag->setAccessibleName(name + QStringLiteral(" Tag Name"));
         row.label->setBuddy(row.enable);
+        SetStatusHint(row.enable, kCheckHint);
+        SetStatusHint(row.scan, kCheckHint);
+        SetStatusHint(row.tag, kTagHint);
         for (QWidget* w : {static_cast<QWidget*>(row.enable), static_cast<QWidget*>(row.scan),
                            static_cast<QWidget*>(row.tag)}) {
-            w->installEventFilter(this);
             if (previous) setTabOrder(previous, w);
             previous = w;
         }
@@ -134,9 +136,6 @@ bool WxPanel::eventFilter(QObject* watched, QEvent* event) {
     if (in || event->type() == QEvent::FocusOut) {
         if (auto* box = qobject_cast<QCheckBox*>(watched)) {
             box->setText(in ? kMarker : kNoMarker);  // the focus marker
-            if (in) emit statusHint(kCheckHint);
-        } else if (in) {
-            emit statusHint(kTagHint);
         }
     }
     return EditorPanel::eventFilter(watched, event);
