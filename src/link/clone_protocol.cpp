@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "image/identity.h"
 #include "link/clone_frames.h"
 
 namespace rse {
@@ -206,6 +207,17 @@ TransferOutcome CloneProtocol::ReadAll(MemoryImage& target) {
     serial_.ClosePort();
     if (auto failed = Ended(result, kReadTitle, "frmRadio.ReadData")) return *failed;
     env_.clock.Sleep(kSuccessPause);
+    return Success();
+}
+
+static_assert(kIdentitySize == kBlockSize && kIdentityAddress % kBlockSize == 0,
+              "the identity is one block");
+
+TransferOutcome CloneProtocol::ReadIdentity(MemoryImage& target) {
+    if (const auto error = serial_.OpenPort()) return OpenFailure(kReadTitle, *error);
+    const ExchangeResult result = ReadBlockCommand(kIdentityAddress, target);
+    serial_.ClosePort();
+    if (auto failed = Ended(result, kReadTitle, "frmRadio.ReadData")) return *failed;
     return Success();
 }
 

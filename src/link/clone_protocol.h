@@ -62,6 +62,8 @@ class CloneProtocol {
     TransferOutcome CheckModel();
     TransferOutcome ReadAll(MemoryImage& target);
     TransferOutcome WriteAll(const MemoryImage& source);
+    // Reads the one block that holds the radio's identity into target (one frame).
+    TransferOutcome ReadIdentity(MemoryImage& target);
 
     // Exchanges, each with up to LinkRetries + 1 attempts. A read files the data into
     // target only when the radio answered.
