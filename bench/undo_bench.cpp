@@ -68,14 +68,14 @@ int main(int argc, char** argv) {
     window.Tree()->RetitleNodes();
 
     // Steps made in the channel list (a channel's tag) and shown there again on undo.
-    window.Tree()->setCurrentItem(window.Tree()->NodeByKey(QStringLiteral("PU")));
+    window.Tree()->setCurrentItem(window.Tree()->NodeByKey(rse::nodes::NodeKey::Parse("PU")));
     QApplication::processEvents();
     std::vector<double> undo;
     std::vector<double> redo;
     for (int run = 0; run < 200; ++run) {
         session.config.CHUSA[static_cast<std::size_t>(run % 50)].ChTag =
             "RUN" + std::to_string(run);
-        window.Edit().RecordCommand(QStringLiteral("Tag Name"), QStringLiteral("PU 7"));
+        window.Edit().RecordCommand(QStringLiteral("Tag Name"), rse::nodes::NodeKey::Parse("PU 7"));
         auto t = Clock::now();
         window.Edit().Undo();
         QApplication::processEvents();  // and drawn
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
     redo.clear();
     for (int run = 0; run < 200; ++run) {
         session.config.Dir(1 + run % 20).TagName = "N" + std::to_string(run);
-        window.Edit().RecordCommand(QStringLiteral("Paste"), QStringLiteral("SM"));
+        window.Edit().RecordCommand(QStringLiteral("Paste"), rse::nodes::NodeKey::Parse("SM"));
         auto t = Clock::now();
         window.Edit().Undo();
         QApplication::processEvents();  // and drawn
@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
         session.config.CHINT[static_cast<std::size_t>(step % 50)].ChTag =
             "STEP" + std::to_string(step);
         const auto t = Clock::now();
-        window.Edit().RecordCommand(QStringLiteral("Tag Name"), QStringLiteral("PI"));
+        window.Edit().RecordCommand(QStringLiteral("Tag Name"), rse::nodes::NodeKey::Parse("PI"));
         record.push_back(Ms(Clock::now() - t));
     }
     const std::size_t after = mallinfo2().uordblks;
@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
     // Past the limit the oldest steps go.
     for (int step = 0; step < 100; ++step) {
         session.config.CHINT[0].ChTag = "MORE" + std::to_string(step);
-        window.Edit().RecordCommand(QStringLiteral("Tag Name"), QStringLiteral("PI"));
+        window.Edit().RecordCommand(QStringLiteral("Tag Name"), rse::nodes::NodeKey::Parse("PI"));
     }
     std::printf("after 600 steps: %d kept, %.2f MiB\n", session.history.Stack().count(),
                 static_cast<double>(mallinfo2().uordblks - before) / (1024.0 * 1024.0));

@@ -78,34 +78,34 @@ std::string ValueWords(const FieldDifference& d, const std::string& text) {
 
 struct Place {
     std::string words;
-    std::string key;
+    nodes::NodeKey key;
 };
 
 Place PlaceOf(const SectionId& s, const Configuration& config) {
     const int i = s.index;
-    auto planChannel = [&](BankId id, std::string_view branch) {
+    auto planChannel = [&](BankId id, nodes::Branch branch) {
         const auto& records = BankOf(config, id);
         const int position = records[static_cast<std::size_t>(i)].Position;
         return Place{
             std::string(FixedPlanName(id)) + " channel " + PlanLabel(Plans().For(id), position),
-            nodes::LeafKey(branch, i)};
+            nodes::NodeKey{branch, i}};
     };
     switch (s.bank) {
         case SectionBank::Settings:
-            return {"Setting", std::string(nodes::kSetting)};
+            return {"Setting", {nodes::Branch::Setting}};
         case SectionBank::USA:
-            return planChannel(BankId::USA, nodes::kUsa);
+            return planChannel(BankId::USA, nodes::Branch::Usa);
         case SectionBank::INT:
-            return planChannel(BankId::INT, nodes::kInternational);
+            return planChannel(BankId::INT, nodes::Branch::International);
         case SectionBank::CAN:
-            return planChannel(BankId::CAN, nodes::kCanada);
+            return planChannel(BankId::CAN, nodes::Branch::Canada);
         case SectionBank::WX:
-            return {"WX channel " + PlanLabel(Plans().PlanWX, i + 1), std::string(nodes::kWx)};
+            return {"WX channel " + PlanLabel(Plans().PlanWX, i + 1), {nodes::Branch::Wx}};
         case SectionBank::EXP:
-            return {"EXP" + std::to_string(i), nodes::LeafKey(nodes::kExp, i)};
+            return {"EXP" + std::to_string(i), nodes::NodeKey{nodes::Branch::Exp, i}};
         case SectionBank::Directory:
             return {"Individual Directory MemoryID" + std::to_string(i),
-                    nodes::LeafKey(nodes::kDirectory, i)};
+                    nodes::NodeKey{nodes::Branch::Directory, i}};
     }
     return {};
 }
@@ -135,7 +135,8 @@ std::vector<DifferenceRow> DescribeDifferences(const ConfigDifferences& differen
         // The one byte outside the configuration that a panel shows.
         if (b.address == mem::kMmsiEntryCount.address) {
             rows.push_back({std::string("Setting") + kDash + "Count (MMSI entries)",
-                            std::string(nodes::kSetting), std::to_string(b.before),
+                            {nodes::Branch::Setting},
+                            std::to_string(b.before),
                             std::to_string(b.after)});
             continue;
         }

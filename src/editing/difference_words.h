@@ -5,15 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "editing/node_keys.h"
 #include "files/config_diff.h"
 #include "model/configuration.h"
 
 namespace rse {
 
 struct DifferenceRow {
-    std::string where;    // UTF-8
-    std::string nodeKey;  // the tree node that shows the field; empty for a memory byte
-    std::string before;   // 8-bit texts, as the model holds them
+    std::string where;       // UTF-8
+    nodes::NodeKey nodeKey;  // the tree node that shows the field; empty for a memory byte
+    std::string before;      // 8-bit texts, as the model holds them
     std::string after;
 };
 

@@ -9,13 +9,6 @@ std::string EnableMark(bool enable) {
     return enable ? "[Enable]" : "";
 }
 
-std::string LeafKey(std::string_view branch, int index) {
-    std::string key(branch);
-    if (index >= 0) key += ' ';
-    key += std::to_string(index);
-    return key;
-}
-
 int NumericValue(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
@@ -33,34 +26,109 @@ int NumericValue(std::string_view text) {
     return static_cast<int>(negative ? -value : value);
 }
 
-int KeyIndex(std::string_view key, std::size_t prefixLength) {
-    if (key.size() <= prefixLength) return 0;
-    return NumericValue(key.substr(prefixLength));
-}
+namespace {
 
-std::optional<BankId> PlanBankOfKey(std::string_view branch) {
-    if (branch == kUsa) return BankId::USA;
-    if (branch == kInternational) return BankId::INT;
-    if (branch == kCanada) return BankId::CAN;
-    return std::nullopt;
-}
+// Each branch with its text key.
+constexpr struct {
+    Branch branch;
+    std::string_view text;
+} kBranchKeys[] = {
+    {Branch::Programmable, kProgrammable},
+    {Branch::Usa, kUsa},
+    {Branch::International, kInternational},
+    {Branch::Canada, kCanada},
+    {Branch::Wx, kWx},
+    {Branch::Exp, kExp},
+    {Branch::Setting, kSetting},
+    {Branch::Directory, kDirectory},
+};
 
-NodeView ViewOfKey(std::string_view key) {
-    const std::size_t space = key.find(' ');
-    if (space != std::string_view::npos) {
-        const std::string_view branch = key.substr(0, space);
-        if (PlanBankOfKey(branch)) return NodeView::PlanChannel;
-        if (branch == kExp) return NodeView::ExpChannel;
-        if (branch == kDirectory) return NodeView::DirectoryEntry;
-        return NodeView::None;
+Branch BranchOfText(std::string_view text) {
+    for (const auto& b : kBranchKeys) {
+        if (b.text == text) return b.branch;
     }
-    if (key == kProgrammable) return NodeView::Priority;
-    if (PlanBankOfKey(key)) return NodeView::PlanList;
-    if (key == kWx) return NodeView::Wx;
-    if (key == kExp) return NodeView::ExpList;
-    if (key == kSetting) return NodeView::Settings;
-    if (key == kDirectory) return NodeView::DirectoryList;
+    return Branch::None;
+}
+
+// Branches whose nodes have leaves.
+bool HasLeaves(Branch branch) {
+    switch (branch) {
+        case Branch::Usa:
+        case Branch::International:
+        case Branch::Canada:
+        case Branch::Exp:
+        case Branch::Directory:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+NodeKey NodeKey::Parse(std::string_view text) {
+    const std::size_t space = text.find(' ');
+    if (space == std::string_view::npos) return {BranchOfText(text), std::nullopt};
+    const Branch branch = BranchOfText(text.substr(0, space));
+    if (!HasLeaves(branch)) return {};
+    return {branch, NumericValue(text.substr(space + 1))};
+}
+
+std::string NodeKey::Text() const {
+    std::string text;
+    for (const auto& b : kBranchKeys) {
+        if (b.branch == branch) text = b.text;
+    }
+    if (index && !text.empty()) text += ' ' + std::to_string(*index);
+    return text;
+}
+
+NodeView NodeKey::View() const {
+    switch (branch) {
+        case Branch::None:
+            return NodeView::None;
+        case Branch::Programmable:
+            return index ? NodeView::None : NodeView::Priority;
+        case Branch::Usa:
+        case Branch::International:
+        case Branch::Canada:
+            return index ? NodeView::PlanChannel : NodeView::PlanList;
+        case Branch::Wx:
+            return index ? NodeView::None : NodeView::Wx;
+        case Branch::Exp:
+            return index ? NodeView::ExpChannel : NodeView::ExpList;
+        case Branch::Setting:
+            return index ? NodeView::None : NodeView::Settings;
+        case Branch::Directory:
+            return index ? NodeView::DirectoryEntry : NodeView::DirectoryList;
+    }
     return NodeView::None;
+}
+
+std::optional<BankId> NodeKey::Bank() const {
+    switch (branch) {
+        case Branch::Usa:
+            return BankId::USA;
+        case Branch::International:
+            return BankId::INT;
+        case Branch::Canada:
+            return BankId::CAN;
+        default:
+            return std::nullopt;
+    }
+}
+
+std::optional<Branch> PlanBranch(BankId bank) {
+    switch (bank) {
+        case BankId::USA:
+            return Branch::Usa;
+        case BankId::INT:
+            return Branch::International;
+        case BankId::CAN:
+            return Branch::Canada;
+        default:
+            return std::nullopt;
+    }
 }
 
 std::optional<std::string> ChannelNodeText(const Configuration& config, BankId bank, int index) {

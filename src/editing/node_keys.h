@@ -23,20 +23,11 @@ inline constexpr std::string_view kDirectory = "SM";
 // "[Enable]" for an enabled element, else the empty text.
 std::string EnableMark(bool enable);
 
-// A leaf key: the branch key, one space and the index ("PU 0", "E 20", "SM 3").
-std::string LeafKey(std::string_view branch, int index);
-
 // The number at the start of `text` after leading blanks (optional sign, digits); 0 when
 // there is none, as the numeric value of a text.
 int NumericValue(std::string_view text);
-// The index of a leaf key: the numeric value of the key after its first `prefixLength`
-// characters.
-int KeyIndex(std::string_view key, std::size_t prefixLength);
 
-// The plan bank a branch key ("PU", "PI", "PC") stands for.
-std::optional<BankId> PlanBankOfKey(std::string_view branch);
-
-// What a node shows, from its key alone: a branch key, or a leaf key (branch, space, index).
+// What a node shows, from its key alone: a branch, or a leaf (branch and index).
 enum class NodeView {
     None,
     Priority,        // "P"
@@ -49,7 +40,31 @@ enum class NodeView {
     DirectoryList,   // "SM"
     DirectoryEntry,  // "SM 3"
 };
-NodeView ViewOfKey(std::string_view key);
+
+// The tree's branches, each named by one of the branch keys above.
+enum class Branch { None, Programmable, Usa, International, Canada, Wx, Exp, Setting, Directory };
+
+// A node's key as the editor passes it around: the branch and, for a leaf, its index. The
+// tree's nodes carry the text form (`Text()`): the branch key, and for a leaf one space and
+// the index ("PU 0", "E 20", "SM 3").
+struct NodeKey {
+    Branch branch = Branch::None;
+    std::optional<int> index = std::nullopt;  // a leaf's index; none for the branch node itself
+
+    // The key a text names; the empty key (Branch::None) for a text that names no node
+    // kind. Ranges are not checked: "E 21" is a key the tree has no node for.
+    static NodeKey Parse(std::string_view text);
+    // The text key; the empty text for the empty key.
+    std::string Text() const;
+    NodeView View() const;
+    // The plan bank of a "PU", "PI" or "PC" key, a branch or a leaf.
+    std::optional<BankId> Bank() const;
+
+    bool operator==(const NodeKey&) const = default;
+};
+
+// The key of a plan bank's branch ("PU", "PI", "PC"); none for the other banks.
+std::optional<Branch> PlanBranch(BankId bank);
 
 // Node texts. Indices outside the bank give std::nullopt.
 std::optional<std::string> ChannelNodeText(const Configuration& config, BankId bank, int index);

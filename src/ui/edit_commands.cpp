@@ -71,7 +71,7 @@ void EditCommands::Record(QWidget* control, const QString& name) {
     }
 }
 
-void EditCommands::RecordCommand(const QString& name, const QString& key, QWidget* control) {
+void EditCommands::RecordCommand(const QString& name, const nodes::NodeKey& key, QWidget* control) {
     if (session_.history.Record(name, key, control, false)) window_.Tree()->RetitleNodes();
 }
 
@@ -97,7 +97,8 @@ bool EditCommands::HandleKey(QWidget* target, QKeyEvent* key) {
     return true;
 }
 
-void EditCommands::Show(const QString& key, QWidget* control, const QString& name, bool undone) {
+void EditCommands::Show(const nodes::NodeKey& key, QWidget* control, const QString& name,
+                        bool undone) {
     NavigationTree& tree = *window_.Tree();
     tree.RetitleNodes();
     if (tree.SelectedKey() == key) {

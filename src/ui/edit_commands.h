@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QString>
 
+#include "editing/node_keys.h"
+
 class QAction;
 class QKeyEvent;
 class QMenu;
@@ -27,7 +29,7 @@ class EditCommands : public QObject {
     // Records what changed as one step made through `control` on the node shown now.
     void Record(QWidget* control, const QString& name);
     // The same for a command: the step shows the node `key` when it is taken back or again.
-    void RecordCommand(const QString& name, const QString& key, QWidget* control = nullptr);
+    void RecordCommand(const QString& name, const nodes::NodeKey& key, QWidget* control = nullptr);
 
     void Undo();
     void Redo();
@@ -41,7 +43,7 @@ class EditCommands : public QObject {
 
   private:
     void AddMenuEntries(QMenu& edit);
-    void Show(const QString& key, QWidget* control, const QString& name, bool undone);
+    void Show(const nodes::NodeKey& key, QWidget* control, const QString& name, bool undone);
 
     FrmMain& window_;
     EditorSession& session_;

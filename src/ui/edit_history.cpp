@@ -7,7 +7,7 @@ namespace rse {
 class EditHistory::Step : public QUndoCommand {
   public:
     Step(EditHistory& history, std::shared_ptr<const Configuration> before,
-         std::shared_ptr<const Configuration> after, const QString& name, const QString& key,
+         std::shared_ptr<const Configuration> after, const QString& name, const nodes::NodeKey& key,
          QWidget* control, bool extendable)
         : QUndoCommand(name),
           history_(history),
@@ -37,14 +37,14 @@ class EditHistory::Step : public QUndoCommand {
         history_.Apply(after_, *this, false);
     }
 
-    const QString& Key() const { return key_; }
+    const nodes::NodeKey& Key() const { return key_; }
     QWidget* Control() const { return control_; }
 
   private:
     EditHistory& history_;
     std::shared_ptr<const Configuration> before_;
     std::shared_ptr<const Configuration> after_;
-    QString key_;
+    nodes::NodeKey key_;
     QPointer<QWidget> control_;
     bool extendable_;
     bool fresh_ = true;
@@ -61,7 +61,7 @@ void EditHistory::Restart() {
     sealed_ = true;
 }
 
-bool EditHistory::Record(const QString& name, const QString& key, QWidget* control,
+bool EditHistory::Record(const QString& name, const nodes::NodeKey& key, QWidget* control,
                          bool extendable) {
     if (applying_ || config_ == *baseline_) return false;
     auto after = std::make_shared<const Configuration>(config_);

@@ -11,6 +11,7 @@
 #include <QUndoStack>
 #include <QWidget>
 
+#include "editing/node_keys.h"
 #include "model/configuration.h"
 
 namespace rse {
@@ -34,7 +35,7 @@ class EditHistory : public QObject {
     // `control` while the node `key` was shown; nothing when nothing changed. With
     // `extendable`, more changes through the same control while it keeps the focus (typing)
     // extend that step. Returns true when the configuration had changed.
-    bool Record(const QString& name, const QString& key, QWidget* control, bool extendable);
+    bool Record(const QString& name, const nodes::NodeKey& key, QWidget* control, bool extendable);
 
     // Ends the extension of the last step (the focus moved elsewhere).
     void Seal() { sealed_ = true; }
@@ -44,7 +45,8 @@ class EditHistory : public QObject {
 
   signals:
     // A step was taken back (`undone`) or again: the window shows its node and control.
-    void applied(const QString& key, QWidget* control, const QString& name, bool undone);
+    void applied(const rse::nodes::NodeKey& key, QWidget* control, const QString& name,
+                 bool undone);
 
   private:
     class Step;

@@ -88,7 +88,7 @@ void ExchangeCommands::ImportDirectory() {
         FlagGuard updating(session_.UpdatingControls);
         ReplaceDirectory(session_.config, table.entries);
     }
-    const QString directory = FromLatin1(nodes::kDirectory);
+    const nodes::NodeKey directory{nodes::Branch::Directory};
     NavigationTree& tree = *window_.Tree();
     tree.RetitleNodes();
     if (tree.SelectedKey() == directory) {

@@ -110,15 +110,15 @@ void FrmMain::CreateCentralArea() {
     dataFrame_ = new FrameLines(central_, QStringLiteral("lin"));
     connect(panelArea_->Settings(), &SettingsPanel::clearRequested, this, &FrmMain::ClearData);
     connect(panelArea_->DirectoryList(), &DirectoryListPanel::jumpRequested, this,
-            [this](const QString& key) {
-                if (!tree_->SelectedKey().startsWith(FromLatin1(nodes::kDirectory))) return;
+            [this](const nodes::NodeKey& key) {
+                if (tree_->SelectedKey().branch != nodes::Branch::Directory) return;
                 if (QTreeWidgetItem* node = tree_->NodeByKey(key))
                     tree_->setCurrentItem(node);  // as a click
             });
     connect(panelArea_->DirectoryEntry(), &DirectoryEntryPanel::directoryChanged, tree_,
             &NavigationTree::ShadeDirectoryNodes);
     connect(panelArea_->ChannelList(), &ChannelListPanel::jumpRequested, this,
-            [this](const QString& key) {
+            [this](const nodes::NodeKey& key) {
                 if (QTreeWidgetItem* node = tree_->NodeByKey(key))
                     tree_->setCurrentItem(node);  // as a click
             });
@@ -280,7 +280,7 @@ void FrmMain::InitialiseConfiguration() {
     tree_->BuildTree();
     SetStatusText(StatusPanel::KeyHint, QString());
     SetStatusText(StatusPanel::Model, QLatin1String(kModelName));
-    tree_->SelectNodeByKey(FromLatin1(nodes::kSetting));
+    tree_->SelectNodeByKey({nodes::Branch::Setting});
     session_.CurrentFileName.clear();
     UpdateCaption();
     safety_->TakeSnapshot();
@@ -298,7 +298,7 @@ bool FrmMain::ValidatePendingEdit() {
 // ---------------------------------------------------------------------------------------
 // The node the tree asks for
 
-void FrmMain::ShowNode(const QString& key) {
+void FrmMain::ShowNode(const nodes::NodeKey& key) {
     if (isMinimized()) return;
     try {
         panelArea_->ShowNode(key);
@@ -306,11 +306,11 @@ void FrmMain::ShowNode(const QString& key) {
         // The window stays as it was; the user and the error log learn why.
         const QString reason = QString::fromLocal8Bit(e.what());
         session_.WriteErrorLog(QStringLiteral("frmMain.ShowNode"),
-                               key + QStringLiteral(": ") + reason);
+                               FromLatin1(key.Text()) + QStringLiteral(": ") + reason);
         const QTreeWidgetItem* node = tree_->NodeByKey(key);
         prompts_.Message(this,
                          QStringLiteral("\"%1\" could not be shown.\n\n%2")
-                             .arg(node ? node->text(0) : key, reason),
+                             .arg(node ? node->text(0) : FromLatin1(key.Text()), reason),
                          windowTitle(), Prompts::Icon::Exclamation);
     }
     emit nodeShown(key);

@@ -97,7 +97,7 @@ class FrmMain : public QMainWindow {
 
   signals:
     // A panel was loaded for the node with this key.
-    void nodeShown(const QString& key);
+    void nodeShown(const rse::nodes::NodeKey& key);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -114,7 +114,7 @@ class FrmMain : public QMainWindow {
     void CreateCentralArea();
     void LoadSequence();
     void ApplyMinimumSize();
-    void ShowNode(const QString& key);
+    void ShowNode(const nodes::NodeKey& key);
     void SetStatusText(StatusPanel panel, const QString& text);
     void OnNewTimer();
     bool HandleKey(QWidget* target, QKeyEvent* key);

@@ -10,7 +10,10 @@ namespace rse {
 
 namespace {
 
-constexpr int kKeyRole = Qt::UserRole;
+constexpr int kKeyRole = Qt::UserRole;  // the node's text key
+
+using nodes::Branch;
+using nodes::NodeKey;
 
 }  // namespace
 
@@ -37,15 +40,15 @@ NavigationTree::NavigationTree(const Configuration& config, QWidget* parent)
         if (currentItem()) NodeClick(currentItem());
     });
     connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* branch) {
-        if (KeyOf(branch) == FromLatin1(nodes::kDirectory)) ShadeDirectoryNodes();
+        if (KeyOf(branch) == NodeKey{Branch::Directory}) ShadeDirectoryNodes();
     });
 }
 
-QTreeWidgetItem* NavigationTree::AddNode(QTreeWidgetItem* parent, const QString& key,
+QTreeWidgetItem* NavigationTree::AddNode(QTreeWidgetItem* parent, const NodeKey& key,
                                          const QString& text) {
     auto* node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
     node->setText(0, text);
-    node->setData(0, kKeyRole, key);
+    node->setData(0, kKeyRole, FromLatin1(key.Text()));
     nodes_.push_back(node);
     return node;
 }
@@ -56,36 +59,28 @@ void NavigationTree::BuildTree() {
     nodes_.clear();
 
     QTreeWidgetItem* programmable =
-        AddNode(nullptr, FromLatin1(nodes::kProgrammable), QStringLiteral("Programmable Channel"));
-    const struct {
-        std::string_view key;
-        BankId bank;
-    } plans[] = {{nodes::kUsa, BankId::USA},
-                 {nodes::kInternational, BankId::INT},
-                 {nodes::kCanada, BankId::CAN}};
-    for (const auto& plan : plans) {
-        QTreeWidgetItem* branch =
-            AddNode(programmable, FromLatin1(plan.key), QLatin1String(FixedPlanName(plan.bank)));
-        const int count = static_cast<int>(BankOf(config_, plan.bank).size());
+        AddNode(nullptr, {Branch::Programmable}, QStringLiteral("Programmable Channel"));
+    for (const BankId bank : {BankId::USA, BankId::INT, BankId::CAN}) {
+        const Branch plan = *nodes::PlanBranch(bank);
+        QTreeWidgetItem* branch = AddNode(programmable, {plan}, QLatin1String(FixedPlanName(bank)));
+        const int count = static_cast<int>(BankOf(config_, bank).size());
         for (int i = 0; i < count; ++i) {
-            AddNode(branch, FromLatin1(nodes::LeafKey(plan.key, i)),
-                    FromLatin1(nodes::ChannelNodeText(config_, plan.bank, i).value_or("")));
+            AddNode(branch, {plan, i},
+                    FromLatin1(nodes::ChannelNodeText(config_, bank, i).value_or("")));
         }
     }
-    AddNode(programmable, FromLatin1(nodes::kWx), QStringLiteral("WX Channel"));
+    AddNode(programmable, {Branch::Wx}, QStringLiteral("WX Channel"));
 
-    QTreeWidgetItem* exp = AddNode(nullptr, FromLatin1(nodes::kExp), QStringLiteral("Exp Channel"));
+    QTreeWidgetItem* exp = AddNode(nullptr, {Branch::Exp}, QStringLiteral("Exp Channel"));
     for (int i = 1; i <= kExpCount; ++i) {
-        AddNode(exp, FromLatin1(nodes::LeafKey(nodes::kExp, i)),
-                FromLatin1(nodes::ExpNodeText(config_, i).value_or("")));
+        AddNode(exp, {Branch::Exp, i}, FromLatin1(nodes::ExpNodeText(config_, i).value_or("")));
     }
 
-    QTreeWidgetItem* setting =
-        AddNode(nullptr, FromLatin1(nodes::kSetting), QStringLiteral("Setting"));
+    QTreeWidgetItem* setting = AddNode(nullptr, {Branch::Setting}, QStringLiteral("Setting"));
     QTreeWidgetItem* directory =
-        AddNode(setting, FromLatin1(nodes::kDirectory), QStringLiteral("Individual Directory"));
+        AddNode(setting, {Branch::Directory}, QStringLiteral("Individual Directory"));
     for (int i = 1; i <= kDirectoryCount; ++i) {
-        AddNode(directory, FromLatin1(nodes::LeafKey(nodes::kDirectory, i)),
+        AddNode(directory, {Branch::Directory, i},
                 FromLatin1(nodes::DirectoryNodeText(config_, i).value_or("")));
     }
     ShadeDirectoryNodes();
@@ -93,11 +88,11 @@ void NavigationTree::BuildTree() {
     buildingTree_ = false;
 }
 
-QString NavigationTree::KeyOf(const QTreeWidgetItem* node) const {
-    return node ? node->data(0, kKeyRole).toString() : QString();
+NodeKey NavigationTree::KeyOf(const QTreeWidgetItem* node) const {
+    return node ? NodeKey::Parse(ToLatin1(node->data(0, kKeyRole).toString())) : NodeKey{};
 }
 
-QString NavigationTree::SelectedKey() const {
+NodeKey NavigationTree::SelectedKey() const {
     return KeyOf(currentItem());
 }
 
@@ -108,9 +103,11 @@ int NavigationTree::IndexOf(const QTreeWidgetItem* node) const {
     return 0;
 }
 
-QTreeWidgetItem* NavigationTree::NodeByKey(const QString& key) const {
+QTreeWidgetItem* NavigationTree::NodeByKey(const NodeKey& key) const {
+    const QString text = FromLatin1(key.Text());
+    if (text.isEmpty()) return nullptr;
     for (QTreeWidgetItem* node : nodes_) {
-        if (KeyOf(node) == key) return node;
+        if (node->data(0, kKeyRole).toString() == text) return node;
     }
     return nullptr;
 }
@@ -133,7 +130,7 @@ void NavigationTree::PlainClick() {
     if (IndexOf(selected) >= 1) Show(selected);
 }
 
-void NavigationTree::SelectNodeByKey(const QString& key) {
+void NavigationTree::SelectNodeByKey(const NodeKey& key) {
     QTreeWidgetItem* node = NodeByKey(key);
     if (!node) return;
     {
@@ -154,15 +151,12 @@ void NavigationTree::RefreshSelection() {
 
 void NavigationTree::RetitleNodes() {
     for (QTreeWidgetItem* node : nodes_) {
-        const std::string key = KeyOf(node).toStdString();
+        const NodeKey key = KeyOf(node);
         std::optional<std::string> text;
-        if (key.size() >= 3) {
-            if (const auto bank = nodes::PlanBankOfKey(std::string_view(key).substr(0, 2))) {
-                text = nodes::ChannelNodeText(config_, *bank, nodes::KeyIndex(key, 2));
-            }
-        }
-        if (!text && key.size() >= 2 && key[0] == 'E') {
-            text = nodes::ExpNodeText(config_, nodes::KeyIndex(key, 1));
+        if (key.View() == nodes::NodeView::PlanChannel) {
+            text = nodes::ChannelNodeText(config_, *key.Bank(), *key.index);
+        } else if (key.View() == nodes::NodeView::ExpChannel) {
+            text = nodes::ExpNodeText(config_, *key.index);
         }
         if (text) node->setText(0, FromLatin1(*text));
     }
@@ -170,12 +164,11 @@ void NavigationTree::RetitleNodes() {
 }
 
 void NavigationTree::ShadeDirectoryNodes() {
-    QTreeWidgetItem* directory = NodeByKey(FromLatin1(nodes::kDirectory));
+    QTreeWidgetItem* directory = NodeByKey({Branch::Directory});
     if (!directory) return;
     // Entries move when one is deleted: the slots' texts follow the directory.
     for (int slot = 1; slot <= kDirectoryCount; ++slot) {
-        if (QTreeWidgetItem* node =
-                NodeByKey(FromLatin1(nodes::LeafKey(nodes::kDirectory, slot)))) {
+        if (QTreeWidgetItem* node = NodeByKey({Branch::Directory, slot})) {
             node->setText(0, FromLatin1(nodes::DirectoryNodeText(config_, slot).value_or("")));
         }
     }

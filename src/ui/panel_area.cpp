@@ -44,15 +44,14 @@ std::array<EditorPanel*, 7> PanelArea::Panels() const {
             directoryListPanel_, settingsPanel_,    directoryEntryPanel_};
 }
 
-void PanelArea::ShowNode(const QString& key) {
-    const std::string k = key.toStdString();
-    switch (nodes::ViewOfKey(k)) {
+void PanelArea::ShowNode(const nodes::NodeKey& key) {
+    switch (key.View()) {
         case nodes::NodeView::Priority:
             priorityPanel_->ShowPriorityPanel();
             Present(priorityPanel_);
             break;
         case nodes::NodeView::PlanList:
-            channelListPanel_->ShowPlanBankList(*nodes::PlanBankOfKey(k));
+            channelListPanel_->ShowPlanBankList(*key.Bank());
             Present(channelListPanel_);
             break;
         case nodes::NodeView::PlanChannel:

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "editing/node_keys.h"
+
 namespace rse {
 
 struct EditorSession;
@@ -29,7 +31,7 @@ class PanelArea : public QWidget {
 
     // Loads the panel of the node with this key and presents it; nothing for a key without
     // a panel. What a panel's loading throws reaches the caller.
-    void ShowNode(const QString& key);
+    void ShowNode(const nodes::NodeKey& key);
     void ResetAllPanels();
     void DisableAllPanels();
     // False when a half-typed number in the front panel was refused.

@@ -78,7 +78,7 @@ TEST_F(Backups, CompareWithShowsTheDifferencesAndTheirNodes) {
     EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("4"));
     EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("2"));
     const QString usa =
-        w.Tree()->NodeByKey(QStringLiteral("PU 16"))->text(0).section(QLatin1Char('['), 0, 0);
+        w.Tree()->NodeByKey(TreeKey("PU 16"))->text(0).section(QLatin1Char('['), 0, 0);
     EXPECT_EQ(table->item(1, 0)->text(),
               QStringLiteral("USA channel %1 \u2014 Tag Name").arg(usa.mid(2)));
     EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("OTHER"));
@@ -88,7 +88,7 @@ TEST_F(Backups, CompareWithShowsTheDifferencesAndTheirNodes) {
     for (const auto& [row, key] : {std::pair{1, "PU 16"}, std::pair{0, "S"}}) {
         const QRect cell = table->visualItemRect(table->item(row, 0));
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-        EXPECT_EQ(w.Tree()->SelectedKey(), QLatin1String(key));
+        EXPECT_EQ(w.Tree()->SelectedKey(), TreeKey(QLatin1String(key)));
     }
     compare->close();
 }

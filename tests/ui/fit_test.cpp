@@ -32,6 +32,7 @@ namespace rse {
 namespace {
 
 using test::Find;
+using test::TreeKey;
 
 QString Name(const QWidget* w) {
     QString name = w->objectName();
@@ -218,7 +219,7 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
         w.Tree()->RetitleNodes();
 
         for (const char* key : {"P", "PU", "PU 1", "PI 40", "PW", "E", "E 3", "S", "SM", "SM 2"}) {
-            w.Tree()->SelectNodeByKey(QLatin1String(key));
+            w.Tree()->SelectNodeByKey(TreeKey(QLatin1String(key)));
             QApplication::processEvents();
             check.CheckContainer(font + QStringLiteral(" node ") + QLatin1String(key),
                                  w.FrontPanel());

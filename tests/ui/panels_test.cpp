@@ -51,10 +51,9 @@ class Panels : public MainWindowTest {
     // The tree key of the channel of a plan bank whose label is `label`.
     std::string KeyOf(BankId bank, const char* label) const {
         const auto& records = BankOf(session.config, bank);
-        const char* branch = bank == BankId::USA ? "PU" : bank == BankId::INT ? "PI" : "PC";
         for (std::size_t k = 0; k < records.size(); ++k)
             if (Plans().For(bank).Find(records[k].Position)->Label == label)
-                return nodes::LeafKey(branch, static_cast<int>(k));
+                return nodes::NodeKey{*nodes::PlanBranch(bank), static_cast<int>(k)}.Text();
         ADD_FAILURE() << label;
         return {};
     }
@@ -79,10 +78,8 @@ class Panels : public MainWindowTest {
         return chain;
     }
     bool Grey(int slot) const {
-        return window->Tree()
-                   ->NodeByKey(QStringLiteral("SM %1").arg(slot))
-                   ->foreground(0)
-                   .color() == window->Tree()->palette().color(QPalette::Disabled, QPalette::Text);
+        return window->Tree()->NodeByKey({nodes::Branch::Directory, slot})->foreground(0).color() ==
+               window->Tree()->palette().color(QPalette::Disabled, QPalette::Text);
     }
 };
 
@@ -381,12 +378,12 @@ TEST_F(Panels, WalkOverEveryNode) {
     session.image[mem::kMmsiEntryCount.address] = 17;
     window->Tree()->RetitleNodes();
     const C before = c;
-    QStringList keys;
+    std::vector<nodes::NodeKey> keys;
     for (QTreeWidgetItemIterator it(window->Tree()); *it; ++it)
-        keys << window->Tree()->KeyOf(*it);
-    EXPECT_EQ(keys.size(), 3 + 4 + 55 + 55 + 56 + 20 + 1 + 20);
-    for (const QString& key : keys) {
-        SCOPED_TRACE(key.toStdString());
+        keys.push_back(window->Tree()->KeyOf(*it));
+    EXPECT_EQ(keys.size(), 3u + 4 + 55 + 55 + 56 + 20 + 1 + 20);
+    for (const nodes::NodeKey& key : keys) {
+        SCOPED_TRACE(key.Text());
         window->Tree()->SelectNodeByKey(key);
         ASSERT_EQ(window->Tree()->SelectedKey(), key);
         EXPECT_TRUE(c == before);

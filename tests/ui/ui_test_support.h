@@ -26,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include "editing/node_keys.h"
 #include "qt/settings_store.h"
 #include "support.h"
 #include "ui/editor_session.h"
@@ -39,7 +40,19 @@ inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
 
+// Tree keys in test failure messages as their text.
+namespace rse::nodes {
+inline void PrintTo(const NodeKey& key, std::ostream* os) {
+    *os << '"' << key.Text() << '"';
+}
+}  // namespace rse::nodes
+
 namespace rse::test {
+
+// A tree key from its text ("PU 3").
+inline nodes::NodeKey TreeKey(const QString& text) {
+    return nodes::NodeKey::Parse(text.toStdString());
+}
 
 // Records every message and answers with the scripted replies (Ok when none is left).
 class ScriptedPrompts : public Prompts {
@@ -173,7 +186,7 @@ class MainWindowTest : public ::testing::Test {
     }
 
     void ClickNode(const QString& key) {
-        QTreeWidgetItem* node = window->Tree()->NodeByKey(key);
+        QTreeWidgetItem* node = window->Tree()->NodeByKey(TreeKey(key));
         ASSERT_NE(node, nullptr) << key.toStdString();
         window->Tree()->scrollToItem(node);
         const QRect r = window->Tree()->visualItemRect(node);
@@ -333,9 +346,9 @@ class MainWindowTest : public ::testing::Test {
         } else if (is("note")) {
             EXPECT_EQ(Find<QLabel>(window.get(), "sbStatusBarPanel2")->toolTip(), rest);
         } else if (is("node")) {
-            EXPECT_EQ(window->Tree()->NodeByKey(key)->text(0), value);
+            EXPECT_EQ(window->Tree()->NodeByKey(TreeKey(key))->text(0), value);
         } else if (is("selected")) {
-            EXPECT_EQ(window->Tree()->SelectedKey(), rest);
+            EXPECT_EQ(window->Tree()->SelectedKey(), TreeKey(rest));
         } else if (is("panel")) {
             EXPECT_EQ(window->FrontPanel()->objectName(), rest);
         } else if (is("row")) {

@@ -100,7 +100,7 @@ TEST_F(Undo, EveryStepIsTakenBackToTheStartAndAgainToTheEnd) {
     EXPECT_TRUE(session.config == fresh);
     EXPECT_FALSE(Action("mnuEditUndo")->isEnabled());
     EXPECT_EQ(Action("mnuEditUndo")->text(), QStringLiteral("&Undo"));
-    EXPECT_EQ(window->Tree()->SelectedKey(), QStringLiteral("S"));
+    EXPECT_EQ(window->Tree()->SelectedKey(), test::TreeKey("S"));
     EXPECT_EQ(Focus(), W(QStringLiteral("cmbFCont")));
     EXPECT_EQ(Action("mnuEditRedo")->text(), QStringLiteral("&Redo Contrast Level"));
 
@@ -112,9 +112,9 @@ TEST_F(Undo, EveryStepIsTakenBackToTheStartAndAgainToTheEnd) {
         EXPECT_EQ(FileText(), texts[static_cast<std::size_t>(i) + 1]);
         EXPECT_EQ(window->StatusText(StatusPanel::KeyHint), QStringLiteral("Redone: ") + names[i]);
     }
-    EXPECT_EQ(window->Tree()->SelectedKey(), QStringLiteral("SM 2"));
+    EXPECT_EQ(window->Tree()->SelectedKey(), test::TreeKey("SM 2"));
     EXPECT_FALSE(window->Tree()
-                     ->NodeByKey(QStringLiteral("PU 3"))
+                     ->NodeByKey(test::TreeKey("PU 3"))
                      ->text(0)
                      .endsWith(QLatin1String("[Enable]")));  // the tree follows
 
@@ -181,7 +181,7 @@ TEST_F(Undo, ManyChannelsFollowTheChannelPanelsRulesInEveryPlan) {
         for (int r = 0; r < n; ++r) {
             const QString key =
                 QStringLiteral("%1 %2").arg(QLatin1String(list.node)).arg(exp ? r + 1 : r);
-            exp ? panel.ShowExpChannel(key) : panel.ShowPlanChannel(key);
+            exp ? panel.ShowExpChannel(test::TreeKey(key)) : panel.ShowPlanChannel(test::TreeKey(key));
             offered.push_back(W(QStringLiteral("chkCScan"))->isEnabledTo(&panel));
             scanned.push_back(exp ? session.config.Exp(r + 1).ScanMemory
                                   : BankOf(session.config, list.bank)[r].ScanMemory);

@@ -52,7 +52,7 @@ TEST_F(Startup, SettingNodeAtTheStartSizeWithTheNewConfiguration) {
     settings.StoreComNum(2);
     FrmMain& w = Open();
     EXPECT_EQ(w.size(), QSize(607, 444));
-    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("S"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), TreeKey("S"));
     EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictF"));
     EXPECT_EQ(w.StatusText(StatusPanel::Model), QStringLiteral("QM24 VH3400M"));
     EXPECT_EQ(w.windowTitle(), kCaption);
@@ -60,7 +60,7 @@ TEST_F(Startup, SettingNodeAtTheStartSizeWithTheNewConfiguration) {
     EXPECT_EQ(session.ComNum, 2);
     QStringList nodes;
     for (const char* key : {"P", "PU", "PI", "PC", "PW", "E", "S", "SM", "E 20", "SM 3"}) {
-        const QTreeWidgetItem* node = w.Tree()->NodeByKey(QLatin1String(key));
+        const QTreeWidgetItem* node = w.Tree()->NodeByKey(TreeKey(QLatin1String(key)));
         nodes << node->text(0) + QLatin1Char(':') + QString::number(node->childCount());
     }
     EXPECT_EQ(nodes.join(QLatin1Char(',')),
@@ -95,16 +95,16 @@ TEST_F(Navigation, EachKindOfNodeShowsItsPanelOnceAndArrowsMove) {
     EXPECT_EQ(shown.count(), static_cast<int>(std::size(cases)) + 1);
 
     ClickNode(QStringLiteral("S"));
-    w.Tree()->NodeByKey(QStringLiteral("S"))->setExpanded(true);
+    w.Tree()->NodeByKey(TreeKey("S"))->setExpanded(true);
     QTest::keyClick(w.Tree(), Qt::Key_Down);
-    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("SM"));
+    EXPECT_EQ(w.Tree()->SelectedKey(), TreeKey("SM"));
     ClickNode(QStringLiteral("SM 3"));
-    w.Tree()->NodeByKey(QStringLiteral("SM"))->setExpanded(false);  // collapsing selects the branch
+    w.Tree()->NodeByKey(TreeKey("SM"))->setExpanded(false);  // collapsing selects the branch
     EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictE"));
-    w.Tree()->SelectNodeByKey(QStringLiteral("E 21"));  // no such node: nothing changes
-    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("SM"));
+    w.Tree()->SelectNodeByKey(TreeKey("E 21"));  // no such node: nothing changes
+    EXPECT_EQ(w.Tree()->SelectedKey(), TreeKey("SM"));
     w.setWindowState(Qt::WindowMinimized);
-    w.Tree()->SelectNodeByKey(QStringLiteral("P"));  // a minimised window shows nothing
+    w.Tree()->SelectNodeByKey(TreeKey("P"));  // a minimised window shows nothing
     EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictE"));
 }
 
@@ -122,7 +122,7 @@ TEST_F(Commands, ReadRefreshesTreeCaptionAndPanelOnlyAfterASuccess) {
                                    std::nullopt};
         };
         w.TransferRead();
-        EXPECT_EQ(w.Tree()->NodeByKey(QStringLiteral("E 2"))->text(0),
+        EXPECT_EQ(w.Tree()->NodeByKey(TreeKey("E 2"))->text(0),
                   success ? QStringLiteral("EXP2[Enable]") : QStringLiteral("EXP2"));
         EXPECT_EQ(w.windowTitle(), success ? kCaption : kCaption + QStringLiteral(" - boat.dat"));
         EXPECT_EQ(shown.count(), success ? 1 : 0);
@@ -146,9 +146,8 @@ TEST_F(Commands, NewRunsOnItsTimerAndToolbarSavesTheDefaultFile) {
     EXPECT_EQ(session.config.SETCOM.Contrast, 7);  // nothing happens inside the command
     QTRY_COMPARE_WITH_TIMEOUT(session.config.SETCOM.Contrast, std::int16_t{4}, 10000);
     EXPECT_TRUE(session.config == NewDocument().config);
-    EXPECT_TRUE(
-        w.Tree()->NodeByKey(QStringLiteral("PU 2"))->text(0).endsWith(QLatin1String("[Enable]")));
-    EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("S"));
+    EXPECT_TRUE(w.Tree()->NodeByKey(TreeKey("PU 2"))->text(0).endsWith(QLatin1String("[Enable]")));
+    EXPECT_EQ(w.Tree()->SelectedKey(), TreeKey("S"));
     EXPECT_EQ(w.windowTitle(), kCaption);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 

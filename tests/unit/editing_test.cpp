@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 
 #include "editing/channel_options.h"
 #include "editing/directory_slots.h"
@@ -14,41 +15,62 @@ namespace {
 
 using nodes::NodeView;
 
-TEST(NodeKeys, KeysIndicesAndViews) {
-    EXPECT_EQ(nodes::LeafKey("PU", 0), "PU 0");
-    EXPECT_EQ(nodes::LeafKey("SM", 20), "SM 20");
-    EXPECT_EQ(nodes::KeyIndex("PU 12", 2), 12);
-    EXPECT_EQ(nodes::KeyIndex("E 7", 1), 7);
-    EXPECT_EQ(nodes::KeyIndex("SM", 2), 0);
+TEST(NodeKeys, TextsParseToKeysAndBack) {
     EXPECT_EQ(nodes::NumericValue("  3x"), 3);
     EXPECT_EQ(nodes::NumericValue("abc"), 0);
     EXPECT_EQ(nodes::NumericValue("-4"), -4);
     EXPECT_EQ(nodes::NumericValue("99999999999999999999"), 0);
 
+    using nodes::Branch;
     const struct {
-        const char* key;
+        const char* text;
+        Branch branch;
+        std::optional<int> index;
         NodeView view;
-    } views[] = {
-        {"P", NodeView::Priority},
-        {"PU", NodeView::PlanList},
-        {"PI", NodeView::PlanList},
-        {"PC", NodeView::PlanList},
-        {"PC 55", NodeView::PlanChannel},
-        {"PI 0", NodeView::PlanChannel},
-        {"PW", NodeView::Wx},
-        {"E", NodeView::ExpList},
-        {"E 20", NodeView::ExpChannel},
-        {"S", NodeView::Settings},
-        {"SM", NodeView::DirectoryList},
-        {"SM 1", NodeView::DirectoryEntry},
-        {"", NodeView::None},
-        {"PW 1", NodeView::None},
-        {"S 1", NodeView::None},
-        {"PUX", NodeView::None},
-        {"SM3", NodeView::None},
+        std::optional<BankId> bank;
+        const char* back;  // Text() of the parsed key
+    } keys[] = {
+        {"P", Branch::Programmable, {}, NodeView::Priority, {}, "P"},
+        {"PU", Branch::Usa, {}, NodeView::PlanList, BankId::USA, "PU"},
+        {"PI", Branch::International, {}, NodeView::PlanList, BankId::INT, "PI"},
+        {"PC", Branch::Canada, {}, NodeView::PlanList, BankId::CAN, "PC"},
+        {"PC 55", Branch::Canada, 55, NodeView::PlanChannel, BankId::CAN, "PC 55"},
+        {"PI 0", Branch::International, 0, NodeView::PlanChannel, BankId::INT, "PI 0"},
+        {"PU 12", Branch::Usa, 12, NodeView::PlanChannel, BankId::USA, "PU 12"},
+        {"PW", Branch::Wx, {}, NodeView::Wx, {}, "PW"},
+        {"E", Branch::Exp, {}, NodeView::ExpList, {}, "E"},
+        {"E 20", Branch::Exp, 20, NodeView::ExpChannel, {}, "E 20"},
+        {"E 21", Branch::Exp, 21, NodeView::ExpChannel, {}, "E 21"},  // no node, still a key
+        {"S", Branch::Setting, {}, NodeView::Settings, {}, "S"},
+        {"SM", Branch::Directory, {}, NodeView::DirectoryList, {}, "SM"},
+        {"SM 1", Branch::Directory, 1, NodeView::DirectoryEntry, {}, "SM 1"},
+        {"SM x", Branch::Directory, 0, NodeView::DirectoryEntry, {}, "SM 0"},
+        // Texts that name no node kind.
+        {"", Branch::None, {}, NodeView::None, {}, ""},
+        {"PW 1", Branch::None, {}, NodeView::None, {}, ""},
+        {"S 1", Branch::None, {}, NodeView::None, {}, ""},
+        {"P 1", Branch::None, {}, NodeView::None, {}, ""},
+        {"PUX", Branch::None, {}, NodeView::None, {}, ""},
+        {"SM3", Branch::None, {}, NodeView::None, {}, ""},
+        {"X 3", Branch::None, {}, NodeView::None, {}, ""},
     };
-    for (const auto& v : views)
-        EXPECT_EQ(nodes::ViewOfKey(v.key), v.view) << v.key;
+    for (const auto& k : keys) {
+        SCOPED_TRACE(k.text);
+        const nodes::NodeKey key = nodes::NodeKey::Parse(k.text);
+        EXPECT_EQ(key.branch, k.branch);
+        EXPECT_EQ(key.index, k.index);
+        EXPECT_EQ(key.View(), k.view);
+        EXPECT_EQ(key.Bank(), k.bank);
+        EXPECT_EQ(key.Text(), k.back);
+        EXPECT_EQ(nodes::NodeKey::Parse(key.Text()), key);
+    }
+    // Each plan bank has its branch; the other banks have none.
+    for (const BankId bank : {BankId::USA, BankId::INT, BankId::CAN}) {
+        const nodes::NodeKey plan{*nodes::PlanBranch(bank)};
+        EXPECT_EQ(plan.Bank(), bank);
+    }
+    EXPECT_FALSE(nodes::PlanBranch(BankId::WX));
+    EXPECT_FALSE(nodes::PlanBranch(BankId::EXP));
 }
 
 TEST(NodeKeys, NodeTextsFollowTheConfiguration) {

@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
     for (const auto& size : sizes) {
         w.resize(size.width, size.height);
         for (const char* key : {"P", "PU", "PU 4", "PI 40", "PW", "E", "E 2"}) {
-            w.Tree()->SelectNodeByKey(QLatin1String(key));
+            w.Tree()->SelectNodeByKey(rse::nodes::NodeKey::Parse(key));
             QString name = QStringLiteral("panel-%1-%2")
                                .arg(QLatin1String(key))
                                .arg(QLatin1String(size.suffix));

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     w.show();
     session.config.Dir(1) = {true, "OLD ENTRY", "366000001"};
     w.Tree()->RetitleNodes();
-    w.Tree()->SelectNodeByKey(QStringLiteral("SM"));
+    w.Tree()->SelectNodeByKey(rse::nodes::NodeKey::Parse("SM"));
 
     bool ok = true;
     prompts.path = WriteTable(dir, QStringLiteral("refused.csv"),
@@ -90,10 +90,10 @@ int main(int argc, char** argv) {
     ok = Save(&w, dir, QStringLiteral("import-accepted-window")) && ok;
 
     for (const char* key : {"SM 2", "SM 4"}) {
-        w.Tree()->SelectNodeByKey(QLatin1String(key));
+        w.Tree()->SelectNodeByKey(rse::nodes::NodeKey::Parse(key));
         ok = Save(&w, dir, QStringLiteral("status-%1").arg(QLatin1String(key).mid(3))) && ok;
     }
-    w.Tree()->SelectNodeByKey(QStringLiteral("S"));
+    w.Tree()->SelectNodeByKey(rse::nodes::NodeKey::Parse("S"));
     w.findChild<QLineEdit*>(QStringLiteral("txtFUser"))->setText(QStringLiteral("002320001"));
     ok = Save(&w, dir, QStringLiteral("status-user")) && ok;
     return ok && prompts.ok ? 0 : 1;

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     rse::FrmMain& w = editor.window;
     w.resize(900, 600);
     rse::NavigationTree& tree = *w.Tree();
-    tree.setCurrentItem(tree.NodeByKey(QStringLiteral("PU")));
+    tree.setCurrentItem(tree.NodeByKey(rse::nodes::NodeKey::Parse("PU")));
     QTableWidget* grid = w.Panels()->ChannelList()->Grid();
     grid->setFocus();
     grid->setCurrentCell(2, 0);
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     w.Edit().Undo();
     ok = Save(&w, dir, QStringLiteral("undone-status")) && ok;
 
-    tree.setCurrentItem(tree.NodeByKey(QStringLiteral("SM")));
+    tree.setCurrentItem(tree.NodeByKey(rse::nodes::NodeKey::Parse("SM")));
     QApplication::clipboard()->setText(
         QStringLiteral("Name\tMMSI\nharbour\t002320001\nbuddy\t366 000 010\nsart\t970123456\n"));
     // The warning about the AIS-SART's MMSI, then closed.

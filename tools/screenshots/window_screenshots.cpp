@@ -39,12 +39,12 @@ int main(int argc, char** argv) {
         {"S", "node-S"},   {"SM", "node-SM"}, {"SM 2", "node-SM-2"},
     };
     for (const auto& n : nodes) {
-        w.Tree()->SelectNodeByKey(QLatin1String(n[0]));
+        w.Tree()->SelectNodeByKey(rse::nodes::NodeKey::Parse(n[0]));
         ok = Save(&w, dir, QLatin1String(n[1])) && ok;
     }
 
     w.resize(900, 600);
-    w.Tree()->SelectNodeByKey(QStringLiteral("SM 2"));
+    w.Tree()->SelectNodeByKey(rse::nodes::NodeKey::Parse("SM 2"));
     ok = Save(&w, dir, QStringLiteral("main-900x600")) && ok;
 
     auto* serial = w.findChild<QMenu*>(QStringLiteral("mnuOptionsSerialPort"));

@@ -32,8 +32,8 @@ CompareWindow::CompareWindow(const std::vector<DifferenceRow>& rows, const QStri
     table_ = new DifferenceTable(this);
     table_->SetRows(rows, QStringLiteral("In the editor"), otherName);
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
-        const QString key = table_->NodeKeyAt(row);
-        if (!key.isEmpty()) emit showNode(key);
+        const nodes::NodeKey key = table_->NodeKeyAt(row);
+        if (key.branch != nodes::Branch::None) emit showNode(key);
     });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

@@ -25,7 +25,7 @@ class CompareWindow : public QDialog {
 
   signals:
     // The user selected a row whose field a tree node shows.
-    void showNode(const QString& key);
+    void showNode(const rse::nodes::NodeKey& key);
 
   private:
     DifferenceTable* table_ = nullptr;

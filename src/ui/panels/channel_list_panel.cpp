@@ -269,20 +269,10 @@ void ChannelListPanel::ShowExpBankList() {
     grid_->setUpdatesEnabled(true);
 }
 
-std::optional<QString> ChannelListPanel::KeyOfRow(int row) const {
+std::optional<nodes::NodeKey> ChannelListPanel::KeyOfRow(int row) const {
     if (row < 1 || row > grid_->rowCount()) return std::nullopt;
-    switch (bank_) {
-        case BankId::USA:
-            return FromLatin1(nodes::LeafKey(nodes::kUsa, row - 1));
-        case BankId::INT:
-            return FromLatin1(nodes::LeafKey(nodes::kInternational, row - 1));
-        case BankId::CAN:
-            return FromLatin1(nodes::LeafKey(nodes::kCanada, row - 1));
-        case BankId::EXP:
-            return FromLatin1(nodes::LeafKey(nodes::kExp, row));
-        case BankId::WX:
-            break;
-    }
+    if (bank_ == BankId::EXP) return nodes::NodeKey{nodes::Branch::Exp, row};
+    if (const auto plan = nodes::PlanBranch(bank_)) return nodes::NodeKey{*plan, row - 1};
     return std::nullopt;
 }
 

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "editing/channel_batch.h"
+#include "editing/node_keys.h"
 #include "model/channel_plans.h"
 #include "ui/panels/editor_panel.h"
 
@@ -41,7 +42,7 @@ class ChannelListPanel : public EditorPanel {
     // The bank listed last.
     BankId ListedBank() const { return bank_; }
     // The tree key of the channel in grid row `row` (1..), or nothing (header row, no row).
-    std::optional<QString> KeyOfRow(int row) const;
+    std::optional<nodes::NodeKey> KeyOfRow(int row) const;
 
     // Makes the change to every selected channel the channel panel would allow it on; the
     // status bar says how many were left alone.
@@ -52,7 +53,7 @@ class ChannelListPanel : public EditorPanel {
 
   signals:
     // The user asked for the channel with this tree key.
-    void jumpRequested(const QString& key);
+    void jumpRequested(const rse::nodes::NodeKey& key);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

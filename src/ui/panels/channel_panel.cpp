@@ -184,7 +184,7 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
 void ChannelPanel::Clear() {
     SetTitle(QStringLiteral("Channel"));
     kind_ = Kind::None;
-    key_.clear();
+    key_ = {};
     channelLabel_->clear();
     rxFrequency_->clear();
     txFrequency_->clear();
@@ -245,12 +245,10 @@ void ChannelPanel::Fill(const ChannelRecord& r, const PlanEntry& e) {
     ApplyEnabling();
 }
 
-void ChannelPanel::ShowPlanChannel(const QString& key) {
-    const std::string k = key.toStdString();
-    const auto bank =
-        nodes::PlanBankOfKey(std::string_view(k).substr(0, std::min<std::size_t>(2, k.size())));
-    if (!bank) return;
-    const int index = nodes::KeyIndex(k, 2);
+void ChannelPanel::ShowPlanChannel(const nodes::NodeKey& key) {
+    const auto bank = key.Bank();
+    if (!bank || !key.index) return;
+    const int index = *key.index;
     const std::vector<ChannelRecord>& records = BankOf(session_.config, *bank);
     if (index < 0 || index >= static_cast<int>(records.size())) return;
     kind_ = Kind::Plan;
@@ -274,8 +272,9 @@ void ChannelPanel::ShowPlanChannel(const QString& key) {
     Fill(r, e);
 }
 
-void ChannelPanel::ShowExpChannel(const QString& key) {
-    const int index = nodes::KeyIndex(key.toStdString(), 1);
+void ChannelPanel::ShowExpChannel(const nodes::NodeKey& key) {
+    if (key.View() != nodes::NodeView::ExpChannel) return;
+    const int index = *key.index;
     if (index < 1 || index > kExpCount) return;
     kind_ = Kind::Exp;
     index_ = index;

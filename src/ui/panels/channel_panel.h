@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "editing/node_keys.h"
 #include "model/channel_plans.h"
 #include "ui/panels/editor_panel.h"
 #include "ui/widgets/frame_lines.h"
@@ -36,21 +37,21 @@ class ChannelPanel : public EditorPanel {
     ChannelPanel(EditorSession& session, QWidget* parent);
 
     // Loads the channel of a leaf under "PU", "PI" or "PC" (key such as "PU 3").
-    void ShowPlanChannel(const QString& key);
+    void ShowPlanChannel(const nodes::NodeKey& key);
     // Loads the EXP memory of a leaf under "E" (key such as "E 7").
-    void ShowExpChannel(const QString& key);
+    void ShowExpChannel(const nodes::NodeKey& key);
     // Blanks the controls and fills the position list of `cmbCN` (0..281).
     void Clear() override;
 
     QWidget* Inner() const { return inner_; }
     // The key of the record shown, empty when none is.
-    QString LoadedKey() const { return key_; }
+    nodes::NodeKey LoadedKey() const { return key_; }
     // True while the position chooser has the focus (or shows its list).
     bool ChannelComboGuard() const;
 
   signals:
     // The user changed the Enable flag of the record with this tree key.
-    void enableStored(const QString& key);
+    void enableStored(const rse::nodes::NodeKey& key);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -93,7 +94,7 @@ class ChannelPanel : public EditorPanel {
     Kind kind_ = Kind::None;
     BankId bank_ = BankId::USA;
     int index_ = 0;  // plan banks 0.., EXP 1..20
-    QString key_;
+    nodes::NodeKey key_;
     QString rememberedChannelText_;
 };
 

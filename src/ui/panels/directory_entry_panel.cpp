@@ -111,8 +111,9 @@ void DirectoryEntryPanel::Clear() {
     txtGMMSI_->Load({});
 }
 
-void DirectoryEntryPanel::ShowDirectoryEntry(const QString& key) {
-    const int slot = nodes::KeyIndex(key.toStdString(), 2);
+void DirectoryEntryPanel::ShowDirectoryEntry(const nodes::NodeKey& key) {
+    if (key.View() != nodes::NodeView::DirectoryEntry) return;
+    const int slot = *key.index;
     if (slot < 1 || slot > kDirectoryCount) return;
     LoadSlot(slot);
 }

@@ -3,6 +3,7 @@
 // added; the slots after it are locked.
 #pragma once
 
+#include "editing/node_keys.h"
 #include "ui/panels/editor_panel.h"
 #include "ui/widgets/frame_lines.h"
 
@@ -28,7 +29,7 @@ class DirectoryEntryPanel : public EditorPanel {
     DirectoryEntryPanel(EditorSession& session, Prompts& prompts, QWidget* parent);
 
     // Loads the slot of a leaf under "SM" (key such as "SM 3").
-    void ShowDirectoryEntry(const QString& key);
+    void ShowDirectoryEntry(const nodes::NodeKey& key);
     // Unchecks Add and blanks both texts.
     void Clear() override;
     bool ValidatePendingEdit() override;

@@ -162,7 +162,7 @@ bool DirectoryListPanel::HandleEnterKey(QWidget* focus) {
 
 void DirectoryListPanel::Jump(int row) {
     if (row < 0 || row >= kDirectoryCount) return;  // the header row finds nothing
-    emit jumpRequested(FromLatin1(nodes::LeafKey(nodes::kDirectory, row + 1)));
+    emit jumpRequested(nodes::NodeKey{nodes::Branch::Directory, row + 1});
 }
 
 void DirectoryListPanel::resizeEvent(QResizeEvent* event) {

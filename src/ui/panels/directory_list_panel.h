@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "editing/node_keys.h"
 #include "ui/panels/editor_panel.h"
 
 class QAction;
@@ -36,7 +37,7 @@ class DirectoryListPanel : public EditorPanel {
 
   signals:
     // The user asked to open the slot with this tree key ("SM 3").
-    void jumpRequested(const QString& key);
+    void jumpRequested(const rse::nodes::NodeKey& key);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -42,7 +42,7 @@ void DifferenceTable::SetRows(const std::vector<DifferenceRow>& rows, const QStr
     for (int r = 0; r < rowCount(); ++r) {
         const DifferenceRow& row = rows[static_cast<std::size_t>(r)];
         QTableWidgetItem* where = Cell(QString::fromUtf8(row.where.c_str()));
-        where->setData(Qt::UserRole, QString::fromStdString(row.nodeKey));
+        where->setData(Qt::UserRole, Latin1(row.nodeKey.Text()));
         setItem(r, 0, where);
         setItem(r, 1, Cell(Latin1(row.before)));
         setItem(r, 2, Cell(Latin1(row.after)));
@@ -50,9 +50,10 @@ void DifferenceTable::SetRows(const std::vector<DifferenceRow>& rows, const QStr
     resizeRowsToContents();
 }
 
-QString DifferenceTable::NodeKeyAt(int row) const {
+nodes::NodeKey DifferenceTable::NodeKeyAt(int row) const {
     const QTableWidgetItem* where = item(row, 0);
-    return where ? where->data(Qt::UserRole).toString() : QString();
+    return where ? nodes::NodeKey::Parse(where->data(Qt::UserRole).toString().toStdString())
+                 : nodes::NodeKey{};
 }
 
 }  // namespace rse

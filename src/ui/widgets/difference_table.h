@@ -18,8 +18,8 @@ class DifferenceTable : public QTableWidget {
     // Fills the table; the headers name the two sides.
     void SetRows(const std::vector<DifferenceRow>& rows, const QString& beforeHeader,
                  const QString& afterHeader);
-    // The tree node of a row ("" for a memory byte).
-    QString NodeKeyAt(int row) const;
+    // The tree node of a row (the empty key for a memory byte).
+    nodes::NodeKey NodeKeyAt(int row) const;
 };
 
 }  // namespace rse
