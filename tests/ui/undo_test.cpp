@@ -179,9 +179,9 @@ TEST_F(Undo, ManyChannelsFollowTheChannelPanelsRulesInEveryPlan) {
         std::vector<bool> scanned;
         int counts[3] = {0, 0, 0};  // changed, already so, left alone
         for (int r = 0; r < n; ++r) {
-            const QString key =
-                QStringLiteral("%1 %2").arg(QLatin1String(list.node)).arg(exp ? r + 1 : r);
-            exp ? panel.ShowExpChannel(test::TreeKey(key)) : panel.ShowPlanChannel(test::TreeKey(key));
+            const nodes::NodeKey key = test::TreeKey(
+                QStringLiteral("%1 %2").arg(QLatin1String(list.node)).arg(exp ? r + 1 : r));
+            exp ? panel.ShowExpChannel(key) : panel.ShowPlanChannel(key);
             offered.push_back(W(QStringLiteral("chkCScan"))->isEnabledTo(&panel));
             scanned.push_back(exp ? session.config.Exp(r + 1).ScanMemory
                                   : BankOf(session.config, list.bank)[r].ScanMemory);

@@ -190,6 +190,31 @@ TEST(ChannelListCsv, EveryChannelWithTheReportsColumns) {
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 55 + 55 + 56 + 10 + 20);
 }
 
+// A MID mistyped by one lands on a neighbour: the MIDs at each region's ends and beside the
+// numbers the ITU left unassigned, with those numbers.
+TEST(Mmsi, CountriesOfTheMidsBesideTheGaps) {
+    const struct {
+        int mid;
+        const char* country;  // nullptr: not assigned
+    } mids[] = {
+        // clang-format off
+        {200, nullptr}, {201, "Albania"}, {216, "Armenia"}, {217, nullptr}, {218, "Germany"},
+        {220, "Denmark"}, {221, nullptr}, {224, "Spain"}, {259, "Norway"}, {260, nullptr},
+        {261, "Poland"}, {279, "Serbia"}, {280, nullptr}, {300, nullptr}, {301, "Anguilla"},
+        {379, "United States Virgin Islands"}, {380, nullptr}, {400, nullptr},
+        {401, "Afghanistan"}, {478, "Bosnia and Herzegovina"}, {479, nullptr}, {500, nullptr},
+        {501, "Adelie Land (France)"}, {578, "Wallis and Futuna"}, {579, nullptr},
+        {601, "South Africa"}, {643, nullptr}, {644, "Lesotho"}, {645, "Mauritius"},
+        {646, nullptr}, {647, "Madagascar"}, {679, "Zimbabwe"}, {680, nullptr}, {700, nullptr},
+        {701, "Argentina"}, {702, nullptr}, {775, "Venezuela"}, {776, nullptr},
+        // clang-format on
+    };
+    for (const auto& m : mids) {
+        const char* country = MidCountry(m.mid);
+        EXPECT_EQ(country ? std::string(country) : "-", m.country ? m.country : "-") << m.mid;
+    }
+}
+
 TEST(Mmsi, KindAndCountryFromTheForm) {
     struct Case {
         const char* mmsi;
