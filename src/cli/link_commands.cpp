@@ -15,6 +15,7 @@
 #include "link/clone_protocol.h"
 #include "link/safe_program.h"
 #include "qt/serial_link.h"
+#include "qt/translations.h"
 
 namespace rse::cli {
 
@@ -100,16 +101,15 @@ bool TakeLinkOptions(const QCommandLineParser& parser, const QString& cmd, LinkO
     out.port = parser.value(QStringLiteral("port"));
     out.noEcho = parser.isSet(QStringLiteral("no-echo"));
     if (out.port.isEmpty()) {
-        UsageError(cmd, QStringLiteral("--port DEV is required (a device path or COM1..COM4)"));
+        UsageError(cmd, Cli::tr("--port DEV is required (a device path or COM1..COM4)"));
         return false;
     }
     return true;
 }
 
 void PrintMessage(const LinkMessage& m) {
-    PrintError(QStringLiteral("%1: %2").arg(QString::fromStdString(m.title),
-                                            QString::fromStdString(m.text)));
-    if (!m.detail.empty()) PrintError(QString::fromStdString(m.detail));
+    PrintError(QStringLiteral("%1: %2").arg(LinkMessageTitle(m), CoreText(m.text.c_str())));
+    if (!m.detail.empty()) PrintError(Translated(m.detailPhrase, m.detail));
 }
 
 // Runs one operation on the port with progress and Ctrl+C; the operation gets the environment
@@ -148,13 +148,12 @@ int RunRead(const QStringList& args) {
     if (!TakeLinkOptions(parser, cmd, options)) return kUsage;
     if (!parser.positionalArguments().isEmpty()) {
         return UsageError(
-            cmd,
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+            cmd, Cli::tr("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
     const QString out = parser.value(output);
     const FileKind kind = KindOf(out);
     if (out.isEmpty() || kind == FileKind::Other) {
-        return UsageError(cmd, QStringLiteral("-o OUT is required and must end in .hex or .dat"));
+        return UsageError(cmd, Cli::tr("-o OUT is required and must end in .hex or .dat"));
     }
 
     Configuration config;
@@ -174,7 +173,7 @@ int RunRead(const QStringList& args) {
         DecodeImage(result.image, config);
         saved = SaveFileAs(LocalPath(out), config);
     }
-    if (!saved.ok) return FileFailure("FileSave Error!!", saved, out);
+    if (!saved.ok) return FileFailure(QT_TRANSLATE_NOOP("Cli", "FileSave Error!!"), saved, out);
     return Report(result.outcome);
 }
 
@@ -191,15 +190,15 @@ int RunProgram(const QStringList& args) {
     LinkOptions options;
     if (!TakeLinkOptions(parser, cmd, options)) return kUsage;
     const QStringList pos = parser.positionalArguments();
-    if (pos.size() != 1) return UsageError(cmd, QStringLiteral("expects one input file"));
+    if (pos.size() != 1) return UsageError(cmd, Cli::tr("expects one input file"));
     const QString& in = pos[0];
     const FileKind kind = KindOf(in);
     if (kind == FileKind::Other) {
-        return UsageError(cmd, QStringLiteral("the input must be a .dat or .hex file"));
+        return UsageError(cmd, Cli::tr("the input must be a .dat or .hex file"));
     }
     if (parser.isSet(base) &&
         (kind != FileKind::Dat || KindOf(parser.value(base)) != FileKind::Hex)) {
-        return UsageError(cmd, QStringLiteral("--base BASE.hex applies only to a .dat input"));
+        return UsageError(cmd, Cli::tr("--base BASE.hex applies only to a .dat input"));
     }
 
     // Everything is read before the port is touched.
@@ -230,8 +229,7 @@ int RunClearCount(const QStringList& args) {
     if (!TakeLinkOptions(parser, cmd, options)) return kUsage;
     if (!parser.positionalArguments().isEmpty()) {
         return UsageError(
-            cmd,
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+            cmd, Cli::tr("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
     const MemoryImage image = DefaultImage();
     return Report(RunOnPort(options, [&](const LinkEnvironment& env, auto&) {
@@ -250,11 +248,11 @@ int RunLinkCommand(const QString& name, const QStringList& args) {
     if (name == QLatin1String("read")) return RunRead(args);
     if (name == QLatin1String("program")) return RunProgram(args);
     if (name == QLatin1String("clear-count")) return RunClearCount(args);
-    return UsageError(name, QStringLiteral("not a radio command"));
+    return UsageError(name, Cli::tr("not a radio command"));
 }
 
 QString LinkCommandsUsage() {
-    return QStringLiteral(
+    return Cli::tr(
         "  rse-cli read --port DEV -o OUT [--no-backup]\n"
         "                                            read the radio into OUT: .hex (the memory\n"
         "                                            image) or .dat (the configuration); a copy\n"

@@ -40,18 +40,19 @@ void CloneProtocol::Progress(int percent) {
     if (env_.showProgress) env_.showProgress(std::min(percent, 100));
 }
 
-TransferOutcome CloneProtocol::Failure(const char* text, const char* title, std::string detail) {
+TransferOutcome CloneProtocol::Failure(const char* text, const char* title, Phrase detail) {
     return {TransferStatus::Failed,
-            LinkMessage{text, title, MessageIcon::Critical, std::move(detail)}};
+            LinkMessage{text, title, MessageIcon::Critical, detail.English(), detail}};
 }
 
 TransferOutcome CloneProtocol::OpenFailure(const char* title) {
     const LinkOpenError& error = serial_.OpenError();
-    std::string detail = "Cannot open the serial port " + env_.link.Name() + ": " + error.reason;
+    Phrase detail(RSE_TEXT("Core", "Cannot open the serial port %1: %2"),
+                  {env_.link.Name(), error.reason});
     if (error.permissionDenied) {
-        detail +=
-            "\nThe user must be a member of the group that owns the device, usually "
-            "dialout (then log in again).";
+        detail.Add(RSE_TEXT("Core",
+                            "\nThe user must be a member of the group that owns the device, "
+                            "usually dialout (then log in again)."));
     }
     return Failure(kCommunicationErrorText, title, detail);
 }
@@ -60,14 +61,23 @@ TransferOutcome CloneProtocol::LinkFailure(const char* title, const char* proced
     const std::string reason = serial_.LinkLostReason();
     if (env_.writeErrorLog) env_.writeErrorLog(procedure, "0" + reason);
     return Failure(kCommunicationErrorText, title,
-                   "The connection to the radio on " + env_.link.Name() + " was lost" +
-                       (reason.empty() ? std::string(".") : ": " + reason + "."));
+                   reason.empty()
+                       ? Phrase(RSE_TEXT("Core", "The connection to the radio on %1 was lost."),
+                                {env_.link.Name()})
+                       : Phrase(RSE_TEXT("Core", "The connection to the radio on %1 was lost: %2."),
+                                {env_.link.Name(), reason}));
 }
 
-std::string CloneProtocol::NoAnswerDetail() const {
+Phrase CloneProtocol::NoAnswerDetail() const {
     const int attempts = std::max(0, env_.settings.LinkRetries) + 1;
-    return "No valid answer from the radio for address " + Hex4(lastAddress_) + " after " +
-           std::to_string(attempts) + (attempts == 1 ? " attempt." : " attempts.");
+    if (attempts == 1) {
+        return Phrase(
+            RSE_TEXT("Core", "No valid answer from the radio for address %1 after 1 attempt."),
+            {Hex4(lastAddress_)});
+    }
+    return Phrase(
+        RSE_TEXT("Core", "No valid answer from the radio for address %1 after %2 attempts."),
+        {Hex4(lastAddress_), std::to_string(attempts)});
 }
 
 bool CloneProtocol::Exchange(const Frame& frame, Millis echoTimeout, std::uint8_t replyCode,
@@ -147,8 +157,10 @@ TransferOutcome CloneProtocol::CheckModel() {
     const std::uint16_t code = ModelCodeOf(answer);
     if (code != kModelCode) {
         return Failure(kModelNameErrorText, kReadTitle,
-                       "The radio reports the model code " + Hex4(code) + ", this program edits " +
-                           Hex4(kModelCode) + ".");
+                       Phrase(RSE_TEXT("Core",
+                                       "The radio reports the model code %1, this program "
+                                       "edits %2."),
+                              {Hex4(code), Hex4(kModelCode)}));
     }
     return Success();
 }
@@ -182,7 +194,8 @@ TransferOutcome CloneProtocol::WriteAll(const MemoryImage& source) {
     if (serial_.LinkLost()) return LinkFailure(kProgramTitle, "frmRadio.WriteData");
     if (!ok) {
         return Failure(kCommunicationErrorText, kProgramTitle,
-                       NoAnswerDetail() + " The radio holds the blocks written before it.");
+                       NoAnswerDetail().Add(
+                           RSE_TEXT("Core", " The radio holds the blocks written before it.")));
     }
     env_.clock.Sleep(kSuccessPause);
     return Success();

@@ -69,11 +69,17 @@ TransferOutcome ProgramWithSafetyNet(const LinkEnvironment& env, const MemoryIma
     if (m.count == 0) return programmed;
     char address[8];
     std::snprintf(address, sizeof address, "0x%04X", static_cast<unsigned>(m.firstAddress));
-    return WithMessage(TransferStatus::Failed,
-                       {kVerifyErrorText, kProgramTitle, MessageIcon::Critical,
-                        "The radio does not hold what was sent: " + std::to_string(m.count) +
-                            (m.count == 1 ? " byte differs" : " bytes differ") +
-                            ", the first at address " + address + "."});
+    const Phrase detail =
+        m.count == 1 ? Phrase(RSE_TEXT("Core",
+                                       "The radio does not hold what was sent: 1 byte differs, "
+                                       "the first at address %1."),
+                              {address})
+                     : Phrase(RSE_TEXT("Core",
+                                       "The radio does not hold what was sent: %1 bytes differ, "
+                                       "the first at address %2."),
+                              {std::to_string(m.count), address});
+    return WithMessage(TransferStatus::Failed, {kVerifyErrorText, kProgramTitle,
+                                                MessageIcon::Critical, detail.English(), detail});
 }
 
 }  // namespace rse

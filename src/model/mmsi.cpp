@@ -54,29 +54,29 @@ std::optional<MmsiInfo> ClassifyMmsi(std::string_view s) {
 const char* MmsiKindName(MmsiKind kind) {
     switch (kind) {
         case MmsiKind::Ship:
-            return "Ship";
+            return RSE_TEXT("Core", "Ship");
         case MmsiKind::Group:
-            return "Group";
+            return RSE_TEXT("Core", "Group");
         case MmsiKind::CoastStation:
-            return "Coast station";
+            return RSE_TEXT("Core", "Coast station");
         case MmsiKind::SarAircraft:
-            return "SAR aircraft";
+            return RSE_TEXT("Core", "SAR aircraft");
         case MmsiKind::Handheld:
-            return "Handheld";
+            return RSE_TEXT("Core", "Handheld");
         case MmsiKind::AuxiliaryCraft:
-            return "Craft of a parent ship";
+            return RSE_TEXT("Core", "Craft of a parent ship");
         case MmsiKind::AidToNavigation:
-            return "Aid to navigation";
+            return RSE_TEXT("Core", "Aid to navigation");
         case MmsiKind::AisSart:
-            return "AIS-SART";
+            return RSE_TEXT("Core", "AIS-SART");
         case MmsiKind::Mob:
-            return "MOB device";
+            return RSE_TEXT("Core", "MOB device");
         case MmsiKind::EpirbAis:
-            return "EPIRB-AIS";
+            return RSE_TEXT("Core", "EPIRB-AIS");
         case MmsiKind::Unknown:
             break;
     }
-    return "No assigned MMSI form";
+    return RSE_TEXT("Core", "No assigned MMSI form");
 }
 
 bool IsDscCallable(MmsiKind kind) {
@@ -105,16 +105,35 @@ std::string DescribeMmsi(const MmsiInfo& info) {
     return text;
 }
 
+Phrase DescribeMmsiPhrase(const MmsiInfo& info) {
+    Phrase text(MmsiKindName(info.kind));
+    if (info.mid != 0) {
+        text.Add(RSE_TEXT("Core", ", MID %1"), {std::to_string(info.mid)});
+        if (const char* country = MidCountry(info.mid)) text.Add(" (%1)", {country});
+    }
+    return text;
+}
+
+namespace {
+
+MmsiNote Note(const MmsiInfo& info, bool warn, const char* warning) {
+    const Phrase text = DescribeMmsiPhrase(info);
+    const Phrase said = warn ? Phrase(warning) : Phrase();
+    return {text.English(), said.English(), text, said};
+}
+
+}  // namespace
+
 MmsiNote DirectoryMmsiNote(std::string_view mmsi) {
     const std::optional<MmsiInfo> info = ClassifyMmsi(mmsi);
     if (!info) return {};
-    return {DescribeMmsi(*info), IsDscCallable(info->kind) ? "" : "cannot be called by DSC"};
+    return Note(*info, !IsDscCallable(info->kind), RSE_TEXT("Core", "cannot be called by DSC"));
 }
 
 MmsiNote UserMmsiNote(std::string_view mmsi) {
     const std::optional<MmsiInfo> info = ClassifyMmsi(mmsi);
     if (!info) return {};
-    return {DescribeMmsi(*info), info->kind == MmsiKind::Ship ? "" : "not a ship's MMSI"};
+    return Note(*info, info->kind != MmsiKind::Ship, RSE_TEXT("Core", "not a ship's MMSI"));
 }
 
 }  // namespace rse

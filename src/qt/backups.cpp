@@ -52,7 +52,7 @@ KeepResult KeepEdits(std::string_view configText, const QString& note) {
 }
 
 QString KeepFailureText(const KeepResult& result) {
-    return QStringLiteral("The backup could not be kept in %1: %2")
+    return QCoreApplication::translate("Core", "The backup could not be kept in %1: %2")
         .arg(QFile::decodeName(QByteArray::fromStdString(result.path)),
              QString::fromLocal8Bit(result.io.description.c_str()));
 }

@@ -50,7 +50,7 @@ QString EditorStatusBar::Text(int panel) const {
 
 void EditorStatusBar::ShowNote(const QString& text, bool warning) {
     QLabel* label = panels_[1];
-    label->setToolTip(warning ? QStringLiteral("Warning: ") + text : text);  // the whole note
+    label->setToolTip(warning ? tr("Warning: ") + text : text);  // the whole note
     QPalette palette = QApplication::palette(label);
     if (warning) palette.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x00));
     label->setPalette(palette);

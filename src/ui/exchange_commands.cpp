@@ -9,6 +9,7 @@
 #include "files/channel_export.h"
 #include "files/directory_exchange.h"
 #include "qt/latin1.h"
+#include "qt/translations.h"
 #include "ui/busy_guard.h"
 #include "ui/frm_main.h"
 #include "ui/prompts.h"
@@ -21,14 +22,22 @@ std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
+// "line N: reason" in the language of the windows.
+QString RowText(const RowMessage& m) {
+    return ExchangeCommands::tr("line %1: %2")
+        .arg(m.line)
+        .arg(Translated(m.reasonPhrase, m.reason));
+}
+
 // The messages as lines, at most ExchangeCommands::kMaxListedRows of them.
 QString MessageLines(const std::vector<RowMessage>& messages) {
     QStringList lines;
     const auto total = static_cast<int>(messages.size());
     for (int i = 0; i < total && i < ExchangeCommands::kMaxListedRows; ++i)
-        lines << QString::fromStdString(messages[static_cast<std::size_t>(i)].Text());
+        lines << RowText(messages[static_cast<std::size_t>(i)]);
     if (total > ExchangeCommands::kMaxListedRows) {
-        lines << QStringLiteral("(and %1 more)").arg(total - ExchangeCommands::kMaxListedRows);
+        lines
+            << ExchangeCommands::tr("(and %1 more)").arg(total - ExchangeCommands::kMaxListedRows);
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -47,13 +56,15 @@ void ExchangeCommands::AddMenuEntries(QMenu& file) {
         const char* name;
         const char* text;
         void (ExchangeCommands::*command)();
-    } entries[] = {
-        {"mnuFileImportDirectory", "&Import Directory...", &ExchangeCommands::ImportDirectory},
-        {"mnuFileExportDirectory", "&Export Directory...", &ExchangeCommands::ExportDirectory},
-        {"mnuFileExportChannels", "Export &Channels...", &ExchangeCommands::ExportChannels}};
+    } entries[] = {{"mnuFileImportDirectory", QT_TR_NOOP("&Import Directory..."),
+                    &ExchangeCommands::ImportDirectory},
+                   {"mnuFileExportDirectory", QT_TR_NOOP("&Export Directory..."),
+                    &ExchangeCommands::ExportDirectory},
+                   {"mnuFileExportChannels", QT_TR_NOOP("Export &Channels..."),
+                    &ExchangeCommands::ExportChannels}};
     file.insertSeparator(before)->setObjectName(QStringLiteral("mnuFileBarExchange"));
     for (const auto& entry : entries) {
-        auto* a = new QAction(QLatin1String(entry.text), &file);
+        auto* a = new QAction(tr(entry.text), &file);
         a->setObjectName(QLatin1String(entry.name));
         file.insertAction(before, a);
         QObject::connect(a, &QAction::triggered, &window_, [this, command = entry.command] {
@@ -66,13 +77,12 @@ void ExchangeCommands::Fail(const char* procedure, const char* message, const Io
     session_.WriteErrorLog(
         QLatin1String(procedure),
         QString::number(r.errorNumber) + QString::fromLocal8Bit(r.description.c_str()));
-    prompts_.Message(&window_, QLatin1String(message), QLatin1String(kProductTitle),
-                     Prompts::Icon::Exclamation);
+    prompts_.Message(&window_, tr(message), ProductTitle(), Prompts::Icon::Exclamation);
 }
 
 void ExchangeCommands::ImportDirectory() {
     const QString path =
-        prompts_.OpenFileName(&window_, QStringLiteral("Import Directory"), kCsvFilter, QString());
+        prompts_.OpenFileName(&window_, tr("Import Directory"), tr(kCsvFilter), QString());
     if (path.isEmpty()) return;
     const QString name = QFileInfo(path).fileName();
     DirectoryImport table;
@@ -80,17 +90,17 @@ void ExchangeCommands::ImportDirectory() {
         BusyGuard busy(&window_);
         std::string text;
         if (IoResult r = ReadWholeFile(LocalPath(path), text); !r.ok) {
-            Fail("frmMain.ImportDirectory", "FileRead Error!!", r);
+            Fail("frmMain.ImportDirectory", QT_TR_NOOP("FileRead Error!!"), r);
             return;
         }
         table = ReadDirectoryCsv(text);
     }
     if (!table.Ok()) {
         prompts_.Message(&window_,
-                         QStringLiteral("The directory was not changed: %1 has rows that cannot "
-                                        "be taken.\n\n%2")
+                         tr("The directory was not changed: %1 has rows that cannot "
+                            "be taken.\n\n%2")
                              .arg(name, MessageLines(table.refused)),
-                         QLatin1String(kProductTitle), Prompts::Icon::Exclamation);
+                         ProductTitle(), Prompts::Icon::Exclamation);
         return;
     }
     {
@@ -106,34 +116,31 @@ void ExchangeCommands::ImportDirectory() {
         tree.SelectNodeByKey(directory);
     }
     if (!table.warnings.empty()) {
-        prompts_.Message(
-            &window_,
-            QStringLiteral("The directory holds the %1 stations of %2.\n\nWarnings:\n%3")
-                .arg(table.entries.size())
-                .arg(name, MessageLines(table.warnings)),
-            QLatin1String(kProductTitle), Prompts::Icon::Exclamation);
+        prompts_.Message(&window_,
+                         tr("The directory holds the %1 stations of %2.\n\nWarnings:\n%3")
+                             .arg(table.entries.size())
+                             .arg(name, MessageLines(table.warnings)),
+                         ProductTitle(), Prompts::Icon::Exclamation);
     }
 }
 
 void ExchangeCommands::Export(const QString& title, const char* procedure,
                               const std::string& table) {
-    QString path = prompts_.SaveFileName(&window_, title, kCsvFilter, QString());
+    QString path = prompts_.SaveFileName(&window_, title, tr(kCsvFilter), QString());
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     BusyGuard busy(&window_);
     if (IoResult r = WriteFileAtomic(LocalPath(path), table); !r.ok) {
-        Fail(procedure, "FileSave Error!!", r);
+        Fail(procedure, QT_TR_NOOP("FileSave Error!!"), r);
     }
 }
 
 void ExchangeCommands::ExportDirectory() {
-    Export(QStringLiteral("Export Directory"), "frmMain.ExportDirectory",
-           DirectoryCsv(session_.config));
+    Export(tr("Export Directory"), "frmMain.ExportDirectory", DirectoryCsv(session_.config));
 }
 
 void ExchangeCommands::ExportChannels() {
-    Export(QStringLiteral("Export Channels"), "frmMain.ExportChannels",
-           ChannelListCsv(session_.config));
+    Export(tr("Export Channels"), "frmMain.ExportChannels", ChannelListCsv(session_.config));
 }
 
 }  // namespace rse

@@ -11,6 +11,7 @@
 #include "image/codec.h"
 #include "qt/data_folder.h"
 #include "qt/print/report_painter.h"
+#include "qt/translations.h"
 #include "report/printed_report.h"
 #include "ui/busy_guard.h"
 #include "ui/dialogs/frm_prn.h"
@@ -38,11 +39,6 @@ bool IsConfigurationFile(const QString& path) {
     return QFileInfo(path).suffix().compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0;
 }
 
-const QString& ProductTitle() {
-    static const QString title = QLatin1String(kProductTitle);
-    return title;
-}
-
 }  // namespace
 
 FileCommands::FileCommands(FrmMain& window, EditorSession& session, Prompts& prompts)
@@ -59,26 +55,27 @@ void FileCommands::Fail(const char* procedure, const char* message, const IoResu
     session_.WriteErrorLog(
         QLatin1String(procedure),
         QString::number(r.errorNumber) + QString::fromLocal8Bit(r.description.c_str()));
-    prompts_.Message(&window_, QLatin1String(message), ProductTitle(), Prompts::Icon::Exclamation);
+    prompts_.Message(&window_, tr(message), ProductTitle(), Prompts::Icon::Exclamation);
 }
 
 bool FileCommands::ReadConfiguration(const QString& path) {
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = FileRead2(LocalPath(path), session_.config);
-    if (!r.ok) Fail("frmMain.FileRead2", "FileRead Error!!", r);
+    if (!r.ok) Fail("frmMain.FileRead2", QT_TR_NOOP("FileRead Error!!"), r);
     return r.ok;
 }
 
 bool FileCommands::WriteConfiguration(const QString& path) {
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = SaveFileAs(LocalPath(path), session_.config);
-    if (!r.ok) Fail("frmMain.SaveFileAs", "FileSave Error!!", r);
+    if (!r.ok) Fail("frmMain.SaveFileAs", QT_TR_NOOP("FileSave Error!!"), r);
     return r.ok;
 }
 
 bool FileCommands::Open() {
     BusyGuard busy(&window_);
-    return ReadChosenFile(prompts_.OpenFileName(&window_, QString(), kDatFilter, lastOpenName_));
+    return ReadChosenFile(
+        prompts_.OpenFileName(&window_, QString(), tr(kDatFilter), lastOpenName_));
 }
 
 bool FileCommands::OpenFile(const QString& name) {
@@ -109,7 +106,7 @@ bool FileCommands::SaveConfiguration(bool useCurrentName) {
     if (useCurrentName && IsConfigurationFile(session_.CurrentFileName)) {
         name = session_.CurrentFileName;
     } else {
-        name = WithSuffix(prompts_.SaveFileName(&window_, QString(), kDatFilter, QString()),
+        name = WithSuffix(prompts_.SaveFileName(&window_, QString(), tr(kDatFilter), QString()),
                           QStringLiteral("dat"));
     }
     if (name.isEmpty()) return false;
@@ -131,12 +128,13 @@ void FileCommands::SaveDefault() {
     BusyGuard busy(&window_);
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = SaveFileAsDefault(LocalPath(DefaultFilePath()), session_.config.SETCOM);
-    if (!r.ok) Fail("frmMain.SaveFileAsDefault", "FileSave Error!!", r);
+    if (!r.ok) Fail("frmMain.SaveFileAsDefault", QT_TR_NOOP("FileSave Error!!"), r);
 }
 
 void FileCommands::SaveImageFileCommand() {
-    const QString path = WithSuffix(
-        prompts_.SaveFileName(&window_, QString(), kHexFilter, QString()), QStringLiteral("hex"));
+    const QString path =
+        WithSuffix(prompts_.SaveFileName(&window_, QString(), tr(kHexFilter), QString()),
+                   QStringLiteral("hex"));
     if (path.isEmpty()) {
         return;
     }
@@ -144,11 +142,11 @@ void FileCommands::SaveImageFileCommand() {
     EncodeImage(session_.config, session_.image);
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = SaveImageFile(LocalPath(path), session_.image);
-    if (!r.ok) Fail("frmMain.SaveHexFileAs", "FileSave Error!!", r);
+    if (!r.ok) Fail("frmMain.SaveHexFileAs", QT_TR_NOOP("FileSave Error!!"), r);
 }
 
 bool FileCommands::LoadImageFileCommand() {
-    const QString path = prompts_.OpenFileName(&window_, QString(), kHexFilter, QString());
+    const QString path = prompts_.OpenFileName(&window_, QString(), tr(kHexFilter), QString());
     if (path.isEmpty()) {
         return false;
     }
@@ -157,7 +155,7 @@ bool FileCommands::LoadImageFileCommand() {
     const std::string before = window_.Safety().CurrentText();
     const IoResult r = LoadImageFile(LocalPath(path), session_.image);
     if (!r.ok) {
-        Fail("frmMain.ReadHexFileAs", "FileRead Error!!", r);
+        Fail("frmMain.ReadHexFileAs", QT_TR_NOOP("FileRead Error!!"), r);
         return false;
     }
     DecodeImage(session_.image, session_.config);

@@ -32,6 +32,7 @@ class FileCommands;
 class HelpBrowser;
 class Prompts;
 class SafetyCommands;
+class LanguageMenu;
 class SettingsStore;
 class SplitterGrip;
 
@@ -136,6 +137,7 @@ class FrmMain : public QMainWindow {
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<ExchangeCommands> exchange_;
     std::unique_ptr<SafetyCommands> safety_;
+    std::unique_ptr<LanguageMenu> language_;
 
     NavigationTree* tree_ = nullptr;
     QWidget* central_ = nullptr;

@@ -56,35 +56,33 @@ void NavigationTree::BuildTree() {
     nodes_.clear();
 
     QTreeWidgetItem* programmable =
-        AddNode(nullptr, FromLatin1(nodes::kProgrammable), QStringLiteral("Programmable Channel"));
+        AddNode(nullptr, FromLatin1(nodes::kProgrammable), tr("Programmable Channel"));
     const struct {
         std::string_view key;
         const char* text;
         BankId bank;
-    } plans[] = {{nodes::kUsa, "USA", BankId::USA},
-                 {nodes::kInternational, "International", BankId::INT},
-                 {nodes::kCanada, "Canada", BankId::CAN}};
+    } plans[] = {{nodes::kUsa, QT_TR_NOOP("USA"), BankId::USA},
+                 {nodes::kInternational, QT_TR_NOOP("International"), BankId::INT},
+                 {nodes::kCanada, QT_TR_NOOP("Canada"), BankId::CAN}};
     for (const auto& plan : plans) {
-        QTreeWidgetItem* branch =
-            AddNode(programmable, FromLatin1(plan.key), QLatin1String(plan.text));
+        QTreeWidgetItem* branch = AddNode(programmable, FromLatin1(plan.key), tr(plan.text));
         const int count = static_cast<int>(BankOf(config_, plan.bank).size());
         for (int i = 0; i < count; ++i) {
             AddNode(branch, FromLatin1(nodes::LeafKey(plan.key, i)),
                     FromLatin1(nodes::ChannelNodeText(config_, plan.bank, i).value_or("")));
         }
     }
-    AddNode(programmable, FromLatin1(nodes::kWx), QStringLiteral("WX Channel"));
+    AddNode(programmable, FromLatin1(nodes::kWx), tr("WX Channel"));
 
-    QTreeWidgetItem* exp = AddNode(nullptr, FromLatin1(nodes::kExp), QStringLiteral("Exp Channel"));
+    QTreeWidgetItem* exp = AddNode(nullptr, FromLatin1(nodes::kExp), tr("Exp Channel"));
     for (int i = 1; i <= kExpCount; ++i) {
         AddNode(exp, FromLatin1(nodes::LeafKey(nodes::kExp, i)),
                 FromLatin1(nodes::ExpNodeText(config_, i).value_or("")));
     }
 
-    QTreeWidgetItem* setting =
-        AddNode(nullptr, FromLatin1(nodes::kSetting), QStringLiteral("Setting"));
+    QTreeWidgetItem* setting = AddNode(nullptr, FromLatin1(nodes::kSetting), tr("Setting"));
     QTreeWidgetItem* directory =
-        AddNode(setting, FromLatin1(nodes::kDirectory), QStringLiteral("Individual Directory"));
+        AddNode(setting, FromLatin1(nodes::kDirectory), tr("Individual Directory"));
     for (int i = 1; i <= kDirectoryCount; ++i) {
         AddNode(directory, FromLatin1(nodes::LeafKey(nodes::kDirectory, i)),
                 FromLatin1(nodes::DirectoryNodeText(config_, i).value_or("")));
@@ -124,12 +122,12 @@ void NavigationTree::Show(QTreeWidgetItem* node) {
 }
 
 void NavigationTree::NodeClick(QTreeWidgetItem* node) {
-    emit statusHint(kTreeHint);
+    emit statusHint(tr(kTreeHint));
     Show(node);
 }
 
 void NavigationTree::PlainClick() {
-    emit statusHint(kTreeHint);
+    emit statusHint(tr(kTreeHint));
     QTreeWidgetItem* selected = currentItem();
     if (IndexOf(selected) >= 1) Show(selected);
 }
@@ -193,7 +191,7 @@ void NavigationTree::ShadeDirectoryNodes() {
 
 void NavigationTree::focusInEvent(QFocusEvent* event) {
     // Not when the window merely becomes active (at start-up the status panel stays empty).
-    if (event->reason() != Qt::ActiveWindowFocusReason) emit statusHint(kTreeHint);
+    if (event->reason() != Qt::ActiveWindowFocusReason) emit statusHint(tr(kTreeHint));
     QTreeWidget::focusInEvent(event);
 }
 

@@ -14,6 +14,7 @@
 #include "link/clone_protocol.h"
 #include "qt/backups.h"
 #include "qt/settings_store.h"
+#include "qt/translations.h"
 #include "ui/busy_guard.h"
 #include "ui/dialogs/backups_window.h"
 #include "ui/dialogs/compare_window.h"
@@ -27,9 +28,9 @@ namespace rse {
 
 namespace {
 
-const QString kCompareFilter = QStringLiteral(
-    "Configuration files(*.dat *.hex);;dat files(*.dat);;hex files(*.hex);;"
-    "All files(*.*)");
+const char* const kCompareFilter = QT_TRANSLATE_NOOP(
+    "rse::SafetyCommands",
+    "Configuration files(*.dat *.hex);;dat files(*.dat);;hex files(*.hex);;All files(*.*)");
 
 std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -74,10 +75,10 @@ void SafetyCommands::AddMenuEntries(QMenu& file, QMenu& options) {
         menu.insertAction(before, a);
         return a;
     };
-    QObject::connect(add(file, exit, "mnuFileBackups", QStringLiteral("&Backups...")),
-                     &QAction::triggered, &window_, [this] { ShowBackups(); });
-    QObject::connect(add(file, exit, "mnuFileCompare", QStringLiteral("Co&mpare With...")),
-                     &QAction::triggered, &window_, [this] {
+    QObject::connect(add(file, exit, "mnuFileBackups", tr("&Backups...")), &QAction::triggered,
+                     &window_, [this] { ShowBackups(); });
+    QObject::connect(add(file, exit, "mnuFileCompare", tr("Co&mpare With...")), &QAction::triggered,
+                     &window_, [this] {
                          if (window_.ValidatePendingEdit()) CompareWith();
                      });
     file.insertSeparator(exit)->setObjectName(QStringLiteral("mnuFileBar4"));
@@ -86,9 +87,8 @@ void SafetyCommands::AddMenuEntries(QMenu& file, QMenu& options) {
         {"mnuOptionsKeepBackups", kKeepBackups},
         {"mnuOptionsBackupBeforeProgram", kBackupBeforeProgram},
         {"mnuOptionsVerifyAfterProgram", kVerifyAfterProgram}};
-    const QString captions[] = {QStringLiteral("&Keep Backups"),
-                                QStringLiteral("&Back Up Before Programming"),
-                                QStringLiteral("&Verify After Programming")};
+    const QString captions[] = {tr("&Keep Backups"), tr("&Back Up Before Programming"),
+                                tr("&Verify After Programming")};
     for (std::size_t i = 0; i < 3; ++i) {
         QAction* a = add(options, nullptr, switches[i].first, captions[i]);
         a->setCheckable(true);
@@ -130,8 +130,7 @@ void SafetyCommands::TakeSnapshot() {
 }
 
 void SafetyCommands::ShowKeepFailure(const KeepResult& result) {
-    prompts_.Message(&window_, KeepFailureText(result), QLatin1String(kProductTitle),
-                     Prompts::Icon::Exclamation);
+    prompts_.Message(&window_, KeepFailureText(result), ProductTitle(), Prompts::Icon::Exclamation);
 }
 
 void SafetyCommands::KeepEdits(const std::string& textBefore, const QString& command) {
@@ -150,7 +149,7 @@ std::optional<LinkMessage> SafetyCommands::KeepBeforeProgram(const MemoryImage& 
                                                              const QString& port) {
     const KeepResult kept = KeepReadImage(radio, port);
     if (kept.io.ok) return std::nullopt;
-    return LinkMessage{"FileSave Error!!", kProgramTitle, MessageIcon::Critical,
+    return LinkMessage{RSE_TEXT("Core", "FileSave Error!!"), kProgramTitle, MessageIcon::Critical,
                        KeepFailureText(kept).toStdString() + "\nNothing was written."};
 }
 
@@ -167,23 +166,23 @@ void SafetyCommands::ShowBackups() {
     window->openBackup = [this](const BackupEntry& e) { OpenBackup(e); };
     window->compareBackup = [this](const BackupEntry& e) {
         CompareWithFile(QFile::decodeName(QByteArray::fromStdString(e.path)),
-                        QStringLiteral("backup %1").arg(QString::fromStdString(e.name)));
+                        tr("backup %1").arg(QString::fromStdString(e.name)));
     };
     window->show();
 }
 
 void SafetyCommands::CompareWith() {
     const QString path =
-        prompts_.OpenFileName(&window_, QStringLiteral("Compare With"), kCompareFilter, QString());
+        prompts_.OpenFileName(&window_, tr("Compare With"), tr(kCompareFilter), QString());
     if (path.isEmpty()) return;
     CompareWithFile(path, QFileInfo(path).fileName());
 }
 
 void SafetyCommands::ShowReadFailure(const QString& path, const IoResult& r) {
-    prompts_.Message(&window_,
-                     QStringLiteral("FileRead Error!!\n\n%1: %2")
-                         .arg(QString::fromLocal8Bit(r.description.c_str()), path),
-                     QLatin1String(kProductTitle), Prompts::Icon::Exclamation);
+    prompts_.Message(
+        &window_,
+        tr("FileRead Error!!\n\n%1: %2").arg(QString::fromLocal8Bit(r.description.c_str()), path),
+        ProductTitle(), Prompts::Icon::Exclamation);
 }
 
 void SafetyCommands::CompareWithFile(const QString& path, const QString& name) {

@@ -6,24 +6,25 @@
 #include <QVBoxLayout>
 
 #include "link/clone_protocol.h"
+#include "qt/translations.h"
 #include "ui/widgets/difference_table.h"
 
 namespace rse {
 
 QString ProgramChangesDialog::Question(int count) {
-    return QStringLiteral("Program these %1 changes?").arg(count);
+    return tr("Program these %1 changes?").arg(count);
 }
 
 ProgramChangesDialog::ProgramChangesDialog(const std::vector<DifferenceRow>& rows, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmProgramChanges"));
-    setWindowTitle(QLatin1String(kProgramTitle));
+    setWindowTitle(CoreText(kProgramTitle));
     setModal(true);
 
-    auto* intro = new QLabel(
-        QStringLiteral("The radio was read and kept in the backups. Programming changes:"), this);
+    auto* intro =
+        new QLabel(tr("The radio was read and kept in the backups. Programming changes:"), this);
     table_ = new DifferenceTable(this);
-    table_->SetRows(rows, QStringLiteral("In the radio now"), QStringLiteral("After programming"));
+    table_->SetRows(rows, tr("In the radio now"), tr("After programming"));
     auto* question = new QLabel(Question(static_cast<int>(rows.size())), this);
     question->setObjectName(QStringLiteral("lblQuestion"));
     QFont bold = question->font();

@@ -42,16 +42,16 @@ QStringList FlagCells(const ChannelRecord& r) {
 const char* ListTitle(BankId bank) {
     switch (bank) {
         case BankId::USA:
-            return "USA Channel List";
+            return QT_TRANSLATE_NOOP("rse::ChannelListPanel", "USA Channel List");
         case BankId::INT:
-            return "International Channel List";
+            return QT_TRANSLATE_NOOP("rse::ChannelListPanel", "International Channel List");
         case BankId::CAN:
-            return "Canada Channel List";
+            return QT_TRANSLATE_NOOP("rse::ChannelListPanel", "Canada Channel List");
         case BankId::WX:
         case BankId::EXP:
             break;
     }
-    return "Exp Channel List";
+    return QT_TRANSLATE_NOOP("rse::ChannelListPanel", "Exp Channel List");
 }
 
 }  // namespace
@@ -90,7 +90,7 @@ void ChannelListPanel::resizeEvent(QResizeEvent* event) {
 }
 
 bool ChannelListPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_ && event->type() == QEvent::FocusIn) emit statusHint(kGridHint);
+    if (watched == grid_ && event->type() == QEvent::FocusIn) emit statusHint(tr(kGridHint));
     return EditorPanel::eventFilter(watched, event);
 }
 
@@ -132,7 +132,7 @@ void ChannelListPanel::ShowPlanBankList(BankId bank) {
     }
     if (bank == BankId::WX) return;  // the WX channels have a panel of their own
     bank_ = bank;
-    SetTitle(QLatin1String(ListTitle(bank)));
+    SetTitle(tr(ListTitle(bank)));
     grid_->setAccessibleName(Title());
     // Drawn once, after it was filled.
     grid_->setUpdatesEnabled(false);
@@ -159,7 +159,7 @@ void ChannelListPanel::ShowPlanBankList(BankId bank) {
 
 void ChannelListPanel::ShowExpBankList() {
     bank_ = BankId::EXP;
-    SetTitle(QLatin1String(ListTitle(BankId::EXP)));
+    SetTitle(tr(ListTitle(BankId::EXP)));
     grid_->setAccessibleName(Title());
     grid_->setUpdatesEnabled(false);
     if (grid_->columnCount() != kExpColumns) grid_->setRowCount(0);

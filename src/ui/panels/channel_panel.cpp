@@ -70,17 +70,17 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
     inner_->setObjectName(QStringLiteral("pictCC"));
 
     // Upper part: the channel, its Enable flag and its frequencies.
-    lblCPosition_ = new QLabel(QStringLiteral("Channel Number"), top_);
+    lblCPosition_ = new QLabel(tr("Channel Number"), top_);
     lblCPosition_->setObjectName(QStringLiteral("lblCPosition"));
     txtCN_ = Value(top_, "txtCN");
-    txtCN_->setAccessibleName(QStringLiteral("Channel Number"));
+    txtCN_->setAccessibleName(tr("Channel Number"));
     cmbCN_ = new PagedComboBox(top_);
     cmbCN_->setObjectName(QStringLiteral("cmbCN"));
-    cmbCN_->setAccessibleName(QStringLiteral("Position"));
+    cmbCN_->setAccessibleName(tr("Position"));
     cmbCN_->setMaxVisibleItems(15);
     cmbCN_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmbCN_->hide();
-    chkCEnable_ = Check(top_, "chkCEnable", QStringLiteral("Enable"));
+    chkCEnable_ = Check(top_, "chkCEnable", tr("Enable"));
     txtCRF_ = Value(top_, "txtCRF");
     txtCTF_ = Value(top_, "txtCTF");
 
@@ -92,22 +92,22 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
     top->addWidget(txtCN_, 0, 1);
     top->addWidget(cmbCN_, 0, 1);
     top->addWidget(chkCEnable_, 0, 2);
-    top->addWidget(Caption(top_, QStringLiteral("Rx Frequency"), txtCRF_), 1, 0);
+    top->addWidget(Caption(top_, tr("Rx Frequency"), txtCRF_), 1, 0);
     top->addWidget(txtCRF_, 1, 1);
-    top->addWidget(Caption(top_, QStringLiteral("Tx Frequency"), txtCTF_), 2, 0);
+    top->addWidget(Caption(top_, tr("Tx Frequency"), txtCTF_), 2, 0);
     top->addWidget(txtCTF_, 2, 1);
     top->setColumnStretch(3, 1);
     top->setRowStretch(3, 1);
 
     // Inner frame: the channel's options and its tag.
-    chkCScan_ = Check(inner_, "chkCScan", QStringLiteral("Scan Memory"));
-    chkCDup_ = Check(inner_, "chkCDup", QStringLiteral("Duplex"));
-    chkCTXPower_ = Check(inner_, "chkCTXPower", QStringLiteral("Power Up"));
-    chkCTXOnly_ = Check(inner_, "chkCTXOnly", QStringLiteral("Only Low Power"));
-    chkCTXEnable_ = Check(inner_, "chkCTXEnable", QStringLiteral("Tx Enable"));
+    chkCScan_ = Check(inner_, "chkCScan", tr("Scan Memory"));
+    chkCDup_ = Check(inner_, "chkCDup", tr("Duplex"));
+    chkCTXPower_ = Check(inner_, "chkCTXPower", tr("Power Up"));
+    chkCTXOnly_ = Check(inner_, "chkCTXOnly", tr("Only Low Power"));
+    chkCTXEnable_ = Check(inner_, "chkCTXEnable", tr("Tx Enable"));
     txtCTag_ = new TagEdit(QStringLiteral("txtCTag"), kTagLength, inner_);
     FitFieldWidth(txtCTag_, QLatin1Char('W'), kTagLength);
-    lblCTag_ = Caption(inner_, QStringLiteral("Tag Name"), txtCTag_);
+    lblCTag_ = Caption(inner_, tr("Tag Name"), txtCTag_);
     lblCTag_->setObjectName(QStringLiteral("lblCTag"));
 
     auto* inner = new QGridLayout(inner_);
@@ -139,9 +139,9 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
         setTabOrder(chain[i], chain[i + 1]);
 
     for (QCheckBox* box : {chkCEnable_, chkCScan_, chkCDup_, chkCTXOnly_, chkCTXEnable_})
-        box->setProperty(kHintProperty, kCheckHint);
-    cmbCN_->setProperty(kHintProperty, kListHint);
-    txtCTag_->setProperty(kHintProperty, kTagHint);
+        box->setProperty(kHintProperty, tr(kCheckHint));
+    cmbCN_->setProperty(kHintProperty, tr(kListHint));
+    txtCTag_->setProperty(kHintProperty, tr(kTagHint));
     for (QWidget* w : chain)
         w->installEventFilter(this);
 
@@ -185,7 +185,7 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
 // Loading
 
 void ChannelPanel::Clear() {
-    SetTitle(QStringLiteral("Channel"));
+    SetTitle(tr("Channel"));
     kind_ = Kind::None;
     key_.clear();
     txtCN_->clear();
@@ -261,14 +261,15 @@ void ChannelPanel::ShowPlanChannel(const QString& key) {
     index_ = index;
     key_ = key;
 
-    static const char* const kBankName[] = {"USA", "International", "Canada"};
+    static const char* const kBankName[] = {QT_TR_NOOP("USA"), QT_TR_NOOP("International"),
+                                            QT_TR_NOOP("Canada")};
     const auto text = nodes::ChannelNodeText(session_.config, *bank, index);
     // The node text without its enable mark names the channel ("CH16").
     const std::size_t mark = text ? text->find('[') : std::string::npos;
-    SetTitle(QStringLiteral("%1 %2").arg(QLatin1String(kBankName[static_cast<int>(*bank)]),
-                                         FromLatin1(text ? text->substr(0, mark) : std::string())));
+    SetTitle(tr("%1 %2").arg(tr(kBankName[static_cast<int>(*bank)]),
+                             FromLatin1(text ? text->substr(0, mark) : std::string())));
 
-    lblCPosition_->setText(QStringLiteral("Channel Number"));
+    lblCPosition_->setText(tr("Channel Number"));
     lblCPosition_->setBuddy(txtCN_);
     txtCN_->show();
     cmbCN_->hide();
@@ -286,7 +287,7 @@ void ChannelPanel::ShowExpChannel(const QString& key) {
     key_ = key;
     SetTitle(QStringLiteral("EXP%1").arg(index));
 
-    lblCPosition_->setText(QStringLiteral("Position"));
+    lblCPosition_->setText(tr("Position"));
     lblCPosition_->setBuddy(cmbCN_);  // names the list for screen readers
     txtCN_->hide();
     cmbCN_->show();

@@ -18,10 +18,10 @@ constexpr int kColumns = 4;
 
 DirectoryListPanel::DirectoryListPanel(EditorSession& session, QWidget* parent)
     : EditorPanel(QStringLiteral("E"), session, parent), grid_(new QTableWidget(this)) {
-    SetTitle(QStringLiteral("Individual Directory"));
+    SetTitle(tr("Individual Directory"));
     HideTitle();  // the grid fills the panel
     grid_->setObjectName(QStringLiteral("MSFlexGrid2"));
-    grid_->setAccessibleName(QStringLiteral("Individual Directory"));
+    grid_->setAccessibleName(tr("Individual Directory"));
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -41,8 +41,8 @@ DirectoryListPanel::DirectoryListPanel(EditorSession& session, QWidget* parent)
 void DirectoryListPanel::SetUpGrid() {
     if (grid_->columnCount() == kColumns) return;
     grid_->setColumnCount(kColumns);
-    grid_->setHorizontalHeaderLabels({QStringLiteral("No."), QStringLiteral("ENABLE"),
-                                      QStringLiteral("STATION NAME"), QStringLiteral("MMSI")});
+    grid_->setHorizontalHeaderLabels(
+        {tr("No."), QStringLiteral("ENABLE"), tr("STATION NAME"), tr("MMSI")});
     // Widths in twips; the last column takes the rest of the grid's width, so that a narrow
     // window needs no sideways scrolling.
     const int widths[kColumns - 1] = {800, 1000, 2000};

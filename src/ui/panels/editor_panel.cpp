@@ -5,6 +5,7 @@
 #include <QRect>
 
 #include "model/mmsi.h"
+#include "qt/translations.h"
 #include "ui/font_units.h"
 
 namespace rse {
@@ -25,9 +26,10 @@ EditorPanel::EditorPanel(const QString& letter, EditorSession& session, QWidget*
 namespace {
 
 EditorPanel::Note FromMmsiNote(const MmsiNote& note) {
-    if (note.warning.empty()) return {QString::fromStdString(note.text), false};
+    const QString text = Translated(note.textPhrase, note.text);
+    if (note.warning.empty()) return {text, false};
     // The reason first: a narrow status bar cuts the end.
-    return {QString::fromStdString(note.warning + " - " + note.text), true};
+    return {Translated(note.warningPhrase, note.warning) + QStringLiteral(" - ") + text, true};
 }
 
 }  // namespace

@@ -15,7 +15,10 @@ struct Row {
     const char* caption;
     const char* suffix;  // of the list names
 };
-constexpr Row kRows[] = {{"USA", "USA"}, {"International", "InterNational"}, {"Canada", "Canada"}};
+constexpr Row kRows[] = {
+    {QT_TRANSLATE_NOOP("rse::PriorityPanel", "USA"), "USA"},
+    {QT_TRANSLATE_NOOP("rse::PriorityPanel", "International"), "InterNational"},
+    {QT_TRANSLATE_NOOP("rse::PriorityPanel", "Canada"), "Canada"}};
 constexpr const char* kColumns[] = {"P-Ch", "A-Ch", "B-Ch"};
 constexpr const char* kPrefixes[] = {"cmbP", "cmbA", "cmbB"};
 
@@ -23,7 +26,7 @@ constexpr const char* kPrefixes[] = {"cmbP", "cmbA", "cmbB"};
 
 PriorityPanel::PriorityPanel(EditorSession& session, QWidget* parent)
     : EditorPanel(QStringLiteral("A"), session, parent) {
-    SetTitle(QStringLiteral("Priority Channel"));
+    SetTitle(tr("Priority Channel"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, fontMetrics().height() * 2 + 8, 8, 8);  // below the title
     grid->setHorizontalSpacing(12);
@@ -35,7 +38,7 @@ PriorityPanel::PriorityPanel(EditorSession& session, QWidget* parent)
     }
     const int listWidth = fontMetrics().horizontalAdvance(QStringLiteral("CH00A")) + 40;
     for (int r = 0; r < 3; ++r) {
-        const QString row = QLatin1String(kRows[r].caption);
+        const QString row = tr(kRows[r].caption);
         grid->addWidget(new QLabel(row, this), r + 1, 0);
         for (int c = 0; c < 3; ++c) {
             auto* list = new PagedComboBox(this);
@@ -61,7 +64,7 @@ void PriorityPanel::Clear() {
 void PriorityPanel::ShowPriorityPanel() {}
 
 bool PriorityPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) emit statusHint(kListHint);
+    if (event->type() == QEvent::FocusIn) emit statusHint(tr(kListHint));
     return EditorPanel::eventFilter(watched, event);
 }
 
