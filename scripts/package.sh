@@ -8,7 +8,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${RSE_PACKAGE_BUILD_DIR:-$root/build-package}"
 dist="$root/dist"
 
-bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/install-deps.sh" package
 
 # Debian's build flags (hardening included) and the changelog's date for the generated files,
 # so that the same source gives the same package.
@@ -19,8 +19,16 @@ export CXXFLAGS LDFLAGS
 SOURCE_DATE_EPOCH="$(dpkg-parsechangelog -l "$root/packaging/changelog" -STimestamp)"
 export SOURCE_DATE_EPOCH
 
+# The release the package is for, in its version: rse_1.0.0~deb12u1_amd64.deb on Debian 12.
+release="$(. /etc/os-release && echo "${VERSION_ID:-}")"
+if [[ ! "$release" =~ ^[0-9]+$ ]]; then
+    echo "package.sh: this is not a Debian stable release (no VERSION_ID in /etc/os-release)" >&2
+    exit 1
+fi
+
 RSE_BUILD_DIR="$build" bash "$root/scripts/build.sh" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+    -DRSE_DEBIAN_SUFFIX="~deb${release}u1" \
     -DRSE_TESTS=OFF -DRSE_BENCH=OFF -DRSE_WITH_QT=ON
 
 rm -rf "$build/cpack"

@@ -8,9 +8,11 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${RSE_BUILD_DIR:-$root/build}"
 
-bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/install-deps.sh" run
 # Only the programs: the tests, fuzz replays and benchmarks are built by scripts/test.sh.
-RSE_BUILD_DIR="$build" RSE_BUILD_TARGETS="rse rse-radio-sim rse-cli" bash "$root/scripts/build.sh"
+# (Without tests the build needs none of the test packages.)
+RSE_BUILD_DIR="$build" RSE_BUILD_TARGETS="rse rse-radio-sim rse-cli" bash "$root/scripts/build.sh" \
+    -DRSE_TESTS=OFF
 
 rse="$build/src/app/rse"
 sim="$build/src/sim/rse-radio-sim"

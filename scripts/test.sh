@@ -3,7 +3,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${RSE_BUILD_DIR:-$root/build}"
-bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/install-deps.sh" test
 # Everything, whatever an earlier start.sh built into the same folder.
 RSE_BUILD_TARGETS="" bash "$root/scripts/build.sh" -DRSE_TESTS=ON
 cd "$build"

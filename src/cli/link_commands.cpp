@@ -9,6 +9,7 @@
 #include "cli/backup_commands.h"
 #include "cli/cli_support.h"
 #include "cli/file_commands.h"
+#include "cli/progress_printer.h"
 #include "files/config_file.h"
 #include "files/image_file.h"
 #include "image/codec.h"
@@ -54,52 +55,22 @@ class InterruptGuard {
     struct sigaction oldTerm_ {};
 };
 
-// Progress on standard error: a bar on a terminal, else one line per new percentage.
-class ProgressPrinter {
-  public:
-    ProgressPrinter() : terminal_(::isatty(STDERR_FILENO) == 1) {}
-    ~ProgressPrinter() { Finish(); }
-    ProgressPrinter(const ProgressPrinter&) = delete;
-    ProgressPrinter& operator=(const ProgressPrinter&) = delete;
-
-    void Show(int percent) {
-        if (percent == last_) return;
-        last_ = percent;
-        if (terminal_) {
-            constexpr int kWidth = 40;
-            const int filled = percent * kWidth / 100;
-            std::fprintf(stderr, "\r[%s%s] %3d%%", std::string(filled, '#').c_str(),
-                         std::string(kWidth - filled, '.').c_str(), percent);
-            open_ = true;
-        } else {
-            std::fprintf(stderr, "progress %d%%\n", percent);
-        }
-        std::fflush(stderr);
-    }
-    void Finish() {
-        if (open_) std::fputc('\n', stderr);
-        open_ = false;
-    }
-
-  private:
-    bool terminal_;
-    bool open_ = false;
-    int last_ = -1;
-};
-
 struct LinkOptions {
     QString port;
     bool noEcho = false;
+    bool progress = false;  // progress lines even when standard error is not a terminal
 };
 
 void AddLinkOptions(QCommandLineParser& parser) {
     parser.addOption(QCommandLineOption(QStringLiteral("port"), QString(), QStringLiteral("DEV")));
     parser.addOption(QCommandLineOption(QStringLiteral("no-echo")));
+    parser.addOption(QCommandLineOption(QStringLiteral("progress")));
 }
 
 bool TakeLinkOptions(const QCommandLineParser& parser, const QString& cmd, LinkOptions& out) {
     out.port = parser.value(QStringLiteral("port"));
     out.noEcho = parser.isSet(QStringLiteral("no-echo"));
+    out.progress = parser.isSet(QStringLiteral("progress"));
     if (out.port.isEmpty()) {
         UsageError(cmd, Cli::tr("--port DEV is required (a device path or COM1..COM4)"));
         return false;
@@ -118,7 +89,7 @@ template <typename Operation>
 auto RunOnPort(const LinkOptions& options, Operation operation) {
     QtSerialLink link(PortPathFor(options.port));
     SteadyClock clock;
-    ProgressPrinter progress;
+    ProgressPrinter progress(options.progress);
     InterruptGuard guard;
     LinkEnvironment env{link, clock, g_interrupted};
     env.settings.SkipReceive = options.noEcho;
@@ -265,7 +236,9 @@ QString LinkCommandsUsage() {
         "                                            compare\n"
         "  rse-cli clear-count --port DEV            reset the radio's MMSI entry count\n"
         "     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)\n"
-        "     --no-echo: the cable does not echo what is sent\n");
+        "     --no-echo: the cable does not echo what is sent\n"
+        "     --progress: progress lines (one per 10 %) when standard error is not a\n"
+        "                 terminal; a terminal always shows a progress bar\n");
 }
 
 }  // namespace rse::cli

@@ -5,6 +5,7 @@
 #include <QSerialPort>
 #include <QStringList>
 
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -19,6 +20,18 @@ namespace {
 constexpr int kWriteTimeoutMs = 2000;
 // Ten bits a byte at 9600 baud.
 constexpr std::chrono::microseconds kByteTime{1042};
+
+// A pulled cable shows as a hang-up on the descriptor or as a device node that is gone,
+// whichever error the port happened to report first (a failed read, write or resource).
+bool LineHungUp(const QSerialPort& port, const QString& path) {
+    if (!QFile::exists(path)) return true;
+    pollfd fd{static_cast<int>(port.handle()), 0, 0};
+    return ::poll(&fd, 1, 0) == 1 && (fd.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
+std::string HangUpText(const QString& path) {
+    return QFile::exists(path) ? "the line hung up" : "the line hung up and the device is gone";
+}
 
 }  // namespace
 
@@ -114,11 +127,12 @@ bool QtSerialLink::Failed() {
     switch (code) {
         case QSerialPort::ResourceError:
         case QSerialPort::ReadError:
-            lastError_ = "the line hung up";
-            if (!QFile::exists(path_)) lastError_ += " and the device is gone";
+            lastError_ = HangUpText(path_);
             break;
         case QSerialPort::WriteError:
-            lastError_ = "the device does not take any more data (" + system + ")";
+            lastError_ = LineHungUp(*port_, path_)
+                             ? HangUpText(path_)
+                             : "the device does not take any more data (" + system + ")";
             break;
         default:
             lastError_ = system;
@@ -142,7 +156,10 @@ bool QtSerialLink::Write(std::span<const std::uint8_t> bytes) {
     // Hand the bytes to the system now; there is no event loop to do it later.
     while (port_->bytesToWrite() > 0) {
         if (!port_->waitForBytesWritten(kWriteTimeoutMs)) {
-            if (!Failed()) lastError_ = "the port does not take the bytes";
+            if (!Failed()) {
+                lastError_ = LineHungUp(*port_, path_) ? HangUpText(path_)
+                                                       : "the port does not take the bytes";
+            }
             return false;
         }
     }

@@ -40,14 +40,15 @@ TEST_F(CliLink, ReadKeepsABackupProgramVerifiesAndClearTheCount) {
     // The radio acknowledges the block at 0x1A0 once without storing it.
     Sim sim(dir, {"--lose-write", "0x1A0"});
     ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
-    std::string err = Ok({"read", "--port", sim.Device(), "-o", File("out.dat")});
-    EXPECT_NE(err.find("progress 100%"), std::string::npos) << err;
+    std::string err = Ok({"read", "--port", sim.Device(), "-o", File("out.dat"), "--progress"});
+    EXPECT_NE(err.find("progress 90%\nprogress 100%\n"), std::string::npos) << err;
     EXPECT_NE(err.find("Read from Radio: Complete!!"), std::string::npos) << err;
     Configuration decoded = NewDocument().config;
     DecodeImage(PatternImage(), decoded);
     EXPECT_EQ(ReadText(File("out.dat")), ComposeConfigFile(decoded));
 
-    Ok({"read", "--port", sim.Device(), "-o", File("x.hex"), "--no-backup"});
+    err = Ok({"read", "--port", sim.Device(), "-o", File("x.hex"), "--no-backup"});
+    EXPECT_EQ(err.find("progress"), std::string::npos) << err;  // not a terminal, not asked
     EXPECT_EQ(Image(File("x.hex")), PatternImage());
     std::vector<fs::path> kept;
     for (const auto& entry : fs::directory_iterator(File("data/rse/backups")))
@@ -105,10 +106,10 @@ TEST_F(CliLink, PulledCableLeavesTheOutputFileAlone) {
 TEST_F(CliLink, CtrlCStopsAReadCleanly) {
     Sim sim(dir, {"--baud", "9600"});
     const fs::path errPath = dir.Path() / "cli.err";
-    Process cli({RSE_CLI_PATH, "read", "--port", sim.Device(), "-o", File("out.hex")},
+    Process cli({RSE_CLI_PATH, "read", "--port", sim.Device(), "-o", File("out.hex"), "--progress"},
                 dir.Path() / "cli.out", errPath);
     for (auto deadline = std::chrono::steady_clock::now() + 60s;
-         ReadText(errPath).find("progress 3%") == std::string::npos &&
+         ReadText(errPath).find("progress 10%") == std::string::npos &&
          std::chrono::steady_clock::now() < deadline;)
         std::this_thread::sleep_for(10ms);
     cli.Signal(SIGINT);
