@@ -16,9 +16,9 @@ struct DifferenceRow {
     std::string before;   // 8-bit texts, as the model holds them
     std::string after;
     // The same three texts as marked source texts, for the programs to translate.
-    Phrase wherePhrase;
-    Phrase beforePhrase;
-    Phrase afterPhrase;
+    Phrase wherePhrase{};
+    Phrase beforePhrase{};
+    Phrase afterPhrase{};
 };
 
 // `config` names the channels (its plan positions give the channel numbers).

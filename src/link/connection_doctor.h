@@ -23,8 +23,8 @@ struct CheckLine {
     std::string text;  // what was found, naming the device
     std::string fix;   // the command or action that mends it; always given for a problem
     // The same two texts as marked source texts, for the programs to translate.
-    Phrase what;
-    Phrase howToFix;
+    Phrase what{};
+    Phrase howToFix{};
 
     // "ok: TEXT", "warning: TEXT" or "problem: TEXT", then "fix: FIX" on its own line.
     std::string Format() const;

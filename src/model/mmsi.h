@@ -47,8 +47,8 @@ struct MmsiNote {
     std::string text;     // the description; empty when the text is not nine digits
     std::string warning;  // "cannot be called by DSC", "not a ship's MMSI"; empty for none
     // The same two texts as marked source texts, for the programs to translate.
-    Phrase textPhrase;
-    Phrase warningPhrase;
+    Phrase textPhrase{};
+    Phrase warningPhrase{};
 };
 // DescribeMmsi as marked source texts (the country name stays as the table has it).
 Phrase DescribeMmsiPhrase(const MmsiInfo& info);

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 
 #include "link/clone_protocol.h"
+#include "qt/translations.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_prn.h"
 #include "ui/dialogs/frm_radio.h"
@@ -175,22 +176,28 @@ class Checker {
 
 class FitsTheFont : public test::MainWindowTest {};
 
-TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
+TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFontsAndEachLanguage) {
     struct FontCase {
+        const char* language;
         const char* family;  // null: the application's default font
         int points;
     };
-    const FontCase fonts[] = {{nullptr, 0}, {"Noto Sans", 10}, {"Cantarell", 14}};
+    const FontCase fonts[] = {{"en", nullptr, 0},      {"en", "Noto Sans", 10},
+                              {"en", "Cantarell", 14}, {"fr", nullptr, 0},
+                              {"fr", "Cantarell", 14}, {"es", nullptr, 0},
+                              {"es", "Cantarell", 14}};
     const QFont original = QApplication::font();
     Checker check;
     for (const FontCase& f : fonts) {
+        ASSERT_EQ(InstallTranslations(*qApp, QLatin1String(f.language)), QLatin1String(f.language));
         QApplication::setFont(f.family ? QFont(QLatin1String(f.family), f.points) : original);
         if (f.family) {  // the font is installed (scripts/packages.txt), not a substitute
             ASSERT_EQ(QFontInfo(QApplication::font()).family(), QLatin1String(f.family));
         }
         const QString font =
-            f.family ? QStringLiteral("%1 %2").arg(QLatin1String(f.family)).arg(f.points)
-                     : QStringLiteral("default");
+            QLatin1String(f.language) + QLatin1Char(' ') +
+            (f.family ? QStringLiteral("%1 %2").arg(QLatin1String(f.family)).arg(f.points)
+                      : QStringLiteral("default"));
         FrmMain& w = Open();
         // The start size, which is also the smallest.
         ASSERT_EQ(w.size(), w.minimumSize());
@@ -220,7 +227,7 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
             QPoint(Find<QWidget>(&w, "linR")->x() - 1, Find<QWidget>(&w, "linB")->y() - 1));
         if (!inside.contains(data->geometry()))
             check.Fail(font, data, QStringLiteral("outside its frame"));
-        QString longest = NavigationTree::kTreeHint;
+        QString longest = NavigationTree::tr(NavigationTree::kTreeHint);
         for (QWidget* c : w.findChildren<QWidget*>()) {
             const QString hint = c->property("statusHint").toString();
             if (hint.size() > longest.size()) longest = hint;
@@ -244,6 +251,7 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
         window.reset();
     }
     QApplication::setFont(original);
+    InstallTranslations(*qApp, QStringLiteral("en"));
     for (const std::string& p : check.problems)
         ADD_FAILURE() << p;
 }

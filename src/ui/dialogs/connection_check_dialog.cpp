@@ -1,5 +1,4 @@
 #include "ui/dialogs/connection_check_dialog.h"
-#include "qt/translations.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,6 +14,7 @@
 
 #include "qt/serial_link.h"
 #include "qt/system_facts_posix.h"
+#include "qt/translations.h"
 
 namespace rse {
 
