@@ -14,14 +14,7 @@
 
 namespace rse::cli {
 
-namespace {
 
-// "line N: reason" in the language of the messages.
-QString RowText(const RowMessage& m) {
-    return Cli::tr("line %1: %2").arg(m.line).arg(Translated(m.reasonPhrase, m.reason));
-}
-
-}  // namespace
 
 namespace {
 
@@ -64,9 +57,9 @@ int RunImportDirectory(const QStringList& args) {
     }
     const DirectoryImport table = ReadDirectoryCsv(text);
     for (const RowMessage& m : table.warnings)
-        PrintError(Cli::tr("warning: %1").arg(RowText(m)));
+        PrintError(Cli::tr("warning: %1").arg(RowMessageText(m)));
     for (const RowMessage& m : table.refused)
-        PrintError(RowText(m));
+        PrintError(RowMessageText(m));
     if (!table.Ok()) {
         PrintError(Cli::tr("rse-cli %1: %2: rows refused, nothing written").arg(cmd, csv));
         return kFailed;

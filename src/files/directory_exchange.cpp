@@ -166,10 +166,24 @@ DirectoryImport ReadDirectoryCsv(std::string_view text) {
             result.warnings.push_back({record.line, warning.English(), warning});
         }
         result.entries.push_back({true, name, mmsi});
+        result.lines.push_back(record.line);
     }
     if (reader.Failed()) refuse(reader.ErrorLine(), Phrase("%1", {reader.ErrorReason()}));
-    if (!result.Ok()) result.entries.clear();
+    if (!result.Ok()) {
+        result.entries.clear();
+        result.lines.clear();
+    }
     return result;
+}
+
+std::string RowMessageLines(const std::vector<RowMessage>& messages, std::size_t max) {
+    std::string out;
+    for (std::size_t i = 0; i < messages.size() && i < max; ++i) {
+        if (i > 0) out += '\n';
+        out += messages[i].Text();
+    }
+    if (messages.size() > max) out += "\n(and " + std::to_string(messages.size() - max) + " more)";
+    return out;
 }
 
 void ReplaceDirectory(Configuration& config, const std::vector<DirectoryEntry>& entries) {

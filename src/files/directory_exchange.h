@@ -22,6 +22,7 @@ struct RowMessage {
 
 struct DirectoryImport {
     std::vector<DirectoryEntry> entries;  // the accepted rows in file order, enabled
+    std::vector<std::size_t> lines;       // the line each accepted row starts on
     std::vector<RowMessage> refused;      // any entry here refuses the whole file
     std::vector<RowMessage> warnings;     // rows taken all the same
 
@@ -32,6 +33,10 @@ struct DirectoryImport {
 // case, other columns ignored), then at most 20 rows. Names are turned into capitals and
 // blanks inside an MMSI are removed; rows with neither name nor MMSI are ignored.
 DirectoryImport ReadDirectoryCsv(std::string_view text);
+
+// The messages as lines ("line N: reason"), at most `max` of them; the rest are counted
+// ("(and 3 more)").
+std::string RowMessageLines(const std::vector<RowMessage>& messages, std::size_t max);
 
 // Row k fills slot k (enabled, name, MMSI); the slots after the last row are cleared.
 void ReplaceDirectory(Configuration& config, const std::vector<DirectoryEntry>& entries);

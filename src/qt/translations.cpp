@@ -103,4 +103,20 @@ QString LinkMessageTitle(const LinkMessage& message) {
     return CoreText(message.title.c_str());
 }
 
+QString RowMessageText(const RowMessage& message) {
+    return QCoreApplication::translate("Core", "line %1: %2")
+        .arg(message.line)
+        .arg(Translated(message.reasonPhrase, message.reason));
+}
+
+QString RowMessagesText(const std::vector<RowMessage>& messages, std::size_t max) {
+    QStringList lines;
+    for (std::size_t i = 0; i < messages.size() && i < max; ++i)
+        lines << RowMessageText(messages[i]);
+    if (messages.size() > max) {
+        lines << QCoreApplication::translate("Core", "(and %1 more)").arg(messages.size() - max);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 }  // namespace rse

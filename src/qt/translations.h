@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "files/directory_exchange.h"
 #include "link/transfer_outcome.h"
 #include "model/texts.h"
 
@@ -50,5 +51,10 @@ QString Translated(const Phrase& phrase, const std::string& english = {});
 // The message of a radio operation: its text, then its detail after an empty line.
 QString LinkMessageText(const LinkMessage& message);
 QString LinkMessageTitle(const LinkMessage& message);
+
+// "line N: reason" of a table's row, and at most `max` of them as lines followed by
+// "(and N more)" when there are more.
+QString RowMessageText(const RowMessage& message);
+QString RowMessagesText(const std::vector<RowMessage>& messages, std::size_t max);
 
 }  // namespace rse

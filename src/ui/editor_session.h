@@ -10,6 +10,7 @@
 #include "image/memory_image.h"
 #include "model/configuration.h"
 #include "qt/error_log.h"
+#include "ui/edit_history.h"
 
 namespace rse {
 
@@ -23,6 +24,8 @@ struct EditorSession {
     // What Save would have written when the configuration was last created, opened, saved or
     // read: a configuration that differs from it holds edits worth keeping.
     std::string SavedSnapshot;
+    // The steps Undo and Redo take back and again.
+    EditHistory history{config};
 
     // Set by the command-line switches.
     bool DebugMode = false;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QTableWidget>
 
 #include "editing/node_keys.h"
 #include "files/channel_export.h"
@@ -11,7 +12,10 @@
 #include "qt/latin1.h"
 #include "qt/translations.h"
 #include "ui/busy_guard.h"
+#include "ui/edit_commands.h"
 #include "ui/frm_main.h"
+#include "ui/panel_area.h"
+#include "ui/panels/directory_list_panel.h"
 #include "ui/prompts.h"
 
 namespace rse {
@@ -22,24 +26,9 @@ std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-// "line N: reason" in the language of the windows.
-QString RowText(const RowMessage& m) {
-    return ExchangeCommands::tr("line %1: %2")
-        .arg(m.line)
-        .arg(Translated(m.reasonPhrase, m.reason));
-}
-
 // The messages as lines, at most ExchangeCommands::kMaxListedRows of them.
 QString MessageLines(const std::vector<RowMessage>& messages) {
-    QStringList lines;
-    const auto total = static_cast<int>(messages.size());
-    for (int i = 0; i < total && i < ExchangeCommands::kMaxListedRows; ++i)
-        lines << RowText(messages[static_cast<std::size_t>(i)]);
-    if (total > ExchangeCommands::kMaxListedRows) {
-        lines
-            << ExchangeCommands::tr("(and %1 more)").arg(total - ExchangeCommands::kMaxListedRows);
-    }
-    return lines.join(QLatin1Char('\n'));
+    return RowMessagesText(messages, ExchangeCommands::kMaxListedRows);
 }
 
 }  // namespace
@@ -115,6 +104,8 @@ void ExchangeCommands::ImportDirectory() {
     } else {
         tree.SelectNodeByKey(directory);
     }
+    window_.Edit().RecordCommand(tr("Import Directory"), directory,
+                                 window_.Panels()->DirectoryList()->Grid());
     if (!table.warnings.empty()) {
         prompts_.Message(&window_,
                          tr("The directory holds the %1 stations of %2.\n\nWarnings:\n%3")

@@ -92,6 +92,7 @@ bool FileCommands::ReadChosenFile(const QString& name) {
         if (read) {
             window_.Safety().KeepEdits(before, QStringLiteral("Open"));
             window_.Safety().TakeSnapshot();
+            session_.history.Restart();
             session_.CurrentFileName = name;
             window_.UpdateCaption();
         }
@@ -161,6 +162,7 @@ bool FileCommands::LoadImageFileCommand() {
     DecodeImage(session_.image, session_.config);
     window_.Safety().KeepEdits(before, QStringLiteral("Ctrl+F2"));
     window_.Safety().TakeSnapshot();
+    session_.history.Restart();
     session_.CurrentFileName = path;
     return true;
 }

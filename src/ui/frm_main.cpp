@@ -28,6 +28,7 @@
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/help_browser.h"
 #include "ui/dialogs/serial_devices_dialog.h"
+#include "ui/edit_commands.h"
 #include "ui/editor_status_bar.h"
 #include "ui/exchange_commands.h"
 #include "ui/file_commands.h"
@@ -66,6 +67,7 @@ FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& promp
     help_->setWindowFlag(Qt::Window);
     files_ = std::make_unique<FileCommands>(*this, session_, prompts_);
     exchange_ = std::make_unique<ExchangeCommands>(*this, session_, prompts_);
+    edit_ = std::make_unique<EditCommands>(*this, session_);
     safety_ = std::make_unique<SafetyCommands>(*this, session_, settings_, prompts_);
     language_ = std::make_unique<LanguageMenu>(*this, settings_, prompts_);
     hexFileSave = [this] { files_->SaveImageFileCommand(); };
@@ -158,15 +160,15 @@ void FrmMain::CreateMenus() {
     action(file, "mnuFileExit", tr("E&xit"), &FrmMain::FileExit,
            QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    // Defined but switched off: the editor supports one radio model only.
+    // Undo and Redo come first (EditCommands); the Model submenu is switched off: the editor
+    // supports one radio model only.
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     QMenu* model = edit->addMenu(tr("&Model"));
     model->setObjectName(QStringLiteral("mnuEditModel"));
     action(model, "mnuEditModel5800", QStringLiteral("&VH5800M"), nullptr);
     action(model, "mnuEditModel3600", QStringLiteral("V&H3600M"), nullptr);
-    // Disabled as a widget, so that enabling the window again does not switch it on.
-    edit->setEnabled(false);
+    model->setEnabled(false);  // as a widget: enabling the window again keeps it off
 
     QMenu* transfer = menuBar()->addMenu(tr("&Transfer"));
     transfer->setObjectName(QStringLiteral("mnuTransfer"));
@@ -283,6 +285,7 @@ void FrmMain::InitialiseConfiguration() {
     session_.CurrentFileName.clear();
     UpdateCaption();
     safety_->TakeSnapshot();
+    session_.history.Restart();
 }
 
 void FrmMain::ResetAllPanels() {
@@ -322,6 +325,10 @@ void FrmMain::UpdateCaption() {
         caption += QStringLiteral(" - ") + QFileInfo(session_.CurrentFileName).fileName().toLower();
     }
     setWindowTitle(caption);
+}
+
+void FrmMain::ShowStatusHint(const QString& text) {
+    SetStatusText(1, text);
 }
 
 void FrmMain::SetStatusText(int panel, const QString& text) {
@@ -407,6 +414,7 @@ void FrmMain::TransferProgram() {
 void FrmMain::TransferRead() {
     if (!ValidatePendingEdit()) return;
     if (!transferDialog || !transferDialog(TransferMode::Read).Succeeded()) return;
+    session_.history.Restart();
     tree_->RefreshSelection();
     tree_->RetitleNodes();
     session_.CurrentFileName.clear();
@@ -478,6 +486,7 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool FrmMain::HandleKey(QWidget* target, QKeyEvent* key) {
+    if (edit_->HandleKey(target, key)) return true;
     const Qt::KeyboardModifiers mods =
         key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     switch (key->key()) {

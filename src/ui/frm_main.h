@@ -26,6 +26,7 @@ class QToolBar;
 
 namespace rse {
 
+class EditCommands;
 class EditorStatusBar;
 class ExchangeCommands;
 class FileCommands;
@@ -53,11 +54,15 @@ class FrmMain : public QMainWindow {
     EditorPanel* FrontPanel() const { return panelArea_->FrontPanel(); }
     SettingsPanel* PanelF() const { return panelArea_->Settings(); }
     DirectoryEntryPanel* PanelG() const { return panelArea_->DirectoryEntry(); }
+    PanelArea* Panels() const { return panelArea_; }
+    EditCommands& Edit() { return *edit_; }
     bool ValidatePendingEdit();
 
     // --- caption, status bar, help ---
     void UpdateCaption();
     QString StatusText(int panel) const;  // panel 1..3
+    // The status bar's first panel (a key hint, or what a command did).
+    void ShowStatusHint(const QString& text);
     void SetHelpContexts();
     HelpBrowser* Help() const { return help_; }
     FileCommands& Files() { return *files_; }
@@ -137,6 +142,7 @@ class FrmMain : public QMainWindow {
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<ExchangeCommands> exchange_;
     std::unique_ptr<SafetyCommands> safety_;
+    std::unique_ptr<EditCommands> edit_;
     std::unique_ptr<LanguageMenu> language_;
 
     NavigationTree* tree_ = nullptr;

@@ -21,12 +21,13 @@ PanelArea::PanelArea(EditorSession& session, Prompts& prompts, QWidget* focusHom
       channelListPanel_(new ChannelListPanel(session, this)),
       channelPanel_(new ChannelPanel(session, this)),
       wxPanel_(new WxPanel(session, this)),
-      directoryListPanel_(new DirectoryListPanel(session, this)),
+      directoryListPanel_(new DirectoryListPanel(session, prompts, this)),
       settingsPanel_(new SettingsPanel(session, prompts, this)),
       directoryEntryPanel_(new DirectoryEntryPanel(session, prompts, this)) {
     setObjectName(QStringLiteral("pictData"));
     for (EditorPanel* panel : Panels()) {
         connect(panel, &EditorPanel::statusHint, this, &PanelArea::statusHint);
+        connect(panel, &EditorPanel::edited, this, &PanelArea::edited);
         connect(panel, &EditorPanel::statusNoteChanged, this, [this, panel] {
             if (panel == front_) EmitStatusNote();
         });

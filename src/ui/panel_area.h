@@ -48,6 +48,8 @@ class PanelArea : public QWidget {
     // The front panel's note for the status bar (the kind of the MMSI it shows), and whether
     // it is a warning; an empty text for none.
     void statusNote(const QString& text, bool warning);
+    // A panel's control may have stored a change: one step for Undo, called `name`.
+    void edited(QWidget* control, const QString& name);
 
   private:
     // In the order of the panels' names, pictA to pictG.

@@ -234,6 +234,7 @@ void SafetyCommands::OpenBackup(const BackupEntry& entry) {
     }
     KeepEdits(before, QStringLiteral("Open"));
     TakeSnapshot();
+    session_.history.Restart();
     session_.CurrentFileName.clear();
     window_.Tree()->RefreshSelection();
     window_.Tree()->RetitleNodes();

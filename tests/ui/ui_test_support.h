@@ -197,7 +197,8 @@ class MainWindowTest : public ::testing::Test {
     //   inactive TIMER | row GRID N=CELL|CELL|... (the texts of a grid's row N)
     // Actions: node KEY | click A | focus A | key A KEYS | type A TEXT | paste A TEXT |
     //   answer Yes|No | run ACTION (a menu or toolbar action) | refresh (reload the panel) |
-    //   dclick GRID N (row N of a grid, -1: its header) | enter GRID N (Enter on row N).
+    //   dclick GRID N (row N of a grid, -1: its header) | enter GRID N (Enter on row N) |
+    //   select GRID A-B (a click on row A, a Shift+click on row B).
     struct Step {
         std::string action;
         std::function<void(Configuration&)> change = {};
@@ -276,6 +277,16 @@ class MainWindowTest : public ::testing::Test {
                 QTest::mouseClick(area, Qt::LeftButton, {}, at);
                 QTest::mouseDClick(area, Qt::LeftButton, {}, at);
             }
+        } else if (verb == QLatin1String("select")) {
+            auto* grid = qobject_cast<QTableWidget*>(W(name));
+            const auto at = [grid](const QString& row) {
+                return grid->visualItemRect(grid->item(row.toInt(), 1)).center();
+            };
+            grid->scrollToItem(grid->item(arg.section(QLatin1Char('-'), 0, 0).toInt(), 1));
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at(arg.section('-', 0, 0)));
+            grid->scrollToItem(grid->item(arg.section(QLatin1Char('-'), 1).toInt(), 1));
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                              at(arg.section('-', 1)));
         } else if (verb == QLatin1String("refresh")) {
             window->Tree()->RefreshSelection();
         } else {

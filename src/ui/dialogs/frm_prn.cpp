@@ -42,7 +42,7 @@ FrmPrn::FrmPrn(EditorSession& session, Prompts& prompts, QWidget* parent)
     txtPrn_->setReadOnly(true);
     txtPrn_->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtPrn_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    txtPrn_->setAccessibleName(QStringLiteral("Report"));
+    txtPrn_->setAccessibleName(tr("Report"));
     txtPrn_->setPlainText(tr(kPlaceholder));
 
     cmdOK_ = new QPushButton(tr("OK"), this);

@@ -138,11 +138,11 @@ FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, TransferMode mode, 
     radioPicture_ = new QLabel(this);
     radioPicture_->setObjectName(QStringLiteral("pictA"));
     radioPicture_->setPixmap(RadioPicture());
-    radioPicture_->setAccessibleName(QStringLiteral("Radio"));
+    radioPicture_->setAccessibleName(tr("Radio"));
     computerPicture_ = new QLabel(this);
     computerPicture_->setObjectName(QStringLiteral("pictB"));
     computerPicture_->setPixmap(ComputerPicture());
-    computerPicture_->setAccessibleName(QStringLiteral("Computer"));
+    computerPicture_->setAccessibleName(tr("Computer"));
     // Reading: from the radio (left) to the computer (right); otherwise the other way.
     const bool reading = mode_ == TransferMode::Read;
     radioPicture_->setGeometry(Twips(reading ? 120 : 3720, 720, 1875, 1575));
@@ -153,7 +153,7 @@ FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, TransferMode mode, 
     progressFrame_ = new ProgressFrame(this);
     progressFrame_->setObjectName(QStringLiteral("pictProgress"));
     progressFrame_->setGeometry(Twips(2100, 1440, 1395, 315));
-    progressFrame_->setAccessibleName(QStringLiteral("Progress"));
+    progressFrame_->setAccessibleName(tr("Progress"));
 
     okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setObjectName(QStringLiteral("cmdOK"));

@@ -1,14 +1,18 @@
 #include "ui/panels/channel_list_panel.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QEvent>
 #include <QHeaderView>
 #include <QResizeEvent>
 #include <QTableWidget>
 
+#include "qt/translations.h"
 #include "editing/node_keys.h"
 #include "model/labels.h"
 #include "qt/latin1.h"
 #include "ui/font_units.h"
+#include "ui/widgets/table_copy.h"
 
 namespace rse {
 
@@ -70,13 +74,73 @@ ChannelListPanel::ChannelListPanel(EditorSession& session, QWidget* parent)
     grid_->horizontalHeader()->setSectionsClickable(false);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Shift+click, Ctrl+click, Shift+arrows and Ctrl+A select rows together.
+    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid_->setTabKeyNavigation(false);  // Tab leaves the grid
     grid_->setWordWrap(false);
     grid_->installEventFilter(this);
     connect(grid_, &QTableWidget::cellDoubleClicked, this,
             [this](int tableRow, int) { Jump(tableRow + 1); });
+    const struct {
+        ChannelChange change;
+        const char* name;
+        const char* text;
+        QKeyCombination keys;
+    } changes[] = {
+        {ChannelChange::Enable, "mnuListEnable", QT_TR_NOOP("&Enable"), Qt::CTRL | Qt::Key_E},
+        {ChannelChange::Disable, "mnuListDisable", QT_TR_NOOP("&Disable"), Qt::CTRL | Qt::SHIFT | Qt::Key_E},
+        {ChannelChange::ScanOn, "mnuListScanOn", QT_TR_NOOP("&Scan On"), Qt::CTRL | Qt::Key_M},
+        {ChannelChange::ScanOff, "mnuListScanOff", QT_TR_NOOP("Scan O&ff"), Qt::CTRL | Qt::SHIFT | Qt::Key_M},
+    };
+    for (const auto& c : changes) {
+        QAction* action = TableCopy::AddAction(grid_, c.name, tr(c.text), c.keys);
+        connect(action, &QAction::triggered, this,
+                [this, change = c.change] { ChangeSelected(change); });
+        changeActions_ << action;
+    }
+    auto* separator = new QAction(grid_);
+    separator->setSeparator(true);
+    grid_->addAction(separator);
+    new TableCopy(grid_);
+    connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ChannelListPanel::SelectionChanged);
     Clear();
+}
+
+QAction* ChannelListPanel::ChangeAction(ChannelChange change) const {
+    return changeActions_.value(static_cast<int>(change));
+}
+
+void ChannelListPanel::SelectionChanged() {
+    // Screen readers hear how many rows are selected.
+    const Note note = StatusNote();
+    grid_->setAccessibleDescription(note.text);
+    QAccessibleEvent event(grid_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+    emit statusNoteChanged();
+}
+
+EditorPanel::Note ChannelListPanel::StatusNote() const {
+    const auto n = TableCopy::SelectedRows(grid_).size();
+    if (n < 2) return {};
+    return {tr("%1 channels selected").arg(n), false};
+}
+
+void ChannelListPanel::ChangeSelected(ChannelChange change) {
+    const QList<int> rows = TableCopy::SelectedRows(grid_);
+    if (rows.isEmpty()) return;
+    std::vector<int> records;
+    for (const int row : rows)
+        records.push_back(bank_ == BankId::EXP ? row + 1 : row);  // EXP memories count from 1
+    const ChannelBatchResult result = ChangeChannels(session_.config, bank_, records, change);
+    // The list shows the result at once; the selection stays.
+    if (bank_ == BankId::EXP)
+        ShowExpBankList();
+    else
+        ShowPlanBankList(bank_);
+    emit statusHint(Translated(ChannelBatchSummaryPhrase(change, result)));
+    const QString count = rows.size() == 1 ? tr("1 channel") : tr("%1 channels").arg(rows.size());
+    emit edited(grid_, tr("%1 (%2)").arg(CoreText(ChannelChangeName(change)), count));
 }
 
 void ChannelListPanel::Clear() {

@@ -1,16 +1,19 @@
 // Panel `pictB`: the channel list of a plan bank or of the EXP bank in the grid `MSFlexGrid1`.
 // The grid fills the panel; its header row holds the column names (grid row 0) and table row
 // r - 1 shows grid row r. A double-click on a row or Enter in the grid asks for the tree node
-// of that channel.
+// of that channel. Rows can be selected together; the context menu and its keys switch Enable
+// or Scan Memory of every selected channel at once, as one step.
 #pragma once
 
 #include <optional>
 
 #include <QString>
 
+#include "editing/channel_batch.h"
 #include "model/channel_plans.h"
 #include "ui/panels/editor_panel.h"
 
+class QAction;
 class QTableWidget;
 
 namespace rse {
@@ -40,6 +43,13 @@ class ChannelListPanel : public EditorPanel {
     // The tree key of the channel in grid row `row` (1..), or nothing (header row, no row).
     std::optional<QString> KeyOfRow(int row) const;
 
+    // Makes the change to every selected channel the channel panel would allow it on; the
+    // status bar says how many were left alone.
+    void ChangeSelected(ChannelChange change);
+    // "12 channels selected" while more than one row is selected.
+    Note StatusNote() const override;
+    QAction* ChangeAction(ChannelChange change) const;
+
   signals:
     // The user asked for the channel with this tree key.
     void jumpRequested(const QString& key);
@@ -52,9 +62,11 @@ class ChannelListPanel : public EditorPanel {
     void SetGridHeader(int columns);
     void Jump(int row);
     void SetRow(int tableRow, const QStringList& cells);
+    void SelectionChanged();
 
     QTableWidget* grid_;
     BankId bank_ = BankId::USA;
+    QList<QAction*> changeActions_;  // in the order of ChannelChange
 };
 
 }  // namespace rse

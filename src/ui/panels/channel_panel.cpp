@@ -179,6 +179,7 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
     connect(cmbCN_, &QComboBox::activated, this, &ChannelPanel::OnPositionChosen);
 
     Clear();
+    WatchUserEdits();  // after the panel's own handlers have stored the change
 }
 
 // ---------------------------------------------------------------------------------------

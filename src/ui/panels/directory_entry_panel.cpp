@@ -105,6 +105,7 @@ DirectoryEntryPanel::DirectoryEntryPanel(EditorSession& session, Prompts& prompt
     connect(txtGPosi_, &QLineEdit::textEdited, this, &DirectoryEntryPanel::StationNameEdited);
     connect(txtGMMSI_, &QLineEdit::textChanged, this, &EditorPanel::statusNoteChanged);
     Clear();
+    WatchUserEdits();  // after the panel's own handlers have stored the change
 }
 
 void DirectoryEntryPanel::Clear() {

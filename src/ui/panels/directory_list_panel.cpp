@@ -1,12 +1,20 @@
 #include "ui/panels/directory_list_panel.h"
 
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QResizeEvent>
 #include <QTableWidget>
 
+#include "qt/translations.h"
+#include "editing/clipboard_text.h"
 #include "editing/node_keys.h"
 #include "qt/latin1.h"
 #include "ui/font_units.h"
+#include "ui/prompts.h"
+#include "ui/widgets/table_copy.h"
 
 namespace rse {
 
@@ -16,15 +24,17 @@ constexpr int kColumns = 4;
 
 }  // namespace
 
-DirectoryListPanel::DirectoryListPanel(EditorSession& session, QWidget* parent)
-    : EditorPanel(QStringLiteral("E"), session, parent), grid_(new QTableWidget(this)) {
+DirectoryListPanel::DirectoryListPanel(EditorSession& session, Prompts& prompts, QWidget* parent)
+    : EditorPanel(QStringLiteral("E"), session, parent),
+      prompts_(prompts),
+      grid_(new QTableWidget(this)) {
     SetTitle(tr("Individual Directory"));
     HideTitle();  // the grid fills the panel
     grid_->setObjectName(QStringLiteral("MSFlexGrid2"));
     grid_->setAccessibleName(tr("Individual Directory"));
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid_->setTabKeyNavigation(false);
     grid_->setWordWrap(false);
     grid_->verticalHeader()->hide();
@@ -35,7 +45,58 @@ DirectoryListPanel::DirectoryListPanel(EditorSession& session, QWidget* parent)
     grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { Jump(row); });
     connect(grid_, &QTableWidget::currentCellChanged, this, &EditorPanel::statusNoteChanged);
+    new TableCopy(grid_);
+    paste_ =
+        TableCopy::AddAction(grid_, "mnuListPaste", tr("&Paste"), QKeySequence::Paste);
+    connect(paste_, &QAction::triggered, this, &DirectoryListPanel::Paste);
+    connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &DirectoryListPanel::SelectionChanged);
     Clear();
+}
+
+void DirectoryListPanel::SelectionChanged() {
+    const auto n = TableCopy::SelectedRows(grid_).size();
+    grid_->setAccessibleDescription(n > 1 ? tr("%1 stations selected").arg(n)
+                                          : QString());
+    QAccessibleEvent event(grid_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+    emit statusNoteChanged();
+}
+
+void DirectoryListPanel::Paste() {
+    const QList<int> rows = TableCopy::SelectedRows(grid_);
+    const int slot = rows.isEmpty() ? 1 : rows.front() + 1;
+    const QByteArray text = QApplication::clipboard()->text().toUtf8();
+    const DirectoryPaste paste = ReadDirectoryPaste(
+        std::string_view(text.constData(), static_cast<std::size_t>(text.size())), session_.config,
+        slot);
+    const QString title = ProductTitle();
+    constexpr std::size_t kListed = 20;
+    if (!paste.Ok()) {
+        prompts_.Message(this,
+                         tr("The directory was not changed: the pasted rows cannot be taken.\n\n") +
+                             RowMessagesText(paste.refused, kListed),
+                         title, Prompts::Icon::Exclamation);
+        return;
+    }
+    ApplyDirectoryPaste(session_.config, paste);
+    FillGrid();
+    // The pasted rows are selected.
+    const auto count = static_cast<int>(paste.entries.size());
+    grid_->clearSelection();
+    grid_->setCurrentCell(paste.firstSlot - 1, 0);
+    grid_->setRangeSelected(QTableWidgetSelectionRange(paste.firstSlot - 1, 0,
+                                                       paste.firstSlot + count - 2, kColumns - 1),
+                            true);
+    emit edited(grid_, count == 1 ? tr("Paste (1 station)") : tr("Paste (%1 stations)").arg(count));
+    if (!paste.warnings.empty()) {
+        prompts_.Message(this,
+                         tr("The directory holds the %1 pasted stations from slot %2.\n\nWarnings:\n%3")
+                             .arg(count)
+                             .arg(paste.firstSlot)
+                             .arg(RowMessagesText(paste.warnings, kListed)),
+                         title, Prompts::Icon::Exclamation);
+    }
 }
 
 void DirectoryListPanel::SetUpGrid() {
@@ -84,6 +145,8 @@ void DirectoryListPanel::ShowDirectoryList() {
 }
 
 EditorPanel::Note DirectoryListPanel::StatusNote() const {
+    if (const auto n = TableCopy::SelectedRows(grid_).size(); n > 1)
+        return {tr("%1 stations selected").arg(n), false};
     const int row = grid_->currentRow();
     if (row < 0 || row >= kDirectoryCount) return {};
     return DirectoryMmsiStatus(FromLatin1(session_.config.Dir(row + 1).Mmsid));

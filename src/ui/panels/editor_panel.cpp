@@ -2,11 +2,15 @@
 
 #include <algorithm>
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QRect>
 
 #include "model/mmsi.h"
 #include "qt/translations.h"
 #include "ui/font_units.h"
+#include "ui/widgets/digit_entry.h"
 
 namespace rse {
 
@@ -40,6 +44,28 @@ EditorPanel::Note EditorPanel::DirectoryMmsiStatus(const QString& mmsi) {
 
 EditorPanel::Note EditorPanel::UserMmsiStatus(const QString& mmsi) {
     return FromMmsiNote(UserMmsiNote(mmsi.trimmed().toStdString()));
+}
+
+QString EditorPanel::StepName(const QWidget* control) {
+    if (!control->accessibleName().isEmpty()) return control->accessibleName();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text().remove(QLatin1Char('&'));
+    return control->objectName();
+}
+
+void EditorPanel::WatchUserEdits() {
+    for (QWidget* w : findChildren<QWidget*>()) {
+        const auto report = [this, w] { emit edited(w, StepName(w)); };
+        if (auto* digits = qobject_cast<DigitEntry*>(w)) {
+            connect(digits, &DigitEntry::stored, this, report);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            if (!edit->isReadOnly()) connect(edit, &QLineEdit::textEdited, this, report);
+        } else if (auto* box = qobject_cast<QAbstractButton*>(w)) {
+            if (box->isCheckable()) connect(box, &QAbstractButton::clicked, this, report);
+        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+            connect(list, &QComboBox::activated, this, report);
+        }
+    }
 }
 
 layout::FontUnits EditorPanel::Units() const {

@@ -45,8 +45,16 @@ class EditorPanel : public QWidget {
     void statusHint(const QString& text);
     // What StatusNote returns may have changed.
     void statusNoteChanged();
+    // The user may have stored a change through this control: one step for Undo, called
+    // `name` ("Contrast Level", "Scan On (12 channels)").
+    void edited(QWidget* control, const QString& name);
 
   protected:
+    // After the panel's own handlers: every check box click, list choice, typing and stored
+    // number of the panel's controls reports `edited`, named by the control's accessible name.
+    void WatchUserEdits();
+    // The name a step made through this control is called by.
+    static QString StepName(const QWidget* control);
     // The note of a directory MMSI or of the user MMSI, as the status bar shows it.
     static Note DirectoryMmsiStatus(const QString& mmsi);
     static Note UserMmsiStatus(const QString& mmsi);

@@ -144,6 +144,7 @@ SettingsPanel::SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* 
         setTabOrder(chain[i - 1], chain[i]);
 
     Clear();
+    WatchUserEdits();  // after the panel's own handlers have stored the change
 }
 
 void SettingsPanel::Hint(QWidget* control, const QString& hint) {

@@ -88,6 +88,7 @@ WxPanel::WxPanel(EditorSession& session, QWidget* parent)
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(kRows + 1, 1);
     Clear();
+    WatchUserEdits();  // after the panel's own handlers have stored the change
 }
 
 ChannelRecord* WxPanel::Record(int i) {

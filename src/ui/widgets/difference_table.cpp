@@ -31,7 +31,7 @@ QString Value(const Phrase& phrase, const std::string& english) {
 
 DifferenceTable::DifferenceTable(QWidget* parent) : QTableWidget(parent) {
     setObjectName(QStringLiteral("tblDifferences"));
-    setAccessibleName(QStringLiteral("Differences"));
+    setAccessibleName(tr("Differences"));
     setColumnCount(3);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);

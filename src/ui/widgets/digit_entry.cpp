@@ -80,11 +80,20 @@ bool DigitEntry::CheckDigitEntry(bool prompt) {
     if (IsDigitEntry(text(), length_)) {
         const QString t = text().trimmed();
         if (t != text()) setText(t);
-        if (target) *target = ToLatin1(t);
+        if (target) {
+            *target = ToLatin1(t);
+            emit stored();
+        }
         return true;
     }
     if (!prompt && target) Load(*target);
     return false;
+}
+
+void DigitEntry::DiscardTyping() {
+    if (!entryEdited_) return;
+    const std::string* target = target_ ? target_() : nullptr;
+    Load(target ? *target : std::string());
 }
 
 bool DigitEntry::Validate() {

@@ -42,8 +42,15 @@ class DigitEntry : public QLineEdit {
     // The check of a pending change with its message: false when the text was refused.
     bool Validate();
 
+    // Forgets a change not yet checked: the stored text is shown again.
+    void DiscardTyping();
+
     // True when `text` is acceptable for a field of `length` digits.
     static bool IsDigitEntry(const QString& text, int length);
+
+  signals:
+    // An accepted text was stored into the target field.
+    void stored();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

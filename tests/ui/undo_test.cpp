@@ -1,0 +1,238 @@
+// Undo and redo of the user's steps, many channels changed at once, and the clipboard.
+#include <QMenu>
+#include <QSignalSpy>
+#include <QUndoStack>
+
+#include "editing/channel_batch.h"
+#include "files/disk_io.h"
+#include "ui/edit_commands.h"
+#include "ui/panel_area.h"
+#include "ui/panels/channel_list_panel.h"
+#include "ui/panels/channel_panel.h"
+#include "ui/safety_commands.h"
+#include "ui_test_support.h"
+
+namespace rse {
+namespace {
+
+class Undo : public test::MainWindowTest {
+  protected:
+    QUndoStack& Stack() { return session.history.Stack(); }
+    std::string FileText() { return window->Safety().CurrentText(); }
+    QAction* Action(const char* name) { return test::Find<QAction>(window.get(), name); }
+    void Key(const char* control, QKeyCombination keys) {
+        QWidget* w = W(QLatin1String(control));
+        w->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w, keys.key(), keys.keyboardModifiers());
+    }
+};
+
+TEST_F(Undo, EveryStepIsTakenBackToTheStartAndAgainToTheEnd) {
+    Open();
+    const std::string csv = dir.File("three.csv");
+    ASSERT_TRUE(WriteFileAtomic(csv, "Name,MMSI\nbuddy,366000010\nharbour,002320001\n").ok);
+    const Configuration fresh = session.config;
+    // One user action per row, and the name of the step it makes (none: no step).
+    const struct {
+        std::string action;
+        const char* step;
+        std::function<void()> before = {};
+    } rows[] = {
+        {"key cmbFCont Down", "Contrast Level"},
+        {"click chkFBeep", "Key Beep"},
+        {"type txtFUser 366123456", nullptr},  // typing not yet checked
+        {"focus cmbFDim", "User MMSI"},
+        {"node PU 3", nullptr},
+        {"click chkCEnable", "Enable"},
+        {"node PU 4", nullptr},
+        {"type txtCTag ab", "Tag Name"},  // one step for the typing
+        {"node E 5", nullptr},
+        {"key cmbCN Down", "Position"},
+        {"node PW", nullptr},
+        {"click chkDEnable#0", "WX01[162.550MHz] Enable"},
+        {"run mnuFileImportDirectory", "Import Directory",
+         [&] { prompts.path = QString::fromStdString(csv); }},
+        {"select MSFlexGrid2 2-2", nullptr},
+        {"key MSFlexGrid2 Ctrl+V", "Paste (2 stations)",
+         [] {
+             QApplication::clipboard()->setText(
+                 QStringLiteral("Name\tMMSI\nx\t366000020\ny\t366000021\n"));
+         }},
+        {"key MSFlexGrid2 Ctrl+V", nullptr,  // refused: no step
+         [] { QApplication::clipboard()->setText(QStringLiteral("too long a name,1\n")); }},
+        {"node PU", nullptr},
+        {"select MSFlexGrid1 0-11", nullptr},
+        {"key MSFlexGrid1 Ctrl+M", "Scan On (12 channels)"},
+        {"node SM 2", nullptr},
+        {"answer Yes", nullptr},
+        {"click chkGDelete", "Delete"},
+    };
+    std::vector<std::string> texts{FileText()};
+    QStringList names;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.action);
+        if (row.before) row.before();
+        const int count = Stack().count();
+        Play({{row.action, [this](Configuration& c) { c = session.config; }}});
+        EXPECT_EQ(Stack().count(), count + (row.step ? 1 : 0));
+        if (!row.step) continue;
+        names << QString::fromLatin1(row.step);
+        EXPECT_EQ(Stack().text(Stack().count() - 1), names.back());
+        EXPECT_EQ(Action("mnuEditUndo")->text(), QStringLiteral("&Undo ") + names.back());
+        texts.push_back(FileText());
+        EXPECT_NE(texts.back(), texts[texts.size() - 2]) << "the step changed nothing";
+    }
+    ASSERT_EQ(prompts.shown.size(), 2u);  // the refused paste naming its row, and the Delete
+
+    EXPECT_EQ(prompts.shown[0].text.toStdString(),
+              "The directory was not changed: the pasted rows cannot be taken.\n\nline 1: the name "
+              "has 15 characters; the radio holds at most 10\nline 1: the MMSI has 1 digits; an "
+              "MMSI has 9 digits");
+
+    // Back to the start: after each undo the file is the one before that step; the step's node
+    // is shown with the focus on its control.
+    for (int i = Stack().count() - 1; i >= 0; --i) {
+        SCOPED_TRACE(names[i].toStdString());
+        QTest::keyClick(Focus(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(FileText(), texts[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(window->StatusText(1), QStringLiteral("Undone: ") + names[i]);
+    }
+    EXPECT_TRUE(session.config == fresh);
+    EXPECT_FALSE(Action("mnuEditUndo")->isEnabled());
+    EXPECT_EQ(Action("mnuEditUndo")->text(), QStringLiteral("&Undo"));
+    EXPECT_EQ(window->Tree()->SelectedKey(), QStringLiteral("S"));
+    EXPECT_EQ(Focus(), W(QStringLiteral("cmbFCont")));
+    EXPECT_EQ(Action("mnuEditRedo")->text(), QStringLiteral("&Redo Contrast Level"));
+
+    // And to the end again, by both redo keys.
+    for (int i = 0; i < Stack().count(); ++i) {
+        SCOPED_TRACE(names[i].toStdString());
+        QTest::keyClick(Focus(), i % 2 ? Qt::Key_Y : Qt::Key_Z,
+                        i % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(FileText(), texts[static_cast<std::size_t>(i) + 1]);
+        EXPECT_EQ(window->StatusText(1), QStringLiteral("Redone: ") + names[i]);
+    }
+    EXPECT_EQ(window->Tree()->SelectedKey(), QStringLiteral("SM 2"));
+    EXPECT_FALSE(window->Tree()
+                     ->NodeByKey(QStringLiteral("PU 3"))
+                     ->text(0)
+                     .endsWith(QLatin1String("[Enable]")));  // the tree follows
+
+    // Save keeps the history; New starts a new one.
+    prompts.path = QString::fromStdString(dir.File("saved.dat"));
+    Action("mnuFileSaveAs")->trigger();
+    EXPECT_EQ(Stack().count(), names.size());
+    Action("mnuFileNew")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(Stack().count(), 0, 10000);
+    EXPECT_FALSE(Action("mnuEditUndo")->isEnabled());
+    EXPECT_FALSE(Action("mnuEditRedo")->isEnabled());
+}
+
+TEST_F(Undo, UnacceptedTypingKeepsItsOwnUndoAndIsNeverStored) {
+    Open();
+    Play({{"type txtFUser 36612", {}, "text txtFUser=36612"}});
+    // Ctrl+Z in the field takes back its own typing; the history has no step.
+    Key("txtFUser", Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(Stack().count(), 0);
+    EXPECT_NE(test::MainWindowTest::Text(W(QStringLiteral("txtFUser"))), QStringLiteral("36612"));
+
+    // A step, then an invalid number typed and the menu's Undo: no message, nothing invalid.
+    const bool beep = session.config.SETCOM.KeyBeep;
+    Play({{"click chkFBeep", [](Configuration& c) { c.SETCOM.KeyBeep = !c.SETCOM.KeyBeep; }},
+          {"type txtFUser 12345"}});
+    Action("mnuEditUndo")->trigger();
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(session.config.SETCOM.KeyBeep, beep);
+    EXPECT_EQ(session.config.SETCOM.UserMmsid, "");
+    Play({{"focus cmbFDim", {}, "text txtFUser=; messages 0"}});
+
+    // The Model submenu stays off.
+    EXPECT_FALSE(test::Find<QMenu>(window.get(), "mnuEditModel")->isEnabled());
+    EXPECT_TRUE(test::Find<QMenu>(window.get(), "mnuEdit")->isEnabled());
+}
+
+TEST_F(Undo, ManyChannelsFollowTheChannelPanelsRulesInEveryPlan) {
+    Open();
+    // Some channels disabled, some scanned already.
+    for (BankId bank : {BankId::USA, BankId::INT, BankId::CAN}) {
+        std::vector<ChannelRecord>& records = BankOf(session.config, bank);
+        for (std::size_t k = 0; k < records.size(); ++k) {
+            records[k].Enable = k % 3 != 0;
+            records[k].ScanMemory = k % 5 == 0;
+        }
+    }
+    for (int i = 1; i <= kExpCount; ++i)
+        session.config.Exp(i).Enable = i % 2 == 0;
+    ChannelPanel& panel = *window->Panels()->Channel();
+    const struct {
+        const char* node;
+        BankId bank;
+    } lists[] = {{"PU", BankId::USA}, {"PI", BankId::INT}, {"PC", BankId::CAN}, {"E", BankId::EXP}};
+    for (const auto& list : lists) {
+        SCOPED_TRACE(list.node);
+        const bool exp = list.bank == BankId::EXP;
+        const int n = exp ? kExpCount : static_cast<int>(BankOf(session.config, list.bank).size());
+        // What the channel panel offers for each channel before the change.
+        std::vector<bool> offered;
+        std::vector<bool> scanned;
+        int leftAlone = 0;
+        for (int r = 0; r < n; ++r) {
+            const QString key =
+                QStringLiteral("%1 %2").arg(QLatin1String(list.node)).arg(exp ? r + 1 : r);
+            exp ? panel.ShowExpChannel(key) : panel.ShowPlanChannel(key);
+            offered.push_back(W(QStringLiteral("chkCScan"))->isEnabledTo(&panel));
+            scanned.push_back(exp ? session.config.Exp(r + 1).ScanMemory
+                                  : BankOf(session.config, list.bank)[r].ScanMemory);
+            leftAlone += !offered.back() && !scanned.back();
+        }
+        const Configuration before = session.config;
+        ClickNode(QLatin1String(list.node));
+        Key("MSFlexGrid1", Qt::CTRL | Qt::Key_A);
+        EXPECT_EQ(window->FrontPanel()->StatusNote().text,
+                  QStringLiteral("%1 channels selected").arg(n));
+        Key("MSFlexGrid1", Qt::CTRL | Qt::Key_M);
+        Configuration expected = before;
+        for (int r = 0; r < n; ++r) {
+            ChannelRecord& rec = exp ? expected.Exp(r + 1) : BankOf(expected, list.bank)[r];
+            rec.ScanMemory = scanned[r] || offered[r];
+        }
+        EXPECT_TRUE(session.config == expected);
+        EXPECT_TRUE(window->StatusText(1).contains(QStringLiteral("%1 left alone").arg(leftAlone)))
+            << window->StatusText(1).toStdString();
+        EXPECT_EQ(Stack().text(Stack().count() - 1),
+                  QStringLiteral("Scan On (%1 channels)").arg(n));
+        // The list shows it at once.
+        auto* grid = test::Find<QTableWidget>(window.get(), "MSFlexGrid1");
+        for (int r = 0; r < n; ++r)
+            EXPECT_EQ(grid->item(r, exp ? 9 : 8)->text(), scanned[r] || offered[r] ? "MEM" : "---");
+    }
+    // Enter still opens the one channel under the cursor.
+    Play({{"enter MSFlexGrid1 4", {}, "selected E 5; panel pictC"}});
+}
+
+TEST_F(Undo, CopiedRowsAreASpreadsheetsTableAndPasteBack) {
+    Open();
+    session.config.Dir(1) = {true, "HARBOUR", "002320001"};
+    session.config.Dir(2) = {true, "BUDDY", "366000010"};
+    Play({{"node SM"}, {"select MSFlexGrid2 0-1"}, {"key MSFlexGrid2 Ctrl+C"}});
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QStringLiteral("No.\tENABLE\tSTATION NAME\tMMSI\n1\t[Enable]\tHARBOUR\t002320001\n"
+                             "2\t[Enable]\tBUDDY\t366000010\n"));
+    const Configuration copied = session.config;
+    Play({{"node PU"}, {"select MSFlexGrid1 0-1"}, {"key MSFlexGrid1 Ctrl+C"}});
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QStringLiteral("CH\tENABLE\tRX[MHz]\tTX[MHz]\tTX\tLOW\tUP\tDUP\tMEM\tTAG\n"
+                             "01A\t[Enable]\t156.050\t156.050\tTX\t---\t--\t---\t---\tVTS\n"
+                             "03A\t[Enable]\t156.150\t156.150\tTX\t---\t--\t---\t---\t\n"));
+
+    // The directory's copy pastes into an empty directory as it was.
+    Play({{"node SM"}, {"key MSFlexGrid2 Ctrl+C"}});
+    ClearDirectory(session.config);
+    Play({{"refresh"},
+          {"select MSFlexGrid2 0-0"},
+          {"key MSFlexGrid2 Ctrl+V", [&](Configuration& c) { c = copied; },
+           "row MSFlexGrid2 1=2|[Enable]|BUDDY|366000010; node SM 3=MemoryID3"}});
+}
+
+}  // namespace
+}  // namespace rse
