@@ -166,36 +166,6 @@
         <translation>no es una orden de la radio</translation>
     </message>
     <message>
-        <source>  rse-cli read --port DEV -o OUT [--no-backup]
-                                            read the radio into OUT: .hex (the memory
-                                            image) or .dat (the configuration); a copy
-                                            is kept in the backups unless --no-backup
-  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
-                                            program IN into the radio: .hex as it is,
-                                            .dat laid over BASE.hex (else a new image);
-                                            --backup: read and keep the radio first and
-                                            print the changes; --verify: read back and
-                                            compare
-  rse-cli clear-count --port DEV            reset the radio&apos;s MMSI entry count
-     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)
-     --no-echo: the cable does not echo what is sent
-</source>
-        <translation>  rse-cli read --port DEV -o OUT [--no-backup]
-                                            lee la radio en OUT: .hex (la imagen de
-                                            memoria) o .dat (la configuración); se guarda
-                                            una copia en las copias de seguridad salvo con --no-backup
-  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
-                                            programa IN en la radio: .hex tal cual,
-                                            .dat sobre BASE.hex (si no, una imagen nueva);
-                                            --backup: primero lee y guarda la radio y
-                                            muestra los cambios; --verify: relee y
-                                            compara
-  rse-cli clear-count --port DEV            pone a cero la cuenta de entradas MMSI de la radio
-     --port DEV: una ruta de dispositivo o COM1..COM4 (/dev/ttyUSB0..3)
-     --no-echo: el cable no devuelve el eco de lo enviado
-</translation>
-    </message>
-    <message>
         <source>Usage: rse-cli COMMAND [ARGUMENTS]
 The %1 %2 on the command line.
 
@@ -258,8 +228,38 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 uso incorrecto.
         <translation>solución: %1</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>línea %1: %2</translation>
+        <source>  rse-cli read --port DEV -o OUT [--no-backup]
+                                            read the radio into OUT: .hex (the memory
+                                            image) or .dat (the configuration); a copy
+                                            is kept in the backups unless --no-backup
+  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
+                                            program IN into the radio: .hex as it is,
+                                            .dat laid over BASE.hex (else a new image);
+                                            --backup: read and keep the radio first and
+                                            print the changes; --verify: read back and
+                                            compare
+  rse-cli clear-count --port DEV            reset the radio&apos;s MMSI entry count
+     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)
+     --no-echo: the cable does not echo what is sent
+     --progress: progress lines (one per 10 %) when standard error is not a
+                 terminal; a terminal always shows a progress bar
+</source>
+        <translation>  rse-cli read --port DEV -o OUT [--no-backup]
+                                            lee la radio en OUT: .hex (la imagen de
+                                            memoria) o .dat (la configuración); se guarda
+                                            una copia en las copias de seguridad salvo con --no-backup
+  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
+                                            programa IN en la radio: .hex tal cual,
+                                            .dat sobre BASE.hex (si no, una imagen nueva);
+                                            --backup: primero lee y guarda la radio y
+                                            muestra los cambios; --verify: relee y
+                                            compara
+  rse-cli clear-count --port DEV            pone a cero la cuenta de entradas MMSI de la radio
+     --port DEV: una ruta de dispositivo o COM1..COM4 (/dev/ttyUSB0..3)
+     --no-echo: el cable no devuelve el eco de lo enviado
+     --progress: líneas de progreso (una cada 10 %) cuando la salida de error no es
+                 un terminal; un terminal siempre muestra una barra de progreso
+</translation>
     </message>
 </context>
 <context>
@@ -582,7 +582,7 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 uso incorrecto.
     </message>
     <message>
         <source>Scan Type</source>
-        <translation>Tipo de exploración</translation>
+        <translation>Tipo exploración</translation>
     </message>
     <message>
         <source>Individual Ringer</source>
@@ -906,6 +906,42 @@ El usuario debe pertenecer al grupo propietario del dispositivo, normalmente dia
         <source>not a ship&apos;s MMSI</source>
         <translation>no es el MMSI de un buque</translation>
     </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>Scan On</source>
+        <translation>Exploración activada</translation>
+    </message>
+    <message>
+        <source>Scan Off</source>
+        <translation>Exploración desactivada</translation>
+    </message>
+    <message>
+        <source>: 1 channel changed</source>
+        <translation>: 1 canal cambiado</translation>
+    </message>
+    <message>
+        <source>: %1 channels changed</source>
+        <translation>: %1 canales cambiados</translation>
+    </message>
+    <message>
+        <source>, %1 already so</source>
+        <translation>, %1 ya estaban así</translation>
+    </message>
+    <message>
+        <source>, %1 left alone (Scan Memory needs an enabled channel and is never set on channel 70)</source>
+        <translation>, %1 sin tocar (la memoria de exploración necesita un canal activo y nunca se pone en el canal 70)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>(and %1 more)</source>
+        <translation>(y %1 más)</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -1008,6 +1044,38 @@ Do you want to replace it?</source>
     <message>
         <source>[Double click],[Enter]:Jump the Setting screen.</source>
         <translation>[Doble clic],[Intro]:Ir a la pantalla de ajuste.</translation>
+    </message>
+    <message>
+        <source>&amp;Enable</source>
+        <translation>&amp;Activar</translation>
+    </message>
+    <message>
+        <source>&amp;Disable</source>
+        <translation>&amp;Desactivar</translation>
+    </message>
+    <message>
+        <source>&amp;Scan On</source>
+        <translation>E&amp;xploración activada</translation>
+    </message>
+    <message>
+        <source>Scan O&amp;ff</source>
+        <translation>Exploración &amp;desactivada</translation>
+    </message>
+    <message>
+        <source>%1 channels selected</source>
+        <translation>%1 canales seleccionados</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1237,10 @@ Do you want to replace it?</source>
         <source>Where</source>
         <translation>Dónde</translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>Diferencias</translation>
+    </message>
 </context>
 <context>
     <name>rse::DigitEntry</name>
@@ -1234,6 +1306,59 @@ Do you want to replace it?</source>
         <source>MMSI</source>
         <translation>MMSI</translation>
     </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>%1 stations selected</source>
+        <translation>%1 estaciones seleccionadas</translation>
+    </message>
+    <message>
+        <source>The directory was not changed: the pasted rows cannot be taken.
+
+</source>
+        <translation>El directorio no se modificó: las filas pegadas no se pueden aceptar.
+
+</translation>
+    </message>
+    <message>
+        <source>Paste (1 station)</source>
+        <translation>Pegar (1 estación)</translation>
+    </message>
+    <message>
+        <source>Paste (%1 stations)</source>
+        <translation>Pegar (%1 estaciones)</translation>
+    </message>
+    <message>
+        <source>The directory holds the %1 pasted stations from slot %2.
+
+Warnings:
+%3</source>
+        <translation>El directorio contiene las %1 estaciones pegadas desde la entrada %2.
+
+Avisos:
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>rse::EditCommands</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Undone: </source>
+        <translation>Deshecho: </translation>
+    </message>
+    <message>
+        <source>Redone: </source>
+        <translation>Rehecho: </translation>
+    </message>
 </context>
 <context>
     <name>rse::EditorStatusBar</name>
@@ -1244,10 +1369,6 @@ Do you want to replace it?</source>
 </context>
 <context>
     <name>rse::ExchangeCommands</name>
-    <message>
-        <source>(and %1 more)</source>
-        <translation>(y %1 más)</translation>
-    </message>
     <message>
         <source>&amp;Import Directory...</source>
         <translation>&amp;Importar el directorio...</translation>
@@ -1301,10 +1422,6 @@ Avisos:
     <message>
         <source>CSV files(*.csv);;All files(*.*)</source>
         <translation>Archivos CSV(*.csv);;Todos los archivos(*.*)</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>línea %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1506,6 +1623,10 @@ Avisos:
         <source>Text files(*.txt);;All files(*.*)</source>
         <translation>Archivos de texto(*.txt);;Todos los archivos(*.*)</translation>
     </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
 </context>
 <context>
     <name>rse::FrmRadio</name>
@@ -1536,6 +1657,18 @@ Check the connection now?</source>
         <translation>
 
 ¿Comprobar la conexión ahora?</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
     </message>
 </context>
 <context>
@@ -1791,7 +1924,7 @@ nombre bajo /dev/serial/by-id/ o la ruta de una radio virtual.</translation>
     </message>
     <message>
         <source>Scan Type</source>
-        <translation>Tipo de exploración</translation>
+        <translation>Tipo exploración</translation>
     </message>
     <message>
         <source>Offset Time</source>
@@ -1839,6 +1972,13 @@ nombre bajo /dev/serial/by-id/ o la ruta de una radio virtual.</translation>
     </message>
 </context>
 <context>
+    <name>rse::TableCopy</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+</context>
+<context>
     <name>rse::WxPanel</name>
     <message>
         <source>WX Channel</source>
@@ -1850,7 +1990,7 @@ nombre bajo /dev/serial/by-id/ o la ruta de una radio virtual.</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation>Exploración</translation>
+        <translation>Explorar</translation>
     </message>
     <message>
         <source>Tag Name</source>

@@ -166,36 +166,6 @@
         <translation>n&apos;est pas une commande de la radio</translation>
     </message>
     <message>
-        <source>  rse-cli read --port DEV -o OUT [--no-backup]
-                                            read the radio into OUT: .hex (the memory
-                                            image) or .dat (the configuration); a copy
-                                            is kept in the backups unless --no-backup
-  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
-                                            program IN into the radio: .hex as it is,
-                                            .dat laid over BASE.hex (else a new image);
-                                            --backup: read and keep the radio first and
-                                            print the changes; --verify: read back and
-                                            compare
-  rse-cli clear-count --port DEV            reset the radio&apos;s MMSI entry count
-     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)
-     --no-echo: the cable does not echo what is sent
-</source>
-        <translation>  rse-cli read --port DEV -o OUT [--no-backup]
-                                            lit la radio dans OUT : .hex (l&apos;image
-                                            mémoire) ou .dat (la configuration); une copie
-                                            est conservée dans les sauvegardes sauf --no-backup
-  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
-                                            programme IN dans la radio : .hex tel quel,
-                                            .dat posé sur BASE.hex (sinon une image neuve);
-                                            --backup : lit et conserve d&apos;abord la radio et
-                                            affiche les changements; --verify : relit et
-                                            compare
-  rse-cli clear-count --port DEV            remet à zéro le nombre d&apos;entrées ISMM de la radio
-     --port DEV : un chemin de périphérique ou COM1..COM4 (/dev/ttyUSB0..3)
-     --no-echo : le câble ne renvoie pas d&apos;écho de ce qui est envoyé
-</translation>
-    </message>
-    <message>
         <source>Usage: rse-cli COMMAND [ARGUMENTS]
 The %1 %2 on the command line.
 
@@ -258,8 +228,38 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
         <translation>correction : %1</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <source>  rse-cli read --port DEV -o OUT [--no-backup]
+                                            read the radio into OUT: .hex (the memory
+                                            image) or .dat (the configuration); a copy
+                                            is kept in the backups unless --no-backup
+  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
+                                            program IN into the radio: .hex as it is,
+                                            .dat laid over BASE.hex (else a new image);
+                                            --backup: read and keep the radio first and
+                                            print the changes; --verify: read back and
+                                            compare
+  rse-cli clear-count --port DEV            reset the radio&apos;s MMSI entry count
+     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)
+     --no-echo: the cable does not echo what is sent
+     --progress: progress lines (one per 10 %) when standard error is not a
+                 terminal; a terminal always shows a progress bar
+</source>
+        <translation>  rse-cli read --port DEV -o OUT [--no-backup]
+                                            lit la radio dans OUT : .hex (l&apos;image
+                                            mémoire) ou .dat (la configuration); une copie
+                                            est conservée dans les sauvegardes sauf --no-backup
+  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
+                                            programme IN dans la radio : .hex tel quel,
+                                            .dat posé sur BASE.hex (sinon une image neuve);
+                                            --backup : lit et conserve d&apos;abord la radio et
+                                            affiche les changements; --verify : relit et
+                                            compare
+  rse-cli clear-count --port DEV            remet à zéro le nombre d&apos;entrées ISMM de la radio
+     --port DEV : un chemin de périphérique ou COM1..COM4 (/dev/ttyUSB0..3)
+     --no-echo : le câble ne renvoie pas d&apos;écho de ce qui est envoyé
+     --progress : lignes de progression (une par tranche de 10 %) quand la sortie d&apos;erreur
+                 n&apos;est pas un terminal; un terminal montre toujours une barre de progression
+</translation>
     </message>
 </context>
 <context>
@@ -586,7 +586,7 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>Individual Ringer</source>
-        <translation>Sonnerie individuelle</translation>
+        <translation>Sonnerie indiv.</translation>
     </message>
     <message>
         <source>Individual Reply</source>
@@ -614,7 +614,7 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>User MMSI</source>
-        <translation>ISMM de l&apos;utilisateur</translation>
+        <translation>ISMM utilisateur</translation>
     </message>
     <message>
         <source>Position</source>
@@ -646,7 +646,7 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>Scan Memory</source>
-        <translation>Mémoire de balayage</translation>
+        <translation>Mém. de balayage</translation>
     </message>
     <message>
         <source>VS Memory</source>
@@ -906,6 +906,42 @@ L&apos;utilisateur doit être membre du groupe propriétaire du périphérique, 
         <source>not a ship&apos;s MMSI</source>
         <translation>pas l&apos;ISMM d&apos;un navire</translation>
     </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Scan On</source>
+        <translation>Balayage activé</translation>
+    </message>
+    <message>
+        <source>Scan Off</source>
+        <translation>Balayage désactivé</translation>
+    </message>
+    <message>
+        <source>: 1 channel changed</source>
+        <translation> : 1 canal modifié</translation>
+    </message>
+    <message>
+        <source>: %1 channels changed</source>
+        <translation> : %1 canaux modifiés</translation>
+    </message>
+    <message>
+        <source>, %1 already so</source>
+        <translation>, %1 déjà ainsi</translation>
+    </message>
+    <message>
+        <source>, %1 left alone (Scan Memory needs an enabled channel and is never set on channel 70)</source>
+        <translation>, %1 laissés tels quels (la mémoire de balayage demande un canal actif et ne se met jamais sur le canal 70)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>(and %1 more)</source>
+        <translation>(et %1 de plus)</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -1009,6 +1045,38 @@ Voulez-vous le remplacer?</translation>
         <source>[Double click],[Enter]:Jump the Setting screen.</source>
         <translation>[Double-clic],[Entrée]:Aller à l&apos;écran de réglage.</translation>
     </message>
+    <message>
+        <source>&amp;Enable</source>
+        <translation>&amp;Activer</translation>
+    </message>
+    <message>
+        <source>&amp;Disable</source>
+        <translation>&amp;Désactiver</translation>
+    </message>
+    <message>
+        <source>&amp;Scan On</source>
+        <translation>&amp;Balayage activé</translation>
+    </message>
+    <message>
+        <source>Scan O&amp;ff</source>
+        <translation>Balayage &amp;désactivé</translation>
+    </message>
+    <message>
+        <source>%1 channels selected</source>
+        <translation>%1 canaux sélectionnés</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canaux</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>rse::ChannelPanel</name>
@@ -1034,7 +1102,7 @@ Voulez-vous le remplacer?</translation>
     </message>
     <message>
         <source>Scan Memory</source>
-        <translation>Mémoire de balayage</translation>
+        <translation>Mém. de balayage</translation>
     </message>
     <message>
         <source>Duplex</source>
@@ -1169,6 +1237,10 @@ Voulez-vous le remplacer?</translation>
         <source>Where</source>
         <translation>Où</translation>
     </message>
+    <message>
+        <source>Differences</source>
+        <translation>Différences</translation>
+    </message>
 </context>
 <context>
     <name>rse::DigitEntry</name>
@@ -1234,6 +1306,59 @@ Voulez-vous le remplacer?</translation>
         <source>MMSI</source>
         <translation>ISMM</translation>
     </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>%1 stations selected</source>
+        <translation>%1 stations sélectionnées</translation>
+    </message>
+    <message>
+        <source>The directory was not changed: the pasted rows cannot be taken.
+
+</source>
+        <translation>Le répertoire n&apos;a pas été modifié : les lignes collées ne peuvent pas être reprises.
+
+</translation>
+    </message>
+    <message>
+        <source>Paste (1 station)</source>
+        <translation>Coller (1 station)</translation>
+    </message>
+    <message>
+        <source>Paste (%1 stations)</source>
+        <translation>Coller (%1 stations)</translation>
+    </message>
+    <message>
+        <source>The directory holds the %1 pasted stations from slot %2.
+
+Warnings:
+%3</source>
+        <translation>Le répertoire contient les %1 stations collées à partir de l&apos;entrée %2.
+
+Avertissements :
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>rse::EditCommands</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Undone: </source>
+        <translation>Annulé : </translation>
+    </message>
+    <message>
+        <source>Redone: </source>
+        <translation>Rétabli : </translation>
+    </message>
 </context>
 <context>
     <name>rse::EditorStatusBar</name>
@@ -1244,10 +1369,6 @@ Voulez-vous le remplacer?</translation>
 </context>
 <context>
     <name>rse::ExchangeCommands</name>
-    <message>
-        <source>(and %1 more)</source>
-        <translation>(et %1 de plus)</translation>
-    </message>
     <message>
         <source>&amp;Import Directory...</source>
         <translation>&amp;Importer le répertoire...</translation>
@@ -1301,10 +1422,6 @@ Avertissements :
     <message>
         <source>CSV files(*.csv);;All files(*.*)</source>
         <translation>Fichiers CSV(*.csv);;Tous les fichiers(*.*)</translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1506,6 +1623,10 @@ Avertissements :
         <source>Text files(*.txt);;All files(*.*)</source>
         <translation>Fichiers texte(*.txt);;Tous les fichiers(*.*)</translation>
     </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
 </context>
 <context>
     <name>rse::FrmRadio</name>
@@ -1536,6 +1657,18 @@ Check the connection now?</source>
         <translation>
 
 Vérifier la connexion maintenant?</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
     </message>
 </context>
 <context>
@@ -1759,7 +1892,7 @@ un nom sous /dev/serial/by-id/ ou le chemin d&apos;une radio virtuelle.</transla
     </message>
     <message>
         <source>User MMSI</source>
-        <translation>ISMM de l&apos;utilisateur</translation>
+        <translation>ISMM utilisateur</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -1799,7 +1932,7 @@ un nom sous /dev/serial/by-id/ ou le chemin d&apos;une radio virtuelle.</transla
     </message>
     <message>
         <source>Individual Ringer</source>
-        <translation>Sonnerie individuelle</translation>
+        <translation>Sonnerie indiv.</translation>
     </message>
     <message>
         <source>Count</source>
@@ -1836,6 +1969,13 @@ un nom sous /dev/serial/by-id/ ou le chemin d&apos;une radio virtuelle.</transla
     <message>
         <source>[Up/Down]:1 step, [Page Up/Page Down]:10 steps, [Home/End]:Head/End</source>
         <translation>[Haut/Bas]:1 pas, [Page préc./Page suiv.]:10 pas, [Début/Fin]:Début/Fin</translation>
+    </message>
+</context>
+<context>
+    <name>rse::TableCopy</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
     </message>
 </context>
 <context>

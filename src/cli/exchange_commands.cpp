@@ -14,8 +14,6 @@
 
 namespace rse::cli {
 
-
-
 namespace {
 
 const QString kExportDirectory = QStringLiteral("export-directory");

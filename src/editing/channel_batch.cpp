@@ -79,8 +79,9 @@ Phrase ChannelBatchSummaryPhrase(ChannelChange change, const ChannelBatchResult&
         text.Add(RSE_TEXT("Core", ", %1 already so"), {std::to_string(result.unchanged)});
     }
     if (result.leftAlone > 0) {
-        text.Add(RSE_TEXT("Core", ", %1 left alone (Scan Memory needs an enabled channel and is "
-                                  "never set on channel 70)"),
+        text.Add(RSE_TEXT("Core",
+                          ", %1 left alone (Scan Memory needs an enabled channel and is "
+                          "never set on channel 70)"),
                  {std::to_string(result.leftAlone)});
     }
     return text;

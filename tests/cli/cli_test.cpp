@@ -270,7 +270,7 @@ TEST_F(Cli, ChannelListIsTheConfigurationsChannelTable) {
 
 // Messages follow the language of the environment; what programs and the radio read does not.
 TEST_F(Cli, MessagesSpeakTheLanguageOutputsNever) {
-    const std::vector<std::string> english = {"env", "LANGUAGE=en", "LC_ALL=en_US.UTF-8"};
+    const std::vector<std::string> english = {"/usr/bin/env", "LANGUAGE=en", "LC_ALL=en_US.UTF-8"};
     const struct {
         const char* language;
         const char* locale;
@@ -310,7 +310,7 @@ TEST_F(Cli, MessagesSpeakTheLanguageOutputsNever) {
         expected.push_back(outputOf(args, english));
     for (const auto& l : languages) {
         SCOPED_TRACE(l.language);
-        const std::vector<std::string> env = {"env", std::string("LANGUAGE=") + l.language,
+        const std::vector<std::string> env = {"/usr/bin/env", std::string("LANGUAGE=") + l.language,
                                               std::string("LC_ALL=") + l.locale};
         const test::ProcessResult help = Run({"--help"}, env);
         EXPECT_EQ(help.out.rfind(l.usage, 0), 0u) << help.out;

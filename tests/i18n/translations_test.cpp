@@ -34,9 +34,8 @@ std::vector<Message> ReadTs(const QString& path, QString* error) {
     }
     QXmlStreamReader xml(&file);
     QString context;
-    while (!xml.atEnd()) {
-        if (!xml.readNextStartElement()) continue;
-        if (xml.name() == QLatin1String("context")) continue;
+    while (!xml.atEnd() && !xml.hasError()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("message")) {

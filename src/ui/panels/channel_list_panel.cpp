@@ -7,10 +7,10 @@
 #include <QResizeEvent>
 #include <QTableWidget>
 
-#include "qt/translations.h"
 #include "editing/node_keys.h"
 #include "model/labels.h"
 #include "qt/latin1.h"
+#include "qt/translations.h"
 #include "ui/font_units.h"
 #include "ui/widgets/table_copy.h"
 
@@ -88,9 +88,11 @@ ChannelListPanel::ChannelListPanel(EditorSession& session, QWidget* parent)
         QKeyCombination keys;
     } changes[] = {
         {ChannelChange::Enable, "mnuListEnable", QT_TR_NOOP("&Enable"), Qt::CTRL | Qt::Key_E},
-        {ChannelChange::Disable, "mnuListDisable", QT_TR_NOOP("&Disable"), Qt::CTRL | Qt::SHIFT | Qt::Key_E},
+        {ChannelChange::Disable, "mnuListDisable", QT_TR_NOOP("&Disable"),
+         Qt::CTRL | Qt::SHIFT | Qt::Key_E},
         {ChannelChange::ScanOn, "mnuListScanOn", QT_TR_NOOP("&Scan On"), Qt::CTRL | Qt::Key_M},
-        {ChannelChange::ScanOff, "mnuListScanOff", QT_TR_NOOP("Scan O&ff"), Qt::CTRL | Qt::SHIFT | Qt::Key_M},
+        {ChannelChange::ScanOff, "mnuListScanOff", QT_TR_NOOP("Scan O&ff"),
+         Qt::CTRL | Qt::SHIFT | Qt::Key_M},
     };
     for (const auto& c : changes) {
         QAction* action = TableCopy::AddAction(grid_, c.name, tr(c.text), c.keys);

@@ -8,10 +8,10 @@
 #include <QResizeEvent>
 #include <QTableWidget>
 
-#include "qt/translations.h"
 #include "editing/clipboard_text.h"
 #include "editing/node_keys.h"
 #include "qt/latin1.h"
+#include "qt/translations.h"
 #include "ui/font_units.h"
 #include "ui/prompts.h"
 #include "ui/widgets/table_copy.h"
@@ -46,8 +46,7 @@ DirectoryListPanel::DirectoryListPanel(EditorSession& session, Prompts& prompts,
     connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { Jump(row); });
     connect(grid_, &QTableWidget::currentCellChanged, this, &EditorPanel::statusNoteChanged);
     new TableCopy(grid_);
-    paste_ =
-        TableCopy::AddAction(grid_, "mnuListPaste", tr("&Paste"), QKeySequence::Paste);
+    paste_ = TableCopy::AddAction(grid_, "mnuListPaste", tr("&Paste"), QKeySequence::Paste);
     connect(paste_, &QAction::triggered, this, &DirectoryListPanel::Paste);
     connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &DirectoryListPanel::SelectionChanged);
@@ -56,8 +55,7 @@ DirectoryListPanel::DirectoryListPanel(EditorSession& session, Prompts& prompts,
 
 void DirectoryListPanel::SelectionChanged() {
     const auto n = TableCopy::SelectedRows(grid_).size();
-    grid_->setAccessibleDescription(n > 1 ? tr("%1 stations selected").arg(n)
-                                          : QString());
+    grid_->setAccessibleDescription(n > 1 ? tr("%1 stations selected").arg(n) : QString());
     QAccessibleEvent event(grid_, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
     emit statusNoteChanged();
@@ -90,12 +88,13 @@ void DirectoryListPanel::Paste() {
                             true);
     emit edited(grid_, count == 1 ? tr("Paste (1 station)") : tr("Paste (%1 stations)").arg(count));
     if (!paste.warnings.empty()) {
-        prompts_.Message(this,
-                         tr("The directory holds the %1 pasted stations from slot %2.\n\nWarnings:\n%3")
-                             .arg(count)
-                             .arg(paste.firstSlot)
-                             .arg(RowMessagesText(paste.warnings, kListed)),
-                         title, Prompts::Icon::Exclamation);
+        prompts_.Message(
+            this,
+            tr("The directory holds the %1 pasted stations from slot %2.\n\nWarnings:\n%3")
+                .arg(count)
+                .arg(paste.firstSlot)
+                .arg(RowMessagesText(paste.warnings, kListed)),
+            title, Prompts::Icon::Exclamation);
     }
 }
 
