@@ -78,9 +78,11 @@ int main(int argc, char** argv) {
         window.Edit().RecordCommand(QStringLiteral("Tag Name"), QStringLiteral("PU 7"));
         auto t = Clock::now();
         window.Edit().Undo();
+        QApplication::processEvents();  // and drawn
         undo.push_back(Ms(Clock::now() - t));
         t = Clock::now();
         window.Edit().Redo();
+        QApplication::processEvents();
         redo.push_back(Ms(Clock::now() - t));
     }
     Report("undo (channel panel shown)", undo);
@@ -92,9 +94,11 @@ int main(int argc, char** argv) {
         window.Edit().RecordCommand(QStringLiteral("Paste"), QStringLiteral("SM"));
         auto t = Clock::now();
         window.Edit().Undo();
+        QApplication::processEvents();  // and drawn
         undo.push_back(Ms(Clock::now() - t));
         t = Clock::now();
         window.Edit().Redo();
+        QApplication::processEvents();
         redo.push_back(Ms(Clock::now() - t));
     }
     Report("undo (directory list shown)", undo);

@@ -907,40 +907,24 @@ El usuario debe pertenecer al grupo propietario del dispositivo, normalmente dia
         <translation>no es el MMSI de un buque</translation>
     </message>
     <message>
-        <source>Disable</source>
-        <translation>Desactivar</translation>
-    </message>
-    <message>
-        <source>Scan On</source>
-        <translation>Exploración activada</translation>
-    </message>
-    <message>
-        <source>Scan Off</source>
-        <translation>Exploración desactivada</translation>
-    </message>
-    <message>
-        <source>: 1 channel changed</source>
-        <translation>: 1 canal cambiado</translation>
-    </message>
-    <message>
-        <source>: %1 channels changed</source>
-        <translation>: %1 canales cambiados</translation>
-    </message>
-    <message>
-        <source>, %1 already so</source>
-        <translation>, %1 ya estaban así</translation>
-    </message>
-    <message>
-        <source>, %1 left alone (Scan Memory needs an enabled channel and is never set on channel 70)</source>
-        <translation>, %1 sin tocar (la memoria de exploración necesita un canal activo y nunca se pone en el canal 70)</translation>
-    </message>
-    <message>
         <source>line %1: %2</source>
         <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>(and %1 more)</source>
         <translation>(y %1 más)</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>EE. UU.</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <translation>Internacional</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canadá</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1061,34 @@ Do you want to replace it?</source>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Enable</source>
+        <translation>Activo</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Desactivar</translation>
+    </message>
+    <message>
+        <source>Scan On</source>
+        <translation>Exploración activada</translation>
+    </message>
+    <message>
+        <source>Scan Off</source>
+        <translation>Exploración desactivada</translation>
+    </message>
+    <message>
+        <source>%1: %2 changed</source>
+        <translation>%1: %2 cambiados</translation>
+    </message>
+    <message>
+        <source>, %1 already so</source>
+        <translation>, %1 ya estaban así</translation>
+    </message>
+    <message>
+        <source>, %1 left alone (Scan Memory needs an enabled channel and is never set on channel 70)</source>
+        <translation>, %1 sin tocar (la memoria de exploración necesita un canal activo y nunca se pone en el canal 70)</translation>
+    </message>
 </context>
 <context>
     <name>rse::ChannelPanel</name>
@@ -1127,18 +1139,6 @@ Do you want to replace it?</source>
     <message>
         <source>Channel</source>
         <translation>Canal</translation>
-    </message>
-    <message>
-        <source>USA</source>
-        <translation>EE. UU.</translation>
-    </message>
-    <message>
-        <source>International</source>
-        <translation>Internacional</translation>
-    </message>
-    <message>
-        <source>Canada</source>
-        <translation>Canadá</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -1352,12 +1352,12 @@ Avisos:
         <translation>&amp;Rehacer</translation>
     </message>
     <message>
-        <source>Undone: </source>
-        <translation>Deshecho: </translation>
+        <source>Undone: %1</source>
+        <translation>Deshecho: %1</translation>
     </message>
     <message>
-        <source>Redone: </source>
-        <translation>Rehecho: </translation>
+        <source>Redone: %1</source>
+        <translation>Rehecho: %1</translation>
     </message>
 </context>
 <context>
@@ -1716,18 +1716,6 @@ Check the connection now?</source>
         <translation>Canales programables</translation>
     </message>
     <message>
-        <source>USA</source>
-        <translation>EE. UU.</translation>
-    </message>
-    <message>
-        <source>International</source>
-        <translation>Internacional</translation>
-    </message>
-    <message>
-        <source>Canada</source>
-        <translation>Canadá</translation>
-    </message>
-    <message>
         <source>WX Channel</source>
         <translation>Canales meteo</translation>
     </message>
@@ -1750,18 +1738,6 @@ Check the connection now?</source>
 </context>
 <context>
     <name>rse::PriorityPanel</name>
-    <message>
-        <source>USA</source>
-        <translation>EE. UU.</translation>
-    </message>
-    <message>
-        <source>International</source>
-        <translation>Internacional</translation>
-    </message>
-    <message>
-        <source>Canada</source>
-        <translation>Canadá</translation>
-    </message>
     <message>
         <source>Priority Channel</source>
         <translation>Canal prioritario</translation>

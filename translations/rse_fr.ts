@@ -907,40 +907,24 @@ L&apos;utilisateur doit être membre du groupe propriétaire du périphérique, 
         <translation>pas l&apos;ISMM d&apos;un navire</translation>
     </message>
     <message>
-        <source>Disable</source>
-        <translation>Désactiver</translation>
-    </message>
-    <message>
-        <source>Scan On</source>
-        <translation>Balayage activé</translation>
-    </message>
-    <message>
-        <source>Scan Off</source>
-        <translation>Balayage désactivé</translation>
-    </message>
-    <message>
-        <source>: 1 channel changed</source>
-        <translation> : 1 canal modifié</translation>
-    </message>
-    <message>
-        <source>: %1 channels changed</source>
-        <translation> : %1 canaux modifiés</translation>
-    </message>
-    <message>
-        <source>, %1 already so</source>
-        <translation>, %1 déjà ainsi</translation>
-    </message>
-    <message>
-        <source>, %1 left alone (Scan Memory needs an enabled channel and is never set on channel 70)</source>
-        <translation>, %1 laissés tels quels (la mémoire de balayage demande un canal actif et ne se met jamais sur le canal 70)</translation>
-    </message>
-    <message>
         <source>line %1: %2</source>
         <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>(and %1 more)</source>
         <translation>(et %1 de plus)</translation>
+    </message>
+    <message>
+        <source>USA</source>
+        <translation>É.-U.</translation>
+    </message>
+    <message>
+        <source>International</source>
+        <translation>International</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canada</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1061,34 @@ Voulez-vous le remplacer?</translation>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Enable</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Disable</source>
+        <translation>Désactiver</translation>
+    </message>
+    <message>
+        <source>Scan On</source>
+        <translation>Balayage activé</translation>
+    </message>
+    <message>
+        <source>Scan Off</source>
+        <translation>Balayage désactivé</translation>
+    </message>
+    <message>
+        <source>%1: %2 changed</source>
+        <translation>%1 : %2 modifiés</translation>
+    </message>
+    <message>
+        <source>, %1 already so</source>
+        <translation>, %1 déjà ainsi</translation>
+    </message>
+    <message>
+        <source>, %1 left alone (Scan Memory needs an enabled channel and is never set on channel 70)</source>
+        <translation>, %1 laissés tels quels (la mémoire de balayage demande un canal actif et ne se met jamais sur le canal 70)</translation>
+    </message>
 </context>
 <context>
     <name>rse::ChannelPanel</name>
@@ -1127,18 +1139,6 @@ Voulez-vous le remplacer?</translation>
     <message>
         <source>Channel</source>
         <translation>Canal</translation>
-    </message>
-    <message>
-        <source>USA</source>
-        <translation>É.-U.</translation>
-    </message>
-    <message>
-        <source>International</source>
-        <translation>International</translation>
-    </message>
-    <message>
-        <source>Canada</source>
-        <translation>Canada</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -1352,12 +1352,12 @@ Avertissements :
         <translation>&amp;Rétablir</translation>
     </message>
     <message>
-        <source>Undone: </source>
-        <translation>Annulé : </translation>
+        <source>Undone: %1</source>
+        <translation>Annulé : %1</translation>
     </message>
     <message>
-        <source>Redone: </source>
-        <translation>Rétabli : </translation>
+        <source>Redone: %1</source>
+        <translation>Rétabli : %1</translation>
     </message>
 </context>
 <context>
@@ -1716,18 +1716,6 @@ Vérifier la connexion maintenant?</translation>
         <translation>Canaux programmables</translation>
     </message>
     <message>
-        <source>USA</source>
-        <translation>É.-U.</translation>
-    </message>
-    <message>
-        <source>International</source>
-        <translation>International</translation>
-    </message>
-    <message>
-        <source>Canada</source>
-        <translation>Canada</translation>
-    </message>
-    <message>
         <source>WX Channel</source>
         <translation>Canaux météo</translation>
     </message>
@@ -1750,18 +1738,6 @@ Vérifier la connexion maintenant?</translation>
 </context>
 <context>
     <name>rse::PriorityPanel</name>
-    <message>
-        <source>USA</source>
-        <translation>É.-U.</translation>
-    </message>
-    <message>
-        <source>International</source>
-        <translation>International</translation>
-    </message>
-    <message>
-        <source>Canada</source>
-        <translation>Canada</translation>
-    </message>
     <message>
         <source>Priority Channel</source>
         <translation>Canal prioritaire</translation>

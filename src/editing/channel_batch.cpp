@@ -17,20 +17,6 @@ bool Wanted(ChannelChange change) {
 
 }  // namespace
 
-const char* ChannelChangeName(ChannelChange change) {
-    switch (change) {
-        case ChannelChange::Enable:
-            return RSE_TEXT("Core", "Enable");
-        case ChannelChange::Disable:
-            return RSE_TEXT("Core", "Disable");
-        case ChannelChange::ScanOn:
-            return RSE_TEXT("Core", "Scan On");
-        case ChannelChange::ScanOff:
-            break;
-    }
-    return RSE_TEXT("Core", "Scan Off");
-}
-
 bool ChannelChangeAllowed(const ChannelRecord& record, const PlanEntry& entry, bool planBank,
                           ChannelChange change) {
     if (change == ChannelChange::Enable || change == ChannelChange::Disable) return true;
@@ -66,29 +52,6 @@ ChannelBatchResult ChangeChannels(Configuration& config, BankId bank, const std:
         }
     }
     return result;
-}
-
-Phrase ChannelBatchSummaryPhrase(ChannelChange change, const ChannelBatchResult& result) {
-    Phrase text(ChannelChangeName(change));
-    if (result.changed == 1) {
-        text.Add(RSE_TEXT("Core", ": 1 channel changed"));
-    } else {
-        text.Add(RSE_TEXT("Core", ": %1 channels changed"), {std::to_string(result.changed)});
-    }
-    if (result.unchanged > 0) {
-        text.Add(RSE_TEXT("Core", ", %1 already so"), {std::to_string(result.unchanged)});
-    }
-    if (result.leftAlone > 0) {
-        text.Add(RSE_TEXT("Core",
-                          ", %1 left alone (Scan Memory needs an enabled channel and is "
-                          "never set on channel 70)"),
-                 {std::to_string(result.leftAlone)});
-    }
-    return text;
-}
-
-std::string ChannelBatchSummary(ChannelChange change, const ChannelBatchResult& result) {
-    return ChannelBatchSummaryPhrase(change, result).English();
 }
 
 }  // namespace rse

@@ -3,19 +3,14 @@
 // only where the panel offers it (an enabled channel, never the DSC channel 70).
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "model/channel_plans.h"
 #include "model/configuration.h"
-#include "model/texts.h"
 
 namespace rse {
 
 enum class ChannelChange { Enable, Disable, ScanOn, ScanOff };
-
-// "Enable", "Disable", "Scan On", "Scan Off".
-const char* ChannelChangeName(ChannelChange change);
 
 struct ChannelBatchResult {
     int changed = 0;    // rows whose flag was switched
@@ -31,11 +26,5 @@ ChannelBatchResult ChangeChannels(Configuration& config, BankId bank, const std:
 // True when the single-channel panel would let the user make this change to the record.
 bool ChannelChangeAllowed(const ChannelRecord& record, const PlanEntry& entry, bool planBank,
                           ChannelChange change);
-
-// The status bar's account of a change: "Scan On: 10 channels changed, 2 left alone (Scan
-// Memory needs an enabled channel and is never set on channel 70)".
-std::string ChannelBatchSummary(ChannelChange change, const ChannelBatchResult& result);
-// The same as marked source texts, for the programs to translate.
-Phrase ChannelBatchSummaryPhrase(ChannelChange change, const ChannelBatchResult& result);
 
 }  // namespace rse

@@ -177,7 +177,7 @@ std::vector<DifferenceRow> DescribeDifferences(const ConfigDifferences& differen
     }
     for (const ByteDifference& b : differences.bytes) {
         // The one byte outside the configuration that a panel shows.
-        if (b.address == addr::kMmsiEntryCount) {
+        if (b.address == mem::kMmsiEntryCount.address) {
             Phrase where(RSE_TEXT("Core", "Setting"));
             where.Add(kDash).Add(RSE_TEXT("Core", "Count (MMSI entries)"));
             rows.push_back(Row(where, std::string(nodes::kSetting), Plain(std::to_string(b.before)),

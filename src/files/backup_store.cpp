@@ -73,7 +73,7 @@ std::string OneLine(std::string_view text) {
 
 std::string ModelText(std::string_view code) {
     char own[8];
-    std::snprintf(own, sizeof own, "%04X", kModelCode);
+    std::snprintf(own, sizeof own, "%04X", kSupportedModelCode);
     if (code.empty()) return {};
     return AsciiLower(code) == AsciiLower(own) ? kModelName : "model 0x" + std::string(code);
 }
@@ -128,7 +128,7 @@ KeepResult BackupStore::KeepImage(const MemoryImage& image, const BackupFacts& f
 KeepResult BackupStore::KeepConfiguration(std::string_view configText,
                                           const BackupFacts& facts) const {
     char code[8];
-    std::snprintf(code, sizeof code, "%04X", kModelCode);
+    std::snprintf(code, sizeof code, "%04X", kSupportedModelCode);
     return Keep(configText, ".dat", code, facts);
 }
 

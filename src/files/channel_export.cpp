@@ -28,18 +28,11 @@ std::string ChannelListCsv(const Configuration& config) {
     std::string out;
     AppendCsvRecord(
         out, {"Bank", "CH", "ENABLE", "RX(MHz)", "TX(MHz)", "TX", "LOW", "DUP", "MEM", "TAG"});
-    const struct {
-        const char* name;
-        const std::vector<ChannelRecord>& bank;
-        const PlanTable& plan;
-    } planBanks[] = {{"USA", config.CHUSA, plans.PlanUSA},
-                     {"International", config.CHINT, plans.PlanINT},
-                     {"Canada", config.CHCAN, plans.PlanCAN}};
-    for (const auto& b : planBanks) {
-        for (const ChannelRecord& c : b.bank) {
+    for (const BankId id : {BankId::USA, BankId::INT, BankId::CAN}) {
+        for (const ChannelRecord& c : BankOf(config, id)) {
             // A channel without a plan entry has nothing to show, as in the report.
-            if (const PlanEntry* e = b.plan.Find(c.Position))
-                ChannelRow(out, b.name, e->Label, c, *e, e->RxFreq);
+            if (const PlanEntry* e = plans.For(id).Find(c.Position))
+                ChannelRow(out, FixedPlanName(id), e->Label, c, *e, e->RxFreq);
         }
     }
     for (std::size_t i = 0; i < config.CHWX.size(); ++i) {

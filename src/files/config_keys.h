@@ -110,8 +110,9 @@ void VisitConfigSections(Config& config, Visit&& visit) {
     for (const PlanBank& b : kPlanBanks) {
         auto& bank = BankOf(config, b.id);
         for (std::size_t i = 0; i < bank.size(); ++i) {
-            visit(SectionId{b.bank, b.prefix, static_cast<int>(i), 1, 64}, KeysOf(kChannelKeys),
-                  bank[i]);
+            visit(SectionId{b.bank, b.prefix, static_cast<int>(i), kFixedPlanRange.first,
+                            kFixedPlanRange.last},
+                  KeysOf(kChannelKeys), bank[i]);
         }
     }
     for (std::size_t i = 0; i < config.CHWX.size(); ++i) {
@@ -119,7 +120,8 @@ void VisitConfigSections(Config& config, Visit&& visit) {
               config.CHWX[i]);
     }
     for (int i = 1; i <= kExpCount; ++i) {
-        visit(SectionId{SectionBank::EXP, "CHEXP", i, 0, 281}, KeysOf(kChannelKeys), config.Exp(i));
+        visit(SectionId{SectionBank::EXP, "CHEXP", i, kExpPlanRange.first, kExpPlanRange.last},
+              KeysOf(kChannelKeys), config.Exp(i));
     }
     for (int i = 1; i <= kDirectoryCount; ++i) {
         visit(SectionId{SectionBank::Directory, "CHMMSID", i}, KeysOf(kDirectoryKeys),

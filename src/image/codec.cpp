@@ -7,33 +7,14 @@ namespace rse {
 
 namespace {
 
-constexpr int kSlots = 64;  // positions of a channel plan in the image
-
-struct PlanAreas {
-    int enable;
-    int scan;
-    int records;
-};
-
-PlanAreas AreasOf(BankId id) {
-    switch (id) {
-        case BankId::USA:
-            return {addr::kUsaEnable, addr::kUsaScan, addr::kUsaRecords};
-        case BankId::INT:
-            return {addr::kIntEnable, addr::kIntScan, addr::kIntRecords};
-        default:
-            return {addr::kCanEnable, addr::kCanScan, addr::kCanRecords};
-    }
-}
-
 using FlagField = bool ChannelRecord::*;
 
-// One bit per record, most significant bit first. Stops after `bytes` bytes or after the
+// One bit per record, most significant bit first. Stops after the bitmap's bytes or after the
 // first byte that the records did not fill; that byte is still written.
 template <typename It>
-void PutFlagBits(It first, It last, FlagField field, MemoryImage& image, int offset, int bytes) {
+void PutFlagBits(It first, It last, FlagField field, MemoryImage& image, mem::Bitmap bitmap) {
     It rec = first;
-    for (int b = 0; b < bytes; ++b) {
+    for (int b = 0; b < bitmap.Bytes(); ++b) {
         std::uint8_t value = 0;
         bool full = true;
         for (int bit = 7; bit >= 0; --bit) {
@@ -44,17 +25,16 @@ void PutFlagBits(It first, It last, FlagField field, MemoryImage& image, int off
             if ((*rec).*field) value |= static_cast<std::uint8_t>(1u << bit);
             ++rec;
         }
-        image[static_cast<std::size_t>(offset + b)] = value;
+        image[static_cast<std::size_t>(bitmap.address + b)] = value;
         if (!full) break;
     }
 }
 
 template <typename It>
-void GetFlagBits(It first, It last, FlagField field, const MemoryImage& image, int offset,
-                 int bytes) {
+void GetFlagBits(It first, It last, FlagField field, const MemoryImage& image, mem::Bitmap bitmap) {
     It rec = first;
-    for (int b = 0; b < bytes && rec != last; ++b) {
-        const std::uint8_t value = image[static_cast<std::size_t>(offset + b)];
+    for (int b = 0; b < bitmap.Bytes() && rec != last; ++b) {
+        const std::uint8_t value = image[static_cast<std::size_t>(bitmap.address + b)];
         for (int bit = 7; bit >= 0 && rec != last; --bit, ++rec) {
             (*rec).*field = (value >> bit & 1u) != 0;
         }
@@ -63,33 +43,51 @@ void GetFlagBits(It first, It last, FlagField field, const MemoryImage& image, i
 
 enum class RecordForm { TagOnly, Exp };
 
+// The tag of a plan, WX or EXP record sits at the same place in both layouts.
+static_assert(mem::tag_record::kChTag.offset == mem::exp_record::kChTag.offset &&
+              mem::tag_record::kChTag.width == mem::exp_record::kChTag.width);
+
+// A big-endian number of `field.width` bytes.
+void PutNumber(MemoryImage& image, int address, mem::Field field, unsigned value) {
+    for (int i = field.width - 1; i >= 0; --i, value >>= 8)
+        image[static_cast<std::size_t>(address + i)] = static_cast<std::uint8_t>(value & 0xFF);
+}
+int GetNumber(const MemoryImage& image, int address, mem::Field field) {
+    int value = 0;
+    for (int i = 0; i < field.width; ++i)
+        value = value * 256 + image[static_cast<std::size_t>(address + i)];
+    return value;
+}
+
+// Writes the records from the first one on into the area's records, at most as many as it has.
 template <typename It>
-void PutRecords(It first, It last, MemoryImage& image, int offset, int count, RecordForm form) {
-    for (It rec = first; rec != last && count > 0; ++rec, --count, offset += addr::kRecordSize) {
-        PutText(image, offset, rec->ChTag, 12);
+void PutRecords(It first, It last, MemoryImage& image, mem::RecordArea area, RecordForm form) {
+    using namespace mem::exp_record;
+    int r = 0;
+    for (It rec = first; rec != last && r < area.records; ++rec, ++r) {
+        PutText(image, area.At(r, kChTag), rec->ChTag, kChTag.width);
         if (form == RecordForm::Exp) {
-            image[static_cast<std::size_t>(offset + 12)] = ChannelFlagsByte(*rec);
+            image[static_cast<std::size_t>(area.At(r, kFlags))] = ChannelFlagsByte(*rec);
             if (rec->Enable) {
-                const auto pos = static_cast<std::uint16_t>(rec->Position);
-                image[static_cast<std::size_t>(offset + 14)] = static_cast<std::uint8_t>(pos >> 8);
-                image[static_cast<std::size_t>(offset + 15)] =
-                    static_cast<std::uint8_t>(pos & 0xFF);
+                PutNumber(image, area.At(r, kPosition), kPosition,
+                          static_cast<std::uint16_t>(rec->Position));
             }
         }
     }
 }
 
 template <typename It>
-void GetRecords(It first, It last, const MemoryImage& image, int offset, int count,
+void GetRecords(It first, It last, const MemoryImage& image, mem::RecordArea area,
                 RecordForm form) {
-    for (It rec = first; rec != last && count > 0; ++rec, --count, offset += addr::kRecordSize) {
-        rec->ChTag = GetText(image, offset, 12);
+    using namespace mem::exp_record;
+    int r = 0;
+    for (It rec = first; rec != last && r < area.records; ++rec, ++r) {
+        rec->ChTag = GetText(image, area.At(r, kChTag), kChTag.width);
         if (form == RecordForm::Exp) {
-            SetChannelFlags(*rec, image[static_cast<std::size_t>(offset + 12)]);
+            SetChannelFlags(*rec, image[static_cast<std::size_t>(area.At(r, kFlags))]);
             if (rec->Enable) {
-                const int v = image[static_cast<std::size_t>(offset + 14)] * 256 +
-                              image[static_cast<std::size_t>(offset + 15)];
-                if (v >= 0 && v <= 281) rec->Position = static_cast<std::int16_t>(v);
+                const int v = GetNumber(image, area.At(r, kPosition), kPosition);
+                if (kExpPlanRange.Contains(v)) rec->Position = static_cast<std::int16_t>(v);
             }
         }
     }
@@ -153,7 +151,7 @@ std::string GetText(const MemoryImage& image, int offset, int length) {
 
 void PutDigits(MemoryImage& image, int offset, std::string_view text, DigitForm form) {
     if (TrimSpaces(text).empty()) {
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < mem::kDigitsSize; ++i)
             image[static_cast<std::size_t>(offset + i)] = 0xFF;
         return;
     }
@@ -162,17 +160,17 @@ void PutDigits(MemoryImage& image, int offset, std::string_view text, DigitForm 
     auto nibble = [](char c) -> std::uint8_t {
         return c >= '0' && c <= '9' ? static_cast<std::uint8_t>(c - '0') : 0xF;
     };
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < mem::kDigitsSize; ++i) {
         std::uint8_t hi = nibble(copy[static_cast<std::size_t>(2 * i)]);
         std::uint8_t lo = nibble(copy[static_cast<std::size_t>(2 * i + 1)]);
-        if (form == DigitForm::Mmsi && i == 4) lo = 0;
+        if (form == DigitForm::Mmsi && i == mem::kDigitsSize - 1) lo = 0;
         image[static_cast<std::size_t>(offset + i)] = static_cast<std::uint8_t>(hi << 4 | lo);
     }
 }
 
 std::string GetDigits(const MemoryImage& image, int offset) {
     std::string digits;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < mem::kDigitsSize; ++i) {
         const std::uint8_t b = image[static_cast<std::size_t>(offset + i)];
         const int hi = b >> 4;
         if (hi > 9) break;
@@ -184,19 +182,32 @@ std::string GetDigits(const MemoryImage& image, int offset) {
     return digits;
 }
 
+namespace {
+
+// Each flag of a channel record that the EXP flags byte stores, with its bit.
+struct FlagBit {
+    FlagField field;
+    std::uint8_t mask;
+};
+constexpr FlagBit kChannelFlagBits[] = {{&ChannelRecord::TxEnable, mem::channel_flags::kTxEnable},
+                                        {&ChannelRecord::Enable, mem::channel_flags::kEnable},
+                                        {&ChannelRecord::Duplex, mem::channel_flags::kDuplex},
+                                        {&ChannelRecord::DispayA, mem::channel_flags::kDispayA},
+                                        {&ChannelRecord::PowUp, mem::channel_flags::kPowUp},
+                                        {&ChannelRecord::LowPower, mem::channel_flags::kLowPower}};
+
+}  // namespace
+
 std::uint8_t ChannelFlagsByte(const ChannelRecord& r) {
-    return static_cast<std::uint8_t>((r.TxEnable ? 0x20 : 0) | (r.Enable ? 0x10 : 0) |
-                                     (r.Duplex ? 0x08 : 0) | (r.DispayA ? 0x04 : 0) |
-                                     (r.PowUp ? 0x02 : 0) | (r.LowPower ? 0x01 : 0));
+    std::uint8_t flags = 0;
+    for (const FlagBit& f : kChannelFlagBits)
+        if (r.*f.field) flags |= f.mask;
+    return flags;
 }
 
 void SetChannelFlags(ChannelRecord& r, std::uint8_t flags) {
-    r.TxEnable = (flags & 0x20) != 0;
-    r.Enable = (flags & 0x10) != 0;
-    r.Duplex = (flags & 0x08) != 0;
-    r.DispayA = (flags & 0x04) != 0;
-    r.PowUp = (flags & 0x02) != 0;
-    r.LowPower = (flags & 0x01) != 0;
+    for (const FlagBit& f : kChannelFlagBits)
+        r.*f.field = (flags & f.mask) != 0;
 }
 
 std::uint8_t OffsetTimeCode(int offsetTime) {
@@ -216,60 +227,64 @@ int OffsetTimeValue(std::uint8_t code) {
 void EncodeSettings(const CommonSettings& s, MemoryImage& image) {
     // Each number takes one byte; a value outside 0..255 (only a hand-edited file can hold
     // one) is clamped to the byte's range instead of wrapping around.
-    image[addr::kContrast] = ClampByte(s.Contrast);
-    image[addr::kDimmer] = ClampByte(s.Dimmer);
-    image[addr::kKeyBeep] = s.KeyBeep ? 1 : 0;
-    image[addr::kScanType] = ClampByte(s.ScanType);
-    image[addr::kAtisOnOff] = s.AtisOnOff ? 1 : 0;
-    image[addr::kInd] = ClampByte(s.Ind);
-    image[addr::kIndFlags] = static_cast<std::uint8_t>(
-        (s.IndReply ? 0x80 : 0) | (s.IndACK ? 0x40 : 0) | (s.POSRR ? 0x20 : 0));
-    image[addr::kDscScan] = s.DscScan ? 1 : 0;
-    image[addr::kWxAlert] = s.WxAlert ? 1 : 0;
-    image[addr::kOffsetTime] = OffsetTimeCode(s.OffsetTime);
-    PutDigits(image, addr::kAtisNo, s.AtisNo, DigitForm::TenDigit);
-    PutDigits(image, addr::kUserMmsid, s.UserMmsid, DigitForm::Mmsi);
+    using namespace mem;
+    image[kContrast.address] = ClampByte(s.Contrast);
+    image[kDimmer.address] = ClampByte(s.Dimmer);
+    image[kKeyBeep.address] = s.KeyBeep ? 1 : 0;
+    image[kScanType.address] = ClampByte(s.ScanType);
+    image[kAtisOnOff.address] = s.AtisOnOff ? 1 : 0;
+    image[kInd.address] = ClampByte(s.Ind);
+    image[kIndFlags.address] = static_cast<std::uint8_t>((s.IndReply ? ind_flags::kIndReply : 0) |
+                                                         (s.IndACK ? ind_flags::kIndACK : 0) |
+                                                         (s.POSRR ? ind_flags::kPOSRR : 0));
+    image[kDscScan.address] = s.DscScan ? 1 : 0;
+    image[kWxAlert.address] = s.WxAlert ? 1 : 0;
+    image[kOffsetTime.address] = OffsetTimeCode(s.OffsetTime);
+    PutDigits(image, kAtisNo.address, s.AtisNo, DigitForm::TenDigit);
+    PutDigits(image, kUserMmsid.address, s.UserMmsid, DigitForm::Mmsi);
 }
 
 void DecodeSettings(const MemoryImage& image, CommonSettings& s) {
-    s.Contrast = image[addr::kContrast];
-    s.Dimmer = image[addr::kDimmer];
-    s.KeyBeep = image[addr::kKeyBeep] != 0;
-    s.ScanType = image[addr::kScanType];
-    s.AtisOnOff = image[addr::kAtisOnOff] != 0;
-    s.Ind = image[addr::kInd];
-    s.IndReply = (image[addr::kIndFlags] & 0x80) != 0;
-    s.IndACK = (image[addr::kIndFlags] & 0x40) != 0;
-    s.POSRR = (image[addr::kIndFlags] & 0x20) != 0;
-    s.DscScan = image[addr::kDscScan] != 0;
-    s.WxAlert = image[addr::kWxAlert] != 0;
-    s.OffsetTime = static_cast<std::int16_t>(OffsetTimeValue(image[addr::kOffsetTime]));
-    s.AtisNo = GetDigits(image, addr::kAtisNo);
-    s.UserMmsid = MmsiDigits(image, addr::kUserMmsid);
+    using namespace mem;
+    s.Contrast = image[kContrast.address];
+    s.Dimmer = image[kDimmer.address];
+    s.KeyBeep = image[kKeyBeep.address] != 0;
+    s.ScanType = image[kScanType.address];
+    s.AtisOnOff = image[kAtisOnOff.address] != 0;
+    s.Ind = image[kInd.address];
+    const std::uint8_t indFlags = image[kIndFlags.address];
+    s.IndReply = (indFlags & ind_flags::kIndReply) != 0;
+    s.IndACK = (indFlags & ind_flags::kIndACK) != 0;
+    s.POSRR = (indFlags & ind_flags::kPOSRR) != 0;
+    s.DscScan = image[kDscScan.address] != 0;
+    s.WxAlert = image[kWxAlert.address] != 0;
+    s.OffsetTime = static_cast<std::int16_t>(OffsetTimeValue(image[kOffsetTime.address]));
+    s.AtisNo = GetDigits(image, kAtisNo.address);
+    s.UserMmsid = MmsiDigits(image, kUserMmsid.address);
 }
 
 void EncodePlanBank(const std::vector<ChannelRecord>& bank, BankId id, MemoryImage& image) {
-    std::vector<ChannelRecord> slots(kSlots);
+    std::vector<ChannelRecord> slots(mem::kFixedPlanSlots);
     for (const ChannelRecord& r : bank) {
-        const int p = r.Position - 1;
-        if (p >= 0 && p < kSlots) slots[static_cast<std::size_t>(p)] = r;
+        if (kFixedPlanRange.Contains(r.Position))
+            slots[static_cast<std::size_t>(r.Position - kFixedPlanRange.first)] = r;
     }
-    const PlanAreas a = AreasOf(id);
-    PutFlagBits(slots.begin(), slots.end(), &ChannelRecord::Enable, image, a.enable, 8);
-    PutFlagBits(slots.begin(), slots.end(), &ChannelRecord::ScanMemory, image, a.scan, 8);
-    PutRecords(slots.begin(), slots.end(), image, a.records, kSlots, RecordForm::TagOnly);
+    const mem::PlanAreas& a = mem::PlanAreasOf(id);
+    PutFlagBits(slots.begin(), slots.end(), &ChannelRecord::Enable, image, a.enable);
+    PutFlagBits(slots.begin(), slots.end(), &ChannelRecord::ScanMemory, image, a.scanMemory);
+    PutRecords(slots.begin(), slots.end(), image, a.records, RecordForm::TagOnly);
 }
 
 void DecodePlanBank(const MemoryImage& image, BankId id, std::vector<ChannelRecord>& bank) {
-    std::vector<ChannelRecord> slots(kSlots);
-    const PlanAreas a = AreasOf(id);
-    GetFlagBits(slots.begin(), slots.end(), &ChannelRecord::Enable, image, a.enable, 8);
-    GetFlagBits(slots.begin(), slots.end(), &ChannelRecord::ScanMemory, image, a.scan, 8);
-    GetRecords(slots.begin(), slots.end(), image, a.records, kSlots, RecordForm::TagOnly);
+    std::vector<ChannelRecord> slots(mem::kFixedPlanSlots);
+    const mem::PlanAreas& a = mem::PlanAreasOf(id);
+    GetFlagBits(slots.begin(), slots.end(), &ChannelRecord::Enable, image, a.enable);
+    GetFlagBits(slots.begin(), slots.end(), &ChannelRecord::ScanMemory, image, a.scanMemory);
+    GetRecords(slots.begin(), slots.end(), image, a.records, RecordForm::TagOnly);
     for (ChannelRecord& r : bank) {
-        const int p = r.Position - 1;
-        if (p < 0 || p >= kSlots) continue;
-        const ChannelRecord& s = slots[static_cast<std::size_t>(p)];
+        if (!kFixedPlanRange.Contains(r.Position)) continue;
+        const ChannelRecord& s =
+            slots[static_cast<std::size_t>(r.Position - kFixedPlanRange.first)];
         r.Enable = s.Enable;
         r.ScanMemory = s.ScanMemory;
         r.ChTag = s.ChTag;
@@ -277,45 +292,44 @@ void DecodePlanBank(const MemoryImage& image, BankId id, std::vector<ChannelReco
 }
 
 void EncodeWxBank(const std::vector<ChannelRecord>& bank, MemoryImage& image) {
-    // The WX area has ten slots.
-    const auto last = bank.begin() + std::min<std::ptrdiff_t>(10, std::ssize(bank));
-    PutFlagBits(bank.begin(), last, &ChannelRecord::Enable, image, addr::kWxEnable, 2);
-    PutFlagBits(bank.begin(), last, &ChannelRecord::ScanMemory, image, addr::kWxScan, 2);
-    PutRecords(bank.begin(), last, image, addr::kWxRecords, 10, RecordForm::TagOnly);
+    const auto last = bank.begin() + std::min<std::ptrdiff_t>(mem::kWxSlots, std::ssize(bank));
+    PutFlagBits(bank.begin(), last, &ChannelRecord::Enable, image, mem::kWxEnable);
+    PutFlagBits(bank.begin(), last, &ChannelRecord::ScanMemory, image, mem::kWxScanMemory);
+    PutRecords(bank.begin(), last, image, mem::kWxRecords, RecordForm::TagOnly);
 }
 
 void DecodeWxBank(const MemoryImage& image, std::vector<ChannelRecord>& bank) {
-    const auto last = bank.begin() + std::min<std::ptrdiff_t>(10, std::ssize(bank));
-    GetFlagBits(bank.begin(), last, &ChannelRecord::Enable, image, addr::kWxEnable, 2);
-    GetFlagBits(bank.begin(), last, &ChannelRecord::ScanMemory, image, addr::kWxScan, 2);
-    GetRecords(bank.begin(), last, image, addr::kWxRecords, 10, RecordForm::TagOnly);
+    const auto last = bank.begin() + std::min<std::ptrdiff_t>(mem::kWxSlots, std::ssize(bank));
+    GetFlagBits(bank.begin(), last, &ChannelRecord::Enable, image, mem::kWxEnable);
+    GetFlagBits(bank.begin(), last, &ChannelRecord::ScanMemory, image, mem::kWxScanMemory);
+    GetRecords(bank.begin(), last, image, mem::kWxRecords, RecordForm::TagOnly);
 }
 
 void EncodeExpBank(const Configuration& config, MemoryImage& image) {
     const auto& exp = config.CHEXP;
-    PutFlagBits(exp.begin(), exp.end(), &ChannelRecord::ScanMemory, image, addr::kExpScan, 3);
-    PutRecords(exp.begin(), exp.end(), image, addr::kExpRecords, kExpCount, RecordForm::Exp);
+    PutFlagBits(exp.begin(), exp.end(), &ChannelRecord::ScanMemory, image, mem::kExpScanMemory);
+    PutRecords(exp.begin(), exp.end(), image, mem::kExpRecords, RecordForm::Exp);
 }
 
 void DecodeExpBank(const MemoryImage& image, Configuration& config) {
     auto& exp = config.CHEXP;
-    GetFlagBits(exp.begin(), exp.end(), &ChannelRecord::ScanMemory, image, addr::kExpScan, 3);
-    GetRecords(exp.begin(), exp.end(), image, addr::kExpRecords, kExpCount, RecordForm::Exp);
+    GetFlagBits(exp.begin(), exp.end(), &ChannelRecord::ScanMemory, image, mem::kExpScanMemory);
+    GetRecords(exp.begin(), exp.end(), image, mem::kExpRecords, RecordForm::Exp);
 }
 
 void EncodeDirectory(const Configuration& config, MemoryImage& image) {
+    using namespace mem::directory_record;
     for (int i = 1; i <= kDirectoryCount; ++i) {
-        const int base = addr::kDirectory + addr::kRecordSize * (i - 1);
-        PutDigits(image, base, config.Dir(i).Mmsid, DigitForm::Mmsi);
-        PutText(image, base + 5, config.Dir(i).TagName, 10);
+        PutDigits(image, mem::kDirectory.At(i - 1, kMmsid), config.Dir(i).Mmsid, DigitForm::Mmsi);
+        PutText(image, mem::kDirectory.At(i - 1, kTagName), config.Dir(i).TagName, kTagName.width);
     }
 }
 
 void DecodeDirectory(const MemoryImage& image, Configuration& config) {
+    using namespace mem::directory_record;
     for (int i = 1; i <= kDirectoryCount; ++i) {
-        const int base = addr::kDirectory + addr::kRecordSize * (i - 1);
-        config.Dir(i).Mmsid = MmsiDigits(image, base);
-        config.Dir(i).TagName = GetText(image, base + 5, 10);
+        config.Dir(i).Mmsid = MmsiDigits(image, mem::kDirectory.At(i - 1, kMmsid));
+        config.Dir(i).TagName = GetText(image, mem::kDirectory.At(i - 1, kTagName), kTagName.width);
     }
     // The directory is a list: the first entry without an MMSI ends it.
     bool ended = false;
@@ -353,18 +367,23 @@ void DecodeImage(const MemoryImage& image, Configuration& config) {
 MemoryImage DefaultImage() {
     MemoryImage image;
     image.fill(0xFF);
-    static constexpr std::uint8_t kHead[24] = {0x0D, 0x48, 0x0F, 0x00, 0x00, 0x00, 0x00, 0x00,
-                                               0x00, 0x04, 0x01, 0x01, 0xE0, 0xFF, 0xFF, 0x01,
-                                               0x00, 0x01, 0xFF, 0x00, 0x00, 0xFF, 0xFF, 0xFF};
-    std::copy(std::begin(kHead), std::end(kHead), image.begin());
-    static constexpr std::uint8_t kFlags[8] = {0xFF, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF};
-    std::copy(std::begin(kFlags), std::end(kFlags), image.begin() + 0x048);
-    for (int r = 0; r < kExpCount; ++r) {
-        const int base = addr::kExpRecords + addr::kRecordSize * r;
-        for (int k = 12; k < 16; ++k)
-            image[static_cast<std::size_t>(base + k)] = 0x00;
+    // The head from the model code up to the plans' bitmaps.
+    static constexpr std::uint8_t kHead[] = {0x0D, 0x48, 0x0F, 0x00, 0x00, 0x00, 0x00, 0x00,
+                                             0x00, 0x04, 0x01, 0x01, 0xE0, 0xFF, 0xFF, 0x01,
+                                             0x00, 0x01, 0xFF, 0x00, 0x00, 0xFF, 0xFF, 0xFF};
+    static_assert(std::size(kHead) == mem::kUsaPlan.enable.address - mem::kModelCode.address);
+    std::copy(std::begin(kHead), std::end(kHead), image.begin() + mem::kModelCode.address);
+    // The WX and EXP bitmaps up to the EXP records.
+    static constexpr std::uint8_t kBitmaps[] = {0xFF, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF};
+    static_assert(std::size(kBitmaps) == mem::kExpRecords.address - mem::kWxEnable.address);
+    std::copy(std::begin(kBitmaps), std::end(kBitmaps), image.begin() + mem::kWxEnable.address);
+    // Each EXP record's flags and position bytes.
+    for (int r = 0; r < mem::kExpRecords.records; ++r) {
+        for (int a = mem::kExpRecords.At(r, mem::exp_record::kFlags);
+             a < mem::kExpRecords.Record(r + 1); ++a)
+            image[static_cast<std::size_t>(a)] = 0x00;
     }
-    image[addr::kMmsiEntryCount] = 0x00;
+    image[mem::kMmsiEntryCount.address] = 0x00;
     return image;
 }
 

@@ -10,13 +10,13 @@
 
 namespace rse {
 
-namespace {
-
-std::string Hex4(int value) {
+std::string Hex4(unsigned value) {
     char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(value) & 0xFFFF);
+    std::snprintf(text, sizeof text, "0x%04X", value & 0xFFFF);
     return text;
 }
+
+namespace {
 
 TransferOutcome Success() {
     return {TransferStatus::Success, std::nullopt};
@@ -73,11 +73,11 @@ Phrase CloneProtocol::NoAnswerDetail() const {
     if (attempts == 1) {
         return Phrase(
             RSE_TEXT("Core", "No valid answer from the radio for address %1 after 1 attempt."),
-            {Hex4(lastAddress_)});
+            {Hex4(static_cast<unsigned>(lastAddress_))});
     }
     return Phrase(
         RSE_TEXT("Core", "No valid answer from the radio for address %1 after %2 attempts."),
-        {Hex4(lastAddress_), std::to_string(attempts)});
+        {Hex4(static_cast<unsigned>(lastAddress_)), std::to_string(attempts)});
 }
 
 bool CloneProtocol::Exchange(const Frame& frame, Millis echoTimeout, std::uint8_t replyCode,
@@ -125,6 +125,13 @@ bool CloneProtocol::ReadByteCommand(int address, MemoryImage& target) {
     return true;
 }
 
+bool CloneProtocol::ReadModelCode(MemoryImage& target) {
+    for (int address = mem::kModelCode.address; address < mem::kModelCode.End(); ++address) {
+        if (!ReadByteCommand(address, target)) return false;
+    }
+    return true;
+}
+
 bool CloneProtocol::ReadBlockCommand(int address, MemoryImage& target) {
     lastAddress_ = address;
     std::array<std::uint8_t, kBlockSize> data{};
@@ -149,18 +156,18 @@ TransferOutcome CloneProtocol::CheckModel() {
     if (!serial_.OpenPort()) return OpenFailure(kModelCheckTitle);
     serial_.SetErrorFlag(false);
     MemoryImage answer{};
-    const bool ok = ReadByteCommand(0x0000, answer) && ReadByteCommand(0x0001, answer);
+    const bool ok = ReadModelCode(answer);
     serial_.ClosePort();
     if (serial_.CancelRequested()) return Cancelled();
     if (serial_.LinkLost()) return LinkFailure(kModelCheckTitle, "frmRadio.ReadDataChkModel");
     if (!ok) return Failure(kCommunicationErrorText, kModelCheckTitle, NoAnswerDetail());
     const std::uint16_t code = ModelCodeOf(answer);
-    if (code != kModelCode) {
+    if (code != kSupportedModelCode) {
         return Failure(kModelNameErrorText, kReadTitle,
                        Phrase(RSE_TEXT("Core",
                                        "The radio reports the model code %1, this program "
                                        "edits %2."),
-                              {Hex4(code), Hex4(kModelCode)}));
+                              {Hex4(code), Hex4(kSupportedModelCode)}));
     }
     return Success();
 }
@@ -225,13 +232,13 @@ ClearCountResult CloneProtocol::ClearCount(const MemoryImage& current) {
     ClearCountResult result{CheckModel(), current};
     if (!result.outcome.Succeeded()) return result;
     MemoryImage cleared = current;
-    cleared[addr::kMmsiEntryCount] = 0;
+    cleared[mem::kMmsiEntryCount.address] = 0;
     if (!serial_.OpenPort()) {
         result.outcome = OpenFailure(kClearTitle);
         return result;
     }
     Progress(0);
-    const bool ok = WriteByteCommand(addr::kMmsiEntryCount, cleared);
+    const bool ok = WriteByteCommand(mem::kMmsiEntryCount.address, cleared);
     serial_.ClosePort();
     if (serial_.CancelRequested()) {
         result.outcome = Cancelled();

@@ -31,6 +31,9 @@ inline constexpr Millis kAckTimeout{10000};
 inline constexpr Millis kRetryPause{50};
 inline constexpr Millis kSuccessPause{500};
 
+// An address or model code as messages write it: "0x0D48".
+std::string Hex4(unsigned value);
+
 // Progress shown before the block at this address: address / 4095 x 100, rounded.
 int BlockProgress(int address);
 
@@ -55,6 +58,8 @@ class CloneProtocol {
     bool ReadBlockCommand(int address, MemoryImage& target);
     bool WriteByteCommand(int address, const MemoryImage& source);
     bool WriteBlockCommand(int address, const MemoryImage& source);
+    // Reads the bytes of the model code area one by one into target.
+    bool ReadModelCode(MemoryImage& target);
 
     SerialLayer& Serial() { return serial_; }
 

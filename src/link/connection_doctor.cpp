@@ -33,12 +33,6 @@ const char* ChipOf(const UsbId& id) {
     return nullptr;
 }
 
-std::string Hex4(unsigned value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%04X", value & 0xFFFF);
-    return text;
-}
-
 std::string UsbText(const UsbId& id) {
     char text[16];
     std::snprintf(text, sizeof text, "%04x:%04x", id.vendor, id.product);
@@ -515,9 +509,7 @@ class Doctor {
         modelEnv.settings.SkipReceive = !echoed;
         CloneProtocol protocol(modelEnv);
         MemoryImage answer{};
-        const bool ok = protocol.Serial().OpenPort() &&
-                        protocol.ReadByteCommand(addr::kModelCode, answer) &&
-                        protocol.ReadByteCommand(addr::kModelCode + 1, answer);
+        const bool ok = protocol.Serial().OpenPort() && protocol.ReadModelCode(answer);
         protocol.Serial().ClosePort();
         if (Cancelled()) return;
         if (protocol.Serial().LinkLost()) {
@@ -532,13 +524,14 @@ class Doctor {
                                  "switch the radio on and put it into clone mode, check "
                                  "that the cable is plugged into the radio, then run the "
                                  "check again")));
-        } else if (const std::uint16_t code = ModelCodeOf(answer); code != kModelCode) {
+        } else if (const std::uint16_t code = ModelCodeOf(answer); code != kSupportedModelCode) {
             Emit(CheckLevel::Problem,
                  Phrase(RSE_TEXT("Core",
                                  "the radio on %1 reports the model code %2, not %3 "
                                  "(%4): every transfer stops at the model check with "
                                  "\"%5\""),
-                        {device_, Hex4(code), Hex4(kModelCode), kModelName, kModelNameErrorText}),
+                        {device_, Hex4(code), Hex4(kSupportedModelCode), kModelName,
+                         kModelNameErrorText}),
                  Phrase(RSE_TEXT("Core", "connect a %1: this program edits that model only"),
                         {kModelName}));
         } else {

@@ -241,7 +241,7 @@ void BuildFixedPlan(PlanTable& table, const FixedPlanRow (&rows)[N]) {
                 break;
             case 'D':
                 tx = base;
-                rx = base + 4600;
+                rx = base + kDuplexOffsetKHz;
                 break;
             case 'R':
                 rx = base;
@@ -267,6 +267,21 @@ void PlanTable::AddPlanEntry(int index, std::string label, double tx, double rx,
     e.DuplexCapable = duplexCapable;
     e.LowPowerOnly = lowPowerOnly;
     e.Name = std::move(name);
+}
+
+const char* FixedPlanName(BankId bank) {
+    switch (bank) {
+        case BankId::USA:
+            return RSE_TEXT("Core", "USA");
+        case BankId::INT:
+            return RSE_TEXT("Core", "International");
+        case BankId::CAN:
+            return RSE_TEXT("Core", "Canada");
+        case BankId::WX:
+        case BankId::EXP:
+            break;
+    }
+    throw std::invalid_argument("WX and EXP are not fixed plans");
 }
 
 const PlanTable& ChannelPlans::For(BankId bank) const {
@@ -296,10 +311,10 @@ void BuildPlanCAN(PlanTable& table) {
 }
 
 void BuildPlanWX(PlanTable& table) {
-    static constexpr long kRxKHz[10] = {162550, 162400, 162475, 162425, 162450,
-                                        162500, 162525, 161650, 161775, 163275};
-    for (int i = 1; i <= 10; ++i) {
-        const long khz = kRxKHz[i - 1];
+    static constexpr long kRxKHz[kWxPlanRange.Count()] = {162550, 162400, 162475, 162425, 162450,
+                                                          162500, 162525, 161650, 161775, 163275};
+    for (int i = kWxPlanRange.first; i <= kWxPlanRange.last; ++i) {
+        const long khz = kRxKHz[i - kWxPlanRange.first];
         char mhz[48];
         std::snprintf(mhz, sizeof mhz, "%ld.%03ld", khz / 1000, khz % 1000);
         char label[80];
@@ -310,23 +325,23 @@ void BuildPlanWX(PlanTable& table) {
 }
 
 void BuildPlanEXP(PlanTable& table) {
-    for (int i = 0; i <= 281; ++i) {
+    for (int i = kExpPlanRange.first; i <= kExpPlanRange.last; ++i) {
         long tx = 0;
         long rx = 0;
         bool duplexCapable = true;
         if (i <= 59) {
             tx = 156000L + 50L * i;
-            rx = tx + 4600;
+            rx = tx + kDuplexOffsetKHz;
         } else if (i <= 119) {
             tx = 156025L + 50L * (i - 60);
-            rx = tx + 4600;
+            rx = tx + kDuplexOffsetKHz;
         } else if (i <= 241) {
             tx = 159000L + 25L * (i - 120);
             rx = tx;
             duplexCapable = false;
         } else {
             tx = 155975L - 25L * (i - 242);
-            rx = tx + 4600;
+            rx = tx + kDuplexOffsetKHz;
         }
         const bool exists = !(i == 75 || i == 76 || i == 85 || i == 86);
         table.AddPlanEntry(i, "", KHzToMHz(tx), KHzToMHz(rx), duplexCapable, false, "", exists);

@@ -18,11 +18,28 @@ struct PlanEntry {
     std::string Name;
 };
 
-// A plan table with its own index range (1..64, 1..10 or 0..281).
+// The positions a plan has: its first and its last index.
+struct PlanRange {
+    int first;
+    int last;
+
+    constexpr int Count() const { return last - first + 1; }
+    constexpr bool Contains(int position) const { return position >= first && position <= last; }
+};
+
+// USA, International and Canada.
+inline constexpr PlanRange kFixedPlanRange{1, 64};
+inline constexpr PlanRange kWxPlanRange{1, 10};
+inline constexpr PlanRange kExpPlanRange{0, 281};
+
+// A duplex channel's ship receive frequency lies 4.6 MHz above its transmit frequency.
+inline constexpr long kDuplexOffsetKHz = 4600;
+
+// A plan table with its own index range.
 class PlanTable {
   public:
-    PlanTable(int lower, int upper)
-        : lower_(lower), entries_(static_cast<std::size_t>(upper - lower + 1)) {}
+    explicit PlanTable(PlanRange range)
+        : lower_(range.first), entries_(static_cast<std::size_t>(range.Count())) {}
 
     int Lower() const { return lower_; }
     int Upper() const { return lower_ + static_cast<int>(entries_.size()) - 1; }
@@ -41,12 +58,16 @@ class PlanTable {
 
 enum class BankId { USA, INT, CAN, WX, EXP };
 
+// The name of a fixed plan (USA, INT, CAN) as the editor, the reports and the exports say it:
+// "USA", "International", "Canada".
+const char* FixedPlanName(BankId bank);
+
 struct ChannelPlans {
-    PlanTable PlanUSA{1, 64};
-    PlanTable PlanINT{1, 64};
-    PlanTable PlanCAN{1, 64};
-    PlanTable PlanWX{1, 10};
-    PlanTable PlanEXP{0, 281};
+    PlanTable PlanUSA{kFixedPlanRange};
+    PlanTable PlanINT{kFixedPlanRange};
+    PlanTable PlanCAN{kFixedPlanRange};
+    PlanTable PlanWX{kWxPlanRange};
+    PlanTable PlanEXP{kExpPlanRange};
 
     const PlanTable& For(BankId bank) const;
 };

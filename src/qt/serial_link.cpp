@@ -1,9 +1,9 @@
 #include "qt/serial_link.h"
 
+#include "link/com_ports.h"
+
 #include <QFile>
-#include <QRegularExpression>
 #include <QSerialPort>
-#include <QStringList>
 
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -35,14 +35,9 @@ std::string HangUpText(const QString& path) {
 
 }  // namespace
 
-QString PortPathFor(const QString& port, const QStringList& comPaths) {
-    static const QRegularExpression com(QStringLiteral("^COM([1-4])$"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    const auto match = com.match(port.trimmed());
-    if (!match.hasMatch()) return port;
-    const int index = match.captured(1).toInt() - 1;
-    if (index < comPaths.size() && !comPaths[index].isEmpty()) return comPaths[index];
-    return QStringLiteral("/dev/ttyUSB%1").arg(index);
+QString PortPathFor(const QString& port) {
+    const int comNum = ComNumber(port.toStdString());
+    return comNum == 0 ? port : QString::fromStdString(DefaultComDevice(comNum));
 }
 
 QtSerialLink::QtSerialLink(QString path) : path_(std::move(path)) {}

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 
@@ -13,9 +12,9 @@ class QSerialPort;
 
 namespace rse {
 
-// COM1..COM4 (any letter case) map to /dev/ttyUSB0..3 unless other paths are given; any
-// other text is taken as a device path as it stands.
-QString PortPathFor(const QString& port, const QStringList& comPaths = {});
+// COM1..COM4 (any letter case) map to /dev/ttyUSB0..3; any other text is taken as a device
+// path as it stands.
+QString PortPathFor(const QString& port);
 
 // Creates its own QSerialPort in the thread that opens it; use it from that thread only.
 class QtSerialLink : public ByteLink {

@@ -62,8 +62,7 @@ bool SettingsStore::DeviceOverridden(int comNum) {
 }
 
 QString SettingsStore::DefaultDevicePath(int comNum) {
-    if (comNum < 1 || comNum > kComPortCount) return {};
-    return QStringLiteral("/dev/ttyUSB%1").arg(comNum - 1);
+    return QString::fromStdString(DefaultComDevice(comNum));
 }
 
 QString SettingsStore::DevicePath(int comNum) {

@@ -7,9 +7,9 @@
 #include <QSettings>
 #include <QString>
 
-namespace rse {
+#include "link/com_ports.h"
 
-inline constexpr int kComPortCount = 4;
+namespace rse {
 
 class SettingsStore {
   public:

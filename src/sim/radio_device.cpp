@@ -55,10 +55,10 @@ bool RadioDevice::Take(std::map<int, int>& fault, int address) {
 }
 
 std::uint8_t RadioDevice::ReadMemory(int address) const {
-    if (modelCode_ && address == addr::kModelCode)
-        return static_cast<std::uint8_t>(*modelCode_ >> 8);
-    if (modelCode_ && address == addr::kModelCode + 1)
-        return static_cast<std::uint8_t>(*modelCode_);
+    // A made-up model code, high byte first.
+    const int last = mem::kModelCode.End() - 1;
+    if (modelCode_ && address >= mem::kModelCode.address && address <= last)
+        return static_cast<std::uint8_t>(*modelCode_ >> 8 * (last - address));
     return memory_[static_cast<std::size_t>(address)];
 }
 

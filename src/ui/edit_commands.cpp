@@ -107,7 +107,7 @@ void EditCommands::Show(const QString& key, QWidget* control, const QString& nam
     }
     if (control && control->isVisible() && control->isEnabled())
         control->setFocus(Qt::OtherFocusReason);
-    window_.ShowStatusHint((undone ? tr("Undone: ") : tr("Redone: ")) + name);
+    window_.ShowStatusHint(undone ? tr("Undone: %1").arg(name) : tr("Redone: %1").arg(name));
 }
 
 }  // namespace rse

@@ -5,6 +5,7 @@
 #include "editing/node_keys.h"
 #include "model/channel_plans.h"
 #include "qt/latin1.h"
+#include "qt/translations.h"
 
 namespace rse {
 
@@ -59,13 +60,13 @@ void NavigationTree::BuildTree() {
         AddNode(nullptr, FromLatin1(nodes::kProgrammable), tr("Programmable Channel"));
     const struct {
         std::string_view key;
-        const char* text;
         BankId bank;
-    } plans[] = {{nodes::kUsa, QT_TR_NOOP("USA"), BankId::USA},
-                 {nodes::kInternational, QT_TR_NOOP("International"), BankId::INT},
-                 {nodes::kCanada, QT_TR_NOOP("Canada"), BankId::CAN}};
+    } plans[] = {{nodes::kUsa, BankId::USA},
+                 {nodes::kInternational, BankId::INT},
+                 {nodes::kCanada, BankId::CAN}};
     for (const auto& plan : plans) {
-        QTreeWidgetItem* branch = AddNode(programmable, FromLatin1(plan.key), tr(plan.text));
+        QTreeWidgetItem* branch =
+            AddNode(programmable, FromLatin1(plan.key), CoreText(FixedPlanName(plan.bank)));
         const int count = static_cast<int>(BankOf(config_, plan.bank).size());
         for (int i = 0; i < count; ++i) {
             AddNode(branch, FromLatin1(nodes::LeafKey(plan.key, i)),

@@ -62,7 +62,7 @@ TEST_F(CliLink, ReadKeepsABackupProgramVerifiesAndClearTheCount) {
     MemoryImage image = PatternImage();
     image[0x1A3] ^= 0xFF;
     image[0x1A7] ^= 0xFF;
-    image[addr::kMmsiEntryCount] = 9;
+    image[mem::kMmsiEntryCount.address] = 9;
     ASSERT_TRUE(SaveImageFile(File("new.hex"), image).ok);
     const ProcessResult lost =
         Run({"program", "--port", sim.Device(), File("new.hex"), "--verify"});
@@ -77,7 +77,7 @@ TEST_F(CliLink, ReadKeepsABackupProgramVerifiesAndClearTheCount) {
 
     err = Ok({"clear-count", "--port", sim.Device()});
     EXPECT_NE(err.find("Clear Data: Complete!!"), std::string::npos) << err;
-    image[addr::kMmsiEntryCount] = 0;
+    image[mem::kMmsiEntryCount.address] = 0;
     EXPECT_EQ(Image(File("saved.hex")), image);
     EXPECT_EQ(sim.Stop(), 0);
 }

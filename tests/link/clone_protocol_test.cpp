@@ -144,7 +144,7 @@ TEST(CloneProtocol, TransfersAndTheirFaults) {
     };
     // clang-format on
     MemoryImage radioImage = PatternImage();
-    radioImage[addr::kMmsiEntryCount] = 7;
+    radioImage[mem::kMmsiEntryCount.address] = 7;
     const MemoryImage before = DefaultImage();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -170,8 +170,8 @@ TEST(CloneProtocol, TransfersAndTheirFaults) {
         } else {
             const ClearCountResult result = r.protocol().ClearCount(radioImage);
             outcome = result.outcome;
-            EXPECT_EQ(result.image[addr::kMmsiEntryCount], ok ? 0 : 7);
-            EXPECT_TRUE(!ok || radio.Memory()[addr::kMmsiEntryCount] == 0);
+            EXPECT_EQ(result.image[mem::kMmsiEntryCount.address], ok ? 0 : 7);
+            EXPECT_TRUE(!ok || radio.Memory()[mem::kMmsiEntryCount.address] == 0);
             EXPECT_TRUE(!ok || r.Frames().back() == WriteByteFrame(0x195, 0));
         }
         EXPECT_EQ(outcome.status, c.status);

@@ -132,12 +132,13 @@ TEST_F(Panels, SettingsAreStoredAtOnceAndNumbersChecked) {
 
 TEST_F(Panels, ClearShowsTheCountOnlyAfterASuccessfulClear) {
     Open();
-    session.image[addr::kMmsiEntryCount] = 5;
+    session.image[mem::kMmsiEntryCount.address] = 5;
     window->Tree()->RefreshSelection();
     for (auto status : {TransferStatus::Cancelled, TransferStatus::Success}) {
         window->transferDialog = [&](TransferMode mode) {
             EXPECT_EQ(mode, TransferMode::Clear);
-            session.image[addr::kMmsiEntryCount] = 0;  // what a reload of the panel would show
+            // What a reload of the panel would show.
+            session.image[mem::kMmsiEntryCount.address] = 0;
             return TransferOutcome{status, std::nullopt};
         };
         Play({{"click cmdFClear",
@@ -377,7 +378,7 @@ TEST_F(Panels, WalkOverEveryNode) {
     c.SETCOM.Dimmer = 4;
     c.SETCOM.UserMmsid = "12345";
     c.Dir(1) = {true, "lower case", "12AB"};
-    session.image[addr::kMmsiEntryCount] = 17;
+    session.image[mem::kMmsiEntryCount.address] = 17;
     window->Tree()->RetitleNodes();
     const C before = c;
     QStringList keys;

@@ -46,11 +46,10 @@ TEST_F(SettingsStoreTest, DevicePathsDefaultStoreAndSessionOverride) {
 TEST(SettingsStorePortPath, ComNamesMapToUsbAdaptersOthersAreTakenAsTheyStand) {
     EXPECT_EQ(PortPathFor(QStringLiteral("COM1")), QStringLiteral("/dev/ttyUSB0"));
     EXPECT_EQ(PortPathFor(QStringLiteral("com4")), QStringLiteral("/dev/ttyUSB3"));
-    EXPECT_EQ(PortPathFor(QStringLiteral("COM2"),
-                          {QStringLiteral("/dev/ttyS0"), QStringLiteral("/dev/ttyACM0")}),
-              QStringLiteral("/dev/ttyACM0"));
-    EXPECT_EQ(PortPathFor(QStringLiteral("COM3"), {QStringLiteral("/dev/ttyS0")}),
-              QStringLiteral("/dev/ttyUSB2"));
+    EXPECT_EQ(PortPathFor(QStringLiteral(" COM3\t")), QStringLiteral("/dev/ttyUSB2"));
+    EXPECT_EQ(PortPathFor(QStringLiteral("COM0")), QStringLiteral("COM0"));
+    EXPECT_EQ(PortPathFor(QStringLiteral("COM12")), QStringLiteral("COM12"));
+    EXPECT_EQ(PortPathFor(QStringLiteral("CON1")), QStringLiteral("CON1"));
     EXPECT_EQ(PortPathFor(QStringLiteral("COM5")), QStringLiteral("COM5"));
     EXPECT_EQ(PortPathFor(QStringLiteral("/dev/pts/7")), QStringLiteral("/dev/pts/7"));
 }

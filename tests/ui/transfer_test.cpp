@@ -78,10 +78,10 @@ TEST_F(TransferTest, ReadProgramAndClearTheRadio) {
     EncodeImage(session.config, programmed);
     EXPECT_EQ(Saved(), programmed);
 
-    session.image[addr::kMmsiEntryCount] = 9;
+    session.image[mem::kMmsiEntryCount.address] = 9;
     WithDialog([&] { w.ClearData(); });
     ExpectMessage(3, "Complete!!", "Clear Data");
-    programmed[addr::kMmsiEntryCount] = 0;
+    programmed[mem::kMmsiEntryCount.address] = 0;
     EXPECT_EQ(Saved(), programmed);
     EXPECT_EQ(Text(Find(&w, "txtFCount")), QStringLiteral("0"));
     EXPECT_EQ(sim.Stop(), 0);

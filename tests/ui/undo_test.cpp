@@ -161,8 +161,10 @@ TEST_F(Undo, ManyChannelsFollowTheChannelPanelsRulesInEveryPlan) {
             records[k].ScanMemory = k % 5 == 0;
         }
     }
-    for (int i = 1; i <= kExpCount; ++i)
+    for (int i = 1; i <= kExpCount; ++i) {
         session.config.Exp(i).Enable = i % 2 == 0;
+        session.config.Exp(i).ScanMemory = i % 5 == 0;
+    }
     ChannelPanel& panel = *window->Panels()->Channel();
     const struct {
         const char* node;
@@ -175,7 +177,7 @@ TEST_F(Undo, ManyChannelsFollowTheChannelPanelsRulesInEveryPlan) {
         // What the channel panel offers for each channel before the change.
         std::vector<bool> offered;
         std::vector<bool> scanned;
-        int leftAlone = 0;
+        int counts[3] = {0, 0, 0};  // changed, already so, left alone
         for (int r = 0; r < n; ++r) {
             const QString key =
                 QStringLiteral("%1 %2").arg(QLatin1String(list.node)).arg(exp ? r + 1 : r);
@@ -183,7 +185,7 @@ TEST_F(Undo, ManyChannelsFollowTheChannelPanelsRulesInEveryPlan) {
             offered.push_back(W(QStringLiteral("chkCScan"))->isEnabledTo(&panel));
             scanned.push_back(exp ? session.config.Exp(r + 1).ScanMemory
                                   : BankOf(session.config, list.bank)[r].ScanMemory);
-            leftAlone += !offered.back() && !scanned.back();
+            ++counts[scanned.back() ? 1 : offered.back() ? 0 : 2];
         }
         const Configuration before = session.config;
         ClickNode(QLatin1String(list.node));
@@ -197,8 +199,12 @@ TEST_F(Undo, ManyChannelsFollowTheChannelPanelsRulesInEveryPlan) {
             rec.ScanMemory = scanned[r] || offered[r];
         }
         EXPECT_TRUE(session.config == expected);
-        EXPECT_TRUE(window->StatusText(1).contains(QStringLiteral("%1 left alone").arg(leftAlone)))
-            << window->StatusText(1).toStdString();
+        EXPECT_EQ(window->StatusText(1),
+                  QStringLiteral("Scan On: %1 channels changed, %2 already so, %3 left alone (Scan "
+                                 "Memory needs an enabled channel and is never set on channel 70)")
+                      .arg(counts[0])
+                      .arg(counts[1])
+                      .arg(counts[2]));
         EXPECT_EQ(Stack().text(Stack().count() - 1),
                   QStringLiteral("Scan On (%1 channels)").arg(n));
         // The list shows it at once.
@@ -219,6 +225,18 @@ TEST_F(Undo, CopiedRowsAreASpreadsheetsTableAndPasteBack) {
               QStringLiteral("No.\tENABLE\tSTATION NAME\tMMSI\n1\t[Enable]\tHARBOUR\t002320001\n"
                              "2\t[Enable]\tBUDDY\t366000010\n"));
     const Configuration copied = session.config;
+    // The context menu opens from the keyboard too, with the list's actions.
+    for (const QKeyCombination keys : {Qt::SHIFT | Qt::Key_F10, QKeyCombination(Qt::Key_Menu)}) {
+        QStringList shown;
+        QTimer::singleShot(50, [&shown] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            for (QAction* a : menu ? menu->actions() : QList<QAction*>())
+                shown << a->text() + QLatin1Char('=') + a->shortcut().toString();
+            if (menu) menu->close();
+        });
+        Key("MSFlexGrid2", keys);
+        EXPECT_EQ(shown.join(QLatin1Char('|')), QStringLiteral("&Copy=Ctrl+C|&Paste=Ctrl+V"));
+    }
     Play({{"node PU"}, {"select MSFlexGrid1 0-1"}, {"key MSFlexGrid1 Ctrl+C"}});
     EXPECT_EQ(QApplication::clipboard()->text(),
               QStringLiteral("CH\tENABLE\tRX[MHz]\tTX[MHz]\tTX\tLOW\tUP\tDUP\tMEM\tTAG\n"

@@ -68,9 +68,9 @@ TEST(ConfigDiff, ImagesListOnlyTheBytesNoFieldExplains) {
         {"same", [](MemoryImage&) {}, {}},
         {"a field's bytes", [&](MemoryImage& m) { Configuration c = base.config; c.CHUSA[0].ChTag = "ZZ"; EncodeImage(c, m); },
          {"CHUSA0.ChTag: #" + usaTag + " -> #ZZ"}},
-        {"bytes outside the configuration", [](MemoryImage& m) { m[0] = 0x0E; m[0xFA0] = 0x05; m[addr::kMmsiEntryCount] = 3; },
+        {"bytes outside the configuration", [](MemoryImage& m) { m[0] = 0x0E; m[0xFA0] = 0x05; m[mem::kMmsiEntryCount.address] = 3; },
          {"image 0x0000: 0D -> 0E", "image 0x0195: 00 -> 03", "image 0x0FA0: FF -> 05"}},
-        {"both", [&](MemoryImage& m) { m[addr::kContrast] = 2; m[0xFFF] = 0x00; },
+        {"both", [&](MemoryImage& m) { m[mem::kContrast.address] = 2; m[0xFFF] = 0x00; },
          {"SETCOM.Contrast: 4 -> 2", "image 0x0FFF: FF -> 00"}},
     };
     // clang-format on

@@ -93,7 +93,7 @@ TEST(Codec, DefaultImageAndNewEncoding) {
 
     test::NewDocument doc;
     const MemoryImage& img = doc.image;
-    EXPECT_EQ(ModelCodeOf(img), kModelCode);
+    EXPECT_EQ(ModelCodeOf(img), kSupportedModelCode);
     // USA positions 1, 3, 5, 6, 7, 8 present: 1010 1111.
     EXPECT_EQ(img[0x018], 0xAF);
     EXPECT_EQ(img[0x030], 0x00);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/prompts.h"
+#include "ui/widgets/table_copy.h"
 
 namespace rse {
 
@@ -34,6 +35,7 @@ BackupsWindow::BackupsWindow(BackupStore store, Prompts& prompts, QWidget* paren
     list_->setAccessibleName(tr("Backups"));
     list_->setRootIsDecorated(false);
     list_->setAlternatingRowColors(true);
+    new TableCopy(list_);  // Ctrl+C and the context menu copy the current row
     list_->setHeaderLabels(
         {tr("Date and time"), tr("Kind"), tr("Note"), tr("Model"), tr("SHA-256"), tr("File")});
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -43,6 +43,24 @@ QStringList FlagCells(const ChannelRecord& r) {
             Flag(r.Duplex, "DUP"), Flag(r.ScanMemory, "MEM")};
 }
 
+QString Channels(qsizetype n) {
+    return n == 1 ? ChannelListPanel::tr("1 channel") : ChannelListPanel::tr("%1 channels").arg(n);
+}
+
+QString ChangeName(ChannelChange change) {
+    switch (change) {
+        case ChannelChange::Enable:
+            return ChannelListPanel::tr("Enable");
+        case ChannelChange::Disable:
+            return ChannelListPanel::tr("Disable");
+        case ChannelChange::ScanOn:
+            return ChannelListPanel::tr("Scan On");
+        case ChannelChange::ScanOff:
+            break;
+    }
+    return ChannelListPanel::tr("Scan Off");
+}
+
 const char* ListTitle(BankId bank) {
     switch (bank) {
         case BankId::USA:
@@ -140,9 +158,17 @@ void ChannelListPanel::ChangeSelected(ChannelChange change) {
         ShowExpBankList();
     else
         ShowPlanBankList(bank_);
-    emit statusHint(Translated(ChannelBatchSummaryPhrase(change, result)));
-    const QString count = rows.size() == 1 ? tr("1 channel") : tr("%1 channels").arg(rows.size());
-    emit edited(grid_, tr("%1 (%2)").arg(CoreText(ChannelChangeName(change)), count));
+    const QString name = ChangeName(change);
+    // The status bar counts the rows the change was not allowed on.
+    QString summary = tr("%1: %2 changed").arg(name, Channels(result.changed));
+    if (result.unchanged > 0) summary += tr(", %1 already so").arg(result.unchanged);
+    if (result.leftAlone > 0) {
+        summary += tr(", %1 left alone (Scan Memory needs an enabled channel and is "
+                      "never set on channel 70)")
+                       .arg(result.leftAlone);
+    }
+    emit statusHint(summary);
+    emit edited(grid_, tr("%1 (%2)").arg(name, Channels(rows.size())));
 }
 
 void ChannelListPanel::Clear() {

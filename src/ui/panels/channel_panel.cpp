@@ -17,6 +17,7 @@
 #include "editing/node_keys.h"
 #include "model/labels.h"
 #include "qt/latin1.h"
+#include "qt/translations.h"
 #include "ui/font_units.h"
 #include "ui/widgets/paged_combo_box.h"
 #include "ui/widgets/tag_edit.h"
@@ -262,12 +263,10 @@ void ChannelPanel::ShowPlanChannel(const QString& key) {
     index_ = index;
     key_ = key;
 
-    static const char* const kBankName[] = {QT_TR_NOOP("USA"), QT_TR_NOOP("International"),
-                                            QT_TR_NOOP("Canada")};
     const auto text = nodes::ChannelNodeText(session_.config, *bank, index);
     // The node text without its enable mark names the channel ("CH16").
     const std::size_t mark = text ? text->find('[') : std::string::npos;
-    SetTitle(tr("%1 %2").arg(tr(kBankName[static_cast<int>(*bank)]),
+    SetTitle(tr("%1 %2").arg(CoreText(FixedPlanName(*bank)),
                              FromLatin1(text ? text->substr(0, mark) : std::string())));
 
     lblCPosition_->setText(tr("Channel Number"));

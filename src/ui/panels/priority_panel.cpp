@@ -5,6 +5,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "model/channel_plans.h"
+#include "qt/translations.h"
 #include "ui/widgets/paged_combo_box.h"
 
 namespace rse {
@@ -12,13 +14,11 @@ namespace rse {
 namespace {
 
 struct Row {
-    const char* caption;
+    BankId plan;
     const char* suffix;  // of the list names
 };
 constexpr Row kRows[] = {
-    {QT_TRANSLATE_NOOP("rse::PriorityPanel", "USA"), "USA"},
-    {QT_TRANSLATE_NOOP("rse::PriorityPanel", "International"), "InterNational"},
-    {QT_TRANSLATE_NOOP("rse::PriorityPanel", "Canada"), "Canada"}};
+    {BankId::USA, "USA"}, {BankId::INT, "InterNational"}, {BankId::CAN, "Canada"}};
 constexpr const char* kColumns[] = {"P-Ch", "A-Ch", "B-Ch"};
 constexpr const char* kPrefixes[] = {"cmbP", "cmbA", "cmbB"};
 
@@ -38,7 +38,7 @@ PriorityPanel::PriorityPanel(EditorSession& session, QWidget* parent)
     }
     const int listWidth = fontMetrics().horizontalAdvance(QStringLiteral("CH00A")) + 40;
     for (int r = 0; r < 3; ++r) {
-        const QString row = tr(kRows[r].caption);
+        const QString row = CoreText(FixedPlanName(kRows[r].plan));
         grid->addWidget(new QLabel(row, this), r + 1, 0);
         for (int c = 0; c < 3; ++c) {
             auto* list = new PagedComboBox(this);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "qt/translations.h"
+#include "ui/widgets/table_copy.h"
 
 namespace rse {
 
@@ -34,7 +35,8 @@ DifferenceTable::DifferenceTable(QWidget* parent) : QTableWidget(parent) {
     setAccessibleName(tr("Differences"));
     setColumnCount(3);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    new TableCopy(this);  // Ctrl+C and the context menu copy the selected rows
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setAlternatingRowColors(true);
     setWordWrap(false);

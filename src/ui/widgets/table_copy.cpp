@@ -11,12 +11,13 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QTableView>
+#include <QTreeView>
 
 #include "editing/clipboard_text.h"
 
 namespace rse {
 
-TableCopy::TableCopy(QTableView* table) : QObject(table), table_(table) {
+TableCopy::TableCopy(QAbstractItemView* table) : QObject(table), table_(table) {
     copy_ = AddAction(table, "mnuListCopy", tr("&Copy"), QKeySequence::Copy);
     connect(copy_, &QAction::triggered, this,
             [this] { QApplication::clipboard()->setText(SelectedRowsText(table_)); });
@@ -24,7 +25,7 @@ TableCopy::TableCopy(QTableView* table) : QObject(table), table_(table) {
     table->installEventFilter(this);
 }
 
-QAction* TableCopy::AddAction(QTableView* table, const char* name, const QString& text,
+QAction* TableCopy::AddAction(QAbstractItemView* table, const char* name, const QString& text,
                               const QKeySequence& keys) {
     auto* action = new QAction(text, table);
     action->setObjectName(QLatin1String(name));
@@ -35,7 +36,7 @@ QAction* TableCopy::AddAction(QTableView* table, const char* name, const QString
     return action;
 }
 
-QList<int> TableCopy::SelectedRows(const QTableView* table) {
+QList<int> TableCopy::SelectedRows(const QAbstractItemView* table) {
     QList<int> rows;
     if (const QItemSelectionModel* selection = table->selectionModel()) {
         for (const QModelIndex& index : selection->selectedRows())
@@ -46,12 +47,15 @@ QList<int> TableCopy::SelectedRows(const QTableView* table) {
     return rows;
 }
 
-QString TableCopy::SelectedRowsText(const QTableView* table) {
+QString TableCopy::SelectedRowsText(const QAbstractItemView* table) {
     const QAbstractItemModel* model = table->model();
     if (!model) return {};
     std::vector<int> columns;
     for (int c = 0; c < model->columnCount(); ++c) {
-        if (!table->isColumnHidden(c)) columns.push_back(c);
+        const auto* grid = qobject_cast<const QTableView*>(table);
+        const auto* tree = qobject_cast<const QTreeView*>(table);
+        if (!(grid && grid->isColumnHidden(c)) && !(tree && tree->isColumnHidden(c)))
+            columns.push_back(c);
     }
     std::vector<std::vector<std::string>> rows(1);
     for (const int c : columns)

@@ -8,7 +8,7 @@
 #include <QString>
 
 class QAction;
-class QTableView;
+class QAbstractItemView;
 
 namespace rse {
 
@@ -17,16 +17,16 @@ class TableCopy : public QObject {
 
   public:
     // Gives the table the Copy action and the context menu of its actions.
-    explicit TableCopy(QTableView* table);
+    explicit TableCopy(QAbstractItemView* table);
 
     // The header line and the selected rows (the current one when none is selected) of the
     // columns shown, tab-separated.
-    static QString SelectedRowsText(const QTableView* table);
+    static QString SelectedRowsText(const QAbstractItemView* table);
     // The selected rows' numbers (from 0) in order; the current row when none is selected.
-    static QList<int> SelectedRows(const QTableView* table);
+    static QList<int> SelectedRows(const QAbstractItemView* table);
 
     // Adds an action to the table's context menu, active while the table has the focus.
-    static QAction* AddAction(QTableView* table, const char* name, const QString& text,
+    static QAction* AddAction(QAbstractItemView* table, const char* name, const QString& text,
                               const QKeySequence& keys);
 
     QAction* CopyAction() const { return copy_; }
@@ -35,7 +35,7 @@ class TableCopy : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QTableView* table_;
+    QAbstractItemView* table_;
     QAction* copy_;
 };
 
