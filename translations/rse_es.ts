@@ -36,7 +36,7 @@
         <translation>Cambios que se programarán (%1):</translation>
     </message>
     <message>
-        <source>Try &apos;rse-cli --help&apos;.</source>
+        <source>Try 'rse-cli --help'.</source>
         <translation>Pruebe «rse-cli --help».</translation>
     </message>
     <message>
@@ -48,7 +48,7 @@
         <translation>rse-cli %1: no se pudo escribir en la salida estándar</translation>
     </message>
     <message>
-        <source>unexpected argument &apos;%1&apos;</source>
+        <source>unexpected argument '%1'</source>
         <translation>argumento inesperado «%1»</translation>
     </message>
     <message>
@@ -138,7 +138,7 @@
         <translation>la entrada debe ser un archivo .dat o .hex</translation>
     </message>
     <message>
-        <source>  rse-cli new OUT.dat                       write a new configuration (the radio&apos;s defaults)
+        <source>  rse-cli new OUT.dat                       write a new configuration (the radio's defaults)
   rse-cli convert IN OUT [--base BASE.hex]  convert between .dat and .hex (by extension);
                                             --base: lay the .dat over BASE.hex instead of
                                             the image of a new configuration
@@ -192,7 +192,7 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 uso incorrecto.
 </translation>
     </message>
     <message>
-        <source>rse-cli: unknown command &apos;%1&apos;</source>
+        <source>rse-cli: unknown command '%1'</source>
         <translation>rse-cli: orden desconocida «%1»</translation>
     </message>
     <message>
@@ -238,7 +238,7 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 uso incorrecto.
                                             --backup: read and keep the radio first and
                                             print the changes; --verify: read back and
                                             compare
-  rse-cli clear-count --port DEV            reset the radio&apos;s MMSI entry count
+  rse-cli clear-count --port DEV            reset the radio's MMSI entry count
      --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)
      --no-echo: the cable does not echo what is sent
      --progress: progress lines (one per 10 %) when standard error is not a
@@ -277,7 +277,7 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 uso incorrecto.
         <translation>%1 no es un dispositivo serie: no es un dispositivo de caracteres</translation>
     </message>
     <message>
-        <source>no serial port was found on this computer: plug in the cable&apos;s USB adapter, then choose its name under /dev/serial/by-id/ (it stays the same when the adapter is plugged in again)</source>
+        <source>no serial port was found on this computer: plug in the cable's USB adapter, then choose its name under /dev/serial/by-id/ (it stays the same when the adapter is plugged in again)</source>
         <translation>no se encontró ningún puerto serie en este ordenador: conecte el adaptador USB del cable y elija su nombre bajo /dev/serial/by-id/ (no cambia al volver a conectar el adaptador)</translation>
     </message>
     <message>
@@ -305,7 +305,7 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 uso incorrecto.
         <translation> (conduce a %1)</translation>
     </message>
     <message>
-        <source>give the serial port&apos;s device, for example /dev/ttyUSB0 or a name under /dev/serial/by-id/ (rse-cli ports lists the ports)</source>
+        <source>give the serial port's device, for example /dev/ttyUSB0 or a name under /dev/serial/by-id/ (rse-cli ports lists the ports)</source>
         <translation>indique el dispositivo del puerto serie, por ejemplo /dev/ttyUSB0 o un nombre bajo /dev/serial/by-id/ (rse-cli ports lista los puertos)</translation>
     </message>
     <message>
@@ -373,7 +373,7 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 uso incorrecto.
         <translation>; solo su propietario puede usar este pseudoterminal</translation>
     </message>
     <message>
-        <source>run this program as the pseudo-terminal&apos;s owner, the user who made the pseudo-terminal (for example who started the virtual radio)</source>
+        <source>run this program as the pseudo-terminal's owner, the user who made the pseudo-terminal (for example who started the virtual radio)</source>
         <translation>ejecute este programa como el propietario del pseudoterminal, el usuario que lo creó (por ejemplo quien inició la radio virtual)</translation>
     </message>
     <message>
@@ -385,8 +385,8 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 uso incorrecto.
         <translation>; su grupo no puede leerlo ni escribirlo</translation>
     </message>
     <message>
-        <source>let the system give the device to the group dialout: echo &apos;KERNEL==&quot;%1&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;&apos; | sudo tee /etc/udev/rules.d/70-serial-dialout.rules &amp;&amp; sudo udevadm trigger; then sudo usermod -aG dialout %2 if not a member, and log in again</source>
-        <translation>haga que el sistema dé el dispositivo al grupo dialout: echo &apos;KERNEL==&quot;%1&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;&apos; | sudo tee /etc/udev/rules.d/70-serial-dialout.rules &amp;&amp; sudo udevadm trigger; después sudo usermod -aG dialout %2 si no es miembro, y vuelva a iniciar sesión</translation>
+        <source>let the system give the device to the group dialout: echo 'KERNEL=="%1", GROUP="dialout", MODE="0660"' | sudo tee /etc/udev/rules.d/70-serial-dialout.rules &amp;&amp; sudo udevadm trigger; then sudo usermod -aG dialout %2 if not a member, and log in again</source>
+        <translation>haga que el sistema dé el dispositivo al grupo dialout: echo 'KERNEL=="%1", GROUP="dialout", MODE="0660"' | sudo tee /etc/udev/rules.d/70-serial-dialout.rules &amp;&amp; sudo udevadm trigger; después sudo usermod -aG dialout %2 si no es miembro, y vuelva a iniciar sesión</translation>
     </message>
     <message>
         <source>sudo systemctl stop ModemManager (see the ModemManager line for good)</source>
@@ -465,8 +465,8 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 uso incorrecto.
         <translation>ModemManager está en marcha: envía órdenes de módem a cada nuevo dispositivo serie y lo retiene un tiempo después de conectarlo</translation>
     </message>
     <message>
-        <source>sudo systemctl disable --now ModemManager (or, to keep it for a modem, a udev rule with ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; for the adapter)</source>
-        <translation>sudo systemctl disable --now ModemManager (o, para conservarlo para un módem, una regla udev con ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; para el adaptador)</translation>
+        <source>sudo systemctl disable --now ModemManager (or, to keep it for a modem, a udev rule with ENV{ID_MM_DEVICE_IGNORE}="1" for the adapter)</source>
+        <translation>sudo systemctl disable --now ModemManager (o, para conservarlo para un módem, una regla udev con ENV{ID_MM_DEVICE_IGNORE}="1" para el adaptador)</translation>
     </message>
     <message>
         <source>brltty is installed but takes none of the adapters found; ModemManager is not running</source>
@@ -485,7 +485,7 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 uso incorrecto.
         <translation>cierre el programa que usa el puerto y vuelva a hacer la comprobación</translation>
     </message>
     <message>
-        <source>the cable on %1 echoes what is sent, but --no-echo (/DE) was given: every transfer would take the echo for the radio&apos;s answer and fail</source>
+        <source>the cable on %1 echoes what is sent, but --no-echo (/DE) was given: every transfer would take the echo for the radio's answer and fail</source>
         <translation>el cable en %1 devuelve el eco de lo enviado, pero se indicó --no-echo (/DE): cada transferencia tomaría el eco por la respuesta de la radio y fallaría</translation>
     </message>
     <message>
@@ -517,7 +517,7 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 uso incorrecto.
         <translation>encienda la radio y póngala en modo clonación, compruebe que el cable esté conectado a la radio y vuelva a hacer la comprobación</translation>
     </message>
     <message>
-        <source>the radio on %1 reports the model code %2, not %3 (%4): every transfer stops at the model check with &quot;%5&quot;</source>
+        <source>the radio on %1 reports the model code %2, not %3 (%4): every transfer stops at the model check with "%5"</source>
         <translation>la radio en %1 indica el código de modelo %2, no %3 (%4): cada transferencia se detiene en la comprobación del modelo con «%5»</translation>
     </message>
     <message>
@@ -773,7 +773,7 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 uso incorrecto.
         <translation>El MMSI %1 ya se usa en la línea %2</translation>
     </message>
     <message>
-        <source>no MMSI: the radio&apos;s directory ends before an entry without one</source>
+        <source>no MMSI: the radio's directory ends before an entry without one</source>
         <translation>sin MMSI: el directorio de la radio termina antes de una entrada sin él</translation>
     </message>
     <message>
@@ -903,7 +903,7 @@ El usuario debe pertenecer al grupo propietario del dispositivo, normalmente dia
         <translation>no se puede llamar por LSD</translation>
     </message>
     <message>
-        <source>not a ship&apos;s MMSI</source>
+        <source>not a ship's MMSI</source>
         <translation>no es el MMSI de un buque</translation>
     </message>
     <message>
@@ -1079,7 +1079,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>%1: %2 changed</source>
-        <translation>%1: %2 cambiados</translation>
+        <translation>%1: cambio en %2</translation>
     </message>
     <message>
         <source>, %1 already so</source>
@@ -1223,8 +1223,8 @@ Do you want to replace it?</source>
         <translation> Seleccione una solución para copiarla.</translation>
     </message>
     <message>
-        <source>&lt;tr&gt;&lt;td&gt;&lt;/td&gt;&lt;td&gt;&lt;i&gt;Fix:&lt;/i&gt; &lt;span style=&quot;font-family: monospace; background-color: #eef2f7&quot;&gt;%1&lt;/span&gt;&lt;/td&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;td&gt;&lt;/td&gt;&lt;td&gt;&lt;i&gt;Solución:&lt;/i&gt; &lt;span style=&quot;font-family: monospace; background-color: #eef2f7&quot;&gt;%1&lt;/span&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
+        <source>&lt;tr&gt;&lt;td&gt;&lt;/td&gt;&lt;td&gt;&lt;i&gt;Fix:&lt;/i&gt; &lt;span style="font-family: monospace; background-color: #eef2f7"&gt;%1&lt;/span&gt;&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;&lt;/td&gt;&lt;td&gt;&lt;i&gt;Solución:&lt;/i&gt; &lt;span style="font-family: monospace; background-color: #eef2f7"&gt;%1&lt;/span&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1585,7 +1585,7 @@ Avisos:
         <translation>Leer la radio</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be shown.
+        <source>"%1" could not be shown.
 
 %2</source>
         <translation>No se pudo mostrar «%1».
@@ -1686,7 +1686,7 @@ Check the connection now?</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>The help file &quot;%1&quot; was not found.</source>
+        <source>The help file "%1" was not found.</source>
         <translation>No se encontró el archivo de ayuda «%1».</translation>
     </message>
 </context>
@@ -1786,7 +1786,7 @@ Check the connection now?</source>
     </message>
     <message>
         <source>&amp;Back Up Before Programming</source>
-        <translation>&amp;Copia de seguridad antes de programar</translation>
+        <translation>Copia de seguridad &amp;antes de programar</translation>
     </message>
     <message>
         <source>&amp;Verify After Programming</source>
@@ -1945,6 +1945,14 @@ nombre bajo /dev/serial/by-id/ o la ruta de una radio virtual.</translation>
     <message>
         <source>[Up/Down]:1 step, [Page Up/Page Down]:10 steps, [Home/End]:Head/End</source>
         <translation>[Arriba/Abajo]:1 paso, [RePág/AvPág]:10 pasos, [Inicio/Fin]:Inicio/Fin</translation>
+    </message>
+    <message>
+        <source>(Auto)</source>
+        <translation>(Auto)</translation>
+    </message>
+    <message>
+        <source>(Able to Comple)</source>
+        <translation>(Puede cumplir)</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>Cli</name>
     <message>
         <source>takes no arguments</source>
-        <translation>ne prend pas d&apos;arguments</translation>
+        <translation>ne prend pas d'arguments</translation>
     </message>
     <message>
         <source>expects two files</source>
@@ -21,7 +21,7 @@
                                             other bytes) that differ; exit 0 same,
                                             1 different, 2 trouble
 </source>
-        <translation>  rse-cli backups                           liste les sauvegardes conservées, la plus récente d&apos;abord
+        <translation>  rse-cli backups                           liste les sauvegardes conservées, la plus récente d'abord
   rse-cli diff A B                          les champs (et, pour deux fichiers .hex, les
                                             autres octets) qui diffèrent; sortie 0 identiques,
                                             1 différents, 2 ennui
@@ -36,19 +36,19 @@
         <translation>Changements à programmer (%1) :</translation>
     </message>
     <message>
-        <source>Try &apos;rse-cli --help&apos;.</source>
+        <source>Try 'rse-cli --help'.</source>
         <translation>Essayez « rse-cli --help ».</translation>
     </message>
     <message>
         <source>FileSave Error!!</source>
-        <translation>Erreur d&apos;enregistrement du fichier!!</translation>
+        <translation>Erreur d'enregistrement du fichier!!</translation>
     </message>
     <message>
         <source>rse-cli %1: could not write to standard output</source>
-        <translation>rse-cli %1 : impossible d&apos;écrire sur la sortie standard</translation>
+        <translation>rse-cli %1 : impossible d'écrire sur la sortie standard</translation>
     </message>
     <message>
-        <source>unexpected argument &apos;%1&apos;</source>
+        <source>unexpected argument '%1'</source>
         <translation>argument inattendu « %1 »</translation>
     </message>
     <message>
@@ -67,7 +67,7 @@
                                             (exit 1 when a problem was found)
 </source>
         <translation>  rse-cli ports                             liste les ports série : périphérique, nom stable,
-                                            adaptateur USB, et si vous pouvez l&apos;ouvrir
+                                            adaptateur USB, et si vous pouvez l'ouvrir
   rse-cli doctor --port DEV [--no-echo]     vérifie le port, le câble et la radio;
                                             dit ce qui ne va pas et comment le corriger
                                             (sortie 1 si un problème a été trouvé)
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>rse-cli %1: %2: rows refused, nothing written</source>
-        <translation>rse-cli %1 : %2 : lignes refusées, rien n&apos;a été écrit</translation>
+        <translation>rse-cli %1 : %2 : lignes refusées, rien n'a été écrit</translation>
     </message>
     <message>
         <source>  rse-cli export-directory IN [-o OUT.csv]  the directory of IN as a Name,MMSI table
@@ -100,7 +100,7 @@
         <translation>  rse-cli export-directory IN [-o OUT.csv]  le répertoire de IN en tableau Name,MMSI
   rse-cli import-directory IN FILE.csv -o OUT
                                             IN avec son répertoire remplacé par les lignes
-                                            de FILE.csv; rien n&apos;est écrit si une ligne
+                                            de FILE.csv; rien n'est écrit si une ligne
                                             est refusée (chacune signalée : ligne N : raison)
   rse-cli export-channels IN [-o OUT.csv]   tous les canaux de IN en tableau
 </translation>
@@ -115,11 +115,11 @@
     </message>
     <message>
         <source>expects an input and an output file</source>
-        <translation>attend un fichier d&apos;entrée et un fichier de sortie</translation>
+        <translation>attend un fichier d'entrée et un fichier de sortie</translation>
     </message>
     <message>
         <source>--base applies only to a .dat to .hex conversion</source>
-        <translation>--base ne s&apos;applique qu&apos;à une conversion de .dat en .hex</translation>
+        <translation>--base ne s'applique qu'à une conversion de .dat en .hex</translation>
     </message>
     <message>
         <source>--base must name a .hex file</source>
@@ -127,28 +127,28 @@
     </message>
     <message>
         <source>a .hex file converts only to a .dat file</source>
-        <translation>un fichier .hex ne se convertit qu&apos;en fichier .dat</translation>
+        <translation>un fichier .hex ne se convertit qu'en fichier .dat</translation>
     </message>
     <message>
         <source>expects one input file</source>
-        <translation>attend un fichier d&apos;entrée</translation>
+        <translation>attend un fichier d'entrée</translation>
     </message>
     <message>
         <source>the input must be a .dat or .hex file</source>
-        <translation>l&apos;entrée doit être un fichier .dat ou .hex</translation>
+        <translation>l'entrée doit être un fichier .dat ou .hex</translation>
     </message>
     <message>
-        <source>  rse-cli new OUT.dat                       write a new configuration (the radio&apos;s defaults)
+        <source>  rse-cli new OUT.dat                       write a new configuration (the radio's defaults)
   rse-cli convert IN OUT [--base BASE.hex]  convert between .dat and .hex (by extension);
                                             --base: lay the .dat over BASE.hex instead of
                                             the image of a new configuration
   rse-cli report IN [-o OUT.txt]            the text report of IN (.dat or .hex), to
                                             standard output or OUT.txt
 </source>
-        <translation>  rse-cli new OUT.dat                       écrit une nouvelle configuration (celle d&apos;origine de la radio)
-  rse-cli convert IN OUT [--base BASE.hex]  convertit entre .dat et .hex (selon l&apos;extension);
+        <translation>  rse-cli new OUT.dat                       écrit une nouvelle configuration (celle d'origine de la radio)
+  rse-cli convert IN OUT [--base BASE.hex]  convertit entre .dat et .hex (selon l'extension);
                                             --base : pose le .dat sur BASE.hex au lieu de
-                                            l&apos;image d&apos;une nouvelle configuration
+                                            l'image d'une nouvelle configuration
   rse-cli report IN [-o OUT.txt]            le rapport texte de IN (.dat ou .hex), sur la
                                             sortie standard ou dans OUT.txt
 </translation>
@@ -159,11 +159,11 @@
     </message>
     <message>
         <source>--base BASE.hex applies only to a .dat input</source>
-        <translation>--base BASE.hex ne s&apos;applique qu&apos;à une entrée .dat</translation>
+        <translation>--base BASE.hex ne s'applique qu'à une entrée .dat</translation>
     </message>
     <message>
         <source>not a radio command</source>
-        <translation>n&apos;est pas une commande de la radio</translation>
+        <translation>n'est pas une commande de la radio</translation>
     </message>
     <message>
         <source>Usage: rse-cli COMMAND [ARGUMENTS]
@@ -186,13 +186,13 @@ Exit status: 0 success, 1 the operation failed, 2 wrong usage.
 </source>
         <translation>  rse-cli --version | --help
 
-Fichiers : .dat est le fichier de configuration, .hex l&apos;image mémoire brute de 4096 octets
-(l&apos;extension décide, majuscules ou minuscules).
-Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisation.
+Fichiers : .dat est le fichier de configuration, .hex l'image mémoire brute de 4096 octets
+(l'extension décide, majuscules ou minuscules).
+Code de sortie : 0 réussite, 1 l'opération a échoué, 2 mauvaise utilisation.
 </translation>
     </message>
     <message>
-        <source>rse-cli: unknown command &apos;%1&apos;</source>
+        <source>rse-cli: unknown command '%1'</source>
         <translation>rse-cli : commande inconnue « %1 »</translation>
     </message>
     <message>
@@ -238,27 +238,27 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
                                             --backup: read and keep the radio first and
                                             print the changes; --verify: read back and
                                             compare
-  rse-cli clear-count --port DEV            reset the radio&apos;s MMSI entry count
+  rse-cli clear-count --port DEV            reset the radio's MMSI entry count
      --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)
      --no-echo: the cable does not echo what is sent
      --progress: progress lines (one per 10 %) when standard error is not a
                  terminal; a terminal always shows a progress bar
 </source>
         <translation>  rse-cli read --port DEV -o OUT [--no-backup]
-                                            lit la radio dans OUT : .hex (l&apos;image
+                                            lit la radio dans OUT : .hex (l'image
                                             mémoire) ou .dat (la configuration); une copie
                                             est conservée dans les sauvegardes sauf --no-backup
   rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
                                             programme IN dans la radio : .hex tel quel,
                                             .dat posé sur BASE.hex (sinon une image neuve);
-                                            --backup : lit et conserve d&apos;abord la radio et
+                                            --backup : lit et conserve d'abord la radio et
                                             affiche les changements; --verify : relit et
                                             compare
-  rse-cli clear-count --port DEV            remet à zéro le nombre d&apos;entrées ISMM de la radio
+  rse-cli clear-count --port DEV            remet à zéro le nombre d'entrées ISMM de la radio
      --port DEV : un chemin de périphérique ou COM1..COM4 (/dev/ttyUSB0..3)
-     --no-echo : le câble ne renvoie pas d&apos;écho de ce qui est envoyé
-     --progress : lignes de progression (une par tranche de 10 %) quand la sortie d&apos;erreur
-                 n&apos;est pas un terminal; un terminal montre toujours une barre de progression
+     --no-echo : le câble ne renvoie pas d'écho de ce qui est envoyé
+     --progress : lignes de progression (une par tranche de 10 %) quand la sortie d'erreur
+                 n'est pas un terminal; un terminal montre toujours une barre de progression
 </translation>
     </message>
 </context>
@@ -266,31 +266,31 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     <name>Core</name>
     <message>
         <source>%1 is not a serial device: it is a regular file</source>
-        <translation>%1 n&apos;est pas un périphérique série : c&apos;est un fichier ordinaire</translation>
+        <translation>%1 n'est pas un périphérique série : c'est un fichier ordinaire</translation>
     </message>
     <message>
         <source>%1 is not a serial device: it is a folder</source>
-        <translation>%1 n&apos;est pas un périphérique série : c&apos;est un dossier</translation>
+        <translation>%1 n'est pas un périphérique série : c'est un dossier</translation>
     </message>
     <message>
         <source>%1 is not a serial device: it is not a character device</source>
-        <translation>%1 n&apos;est pas un périphérique série : ce n&apos;est pas un périphérique caractère</translation>
+        <translation>%1 n'est pas un périphérique série : ce n'est pas un périphérique caractère</translation>
     </message>
     <message>
-        <source>no serial port was found on this computer: plug in the cable&apos;s USB adapter, then choose its name under /dev/serial/by-id/ (it stays the same when the adapter is plugged in again)</source>
-        <translation>aucun port série n&apos;a été trouvé sur cet ordinateur : branchez l&apos;adaptateur USB du câble, puis choisissez son nom sous /dev/serial/by-id/ (il reste le même quand l&apos;adaptateur est rebranché)</translation>
+        <source>no serial port was found on this computer: plug in the cable's USB adapter, then choose its name under /dev/serial/by-id/ (it stays the same when the adapter is plugged in again)</source>
+        <translation>aucun port série n'a été trouvé sur cet ordinateur : branchez l'adaptateur USB du câble, puis choisissez son nom sous /dev/serial/by-id/ (il reste le même quand l'adaptateur est rebranché)</translation>
     </message>
     <message>
         <source>choose one of the serial ports found: %1 (names under /dev/serial/by-id/ stay the same when the adapter is plugged in again; rse-cli ports lists the ports)</source>
-        <translation>choisissez l&apos;un des ports série trouvés : %1 (les noms sous /dev/serial/by-id/ restent les mêmes quand l&apos;adaptateur est rebranché; rse-cli ports liste les ports)</translation>
+        <translation>choisissez l'un des ports série trouvés : %1 (les noms sous /dev/serial/by-id/ restent les mêmes quand l'adaptateur est rebranché; rse-cli ports liste les ports)</translation>
     </message>
     <message>
         <source>%1 does not exist</source>
-        <translation>%1 n&apos;existe pas</translation>
+        <translation>%1 n'existe pas</translation>
     </message>
     <message>
         <source>cannot look at %1: %2</source>
-        <translation>impossible d&apos;examiner %1 : %2</translation>
+        <translation>impossible d'examiner %1 : %2</translation>
     </message>
     <message>
         <source>check the path and that this user may enter its folders</source>
@@ -305,7 +305,7 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
         <translation> (il mène à %1)</translation>
     </message>
     <message>
-        <source>give the serial port&apos;s device, for example /dev/ttyUSB0 or a name under /dev/serial/by-id/ (rse-cli ports lists the ports)</source>
+        <source>give the serial port's device, for example /dev/ttyUSB0 or a name under /dev/serial/by-id/ (rse-cli ports lists the ports)</source>
         <translation>indiquez le périphérique du port série, par exemple /dev/ttyUSB0 ou un nom sous /dev/serial/by-id/ (rse-cli ports liste les ports)</translation>
     </message>
     <message>
@@ -326,7 +326,7 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>%1 is busy: another program has opened it for itself alone</source>
-        <translation>%1 est occupé : un autre programme l&apos;a ouvert pour lui seul</translation>
+        <translation>%1 est occupé : un autre programme l'a ouvert pour lui seul</translation>
     </message>
     <message>
         <source>close the program that uses the port (the next check names it when it can)</source>
@@ -334,15 +334,15 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation>impossible d&apos;ouvrir %1 : %2</translation>
+        <translation>impossible d'ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>unplug the adapter and plug it in again; if that does not help, the system log says more (sudo dmesg)</source>
-        <translation>débranchez l&apos;adaptateur et rebranchez-le; si cela ne suffit pas, le journal du système en dit plus (sudo dmesg)</translation>
+        <translation>débranchez l'adaptateur et rebranchez-le; si cela ne suffit pas, le journal du système en dit plus (sudo dmesg)</translation>
     </message>
     <message>
         <source>permission denied on %1: it belongs to the user %2 and the group %3 (mode %4)</source>
-        <translation>permission refusée sur %1 : il appartient à l&apos;utilisateur %2 et au groupe %3 (mode %4)</translation>
+        <translation>permission refusée sur %1 : il appartient à l'utilisateur %2 et au groupe %3 (mode %4)</translation>
     </message>
     <message>
         <source>; %1 is in the group %2, yet the system refuses</source>
@@ -350,7 +350,7 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>an access control list or a security module refuses it; look at: getfacl %1</source>
-        <translation>une liste de contrôle d&apos;accès ou un module de sécurité le refuse; examinez : getfacl %1</translation>
+        <translation>une liste de contrôle d'accès ou un module de sécurité le refuse; examinez : getfacl %1</translation>
     </message>
     <message>
         <source>; %1 was added to the group %2 after this login session began: a new login is needed</source>
@@ -362,7 +362,7 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>; %1 is not in the group %2</source>
-        <translation> ; %1 n&apos;est pas dans le groupe %2</translation>
+        <translation> ; %1 n'est pas dans le groupe %2</translation>
     </message>
     <message>
         <source>sudo usermod -aG %1 %2, then log out and log in again</source>
@@ -373,20 +373,20 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
         <translation> ; seul son propriétaire peut utiliser ce pseudo-terminal</translation>
     </message>
     <message>
-        <source>run this program as the pseudo-terminal&apos;s owner, the user who made the pseudo-terminal (for example who started the virtual radio)</source>
-        <translation>lancez ce programme en tant que propriétaire du pseudo-terminal, l&apos;utilisateur qui l&apos;a créé (par exemple qui a démarré la radio virtuelle)</translation>
+        <source>run this program as the pseudo-terminal's owner, the user who made the pseudo-terminal (for example who started the virtual radio)</source>
+        <translation>lancez ce programme en tant que propriétaire du pseudo-terminal, l'utilisateur qui l'a créé (par exemple qui a démarré la radio virtuelle)</translation>
     </message>
     <message>
         <source>run this program as %1, the user who made the pseudo-terminal (for example who started the virtual radio)</source>
-        <translation>lancez ce programme en tant que %1, l&apos;utilisateur qui a créé le pseudo-terminal (par exemple qui a démarré la radio virtuelle)</translation>
+        <translation>lancez ce programme en tant que %1, l'utilisateur qui a créé le pseudo-terminal (par exemple qui a démarré la radio virtuelle)</translation>
     </message>
     <message>
         <source>; its group may not read and write it</source>
         <translation> ; son groupe ne peut ni le lire ni y écrire</translation>
     </message>
     <message>
-        <source>let the system give the device to the group dialout: echo &apos;KERNEL==&quot;%1&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;&apos; | sudo tee /etc/udev/rules.d/70-serial-dialout.rules &amp;&amp; sudo udevadm trigger; then sudo usermod -aG dialout %2 if not a member, and log in again</source>
-        <translation>faites donner le périphérique au groupe dialout par le système : echo &apos;KERNEL==&quot;%1&quot;, GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;&apos; | sudo tee /etc/udev/rules.d/70-serial-dialout.rules &amp;&amp; sudo udevadm trigger; puis sudo usermod -aG dialout %2 si pas encore membre, et rouvrez la session</translation>
+        <source>let the system give the device to the group dialout: echo 'KERNEL=="%1", GROUP="dialout", MODE="0660"' | sudo tee /etc/udev/rules.d/70-serial-dialout.rules &amp;&amp; sudo udevadm trigger; then sudo usermod -aG dialout %2 if not a member, and log in again</source>
+        <translation>faites donner le périphérique au groupe dialout par le système : echo 'KERNEL=="%1", GROUP="dialout", MODE="0660"' | sudo tee /etc/udev/rules.d/70-serial-dialout.rules &amp;&amp; sudo udevadm trigger; puis sudo usermod -aG dialout %2 si pas encore membre, et rouvrez la session</translation>
     </message>
     <message>
         <source>sudo systemctl stop ModemManager (see the ModemManager line for good)</source>
@@ -430,11 +430,11 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>, as far as this user can see (the open files of 1 process of other users are hidden)</source>
-        <translation>, pour autant que cet utilisateur puisse le voir (les fichiers ouverts d&apos;un processus d&apos;un autre utilisateur sont cachés)</translation>
+        <translation>, pour autant que cet utilisateur puisse le voir (les fichiers ouverts d'un processus d'un autre utilisateur sont cachés)</translation>
     </message>
     <message>
         <source>, as far as this user can see (the open files of %1 processes of other users are hidden)</source>
-        <translation>, pour autant que cet utilisateur puisse le voir (les fichiers ouverts de %1 processus d&apos;autres utilisateurs sont cachés)</translation>
+        <translation>, pour autant que cet utilisateur puisse le voir (les fichiers ouverts de %1 processus d'autres utilisateurs sont cachés)</translation>
     </message>
     <message>
         <source>; </source>
@@ -442,31 +442,31 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source> is the other end of this pseudo-terminal</source>
-        <translation> est l&apos;autre bout de ce pseudo-terminal</translation>
+        <translation> est l'autre bout de ce pseudo-terminal</translation>
     </message>
     <message>
         <source>brltty (a braille display driver) is installed: it takes CH340, CP210x and FTDI USB serial adapters for braille displays when they are plugged in</source>
-        <translation>brltty (un pilote d&apos;afficheur braille) est installé : il prend les adaptateurs série USB CH340, CP210x et FTDI pour des afficheurs braille quand ils sont branchés</translation>
+        <translation>brltty (un pilote d'afficheur braille) est installé : il prend les adaptateurs série USB CH340, CP210x et FTDI pour des afficheurs braille quand ils sont branchés</translation>
     </message>
     <message>
         <source>sudo apt-get remove brltty (or, to keep it for a braille display: sudo systemctl mask brltty-udev.service), then unplug the adapter and plug it in again</source>
-        <translation>sudo apt-get remove brltty (ou, pour le garder pour un afficheur braille : sudo systemctl mask brltty-udev.service), puis débranchez l&apos;adaptateur et rebranchez-le</translation>
+        <translation>sudo apt-get remove brltty (ou, pour le garder pour un afficheur braille : sudo systemctl mask brltty-udev.service), puis débranchez l'adaptateur et rebranchez-le</translation>
     </message>
     <message>
         <source>; the adapter %1 is plugged in but %2 does not exist</source>
-        <translation> ; l&apos;adaptateur %1 est branché mais %2 n&apos;existe pas</translation>
+        <translation> ; l'adaptateur %1 est branché mais %2 n'existe pas</translation>
     </message>
     <message>
         <source>; the adapter of %1 is one of them: %2</source>
-        <translation> ; l&apos;adaptateur de %1 en fait partie : %2</translation>
+        <translation> ; l'adaptateur de %1 en fait partie : %2</translation>
     </message>
     <message>
         <source>ModemManager is running: it sends modem commands to every new serial device and holds it for a while after it is plugged in</source>
         <translation>ModemManager fonctionne : il envoie des commandes de modem à chaque nouveau périphérique série et le retient un moment après son branchement</translation>
     </message>
     <message>
-        <source>sudo systemctl disable --now ModemManager (or, to keep it for a modem, a udev rule with ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; for the adapter)</source>
-        <translation>sudo systemctl disable --now ModemManager (ou, pour le garder pour un modem, une règle udev avec ENV{ID_MM_DEVICE_IGNORE}=&quot;1&quot; pour l&apos;adaptateur)</translation>
+        <source>sudo systemctl disable --now ModemManager (or, to keep it for a modem, a udev rule with ENV{ID_MM_DEVICE_IGNORE}="1" for the adapter)</source>
+        <translation>sudo systemctl disable --now ModemManager (ou, pour le garder pour un modem, une règle udev avec ENV{ID_MM_DEVICE_IGNORE}="1" pour l'adaptateur)</translation>
     </message>
     <message>
         <source>brltty is installed but takes none of the adapters found; ModemManager is not running</source>
@@ -474,23 +474,23 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>neither brltty nor ModemManager is there to take USB serial adapters away</source>
-        <translation>ni brltty ni ModemManager ne sont là pour s&apos;emparer des adaptateurs série USB</translation>
+        <translation>ni brltty ni ModemManager ne sont là pour s'emparer des adaptateurs série USB</translation>
     </message>
     <message>
         <source>cannot open %1 at 9600 baud 8N1: %2</source>
-        <translation>impossible d&apos;ouvrir %1 à 9600 bauds 8N1 : %2</translation>
+        <translation>impossible d'ouvrir %1 à 9600 bauds 8N1 : %2</translation>
     </message>
     <message>
         <source>close the program that uses the port, then run the check again</source>
         <translation>fermez le programme qui utilise le port, puis relancez la vérification</translation>
     </message>
     <message>
-        <source>the cable on %1 echoes what is sent, but --no-echo (/DE) was given: every transfer would take the echo for the radio&apos;s answer and fail</source>
-        <translation>le câble sur %1 renvoie en écho ce qui est envoyé, mais --no-echo (/DE) a été donné : chaque transfert prendrait l&apos;écho pour la réponse de la radio et échouerait</translation>
+        <source>the cable on %1 echoes what is sent, but --no-echo (/DE) was given: every transfer would take the echo for the radio's answer and fail</source>
+        <translation>le câble sur %1 renvoie en écho ce qui est envoyé, mais --no-echo (/DE) a été donné : chaque transfert prendrait l'écho pour la réponse de la radio et échouerait</translation>
     </message>
     <message>
         <source>leave out --no-echo (start the editor without /DE)</source>
-        <translation>retirez --no-echo (démarrez l&apos;éditeur sans /DE)</translation>
+        <translation>retirez --no-echo (démarrez l'éditeur sans /DE)</translation>
     </message>
     <message>
         <source>the cable on %1 echoes what is sent</source>
@@ -502,11 +502,11 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>no echo on %1: the cable did not send back what was sent</source>
-        <translation>aucun écho sur %1 : le câble n&apos;a pas renvoyé ce qui a été envoyé</translation>
+        <translation>aucun écho sur %1 : le câble n'a pas renvoyé ce qui a été envoyé</translation>
     </message>
     <message>
         <source>if the cable does not echo, use --no-echo (start the editor with the /DE switch); otherwise check that the programming cable is plugged in</source>
-        <translation>si le câble ne fait pas d&apos;écho, utilisez --no-echo (démarrez l&apos;éditeur avec l&apos;option /DE); sinon vérifiez que le câble de programmation est branché</translation>
+        <translation>si le câble ne fait pas d'écho, utilisez --no-echo (démarrez l'éditeur avec l'option /DE); sinon vérifiez que le câble de programmation est branché</translation>
     </message>
     <message>
         <source>no answer from the radio on %1 to the model check (the model code at addresses 0x0000 and 0x0001)</source>
@@ -517,8 +517,8 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
         <translation>allumez la radio et mettez-la en mode clonage, vérifiez que le câble est branché à la radio, puis relancez la vérification</translation>
     </message>
     <message>
-        <source>the radio on %1 reports the model code %2, not %3 (%4): every transfer stops at the model check with &quot;%5&quot;</source>
-        <translation>la radio sur %1 indique le code de modèle %2, et non %3 (%4) : chaque transfert s&apos;arrête à la vérification du modèle avec « %5 »</translation>
+        <source>the radio on %1 reports the model code %2, not %3 (%4): every transfer stops at the model check with "%5"</source>
+        <translation>la radio sur %1 indique le code de modèle %2, et non %3 (%4) : chaque transfert s'arrête à la vérification du modèle avec « %5 »</translation>
     </message>
     <message>
         <source>connect a %1: this program edits that model only</source>
@@ -546,7 +546,7 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>The backup could not be kept in %1: %2</source>
-        <translation>La sauvegarde n&apos;a pas pu être conservée dans %1 : %2</translation>
+        <translation>La sauvegarde n'a pas pu être conservée dans %1 : %2</translation>
     </message>
     <message>
         <source>can be opened</source>
@@ -558,7 +558,7 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>FileSave Error!!</source>
-        <translation>Erreur d&apos;enregistrement du fichier!!</translation>
+        <translation>Erreur d'enregistrement du fichier!!</translation>
     </message>
     <message>
         <source>Contrast Level</source>
@@ -654,7 +654,7 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>Tag Name</source>
-        <translation>Nom d&apos;étiquette</translation>
+        <translation>Nom d'étiquette</translation>
     </message>
     <message>
         <source>Station Name</source>
@@ -734,7 +734,7 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>Memory image byte 0x%1</source>
-        <translation>Octet 0x%1 de l&apos;image mémoire</translation>
+        <translation>Octet 0x%1 de l'image mémoire</translation>
     </message>
     <message>
         <source>the name holds a character the radio cannot store (it takes A-Z, 0-9, blank and - + ( ) . * /)</source>
@@ -746,11 +746,11 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>the MMSI holds a character that is not a digit</source>
-        <translation>l&apos;ISMM contient un caractère qui n&apos;est pas un chiffre</translation>
+        <translation>l'ISMM contient un caractère qui n'est pas un chiffre</translation>
     </message>
     <message>
         <source>the MMSI has %1 digits; an MMSI has 9 digits</source>
-        <translation>l&apos;ISMM a %1 chiffres; une ISMM a 9 chiffres</translation>
+        <translation>l'ISMM a %1 chiffres; une ISMM a 9 chiffres</translation>
     </message>
     <message>
         <source> (a spreadsheet may have dropped its leading zeros: format the column as text)</source>
@@ -758,11 +758,11 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
     </message>
     <message>
         <source>no header line with the columns Name and MMSI</source>
-        <translation>aucune ligne d&apos;en-tête avec les colonnes Name et MMSI</translation>
+        <translation>aucune ligne d'en-tête avec les colonnes Name et MMSI</translation>
     </message>
     <message>
         <source>the header line does not name both columns Name and MMSI</source>
-        <translation>la ligne d&apos;en-tête ne nomme pas les deux colonnes Name et MMSI</translation>
+        <translation>la ligne d'en-tête ne nomme pas les deux colonnes Name et MMSI</translation>
     </message>
     <message>
         <source>more than 20 rows: the directory holds 20 stations</source>
@@ -773,18 +773,18 @@ Code de sortie : 0 réussite, 1 l&apos;opération a échoué, 2 mauvaise utilisa
         <translation>ISMM %1 déjà utilisée à la ligne %2</translation>
     </message>
     <message>
-        <source>no MMSI: the radio&apos;s directory ends before an entry without one</source>
-        <translation>aucune ISMM : le répertoire de la radio s&apos;arrête avant une entrée qui n&apos;en a pas</translation>
+        <source>no MMSI: the radio's directory ends before an entry without one</source>
+        <translation>aucune ISMM : le répertoire de la radio s'arrête avant une entrée qui n'en a pas</translation>
     </message>
     <message>
         <source>Cannot open the serial port %1: %2</source>
-        <translation>Impossible d&apos;ouvrir le port série %1 : %2</translation>
+        <translation>Impossible d'ouvrir le port série %1 : %2</translation>
     </message>
     <message>
         <source>
 The user must be a member of the group that owns the device, usually dialout (then log in again).</source>
         <translation>
-L&apos;utilisateur doit être membre du groupe propriétaire du périphérique, habituellement dialout (puis rouvrir la session).</translation>
+L'utilisateur doit être membre du groupe propriétaire du périphérique, habituellement dialout (puis rouvrir la session).</translation>
     </message>
     <message>
         <source>The connection to the radio on %1 was lost.</source>
@@ -796,11 +796,11 @@ L&apos;utilisateur doit être membre du groupe propriétaire du périphérique, 
     </message>
     <message>
         <source>No valid answer from the radio for address %1 after 1 attempt.</source>
-        <translation>Aucune réponse valide de la radio pour l&apos;adresse %1 après 1 tentative.</translation>
+        <translation>Aucune réponse valide de la radio pour l'adresse %1 après 1 tentative.</translation>
     </message>
     <message>
         <source>No valid answer from the radio for address %1 after %2 attempts.</source>
-        <translation>Aucune réponse valide de la radio pour l&apos;adresse %1 après %2 tentatives.</translation>
+        <translation>Aucune réponse valide de la radio pour l'adresse %1 après %2 tentatives.</translation>
     </message>
     <message>
         <source>The radio reports the model code %1, this program edits %2.</source>
@@ -840,11 +840,11 @@ L&apos;utilisateur doit être membre du groupe propriétaire du périphérique, 
     </message>
     <message>
         <source>The radio does not hold what was sent: 1 byte differs, the first at address %1.</source>
-        <translation>La radio ne contient pas ce qui a été envoyé : 1 octet diffère, le premier à l&apos;adresse %1.</translation>
+        <translation>La radio ne contient pas ce qui a été envoyé : 1 octet diffère, le premier à l'adresse %1.</translation>
     </message>
     <message>
         <source>The radio does not hold what was sent: %1 bytes differ, the first at address %2.</source>
-        <translation>La radio ne contient pas ce qui a été envoyé : %1 octets diffèrent, le premier à l&apos;adresse %2.</translation>
+        <translation>La radio ne contient pas ce qui a été envoyé : %1 octets diffèrent, le premier à l'adresse %2.</translation>
     </message>
     <message>
         <source>Verify Error!!</source>
@@ -872,7 +872,7 @@ L&apos;utilisateur doit être membre du groupe propriétaire du périphérique, 
     </message>
     <message>
         <source>Craft of a parent ship</source>
-        <translation>Embarcation d&apos;un navire mère</translation>
+        <translation>Embarcation d'un navire mère</translation>
     </message>
     <message>
         <source>Aid to navigation</source>
@@ -892,7 +892,7 @@ L&apos;utilisateur doit être membre du groupe propriétaire du périphérique, 
     </message>
     <message>
         <source>No assigned MMSI form</source>
-        <translation>Aucune forme d&apos;ISMM attribuée</translation>
+        <translation>Aucune forme d'ISMM attribuée</translation>
     </message>
     <message>
         <source>, MID %1</source>
@@ -903,8 +903,8 @@ L&apos;utilisateur doit être membre du groupe propriétaire du périphérique, 
         <translation>ne peut pas être appelé en ASN</translation>
     </message>
     <message>
-        <source>not a ship&apos;s MMSI</source>
-        <translation>pas l&apos;ISMM d&apos;un navire</translation>
+        <source>not a ship's MMSI</source>
+        <translation>pas l'ISMM d'un navire</translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -1004,7 +1004,7 @@ Voulez-vous le remplacer?</translation>
     </message>
     <message>
         <source>The backup %1 could not be deleted: %2</source>
-        <translation>La sauvegarde %1 n&apos;a pas pu être supprimée : %2</translation>
+        <translation>La sauvegarde %1 n'a pas pu être supprimée : %2</translation>
     </message>
 </context>
 <context>
@@ -1027,7 +1027,7 @@ Voulez-vous le remplacer?</translation>
     </message>
     <message>
         <source>[Double click],[Enter]:Jump the Setting screen.</source>
-        <translation>[Double-clic],[Entrée]:Aller à l&apos;écran de réglage.</translation>
+        <translation>[Double-clic],[Entrée]:Aller à l'écran de réglage.</translation>
     </message>
     <message>
         <source>&amp;Enable</source>
@@ -1079,7 +1079,7 @@ Voulez-vous le remplacer?</translation>
     </message>
     <message>
         <source>%1: %2 changed</source>
-        <translation>%1 : %2 modifiés</translation>
+        <translation>%1 : changement sur %2</translation>
     </message>
     <message>
         <source>, %1 already so</source>
@@ -1134,7 +1134,7 @@ Voulez-vous le remplacer?</translation>
     </message>
     <message>
         <source>Tag Name</source>
-        <translation>Nom d&apos;étiquette</translation>
+        <translation>Nom d'étiquette</translation>
     </message>
     <message>
         <source>Channel</source>
@@ -1165,11 +1165,11 @@ Voulez-vous le remplacer?</translation>
     </message>
     <message>
         <source>The configuration in the editor and %1 are the same.</source>
-        <translation>La configuration de l&apos;éditeur et %1 sont identiques.</translation>
+        <translation>La configuration de l'éditeur et %1 sont identiques.</translation>
     </message>
     <message>
         <source>%1 %2 between the configuration in the editor and %3. Select a row to show it in the editor.</source>
-        <translation>%1 %2 entre la configuration de l&apos;éditeur et %3. Sélectionnez une ligne pour l&apos;afficher dans l&apos;éditeur.</translation>
+        <translation>%1 %2 entre la configuration de l'éditeur et %3. Sélectionnez une ligne pour l'afficher dans l'éditeur.</translation>
     </message>
     <message>
         <source>difference</source>
@@ -1181,7 +1181,7 @@ Voulez-vous le remplacer?</translation>
     </message>
     <message>
         <source>In the editor</source>
-        <translation>Dans l&apos;éditeur</translation>
+        <translation>Dans l'éditeur</translation>
     </message>
 </context>
 <context>
@@ -1223,8 +1223,8 @@ Voulez-vous le remplacer?</translation>
         <translation> Sélectionnez une correction pour la copier.</translation>
     </message>
     <message>
-        <source>&lt;tr&gt;&lt;td&gt;&lt;/td&gt;&lt;td&gt;&lt;i&gt;Fix:&lt;/i&gt; &lt;span style=&quot;font-family: monospace; background-color: #eef2f7&quot;&gt;%1&lt;/span&gt;&lt;/td&gt;&lt;/tr&gt;</source>
-        <translation>&lt;tr&gt;&lt;td&gt;&lt;/td&gt;&lt;td&gt;&lt;i&gt;Correction :&lt;/i&gt; &lt;span style=&quot;font-family: monospace; background-color: #eef2f7&quot;&gt;%1&lt;/span&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
+        <source>&lt;tr&gt;&lt;td&gt;&lt;/td&gt;&lt;td&gt;&lt;i&gt;Fix:&lt;/i&gt; &lt;span style="font-family: monospace; background-color: #eef2f7"&gt;%1&lt;/span&gt;&lt;/td&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;&lt;/td&gt;&lt;td&gt;&lt;i&gt;Correction :&lt;/i&gt; &lt;span style="font-family: monospace; background-color: #eef2f7"&gt;%1&lt;/span&gt;&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1318,7 +1318,7 @@ Voulez-vous le remplacer?</translation>
         <source>The directory was not changed: the pasted rows cannot be taken.
 
 </source>
-        <translation>Le répertoire n&apos;a pas été modifié : les lignes collées ne peuvent pas être reprises.
+        <translation>Le répertoire n'a pas été modifié : les lignes collées ne peuvent pas être reprises.
 
 </translation>
     </message>
@@ -1335,7 +1335,7 @@ Voulez-vous le remplacer?</translation>
 
 Warnings:
 %3</source>
-        <translation>Le répertoire contient les %1 stations collées à partir de l&apos;entrée %2.
+        <translation>Le répertoire contient les %1 stations collées à partir de l'entrée %2.
 
 Avertissements :
 %3</translation>
@@ -1393,7 +1393,7 @@ Avertissements :
         <source>The directory was not changed: %1 has rows that cannot be taken.
 
 %2</source>
-        <translation>Le répertoire n&apos;a pas été modifié : %1 a des lignes qui ne peuvent pas être reprises.
+        <translation>Le répertoire n'a pas été modifié : %1 a des lignes qui ne peuvent pas être reprises.
 
 %2</translation>
     </message>
@@ -1409,7 +1409,7 @@ Avertissements :
     </message>
     <message>
         <source>FileSave Error!!</source>
-        <translation>Erreur d&apos;enregistrement du fichier!!</translation>
+        <translation>Erreur d'enregistrement du fichier!!</translation>
     </message>
     <message>
         <source>Export Directory</source>
@@ -1432,7 +1432,7 @@ Avertissements :
     </message>
     <message>
         <source>FileSave Error!!</source>
-        <translation>Erreur d&apos;enregistrement du fichier!!</translation>
+        <translation>Erreur d'enregistrement du fichier!!</translation>
     </message>
     <message>
         <source>dat files(*.dat);;All files(*.*)</source>
@@ -1585,10 +1585,10 @@ Avertissements :
         <translation>Lire la radio</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be shown.
+        <source>"%1" could not be shown.
 
 %2</source>
-        <translation>Impossible d&apos;afficher « %1 ».
+        <translation>Impossible d'afficher « %1 ».
 
 %2</translation>
     </message>
@@ -1675,19 +1675,19 @@ Vérifier la connexion maintenant?</translation>
     <name>rse::HelpBrowser</name>
     <message>
         <source>Unable to display Help Contents. There is no Help associated with this project.</source>
-        <translation>Impossible d&apos;afficher le sommaire de l&apos;aide. Aucune aide n&apos;est associée à ce projet.</translation>
+        <translation>Impossible d'afficher le sommaire de l'aide. Aucune aide n'est associée à ce projet.</translation>
     </message>
     <message>
         <source>Radio Setup Editor Help</source>
-        <translation>Aide de l&apos;Éditeur de configuration radio</translation>
+        <translation>Aide de l'Éditeur de configuration radio</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>The help file &quot;%1&quot; was not found.</source>
-        <translation>Le fichier d&apos;aide « %1 » est introuvable.</translation>
+        <source>The help file "%1" was not found.</source>
+        <translation>Le fichier d'aide « %1 » est introuvable.</translation>
     </message>
 </context>
 <context>
@@ -1702,7 +1702,7 @@ Vérifier la connexion maintenant?</translation>
     </message>
     <message>
         <source>The editor shows the chosen language when it starts again.</source>
-        <translation>L&apos;éditeur affichera la langue choisie à son prochain démarrage.</translation>
+        <translation>L'éditeur affichera la langue choisie à son prochain démarrage.</translation>
     </message>
     <message>
         <source>Language</source>
@@ -1733,7 +1733,7 @@ Vérifier la connexion maintenant?</translation>
     </message>
     <message>
         <source>[Up]/[Down]/[Left]/[Right]:Change of a Selection item.</source>
-        <translation>[Haut]/[Bas]/[Gauche]/[Droite]:Changer d&apos;élément.</translation>
+        <translation>[Haut]/[Bas]/[Gauche]/[Droite]:Changer d'élément.</translation>
     </message>
 </context>
 <context>
@@ -1786,7 +1786,7 @@ Vérifier la connexion maintenant?</translation>
     </message>
     <message>
         <source>&amp;Back Up Before Programming</source>
-        <translation>&amp;Sauvegarder avant de programmer</translation>
+        <translation>Sauvegarder &amp;avant de programmer</translation>
     </message>
     <message>
         <source>&amp;Verify After Programming</source>
@@ -1821,7 +1821,7 @@ Choose a listed device or type a path, for example a name under
 /dev/serial/by-id/ or the path of a virtual radio.</source>
         <translation>Périphérique utilisé pour chaque entrée du menu Port série.
 Choisissez un périphérique de la liste ou tapez un chemin, par exemple
-un nom sous /dev/serial/by-id/ ou le chemin d&apos;une radio virtuelle.</translation>
+un nom sous /dev/serial/by-id/ ou le chemin d'une radio virtuelle.</translation>
     </message>
     <message>
         <source>Set by RSE_COM%1 for this session</source>
@@ -1884,7 +1884,7 @@ un nom sous /dev/serial/by-id/ ou le chemin d&apos;une radio virtuelle.</transla
     </message>
     <message>
         <source>A Click Inicializes the number of User MMSI setting permission</source>
-        <translation>Un clic remet à zéro le nombre de saisies permises de l&apos;ISMM de l&apos;utilisateur</translation>
+        <translation>Un clic remet à zéro le nombre de saisies permises de l'ISMM de l'utilisateur</translation>
     </message>
     <message>
         <source>ATIS No.</source>
@@ -1946,6 +1946,14 @@ un nom sous /dev/serial/by-id/ ou le chemin d&apos;une radio virtuelle.</transla
         <source>[Up/Down]:1 step, [Page Up/Page Down]:10 steps, [Home/End]:Head/End</source>
         <translation>[Haut/Bas]:1 pas, [Page préc./Page suiv.]:10 pas, [Début/Fin]:Début/Fin</translation>
     </message>
+    <message>
+        <source>(Auto)</source>
+        <translation>(Auto)</translation>
+    </message>
+    <message>
+        <source>(Able to Comple)</source>
+        <translation>(Peut se conformer)</translation>
+    </message>
 </context>
 <context>
     <name>rse::TableCopy</name>
@@ -1970,7 +1978,7 @@ un nom sous /dev/serial/by-id/ ou le chemin d&apos;une radio virtuelle.</transla
     </message>
     <message>
         <source>Tag Name</source>
-        <translation>Nom d&apos;étiquette</translation>
+        <translation>Nom d'étiquette</translation>
     </message>
     <message>
         <source>Select[x]Enable/[]Disable.</source>

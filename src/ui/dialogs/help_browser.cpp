@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -41,6 +42,10 @@ QString HelpBrowser::DocumentFor(const QString& helpFile) {
     QString base = QFileInfo(helpFile.trimmed()).completeBaseName().toLower();
     if (base.isEmpty()) return {};
     base.replace(u' ', u'-');
+    // The page in the language of the windows when there is one, else the English one.
+    const QString language = QLocale().name().section(u'_', 0, 0);
+    const QString translated = QStringLiteral(":/help/%1/%2.html").arg(language, base);
+    if (QFile::exists(translated)) return translated;
     const QString path = QStringLiteral(":/help/%1.html").arg(base);
     return QFile::exists(path) ? path : QString();
 }

@@ -106,10 +106,12 @@ SettingsPanel::SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* 
     grid->addWidget(txtFATISNo_, row, 4);
     row = 5;
     const std::pair<QCheckBox*, const char*> replies[] = {
-        {chkFindReply_, "(Auto)"}, {chkFindAck_, "(Able to Comple)"}, {chkFposRR_, "(Auto)"}};
+        {chkFindReply_, QT_TR_NOOP("(Auto)")},
+        {chkFindAck_, QT_TR_NOOP("(Able to Comple)")},
+        {chkFposRR_, QT_TR_NOOP("(Auto)")}};
     for (const auto& [check, note] : replies) {
         grid->addWidget(check, row, 0, 1, 2);
-        auto* label = new QLabel(QLatin1String(note), this);
+        auto* label = new QLabel(tr(note), this);
         label->setObjectName(QStringLiteral("lblFNote"));
         grid->addWidget(label, row, 3, 1, 2);
         ++row;
