@@ -7,7 +7,9 @@
 #   3. builds the Debian package there (scripts/package.sh, as the same user),
 #   4. installs the package with apt in a second fresh root, starts the three programs (a read
 #      from the virtual radio, the editor's window offscreen) and purges it again.
-# Usage: scripts/check-release.sh bookworm|trixie  (needs root; network to the Debian mirror)
+# Usage: scripts/check-release.sh bookworm|trixie [PACKAGE.deb]
+#        (needs root and network to the Debian mirror). With a package, only step 4 is done,
+#        with that package.
 # Fails when any step fails, a package is missing from the release or a test fails.
 #
 # Environment: RSE_RELEASE_AREA  where the roots, caches and results live
@@ -19,11 +21,16 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 release="${1:-}"
+given="${2:-}"
+if [[ -n "$given" && ! -f "$given" ]]; then
+    echo "check-release.sh: no package $given" >&2
+    exit 2
+fi
 case "$release" in
     bookworm) number=12 ;;
     trixie) number=13 ;;
     *)
-        echo "usage: check-release.sh bookworm|trixie" >&2
+        echo "usage: check-release.sh bookworm|trixie [PACKAGE.deb]" >&2
         exit 2
         ;;
 esac
@@ -73,9 +80,10 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
+stage_name=""
 stage_start=0
 stage() {
-    if ((stage_start != 0)); then echo "--- $release: $stage_name took $((SECONDS - stage_start)) s"; fi
+    if [[ -n "$stage_name" ]]; then echo "--- $release: $stage_name took $((SECONDS - stage_start)) s"; fi
     stage_name="$1"
     stage_start=$SECONDS
     [[ -n "$stage_name" ]] && echo "=== $release: $stage_name"
@@ -102,6 +110,7 @@ fresh_root() {
     tar -C "$dir" -xf "$base"
     echo "deb $mirror $release main" >"$dir/etc/apt/sources.list"
     cp /etc/resolv.conf "$dir/etc/resolv.conf" 2>/dev/null || true
+    echo "127.0.1.1 $(hostname)" >>"$dir/etc/hosts"  # sudo looks the machine's name up
     mount -t proc proc "$dir/proc" && mounts+=("$dir/proc")
     mount -t sysfs sysfs "$dir/sys" && mounts+=("$dir/sys")
     # Pseudo-terminals of the root's own (the virtual radio's), not the machine's.
@@ -121,61 +130,67 @@ inside() {
         DEBIAN_FRONTEND=noninteractive bash -euo pipefail -c "$@"
 }
 
-stage "fresh root for the build"
-fresh_root "$build_root"
-# What a newcomer's machine has: a user who may use sudo. ccache only makes repeated checks
-# faster (its files are kept outside the root).
-inside "$build_root" "apt-get update -q >/dev/null && apt-get install -y -q --no-install-recommends sudo ccache >/dev/null
-    useradd --create-home --shell /bin/bash newcomer
-    echo 'newcomer ALL=(ALL) NOPASSWD: ALL' >/etc/sudoers.d/newcomer"
-mkdir -p "$build_root/home/newcomer/rse" "$build_root/home/newcomer/.ccache"
-mount --bind "$ccache_dir" "$build_root/home/newcomer/.ccache" && mounts+=("$build_root/home/newcomer/.ccache")
-# The checkout as it is, without build folders or other ignored files.
-(cd "$root" && git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf -) |
-    tar -C "$build_root/home/newcomer/rse" -xf -
-inside "$build_root" "chown -R newcomer: /home/newcomer"
+if [[ -z "$given" ]]; then
+    stage "fresh root for the build"
+    fresh_root "$build_root"
+    # What a newcomer's machine has: a user who may use sudo. ccache only makes repeated checks
+    # faster (its files are kept outside the root).
+    inside "$build_root" "apt-get update -q >/dev/null && apt-get install -y -q --no-install-recommends sudo ccache >/dev/null 2>&1
+        useradd --create-home --shell /bin/bash newcomer
+        echo 'newcomer ALL=(ALL) NOPASSWD: ALL' >/etc/sudoers.d/newcomer"
+    mkdir -p "$build_root/home/newcomer/rse" "$build_root/home/newcomer/.ccache"
+    mount --bind "$ccache_dir" "$build_root/home/newcomer/.ccache" && mounts+=("$build_root/home/newcomer/.ccache")
+    # The checkout as it is, without build folders or other ignored files.
+    (cd "$root" && git ls-files -z --cached --others --exclude-standard | tar --null -T - -cf -) |
+        tar -C "$build_root/home/newcomer/rse" -xf -
+    inside "$build_root" "chown -R newcomer: /home/newcomer"
 
-stage "the README's run command (scripts/start.sh) to the editor's window, as a user with sudo"
-# The window is drawn offscreen; the editor reports when it was first painted and quits.
-status=0
-inside "$build_root" "cd /home/newcomer/rse && sudo -u newcomer -H env QT_QPA_PLATFORM=offscreen \
-    RSE_STARTUP_PROBE=1 bash scripts/start.sh" >"$results/start.log" 2>&1 || status=$?
-if ((status != 0)) || ! grep -q 'shown_ns=' "$results/start.log"; then
-    tail -n 40 "$results/start.log" >&2
-    echo "check-release.sh: the run command did not show the editor on $release" >&2
-    exit 1
-fi
-echo "the editor's window was shown $((SECONDS - stage_start)) s after the run command started"
+    stage "the README's run command (scripts/start.sh) to the editor's window, as a user with sudo"
+    # The window is drawn offscreen; the editor reports when it was first painted and quits.
+    status=0
+    inside "$build_root" "cd /home/newcomer/rse && sudo -u newcomer -H env QT_QPA_PLATFORM=offscreen \
+        RSE_STARTUP_PROBE=1 bash scripts/start.sh" >"$results/start.log" 2>&1 || status=$?
+    if ((status != 0)) || ! grep -q 'shown_ns=' "$results/start.log"; then
+        tail -n 40 "$results/start.log" >&2
+        echo "check-release.sh: the run command did not show the editor on $release" >&2
+        exit 1
+    fi
+    echo "the editor's window was shown $((SECONDS - stage_start)) s after the run command started"
 
-stage "the README's test command (scripts/test.sh) as a user with sudo"
-status=0
-inside "$build_root" "cd /home/newcomer/rse && sudo -u newcomer -H bash scripts/test.sh" \
-    >"$results/test.log" 2>&1 || status=$?
-grep -E '^(Installing:|[0-9]+% tests passed|Total Test time)' "$results/test.log" || true
-if ((status != 0)); then
-    tail -n 60 "$results/test.log" >&2
-    echo "check-release.sh: the test command failed on $release (log: $results/test.log)" >&2
-    exit 1
-fi
-if grep -E ': warning: ' "$results/start.log" "$results/test.log" >&2; then
-    echo "check-release.sh: the build on $release printed warnings (log: $results/test.log)" >&2
-    exit 1
-fi
+    stage "the README's test command (scripts/test.sh) as a user with sudo"
+    status=0
+    inside "$build_root" "cd /home/newcomer/rse && sudo -u newcomer -H bash scripts/test.sh" \
+        >"$results/test.log" 2>&1 || status=$?
+    grep -E '^(Installing:|[0-9]+% tests passed|Total Test time)' "$results/test.log" || true
+    if ((status != 0)); then
+        tail -n 60 "$results/test.log" >&2
+        echo "check-release.sh: the test command failed on $release (log: $results/test.log)" >&2
+        exit 1
+    fi
+    if grep -E ': warning: ' "$results/start.log" "$results/test.log" >&2; then
+        echo "check-release.sh: the build on $release printed warnings (log: $results/test.log)" >&2
+        exit 1
+    fi
 
-stage "package (scripts/package.sh)"
-inside "$build_root" "cd /home/newcomer/rse && sudo -u newcomer -H bash scripts/package.sh" >"$results/package.log" 2>&1 || {
-    tail -n 40 "$results/package.log" >&2
-    echo "check-release.sh: the package failed on $release (log: $results/package.log)" >&2
-    exit 1
-}
-mapfile -t made < <(find "$build_root/home/newcomer/rse/dist" -maxdepth 1 -name "rse_*~deb${number}u*_*.deb")
-if ((${#made[@]} != 1)); then
-    echo "check-release.sh: expected one rse_*~deb${number}u*.deb, found ${#made[@]}" >&2
-    exit 1
+    stage "package (scripts/package.sh)"
+    inside "$build_root" "cd /home/newcomer/rse && sudo -u newcomer -H bash scripts/package.sh" >"$results/package.log" 2>&1 || {
+        tail -n 40 "$results/package.log" >&2
+        echo "check-release.sh: the package failed on $release (log: $results/package.log)" >&2
+        exit 1
+    }
+    mapfile -t made < <(find "$build_root/home/newcomer/rse/dist" -maxdepth 1 -name "rse_*~deb${number}u*_*.deb")
+    if ((${#made[@]} != 1)); then
+        echo "check-release.sh: expected one rse_*~deb${number}u*.deb, found ${#made[@]}" >&2
+        exit 1
+    fi
+    deb="$(basename "${made[0]}")"
+    cp "${made[0]}" "$results/"
+    sed -n '/^--- .*\.deb$/,$p' "$results/package.log"
+
+else
+    deb="$(basename "$given")"
+    cp "$given" "$results/"
 fi
-deb="$(basename "${made[0]}")"
-cp "${made[0]}" "$results/"
-sed -n '/^--- .*\.deb$/,$p' "$results/package.log"
 
 stage "install, start and purge in a second fresh root"
 stop_inside "$build_root"

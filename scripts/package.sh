@@ -26,9 +26,11 @@ if [[ ! "$release" =~ ^[0-9]+$ ]]; then
     exit 1
 fi
 
-RSE_BUILD_DIR="$build" bash "$root/scripts/build.sh" \
+# Only what the package holds (not the fuzz replays); installing does not build the rest.
+RSE_BUILD_DIR="$build" RSE_BUILD_TARGETS="rse rse-cli rse-radio-sim rse_desktop_files" \
+    bash "$root/scripts/build.sh" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
-    -DRSE_DEBIAN_SUFFIX="~deb${release}u1" \
+    -DRSE_DEBIAN_SUFFIX="~deb${release}u1" -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
     -DRSE_TESTS=OFF -DRSE_BENCH=OFF -DRSE_WITH_QT=ON
 
 rm -rf "$build/cpack"

@@ -926,6 +926,10 @@ El usuario debe pertenecer al grupo propietario del dispositivo, normalmente dia
         <source>Canada</source>
         <translation>Canadá</translation>
     </message>
+    <message>
+        <source>FileRead Error!!</source>
+        <translation>¡¡Error al leer el archivo!!</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -1386,10 +1390,6 @@ Avisos:
         <translation>Importar el directorio</translation>
     </message>
     <message>
-        <source>FileRead Error!!</source>
-        <translation>¡¡Error al leer el archivo!!</translation>
-    </message>
-    <message>
         <source>The directory was not changed: %1 has rows that cannot be taken.
 
 %2</source>
@@ -1408,10 +1408,6 @@ Avisos:
 %3</translation>
     </message>
     <message>
-        <source>FileSave Error!!</source>
-        <translation>¡¡Error al guardar el archivo!!</translation>
-    </message>
-    <message>
         <source>Export Directory</source>
         <translation>Exportar el directorio</translation>
     </message>
@@ -1426,14 +1422,6 @@ Avisos:
 </context>
 <context>
     <name>rse::FileCommands</name>
-    <message>
-        <source>FileRead Error!!</source>
-        <translation>¡¡Error al leer el archivo!!</translation>
-    </message>
-    <message>
-        <source>FileSave Error!!</source>
-        <translation>¡¡Error al guardar el archivo!!</translation>
-    </message>
     <message>
         <source>dat files(*.dat);;All files(*.*)</source>
         <translation>Archivos dat(*.dat);;Todos los archivos(*.*)</translation>

@@ -926,6 +926,10 @@ L'utilisateur doit être membre du groupe propriétaire du périphérique, habit
         <source>Canada</source>
         <translation>Canada</translation>
     </message>
+    <message>
+        <source>FileRead Error!!</source>
+        <translation>Erreur de lecture du fichier!!</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -1386,10 +1390,6 @@ Avertissements :
         <translation>Importer le répertoire</translation>
     </message>
     <message>
-        <source>FileRead Error!!</source>
-        <translation>Erreur de lecture du fichier!!</translation>
-    </message>
-    <message>
         <source>The directory was not changed: %1 has rows that cannot be taken.
 
 %2</source>
@@ -1408,10 +1408,6 @@ Avertissements :
 %3</translation>
     </message>
     <message>
-        <source>FileSave Error!!</source>
-        <translation>Erreur d'enregistrement du fichier!!</translation>
-    </message>
-    <message>
         <source>Export Directory</source>
         <translation>Exporter le répertoire</translation>
     </message>
@@ -1426,14 +1422,6 @@ Avertissements :
 </context>
 <context>
     <name>rse::FileCommands</name>
-    <message>
-        <source>FileRead Error!!</source>
-        <translation>Erreur de lecture du fichier!!</translation>
-    </message>
-    <message>
-        <source>FileSave Error!!</source>
-        <translation>Erreur d'enregistrement du fichier!!</translation>
-    </message>
     <message>
         <source>dat files(*.dat);;All files(*.*)</source>
         <translation>Fichiers dat(*.dat);;Tous les fichiers(*.*)</translation>

@@ -43,9 +43,9 @@ TransferOutcome ProgramWithSafetyNet(const LinkEnvironment& env, const MemoryIma
         const ReadRadioResult before = reader.ReadRadio(image);
         if (!before.outcome.Succeeded()) return before.outcome;
         if (steps.keep) {
-            if (auto problem = steps.keep(before.image)) {
-                return WithMessage(TransferStatus::Failed, std::move(*problem));
-            }
+            std::optional<LinkMessage> problem = steps.keep(before.image);
+            if (env.cancel.load()) return {TransferStatus::Cancelled, std::nullopt};
+            if (problem) return WithMessage(TransferStatus::Failed, std::move(*problem));
         }
         if (before.image == image) {
             return WithMessage(

@@ -65,9 +65,10 @@ std::optional<UsbId> ReadUsbId(const std::string& folder) {
     return UsbId{static_cast<std::uint16_t>(v), static_cast<std::uint16_t>(p)};
 }
 
-// The number of the pseudo-terminal whose master is open as descriptor `fd` of `pid`.
-int PtyIndex(const std::string& pid, const std::string& fd) {
-    std::istringstream info(SmallFile("/proc/" + pid + "/fdinfo/" + fd));
+// The number of the pseudo-terminal whose master is open as descriptor `fd` of the process
+// whose /proc folder is `base`.
+int PtyIndex(const std::string& base, const std::string& fd) {
+    std::istringstream info(SmallFile(base + "/fdinfo/" + fd));
     std::string line;
     while (std::getline(info, line)) {
         if (line.rfind("tty-index:", 0) == 0) return std::atoi(line.c_str() + 10);
@@ -122,14 +123,23 @@ Identity PosixSystemFacts::Self() {
     id.pid = static_cast<int>(::getpid());
     id.uid = ::geteuid();
     id.userName = UserName(id.uid);
-    id.processGroups.push_back(::getegid());
-    const int count = ::getgroups(0, nullptr);
-    if (count > 0) {
-        std::vector<gid_t> groups(static_cast<std::size_t>(count));
-        const int n = ::getgroups(count, groups.data());
-        for (int i = 0; i < n; ++i)
-            id.processGroups.push_back(groups[static_cast<std::size_t>(i)]);
+    // The effective group ("Gid:" real, effective, ...), then the supplementary ones.
+    std::istringstream status(SmallFile(root_ + "/proc/self/status", 65536));
+    std::vector<unsigned> supplementary;
+    for (std::string line; std::getline(status, line);) {
+        std::istringstream fields(line);
+        std::string key;
+        fields >> key;
+        if (key == "Gid:") {
+            unsigned real = 0, effective = 0;
+            if (fields >> real >> effective)
+                id.processGroups.insert(id.processGroups.begin(), effective);
+        } else if (key == "Groups:") {
+            for (unsigned gid = 0; fields >> gid;)
+                supplementary.push_back(gid);
+        }
     }
+    id.processGroups.insert(id.processGroups.end(), supplementary.begin(), supplementary.end());
     passwd pw{};
     passwd* found = nullptr;
     std::vector<char> buffer(16384);
@@ -171,18 +181,20 @@ std::vector<std::string> PosixSystemFacts::SerialPorts() {
 
 std::optional<std::string> PosixSystemFacts::ReadLockFile(const std::string& path) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-    return SmallFile(path, 256);
+    const std::string file = root_ + path;
+    if (::stat(file.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return SmallFile(file, 256);
 }
 
 std::vector<ProcessInfo> PosixSystemFacts::Processes() {
     std::vector<ProcessInfo> list;
-    DIR* proc = ::opendir("/proc");
+    const std::string procFolder = root_ + "/proc";
+    DIR* proc = ::opendir(procFolder.c_str());
     if (!proc) return list;
     while (const dirent* entry = ::readdir(proc)) {
         if (!IsNumber(entry->d_name)) continue;
         const std::string pid = entry->d_name;
-        const std::string base = "/proc/" + pid;
+        const std::string base = procFolder + "/" + pid;
         ProcessInfo p;
         p.pid = std::atoi(pid.c_str());
         p.command = Trimmed(SmallFile(base + "/comm", 64));
@@ -197,7 +209,7 @@ std::vector<ProcessInfo> PosixSystemFacts::Processes() {
                 if (!target || target->rfind("/dev/", 0) != 0) continue;
                 OpenFile f{*target};
                 if (*target == "/dev/ptmx" || *target == "/dev/pts/ptmx") {
-                    f.ptyIndex = PtyIndex(pid, fd->d_name);
+                    f.ptyIndex = PtyIndex(base, fd->d_name);
                 }
                 p.files.push_back(std::move(f));
             }
@@ -212,7 +224,7 @@ std::vector<ProcessInfo> PosixSystemFacts::Processes() {
 std::optional<UsbId> PosixSystemFacts::UsbIdOf(const std::string& device) {
     const auto slash = device.rfind('/');
     const std::string name = slash == std::string::npos ? device : device.substr(slash + 1);
-    char* real = ::realpath(("/sys/class/tty/" + name + "/device").c_str(), nullptr);
+    char* real = ::realpath((root_ + "/sys/class/tty/" + name + "/device").c_str(), nullptr);
     if (!real) return std::nullopt;
     std::string folder = real;
     std::free(real);
@@ -226,11 +238,12 @@ std::optional<UsbId> PosixSystemFacts::UsbIdOf(const std::string& device) {
 
 std::vector<UsbId> PosixSystemFacts::UsbDevices() {
     std::vector<UsbId> ids;
-    DIR* dir = ::opendir("/sys/bus/usb/devices");
+    const std::string folder = root_ + "/sys/bus/usb/devices";
+    DIR* dir = ::opendir(folder.c_str());
     if (!dir) return ids;
     while (const dirent* entry = ::readdir(dir)) {
         if (entry->d_name[0] == '.') continue;
-        if (auto id = ReadUsbId(std::string("/sys/bus/usb/devices/") + entry->d_name)) {
+        if (auto id = ReadUsbId(folder + "/" + entry->d_name)) {
             ids.push_back(*id);
         }
     }
@@ -240,9 +253,8 @@ std::vector<UsbId> PosixSystemFacts::UsbDevices() {
 
 bool PosixSystemFacts::PackageInstalled(const std::string& name) {
     // Installed means its program is there; the package database is the package manager's.
-    for (const std::string& path :
-         {"/usr/bin/" + name, "/usr/sbin/" + name, "/bin/" + name, "/sbin/" + name}) {
-        if (::access(path.c_str(), F_OK) == 0) return true;
+    for (const char* folder : {"/usr/bin/", "/usr/sbin/", "/bin/", "/sbin/"}) {
+        if (::access((root_ + folder + name).c_str(), F_OK) == 0) return true;
     }
     return false;
 }

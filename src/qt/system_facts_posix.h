@@ -1,6 +1,8 @@
 // The facts the connection check needs, from this Linux system: stat, open, the user and
-// group databases, /proc, the lock folders, /sys and the package database.
+// group databases, /proc, the lock folders, /sys and the programs installed.
 #pragma once
+
+#include <string>
 
 #include "link/system_facts.h"
 
@@ -8,6 +10,10 @@ namespace rse {
 
 class PosixSystemFacts : public SystemFacts {
   public:
+    // `root` is put before every path of /proc, /sys, the lock folders and the program
+    // folders that is read ("" for this system); the tests give a small tree of their own.
+    explicit PosixSystemFacts(std::string root = {}) : root_(std::move(root)) {}
+
     DeviceStatus Status(const std::string& path) override;
     OpenAttempt TryOpen(const std::string& path) override;
     Identity Self() override;
@@ -19,6 +25,9 @@ class PosixSystemFacts : public SystemFacts {
     std::optional<UsbId> UsbIdOf(const std::string& device) override;
     std::vector<UsbId> UsbDevices() override;
     bool PackageInstalled(const std::string& name) override;
+
+  private:
+    std::string root_;
 };
 
 }  // namespace rse

@@ -37,19 +37,17 @@ EditorStatusBar::EditorStatusBar(QWidget* parent) : QStatusBar(parent) {
     }
 }
 
-void EditorStatusBar::SetText(int panel, const QString& text) {
-    if (panel < 1 || panel > 3) return;
-    panels_[static_cast<std::size_t>(panel - 1)]->setText(text);
-    if (panel == 1) FitNote();
+void EditorStatusBar::SetText(StatusPanel panel, const QString& text) {
+    Panel(panel)->setText(text);
+    if (panel == StatusPanel::KeyHint) FitNote();
 }
 
-QString EditorStatusBar::Text(int panel) const {
-    if (panel < 1 || panel > 3) return {};
-    return panels_[static_cast<std::size_t>(panel - 1)]->text();
+QString EditorStatusBar::Text(StatusPanel panel) const {
+    return Panel(panel)->text();
 }
 
 void EditorStatusBar::ShowNote(const QString& text, bool warning) {
-    QLabel* label = panels_[1];
+    QLabel* label = Panel(StatusPanel::Note);
     label->setToolTip(warning ? tr("Warning: ") + text : text);  // the whole note
     QPalette palette = QApplication::palette(label);
     if (warning) palette.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x00));
@@ -60,8 +58,8 @@ void EditorStatusBar::ShowNote(const QString& text, bool warning) {
 void EditorStatusBar::FitNote() {
     // The key hint keeps the room it needs; the note takes what is left, shortened with "..."
     // when that is too little (its tool tip holds it whole).
-    QLabel* hint = panels_[0];
-    QLabel* label = panels_[1];
+    QLabel* hint = Panel(StatusPanel::KeyHint);
+    QLabel* label = Panel(StatusPanel::Note);
     QLayout* bar = layout();
     if (!label || !bar) return;  // not built yet
     const QString note = label->toolTip();
@@ -77,7 +75,7 @@ void EditorStatusBar::FitNote() {
     };
     const int hintNeeds = std::max(hint->minimumWidth(), hint->sizeHint().width());
     // A first guess from the bar's width, then what the hint still lacks once laid out.
-    const int room = contentsRect().width() - panels_[2]->minimumWidth() -
+    const int room = contentsRect().width() - Panel(StatusPanel::Model)->minimumWidth() -
                      3 * std::max(0, bar->spacing()) - hintNeeds;
     place(note.isEmpty() ? empty : std::min(wanted, room));
     if (const int lacking = hintNeeds - hint->width(); lacking > 0 && label->width() > empty) {

@@ -11,20 +11,25 @@ class QLabel;
 
 namespace rse {
 
+// The three panels, left to right.
+enum class StatusPanel { KeyHint, Note, Model };
+
 class EditorStatusBar : public QStatusBar {
     Q_OBJECT
 
   public:
     explicit EditorStatusBar(QWidget* parent);
 
-    void SetText(int panel, const QString& text);  // panel 1..3
-    QString Text(int panel) const;                 // panel 1..3
+    void SetText(StatusPanel panel, const QString& text);
+    QString Text(StatusPanel panel) const;
     // The note of the second panel, in red after "Warning: " when it warns.
     void ShowNote(const QString& text, bool warning);
     // The key hint keeps the room it needs; the note takes what is left.
     void FitNote();
 
   private:
+    QLabel* Panel(StatusPanel panel) const { return panels_[static_cast<std::size_t>(panel)]; }
+
     std::array<QLabel*, 3> panels_{};
 };
 

@@ -14,6 +14,7 @@
 #include "ui/busy_guard.h"
 #include "ui/edit_commands.h"
 #include "ui/frm_main.h"
+#include "ui/io_failure.h"
 #include "ui/panel_area.h"
 #include "ui/panels/directory_list_panel.h"
 #include "ui/prompts.h"
@@ -62,13 +63,6 @@ void ExchangeCommands::AddMenuEntries(QMenu& file) {
     }
 }
 
-void ExchangeCommands::Fail(const char* procedure, const char* message, const IoResult& r) {
-    session_.WriteErrorLog(
-        QLatin1String(procedure),
-        QString::number(r.errorNumber) + QString::fromLocal8Bit(r.description.c_str()));
-    prompts_.Message(&window_, tr(message), ProductTitle(), Prompts::Icon::Exclamation);
-}
-
 void ExchangeCommands::ImportDirectory() {
     const QString path =
         prompts_.OpenFileName(&window_, tr("Import Directory"), tr(kCsvFilter), QString());
@@ -79,7 +73,8 @@ void ExchangeCommands::ImportDirectory() {
         BusyGuard busy(&window_);
         std::string text;
         if (IoResult r = ReadWholeFile(LocalPath(path), text); !r.ok) {
-            Fail("frmMain.ImportDirectory", QT_TR_NOOP("FileRead Error!!"), r);
+            ReportIoFailure(session_, prompts_, &window_, "frmMain.ImportDirectory",
+                            RSE_TEXT("Core", "FileRead Error!!"), r);
             return;
         }
         table = ReadDirectoryCsv(text);
@@ -122,7 +117,8 @@ void ExchangeCommands::Export(const QString& title, const char* procedure,
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     BusyGuard busy(&window_);
     if (IoResult r = WriteFileAtomic(LocalPath(path), table); !r.ok) {
-        Fail(procedure, QT_TR_NOOP("FileSave Error!!"), r);
+        ReportIoFailure(session_, prompts_, &window_, procedure,
+                        RSE_TEXT("Core", "FileSave Error!!"), r);
     }
 }
 

@@ -40,7 +40,6 @@ class ExchangeCommands {
     // Adds Import Directory, Export Directory and Export Channels to the File menu.
     void AddMenuEntries(QMenu& file);
     void Export(const QString& title, const char* procedure, const std::string& table);
-    void Fail(const char* procedure, const char* message, const IoResult& r);
 
     FrmMain& window_;
     EditorSession& session_;

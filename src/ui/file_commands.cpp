@@ -16,6 +16,7 @@
 #include "ui/busy_guard.h"
 #include "ui/dialogs/frm_prn.h"
 #include "ui/frm_main.h"
+#include "ui/io_failure.h"
 #include "ui/prompts.h"
 #include "ui/safety_commands.h"
 
@@ -51,24 +52,21 @@ FileCommands::FileCommands(FrmMain& window, EditorSession& session, Prompts& pro
     };
 }
 
-void FileCommands::Fail(const char* procedure, const char* message, const IoResult& r) {
-    session_.WriteErrorLog(
-        QLatin1String(procedure),
-        QString::number(r.errorNumber) + QString::fromLocal8Bit(r.description.c_str()));
-    prompts_.Message(&window_, tr(message), ProductTitle(), Prompts::Icon::Exclamation);
-}
-
 bool FileCommands::ReadConfiguration(const QString& path) {
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = FileRead2(LocalPath(path), session_.config);
-    if (!r.ok) Fail("frmMain.FileRead2", QT_TR_NOOP("FileRead Error!!"), r);
+    if (!r.ok)
+        ReportIoFailure(session_, prompts_, &window_, "frmMain.FileRead2",
+                        RSE_TEXT("Core", "FileRead Error!!"), r);
     return r.ok;
 }
 
 bool FileCommands::WriteConfiguration(const QString& path) {
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = SaveFileAs(LocalPath(path), session_.config);
-    if (!r.ok) Fail("frmMain.SaveFileAs", QT_TR_NOOP("FileSave Error!!"), r);
+    if (!r.ok)
+        ReportIoFailure(session_, prompts_, &window_, "frmMain.SaveFileAs",
+                        RSE_TEXT("Core", "FileSave Error!!"), r);
     return r.ok;
 }
 
@@ -102,9 +100,9 @@ bool FileCommands::ReadChosenFile(const QString& name) {
     return read;
 }
 
-bool FileCommands::SaveConfiguration(bool useCurrentName) {
+bool FileCommands::SaveConfiguration(SaveTo target) {
     QString name;
-    if (useCurrentName && IsConfigurationFile(session_.CurrentFileName)) {
+    if (target == SaveTo::CurrentFile && IsConfigurationFile(session_.CurrentFileName)) {
         name = session_.CurrentFileName;
     } else {
         name = WithSuffix(prompts_.SaveFileName(&window_, QString(), tr(kDatFilter), QString()),
@@ -129,7 +127,9 @@ void FileCommands::SaveDefault() {
     BusyGuard busy(&window_);
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = SaveFileAsDefault(LocalPath(DefaultFilePath()), session_.config.SETCOM);
-    if (!r.ok) Fail("frmMain.SaveFileAsDefault", QT_TR_NOOP("FileSave Error!!"), r);
+    if (!r.ok)
+        ReportIoFailure(session_, prompts_, &window_, "frmMain.SaveFileAsDefault",
+                        RSE_TEXT("Core", "FileSave Error!!"), r);
 }
 
 void FileCommands::SaveImageFileCommand() {
@@ -143,7 +143,9 @@ void FileCommands::SaveImageFileCommand() {
     EncodeImage(session_.config, session_.image);
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = SaveImageFile(LocalPath(path), session_.image);
-    if (!r.ok) Fail("frmMain.SaveHexFileAs", QT_TR_NOOP("FileSave Error!!"), r);
+    if (!r.ok)
+        ReportIoFailure(session_, prompts_, &window_, "frmMain.SaveHexFileAs",
+                        RSE_TEXT("Core", "FileSave Error!!"), r);
 }
 
 bool FileCommands::LoadImageFileCommand() {
@@ -156,7 +158,8 @@ bool FileCommands::LoadImageFileCommand() {
     const std::string before = window_.Safety().CurrentText();
     const IoResult r = LoadImageFile(LocalPath(path), session_.image);
     if (!r.ok) {
-        Fail("frmMain.ReadHexFileAs", QT_TR_NOOP("FileRead Error!!"), r);
+        ReportIoFailure(session_, prompts_, &window_, "frmMain.ReadHexFileAs",
+                        RSE_TEXT("Core", "FileRead Error!!"), r);
         return false;
     }
     DecodeImage(session_.image, session_.config);

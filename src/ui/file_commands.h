@@ -33,8 +33,10 @@ class FileCommands {
     bool Open();
     // Open without the dialog: reads `name` as if it had been chosen there.
     bool OpenFile(const QString& name);
-    // File Save (useCurrentName) and Save As; true when the file was written.
-    bool SaveConfiguration(bool useCurrentName);
+    // File Save (into the current file when it is a configuration file) and Save As (always
+    // asks for the name); true when the file was written.
+    enum class SaveTo { CurrentFile, ChosenFile };
+    bool SaveConfiguration(SaveTo target);
     // File Save As Default: the common settings into the default file.
     void SaveDefault();
     // Ctrl+F3: the configuration laid over the image, saved as a raw image file.
@@ -58,7 +60,6 @@ class FileCommands {
     bool ReadChosenFile(const QString& name);
     bool ReadConfiguration(const QString& path);
     bool WriteConfiguration(const QString& path);
-    void Fail(const char* procedure, const char* message, const IoResult& r);
 
     FrmMain& window_;
     EditorSession& session_;

@@ -102,14 +102,14 @@ void FrmMain::CreateCentralArea() {
     tree_ = new NavigationTree(session_.config, central_);
     connect(tree_, &NavigationTree::showNode, this, &FrmMain::ShowNode);
     connect(tree_, &NavigationTree::statusHint, this,
-            [this](const QString& text) { SetStatusText(1, text); });
+            [this](const QString& text) { SetStatusText(StatusPanel::KeyHint, text); });
 
     grip_ = new SplitterGrip(central_);
     connect(grip_, &SplitterGrip::dropped, this, &FrmMain::SizeControls2);
 
     panelArea_ = new PanelArea(session_, prompts_, tree_, central_);
     connect(panelArea_, &PanelArea::statusHint, this,
-            [this](const QString& text) { SetStatusText(1, text); });
+            [this](const QString& text) { SetStatusText(StatusPanel::KeyHint, text); });
     dataFrame_ = new FrameLines(central_, QStringLiteral("lin"));
     connect(panelArea_->Settings(), &SettingsPanel::clearRequested, this, &FrmMain::ClearData);
     connect(panelArea_->DirectoryList(), &DirectoryListPanel::jumpRequested, this,
@@ -279,8 +279,8 @@ void FrmMain::InitialiseConfiguration() {
     panelArea_->ResetAllPanels();
     panelArea_->DisableAllPanels();
     tree_->BuildTree();
-    SetStatusText(1, QString());
-    SetStatusText(3, QLatin1String(kModelName));
+    SetStatusText(StatusPanel::KeyHint, QString());
+    SetStatusText(StatusPanel::Model, QLatin1String(kModelName));
     tree_->SelectNodeByKey(FromLatin1(nodes::kSetting));
     session_.CurrentFileName.clear();
     UpdateCaption();
@@ -328,14 +328,14 @@ void FrmMain::UpdateCaption() {
 }
 
 void FrmMain::ShowStatusHint(const QString& text) {
-    SetStatusText(1, text);
+    SetStatusText(StatusPanel::KeyHint, text);
 }
 
-void FrmMain::SetStatusText(int panel, const QString& text) {
+void FrmMain::SetStatusText(StatusPanel panel, const QString& text) {
     statusBar_->SetText(panel, text);
 }
 
-QString FrmMain::StatusText(int panel) const {
+QString FrmMain::StatusText(StatusPanel panel) const {
     return statusBar_->Text(panel);
 }
 
@@ -380,12 +380,12 @@ void FrmMain::FileOpen() {
 
 void FrmMain::FileSave() {
     if (!ValidatePendingEdit()) return;
-    files_->SaveConfiguration(true);
+    files_->SaveConfiguration(FileCommands::SaveTo::CurrentFile);
 }
 
 void FrmMain::FileSaveAs() {
     if (!ValidatePendingEdit()) return;
-    files_->SaveConfiguration(false);
+    files_->SaveConfiguration(FileCommands::SaveTo::ChosenFile);
 }
 
 void FrmMain::FileSaveAsDefault() {

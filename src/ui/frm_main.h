@@ -15,6 +15,7 @@
 #include "link/transfer_outcome.h"
 #include "ui/dialogs/frm_radio.h"
 #include "ui/editor_session.h"
+#include "ui/editor_status_bar.h"
 #include "ui/navigation_tree.h"
 #include "ui/panel_area.h"
 #include "ui/widgets/frame_lines.h"
@@ -27,7 +28,6 @@ class QToolBar;
 namespace rse {
 
 class EditCommands;
-class EditorStatusBar;
 class ExchangeCommands;
 class FileCommands;
 class HelpBrowser;
@@ -52,15 +52,13 @@ class FrmMain : public QMainWindow {
     void InitialiseConfiguration();
     void ResetAllPanels();
     EditorPanel* FrontPanel() const { return panelArea_->FrontPanel(); }
-    SettingsPanel* PanelF() const { return panelArea_->Settings(); }
-    DirectoryEntryPanel* PanelG() const { return panelArea_->DirectoryEntry(); }
     PanelArea* Panels() const { return panelArea_; }
     EditCommands& Edit() { return *edit_; }
     bool ValidatePendingEdit();
 
     // --- caption, status bar, help ---
     void UpdateCaption();
-    QString StatusText(int panel) const;  // panel 1..3
+    QString StatusText(StatusPanel panel) const;
     // The status bar's first panel (a key hint, or what a command did).
     void ShowStatusHint(const QString& text);
     void SetHelpContexts();
@@ -118,7 +116,7 @@ class FrmMain : public QMainWindow {
     void LoadSequence();
     void ApplyMinimumSize();
     void ShowNode(const QString& key);
-    void SetStatusText(int panel, const QString& text);  // panel 1..3
+    void SetStatusText(StatusPanel panel, const QString& text);
     void OnNewTimer();
     bool HandleKey(QWidget* target, QKeyEvent* key);
     void ChooseSerialPort(int index);  // entry COM<index+1>

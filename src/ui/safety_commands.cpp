@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPointer>
 
 #include "editing/difference_words.h"
 #include "files/config_diff.h"
@@ -155,9 +156,12 @@ std::optional<LinkMessage> SafetyCommands::KeepBeforeProgram(const MemoryImage& 
 
 bool SafetyCommands::ConfirmProgram(QWidget* parent, const MemoryImage& radio,
                                     const MemoryImage& image) {
-    ProgramChangesDialog dialog(DescribeDifferences(CompareImages(radio, image), session_.config),
-                                parent);
-    return dialog.exec() == QDialog::Accepted;
+    // On the heap: a parent that goes while the question shows takes the dialog along (No).
+    QPointer<ProgramChangesDialog> dialog = new ProgramChangesDialog(
+        DescribeDifferences(CompareImages(radio, image), session_.config), parent);
+    const bool yes = dialog->exec() == QDialog::Accepted && dialog;
+    delete dialog.data();
+    return yes;
 }
 
 void SafetyCommands::ShowBackups() {

@@ -254,6 +254,7 @@ bool WroteAnyBlock(const Rig& r) {
 }
 
 TEST(SafeProgram, StepsAnswersAndFaults) {
+    enum class Step { Never, Keep, Ask };
     MemoryImage image = DefaultImage();
     image[0x1A5] = 'Q';   // a tag letter of the first USA channel
     image[0xFA0] = 0x5A;  // a byte the editor does not own
@@ -263,7 +264,7 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
         bool answer;           // to "Program these N changes?"
         bool radioHoldsImage;  // the radio already holds what is sent
         sim::RadioFaults faults;
-        bool cancelOnAsk;
+        Step cancelAt;   // where the user presses Cancel
         bool keepFails;  // the backup cannot be kept (a full disk)
         TransferStatus status;
         std::string text;    // of the final message, "" for none
@@ -276,14 +277,16 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
     cutInFirstRead.cutAfterBlocks = 50;
     // clang-format off
     const Case cases[] = {
-        {"backup, yes", {true, false}, true, false, {}, false, false, TransferStatus::Success, "Complete!!", "", true},
-        {"backup, no", {true, false}, false, false, {}, false, false, TransferStatus::Cancelled, "", "", false},
-        {"cancel while asked", {true, true}, true, false, {}, true, false, TransferStatus::Cancelled, "", "", false},
-        {"nothing to change", {true, true}, true, true, {}, false, false, TransferStatus::Success, "Nothing to program: the radio already holds this configuration.", "", true},
-        {"first read fails", {true, true}, true, false, cutInFirstRead, false, false, TransferStatus::Failed, "CommunicatiOn Error!!", "lost", false},
-        {"verify, block lost", {false, true}, true, false, lose, false, false, TransferStatus::Failed, "Verify Error!!", "1 byte differs, the first at address 0x01A5", false},
-        {"backup and verify", {true, true}, true, false, {}, false, false, TransferStatus::Success, "Complete!!", "", true},
-        {"backup cannot be kept", {true, false}, true, false, {}, false, true, TransferStatus::Failed, "FileSave Error!!", "full", false},
+        {"backup, yes", {true, false}, true, false, {}, Step::Never, false, TransferStatus::Success, "Complete!!", "", true},
+        {"backup, no", {true, false}, false, false, {}, Step::Never, false, TransferStatus::Cancelled, "", "", false},
+        {"cancel while asked", {true, true}, true, false, {}, Step::Ask, false, TransferStatus::Cancelled, "", "", false},
+        {"nothing to change", {true, true}, true, true, {}, Step::Never, false, TransferStatus::Success, "Nothing to program: the radio already holds this configuration.", "", true},
+        {"first read fails", {true, true}, true, false, cutInFirstRead, Step::Never, false, TransferStatus::Failed, "CommunicatiOn Error!!", "lost", false},
+        {"verify, block lost", {false, true}, true, false, lose, Step::Never, false, TransferStatus::Failed, "Verify Error!!", "1 byte differs, the first at address 0x01A5", false},
+        {"backup and verify", {true, true}, true, false, {}, Step::Never, false, TransferStatus::Success, "Complete!!", "", true},
+        {"backup cannot be kept", {true, false}, true, false, {}, Step::Never, true, TransferStatus::Failed, "FileSave Error!!", "full", false},
+        {"cancel while keeping", {true, true}, true, false, {}, Step::Keep, false, TransferStatus::Cancelled, "", "", false},
+        {"cancel while keeping fails", {true, false}, true, false, {}, Step::Keep, true, TransferStatus::Cancelled, "", "", false},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -297,6 +300,7 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
         SafetyNetSteps steps;
         steps.keep = [&](const MemoryImage& m) -> std::optional<LinkMessage> {
             kept.push_back(m);
+            if (c.cancelAt == Step::Keep) r.cancel = true;
             if (!c.keepFails) return std::nullopt;
             return LinkMessage{"FileSave Error!!", "Program to Radio", MessageIcon::Critical,
                                "full"};
@@ -305,7 +309,7 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
             ++asked;
             EXPECT_EQ(radioNow, before);
             EXPECT_EQ(sent, image);
-            if (c.cancelOnAsk) r.cancel = true;
+            if (c.cancelAt == Step::Ask) r.cancel = true;
             return c.answer;
         };
         const TransferOutcome out = ProgramWithSafetyNet(r.env, image, c.net, steps);
@@ -318,9 +322,11 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
         EXPECT_EQ(radio.Memory() == image, c.written);
         const bool readFirst = c.net.backup && c.faults.cutAfterBlocks == std::nullopt;
         EXPECT_EQ(kept, readFirst ? std::vector<MemoryImage>{before} : std::vector<MemoryImage>{});
-        EXPECT_EQ(asked, readFirst && !c.radioHoldsImage && !c.keepFails ? 1 : 0);
+        EXPECT_EQ(asked, readFirst && !c.radioHoldsImage && !c.keepFails && c.cancelAt != Step::Keep
+                             ? 1
+                             : 0);
         // Nothing is written unless the user said yes (or there was no question).
-        EXPECT_FALSE(c.net.backup && (asked == 0 || !c.answer || c.cancelOnAsk) &&
+        EXPECT_FALSE(c.net.backup && (asked == 0 || !c.answer || c.cancelAt != Step::Never) &&
                      WroteAnyBlock(r));
         EXPECT_TRUE(std::is_sorted(r.progress.begin(), r.progress.end()));
         EXPECT_TRUE(!out.Succeeded() || c.radioHoldsImage || r.progress.back() == 100);

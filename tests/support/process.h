@@ -23,7 +23,8 @@ using namespace std::chrono_literals;
 class Process {
   public:
     // Starts argv[0] (a path); standard output goes to outPath, or to a pipe that ReadLine
-    // reads when outPath is empty; standard error goes to errPath.
+    // reads when outPath is empty; standard error goes to errPath, or into that pipe too when
+    // both are empty.
     Process(std::vector<std::string> argv, const fs::path& outPath, const fs::path& errPath) {
         std::vector<char*> args;
         for (auto& a : argv)
@@ -38,11 +39,14 @@ class Process {
                                              O_WRONLY | O_CREAT | O_TRUNC, 0644);
         } else if (::pipe(fds) == 0) {
             posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
+            if (errPath.empty()) posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
             posix_spawn_file_actions_addclose(&actions, fds[0]);
             posix_spawn_file_actions_addclose(&actions, fds[1]);
         }
-        posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
+        if (!errPath.empty()) {
+            posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        }
         if (::posix_spawn(&pid_, args[0], &actions, nullptr, args.data(), environ) != 0) pid_ = -1;
         posix_spawn_file_actions_destroy(&actions);
         if (fds[1] >= 0) ::close(fds[1]);
@@ -65,16 +69,28 @@ class Process {
 
     // One line of the piped standard output, or "" when none came within the time.
     std::string ReadLine(std::chrono::milliseconds limit) {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
         std::string line;
-        for (char c = 0; out_ >= 0 && std::chrono::steady_clock::now() < deadline;) {
-            pollfd pfd{out_, POLLIN, 0};
-            if (::poll(&pfd, 1, 50) <= 0) continue;
-            if (::read(out_, &c, 1) != 1) break;
-            if (c == '\n') return line;
-            line += c;
+        return ReadRawLine(std::chrono::steady_clock::now() + limit, line) ? line : std::string();
+    }
+
+    // Lines of the piped output until one starts with `start`: that line, or "" when the output
+    // ended or the time ran out first. What came before it is added to `before`.
+    std::string ReadLineStartingWith(const std::string& start, std::chrono::milliseconds limit,
+                                     std::string& before) {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        for (std::string line; ReadRawLine(deadline, line);) {
+            if (line.rfind(start, 0) == 0) return line;
+            before += line + '\n';
         }
         return {};
+    }
+    // The rest of the piped output, up to its end or the time limit.
+    std::string ReadRest(std::chrono::milliseconds limit) {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        std::string text;
+        for (std::string line; ReadRawLine(deadline, line);)
+            text += line + '\n';
+        return text;
     }
 
     // The exit status (128 + signal when killed), or -1 when it did not end in time.
@@ -94,6 +110,21 @@ class Process {
     }
 
   private:
+    // One whole line of the piped output into `line`; false at its end or the deadline.
+    bool ReadRawLine(std::chrono::steady_clock::time_point deadline, std::string& line) {
+        line.clear();
+        for (char c = 0; out_ >= 0;) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            pollfd pfd{out_, POLLIN, 0};
+            if (left.count() <= 0 || ::poll(&pfd, 1, static_cast<int>(left.count())) <= 0) break;
+            if (::read(out_, &c, 1) != 1) break;
+            if (c == '\n') return true;
+            line += c;
+        }
+        return false;
+    }
+
     pid_t pid_ = -1;
     int out_ = -1;
     int status_ = -1;

@@ -10,11 +10,18 @@
 #include <QStyleOptionFrame>
 #include <QTableWidget>
 
+#include "editing/difference_words.h"
+#include "files/config_diff.h"
 #include "link/clone_protocol.h"
+#include "qt/backups.h"
 #include "qt/translations.h"
+#include "ui/dialogs/backups_window.h"
+#include "ui/dialogs/compare_window.h"
+#include "ui/dialogs/connection_check_dialog.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_prn.h"
 #include "ui/dialogs/frm_radio.h"
+#include "ui/dialogs/program_changes_dialog.h"
 #include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/navigation_tree.h"
 #include "ui/panels/editor_panel.h"
@@ -199,6 +206,10 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFontsAndEachLanguage) {
             (f.family ? QStringLiteral("%1 %2").arg(QLatin1String(f.family)).arg(f.points)
                       : QStringLiteral("default"));
         FrmMain& w = Open();
+        if (f.family == nullptr) {  // a backup of each kind for the Backups window to list
+            ASSERT_TRUE(KeepReadImage(test::PatternImage(), QStringLiteral("/dev/ttyUSB0")).io.ok);
+            ASSERT_TRUE(KeepEdits("[Setting]\n", QStringLiteral("edits before Open")).io.ok);
+        }
         // The start size, which is also the smallest.
         ASSERT_EQ(w.size(), w.minimumSize());
         // The widest texts the model can hold.
@@ -247,6 +258,20 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFontsAndEachLanguage) {
             check.CheckDialog(font + QStringLiteral(" report"), &report);
             SerialDevicesDialog devices(settings, &w);
             check.CheckDialog(font + QStringLiteral(" device paths"), &devices);
+            BackupsWindow backups(DefaultBackupStore(), prompts, &w);
+            check.CheckDialog(font + QStringLiteral(" backups"), &backups);
+            // Every kind of difference the widest texts make against the pattern image.
+            MemoryImage mine = session.image;
+            EncodeImage(session.config, mine);
+            const std::vector<DifferenceRow> rows =
+                DescribeDifferences(CompareImages(test::PatternImage(), mine), session.config);
+            CompareWindow compare(rows, QStringLiteral("backup 2026-12-07 10.00.00 read.hex"), &w);
+            check.CheckDialog(font + QStringLiteral(" compare with"), &compare);
+            ProgramChangesDialog changes(rows, &w);
+            check.CheckDialog(font + QStringLiteral(" program changes"), &changes);
+            ConnectionCheckDialog connection(QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R"),
+                                             QStringLiteral("COM1"), false, &w);
+            check.CheckDialog(font + QStringLiteral(" check connection"), &connection);
         }
         window.reset();
     }

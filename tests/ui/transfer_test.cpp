@@ -2,6 +2,7 @@
 // virtual radio on a pseudo-terminal: a full read, program and clear, a lost write found by the
 // read-back, a cancel; and the progress as assistive technology sees it.
 #include <QAccessible>
+#include <QEventLoop>
 #include <QPushButton>
 
 #include "files/image_file.h"
@@ -154,6 +155,47 @@ TEST_F(TransferTest, CancelStopsARunningReadAtOnceAndChangesNothing) {
     EXPECT_TRUE(prompts.shown.empty());  // a cancel says nothing
     EXPECT_EQ(session.image, before.image);
     EXPECT_TRUE(session.config == before.config);
+}
+
+TEST_F(TransferTest, ADialogThatGoesBeforeItsQuestionIsAnsweredWritesNothing) {
+    enum class Step { Keep, Confirm };
+    for (const Step gone : {Step::Keep, Step::Confirm}) {
+        SCOPED_TRACE(gone == Step::Keep ? "while the backup is kept" : "while asked");
+        fs::remove(dir.File("saved.hex"));  // the last radio's, saved when it stopped
+        Sim sim(dir);
+        ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
+        QPointer<FrmRadio> dialog = new FrmRadio(session, prompts, TransferMode::Program,
+                                                 QString::fromStdString(sim.Device()));
+        dialog->safetyNet = {true, false};
+        // The window goes while the step shows (as a modal window does), then says yes.
+        const auto closeWindow = [&dialog] {
+            QEventLoop shown;
+            QTimer::singleShot(0, &shown, [&] {
+                delete dialog.data();
+                shown.quit();
+            });
+            shown.exec();
+        };
+        int asked = 0;
+        dialog->keepBeforeProgram = [&](const MemoryImage&) -> std::optional<LinkMessage> {
+            ++asked;
+            if (gone == Step::Keep) closeWindow();
+            return std::nullopt;
+        };
+        dialog->confirmProgram = [&](QWidget*, const MemoryImage&, const MemoryImage&) {
+            ++asked;
+            closeWindow();
+            return true;
+        };
+        dialog->show();
+        QTest::mouseClick(Find<QPushButton>(dialog.data(), "cmdOK"), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.isNull(); }, 60000));
+        EXPECT_EQ(asked, gone == Step::Keep ? 1 : 2);
+        EXPECT_FALSE(session.UpdatingControls);
+        EXPECT_FALSE(fs::exists(dir.File("saved.hex")));  // nothing was written
+        EXPECT_EQ(sim.Stop(), 0) << sim.Errors();
+        EXPECT_EQ(Saved(), PatternImage());  // the radio's memory as it was
+    }
 }
 
 TEST_F(TransferTest, ProgressIsAProgressIndicatorWithItsValue) {

@@ -1,25 +1,33 @@
-// Runs the window tests on the offscreen platform with the settings kept in the test's own
-// folder: a test run without XDG_CONFIG_HOME under its own folder refuses to start.
+// Runs the window tests on the offscreen platform with settings, data and runtime folders of
+// their own: a fresh temporary home per process (ctest runs each test in a process of its
+// own), removed at the end, so that no test sees another's settings or touches the user's.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    const QByteArray home = qgetenv("RSE_UI_TEST_HOME");
-    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
-    if (home.isEmpty() || !config.startsWith(home)) {
-        std::fprintf(stderr, "run through ctest: RSE_UI_TEST_HOME and XDG_CONFIG_HOME below it\n");
+    QTemporaryDir home(QDir::tempPath() + QStringLiteral("/rse-ui-test-XXXXXX"));
+    if (!home.isValid()) {
+        std::fprintf(stderr, "cannot make a temporary home: %s\n", qPrintable(home.errorString()));
         return 2;
     }
-    QDir().mkpath(QString::fromLocal8Bit(config));
-    const QString runtime = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR"));
-    if (!runtime.isEmpty()) {
-        QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const struct {
+        const char* variable;
+        const char* folder;
+    } folders[] = {{"XDG_CONFIG_HOME", "config"},
+                   {"XDG_DATA_HOME", "data"},
+                   {"XDG_RUNTIME_DIR", "runtime"},
+                   {"XDG_CACHE_HOME", "cache"}};
+    for (const auto& f : folders) {
+        const QString path = home.filePath(QLatin1String(f.folder));
+        QDir().mkpath(path);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv(f.variable, QFile::encodeName(path));
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);

@@ -316,8 +316,8 @@ class MainWindowTest : public ::testing::Test {
         } else if (is("focus")) {
             EXPECT_EQ(Focus(), W(rest));
         } else if (is("hint")) {
-            EXPECT_TRUE(window->StatusText(1).startsWith(rest))
-                << window->StatusText(1).toStdString();
+            EXPECT_TRUE(window->StatusText(StatusPanel::KeyHint).startsWith(rest))
+                << window->StatusText(StatusPanel::KeyHint).toStdString();
         } else if (is("note")) {
             EXPECT_EQ(Find<QLabel>(window.get(), "sbStatusBarPanel2")->toolTip(), rest);
         } else if (is("node")) {

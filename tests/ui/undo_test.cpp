@@ -95,7 +95,7 @@ TEST_F(Undo, EveryStepIsTakenBackToTheStartAndAgainToTheEnd) {
         SCOPED_TRACE(names[i].toStdString());
         QTest::keyClick(Focus(), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(FileText(), texts[static_cast<std::size_t>(i)]);
-        EXPECT_EQ(window->StatusText(1), QStringLiteral("Undone: ") + names[i]);
+        EXPECT_EQ(window->StatusText(StatusPanel::KeyHint), QStringLiteral("Undone: ") + names[i]);
     }
     EXPECT_TRUE(session.config == fresh);
     EXPECT_FALSE(Action("mnuEditUndo")->isEnabled());
@@ -110,7 +110,7 @@ TEST_F(Undo, EveryStepIsTakenBackToTheStartAndAgainToTheEnd) {
         QTest::keyClick(Focus(), i % 2 ? Qt::Key_Y : Qt::Key_Z,
                         i % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(FileText(), texts[static_cast<std::size_t>(i) + 1]);
-        EXPECT_EQ(window->StatusText(1), QStringLiteral("Redone: ") + names[i]);
+        EXPECT_EQ(window->StatusText(StatusPanel::KeyHint), QStringLiteral("Redone: ") + names[i]);
     }
     EXPECT_EQ(window->Tree()->SelectedKey(), QStringLiteral("SM 2"));
     EXPECT_FALSE(window->Tree()
@@ -199,7 +199,7 @@ TEST_F(Undo, ManyChannelsFollowTheChannelPanelsRulesInEveryPlan) {
             rec.ScanMemory = scanned[r] || offered[r];
         }
         EXPECT_TRUE(session.config == expected);
-        EXPECT_EQ(window->StatusText(1),
+        EXPECT_EQ(window->StatusText(StatusPanel::KeyHint),
                   QStringLiteral("Scan On: %1 channels changed, %2 already so, %3 left alone (Scan "
                                  "Memory needs an enabled channel and is never set on channel 70)")
                       .arg(counts[0])

@@ -54,7 +54,7 @@ TEST_F(Startup, SettingNodeAtTheStartSizeWithTheNewConfiguration) {
     EXPECT_EQ(w.size(), QSize(607, 444));
     EXPECT_EQ(w.Tree()->SelectedKey(), QStringLiteral("S"));
     EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictF"));
-    EXPECT_EQ(w.StatusText(3), QStringLiteral("QM24 VH3400M"));
+    EXPECT_EQ(w.StatusText(StatusPanel::Model), QStringLiteral("QM24 VH3400M"));
     EXPECT_EQ(w.windowTitle(), kCaption);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(session.ComNum, 2);
@@ -87,7 +87,7 @@ TEST_F(Navigation, EachKindOfNodeShowsItsPanelOnceAndArrowsMove) {
         ClickNode(QLatin1String(c[0]));
         EXPECT_EQ(w.FrontPanel()->objectName(), QLatin1String(c[1])) << c[0];
         EXPECT_EQ(w.FrontPanel()->Title(), QLatin1String(c[2])) << c[0];
-        EXPECT_EQ(w.StatusText(1), NavigationTree::kTreeHint);
+        EXPECT_EQ(w.StatusText(StatusPanel::KeyHint), NavigationTree::kTreeHint);
         ClickNode(QLatin1String(c[0]));  // the same node again does not reload it
     }
     EXPECT_EQ(shown.count(), static_cast<int>(std::size(cases)));

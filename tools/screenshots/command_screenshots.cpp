@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "files/image_file.h"
 #include "image/codec.h"
 #include "process.h"
 #include "screenshot_support.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     bool ok = true;
 
     rse::test::TempDir tmp;
+    if (!rse::SaveImageFile(tmp.File("radio.hex"), session.image).ok) return 1;  // the radio's
     rse::test::Sim sim(tmp, {"--baud", "9600"});
     for (int mode : {0, 1}) {
         rse::FrmRadio dialog(session, prompts,

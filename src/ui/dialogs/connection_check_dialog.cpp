@@ -1,17 +1,15 @@
 #include "ui/dialogs/connection_check_dialog.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QTextBrowser>
-#include <QThread>
 #include <QVBoxLayout>
 
+#include "link/clone_protocol.h"
 #include "qt/serial_link.h"
 #include "qt/system_facts_posix.h"
 #include "qt/translations.h"
@@ -39,7 +37,11 @@ QString Html(const Phrase& phrase, const std::string& english) {
 
 ConnectionCheckDialog::ConnectionCheckDialog(QString devicePath, QString port, bool noEcho,
                                              QWidget* parent)
-    : QDialog(parent), devicePath_(std::move(devicePath)), port_(std::move(port)), noEcho_(noEcho) {
+    : QDialog(parent),
+      devicePath_(std::move(devicePath)),
+      port_(std::move(port)),
+      noEcho_(noEcho),
+      task_(kReplyStartTimeout) {
     setObjectName(QStringLiteral("frmCheckConnection"));
     setWindowTitle(tr("Check Connection"));
     heading_ = new QLabel(this);
@@ -64,6 +66,7 @@ ConnectionCheckDialog::ConnectionCheckDialog(QString devicePath, QString port, b
     again_->setObjectName(QStringLiteral("cmdCheckAgain"));
     close_ = new QPushButton(tr("Close"), this);
     close_->setObjectName(QStringLiteral("cmdClose"));
+    connect(&task_, &BackgroundTask::finished, this, &ConnectionCheckDialog::Finish);
     connect(again_, &QPushButton::clicked, this, &ConnectionCheckDialog::Start);
     connect(close_, &QPushButton::clicked, this, &ConnectionCheckDialog::reject);
     auto* buttons = new QHBoxLayout;
@@ -77,47 +80,27 @@ ConnectionCheckDialog::ConnectionCheckDialog(QString devicePath, QString port, b
     Render();
 }
 
-ConnectionCheckDialog::~ConnectionCheckDialog() {
-    if (worker_) {
-        *cancel_ = true;
-        worker_->wait();
-    }
-}
+ConnectionCheckDialog::~ConnectionCheckDialog() = default;
 
 void ConnectionCheckDialog::Start() {
-    if (worker_) return;
+    if (task_.Running()) return;
     lines_.clear();
     cancelled_ = false;
-    cancel_ = std::make_shared<std::atomic<bool>>(false);
-    auto cancelled = std::make_shared<bool>(false);
     const std::string device = QFile::encodeName(devicePath_).toStdString();
     const QString path = devicePath_;
     const bool noEcho = noEcho_;
-    auto cancel = cancel_;
-    QPointer<ConnectionCheckDialog> self(this);
-    worker_ = QThread::create([=] {
+    task_.Start([=, this](BackgroundTask::Context& task) {
         PosixSystemFacts facts;
         QtSerialLink link(path);
         SteadyClock clock;
-        DoctorEnvironment env{facts, link, clock, *cancel, noEcho};
-        env.onLine = [self](const CheckLine& line) {
-            QMetaObject::invokeMethod(
-                qApp,
-                [self, line] {
-                    if (self) self->AddLine(line);
-                },
-                Qt::QueuedConnection);
+        DoctorEnvironment env{facts, link, clock, task.CancelFlag(), noEcho};
+        env.onLine = [this, &task](const CheckLine& line) {
+            task.Post([this, line] { AddLine(line); });
         };
-        *cancelled = RunConnectionDoctor(device, env).cancelled;
-    });
-    // Queued after every line the worker sent.
-    connect(worker_, &QThread::finished, this, [this, cancelled] {
-        worker_->deleteLater();
-        worker_ = nullptr;
-        Finish(*cancelled);
+        const bool cancelled = RunConnectionDoctor(device, env).cancelled;
+        task.Post([this, cancelled] { cancelled_ = cancelled; });
     });
     Render();
-    worker_->start();
 }
 
 void ConnectionCheckDialog::AddLine(const CheckLine& line) {
@@ -125,8 +108,7 @@ void ConnectionCheckDialog::AddLine(const CheckLine& line) {
     Render();
 }
 
-void ConnectionCheckDialog::Finish(bool cancelled) {
-    cancelled_ = cancelled;
+void ConnectionCheckDialog::Finish() {
     Render();
     emit checkFinished();
     if (closeWhenDone_) QDialog::reject();
@@ -163,16 +145,16 @@ void ConnectionCheckDialog::Render() {
 }
 
 void ConnectionCheckDialog::reject() {
-    if (worker_) {
-        *cancel_ = true;  // the check stops at its next wait
+    if (task_.Running()) {
+        task_.Cancel();  // the check stops at its next wait
         return;
     }
     QDialog::reject();
 }
 
 void ConnectionCheckDialog::closeEvent(QCloseEvent* event) {
-    if (worker_) {
-        *cancel_ = true;
+    if (task_.Running()) {
+        task_.Cancel();
         closeWhenDone_ = true;
         event->ignore();
         return;

@@ -1,19 +1,17 @@
 // Options > SerialPort > Check Connection...: runs the connection check on the device of a COM
-// entry on a worker thread and shows each finding with an icon, the fixes as selectable text.
+// entry as a background task and shows each finding with an icon, the fixes as selectable text.
 #pragma once
 
-#include <atomic>
-#include <memory>
 #include <vector>
 
 #include <QDialog>
 
 #include "link/connection_doctor.h"
+#include "ui/background_task.h"
 
 class QLabel;
 class QPushButton;
 class QTextBrowser;
-class QThread;
 
 namespace rse {
 
@@ -27,7 +25,7 @@ class ConnectionCheckDialog : public QDialog {
 
     // Starts the check (again); does nothing while one runs.
     void Start();
-    bool Running() const { return worker_ != nullptr; }
+    bool Running() const { return task_.Running(); }
     const std::vector<CheckLine>& Lines() const { return lines_; }
     QString Summary() const;
     // Cancel while the check runs (it stops at its next wait), else Close.
@@ -41,7 +39,7 @@ class ConnectionCheckDialog : public QDialog {
 
   private:
     void AddLine(const CheckLine& line);
-    void Finish(bool cancelled);
+    void Finish();
     void Render();
 
     QString devicePath_;
@@ -54,8 +52,7 @@ class ConnectionCheckDialog : public QDialog {
     std::vector<CheckLine> lines_;
     bool cancelled_ = false;
     bool closeWhenDone_ = false;
-    QThread* worker_ = nullptr;
-    std::shared_ptr<std::atomic<bool>> cancel_;
+    BackgroundTask task_;  // last: cancelled first when the dialog goes
 };
 
 }  // namespace rse

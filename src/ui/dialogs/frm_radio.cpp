@@ -1,13 +1,13 @@
 #include "ui/dialogs/frm_radio.h"
 
-#include <QApplication>
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QThread>
 
 #include "image/codec.h"
 #include "link/clone_protocol.h"
@@ -25,16 +25,19 @@ namespace rse {
 namespace {
 
 constexpr layout::Size kWindowSizePx{398, 233};
+// The longest the transfer may take to notice a cancel: its longest single wait.
+constexpr Millis kLongestLinkWait =
+    std::max({kReadByteEchoTimeout, kReplyStartTimeout, kAckTimeout});
 
 Prompts::Icon IconOf(MessageIcon icon) {
     return icon == MessageIcon::Critical ? Prompts::Icon::Critical : Prompts::Icon::Information;
 }
 
-// The result the worker hands back to the dialog.
-struct WorkResult {
-    TransferOutcome outcome;
-    MemoryImage image{};
-};
+// What the keep step answers when it cannot reach the dialog any more.
+LinkMessage NotKept() {
+    return {"FileSave Error!!", kProgramTitle, MessageIcon::Critical,
+            "The window closed before the radio's memory was kept.\nNothing was written."};
+}
 
 }  // namespace
 
@@ -108,7 +111,8 @@ FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, TransferMode mode, 
       session_(session),
       prompts_(prompts),
       mode_(mode),
-      devicePath_(std::move(devicePath)) {
+      devicePath_(std::move(devicePath)),
+      task_(kLongestLinkWait) {
     setObjectName(QStringLiteral("frmRadio"));
     setWindowTitle(mode_ == TransferMode::Read ? CoreText(kReadTitle) : CoreText(kProgramTitle));
     setModal(true);
@@ -175,14 +179,19 @@ FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, TransferMode mode, 
     setTabOrder(okButton_, cancelButton_);
     setTabOrder(cancelButton_, helpButton_);
 
+    task_.onProgress = [this](int percent) { ShowProgress(percent); };
+    connect(&task_, &BackgroundTask::finished, this, [this] {
+        const Ended ended = ended_.value_or(Ended{});
+        ended_.reset();
+        Finish(ended.outcome, ended.image);
+    });
     ShowProgress(0);
 }
 
 FrmRadio::~FrmRadio() {
-    if (worker_) {
-        if (cancel_) *cancel_ = true;
-        worker_->wait();
-    }
+    // Gone in the middle of a transfer: the task goes with the dialog (cancelled, and nothing
+    // it still sends arrives), so the editor is no longer busy with it.
+    if (task_.Running()) session_.UpdatingControls = false;
 }
 
 void FrmRadio::ShowProgress(int percent) {
@@ -194,7 +203,7 @@ int FrmRadio::Progress() const {
 }
 
 void FrmRadio::OnOK() {
-    if (worker_) return;
+    if (task_.Running()) return;
     const TransferMode mode = mode_;
     if (mode == TransferMode::Program) EncodeImage(session_.config, session_.image);
 
@@ -202,86 +211,62 @@ void FrmRadio::OnOK() {
     okButton_->setEnabled(false);
     busy_.emplace();
 
-    cancel_ = std::make_shared<std::atomic<bool>>(false);
-    auto result = std::make_shared<WorkResult>();
     const MemoryImage image = session_.image;
     const LinkSettings settings{session_.SkipReceive, session_.LinkRetries};
     const QString path = devicePath_;
-    auto cancel = cancel_;
-    QPointer<FrmRadio> self(this);
     const SafetyNet net = safetyNet;
-    // The backup and the question run on the GUI thread; the transfer waits for them. The
-    // dialog cannot close while the transfer runs, so it is there to answer.
-    SafetyNetSteps steps;
-    steps.keep = [self](const MemoryImage& radio) {
-        std::optional<LinkMessage> problem;
-        QMetaObject::invokeMethod(
-            self.data(),
-            [self, &radio, &problem] {
-                if (self->keepBeforeProgram) problem = self->keepBeforeProgram(radio);
-            },
-            Qt::BlockingQueuedConnection);
-        return problem;
-    };
-    steps.confirm = [self](const MemoryImage& radio, const MemoryImage& sent) {
-        bool yes = false;
-        QMetaObject::invokeMethod(
-            self.data(),
-            [self, &radio, &sent, &yes] {
-                yes = !self->confirmProgram || self->confirmProgram(self.data(), radio, sent);
-            },
-            Qt::BlockingQueuedConnection);
-        return yes;
-    };
-
-    worker_ = QThread::create([=] {
+    task_.Start([=, this](BackgroundTask::Context& task) {
         QtSerialLink link(path);
         SteadyClock clock;
-        LinkEnvironment env{link, clock, *cancel, settings};
-        env.showProgress = [self](int percent) {
-            QMetaObject::invokeMethod(
-                qApp,
-                [self, percent] {
-                    if (self) self->ShowProgress(percent);
-                },
-                Qt::QueuedConnection);
-        };
-        env.writeErrorLog = [self](std::string_view procedure, std::string_view message) {
+        LinkEnvironment env{link, clock, task.CancelFlag(), settings};
+        env.showProgress = [&task](int percent) { task.Progress(percent); };
+        env.writeErrorLog = [this, &task](std::string_view procedure, std::string_view message) {
             const QString p = QString::fromUtf8(procedure.data(), procedure.size());
             const QString m = QString::fromLocal8Bit(message.data(), message.size());
-            QMetaObject::invokeMethod(
-                qApp,
-                [self, p, m] {
-                    if (self) self->session_.WriteErrorLog(p, m);
-                },
-                Qt::QueuedConnection);
+            task.Post([this, p, m] { session_.WriteErrorLog(p, m); });
         };
+        // The backup and the question run on the GUI thread while the transfer waits; when
+        // they cannot be answered the transfer writes nothing.
+        SafetyNetSteps steps;
+        steps.keep = [this, &task](const MemoryImage& radio) {
+            return task.Ask<std::optional<LinkMessage>>(
+                [this, &radio]() -> std::optional<LinkMessage> {
+                    const auto keep = keepBeforeProgram;  // lives on if the dialog goes
+                    if (!keep) return std::nullopt;
+                    return keep(radio);
+                },
+                NotKept());
+        };
+        steps.confirm = [this, &task](const MemoryImage& radio, const MemoryImage& sent) {
+            return task.Ask<bool>(
+                [this, &radio, &sent] {
+                    const auto confirm = confirmProgram;  // lives on if the dialog goes
+                    return !confirm || confirm(this, radio, sent);
+                },
+                false);
+        };
+        TransferOutcome outcome;
+        MemoryImage result = image;
         CloneProtocol protocol(env);
         switch (mode) {
             case TransferMode::Read: {
                 ReadRadioResult r = protocol.ReadRadio(image);
-                result->outcome = r.outcome;
-                result->image = r.image;
+                outcome = r.outcome;
+                result = r.image;
                 break;
             }
             case TransferMode::Program:
-                result->outcome = ProgramWithSafetyNet(env, image, net, steps);
-                result->image = image;
+                outcome = ProgramWithSafetyNet(env, image, net, steps);
                 break;
             case TransferMode::Clear: {
                 ClearCountResult r = protocol.ClearCount(image);
-                result->outcome = r.outcome;
-                result->image = r.image;
+                outcome = r.outcome;
+                result = r.image;
                 break;
             }
         }
+        task.Post([this, outcome, result] { ended_ = {outcome, result}; });
     });
-    connect(worker_, &QThread::finished, this, [this, result] {
-        worker_->deleteLater();
-        worker_ = nullptr;
-        Finish(result->outcome, result->image);
-    });
-    worker_->start();
 }
 
 void FrmRadio::Finish(const TransferOutcome& outcome, const MemoryImage& image) {
@@ -322,8 +307,8 @@ void FrmRadio::Finish(const TransferOutcome& outcome, const MemoryImage& image) 
 }
 
 void FrmRadio::OnCancel() {
-    if (worker_) {
-        *cancel_ = true;  // the transfer stops at the next pass of its current wait
+    if (task_.Running()) {
+        task_.Cancel();  // the transfer stops at the next pass of its current wait
         return;
     }
     reject();
@@ -338,7 +323,7 @@ void FrmRadio::OnHelp() {
 }
 
 void FrmRadio::closeEvent(QCloseEvent* event) {
-    if (worker_) {
+    if (task_.Running()) {
         event->ignore();
         return;
     }

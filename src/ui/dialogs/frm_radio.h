@@ -1,24 +1,22 @@
 // `frmRadio`: the transfer dialog through which every exchange with the radio runs: Read from
-// Radio, Program to Radio and Clear Data. The transfer runs on a worker thread with its own
+// Radio, Program to Radio and Clear Data. The transfer runs as a background task with its own
 // serial port; the dialog shows its progress, cancels it at once on request and refuses to
 // close while it runs. It ends with the outcome of its last transfer.
 #pragma once
 
-#include <atomic>
 #include <functional>
-#include <memory>
 #include <optional>
 
 #include <QDialog>
 
 #include "link/safe_program.h"
 #include "link/transfer_outcome.h"
+#include "ui/background_task.h"
 #include "ui/busy_guard.h"
 #include "ui/editor_session.h"
 
 class QLabel;
 class QPushButton;
-class QThread;
 
 namespace rse {
 
@@ -39,7 +37,7 @@ class FrmRadio : public QDialog {
     // Moves the progress bar to `percent` (capped at 100).
     void ShowProgress(int percent);
     int Progress() const;
-    bool Running() const { return worker_ != nullptr; }
+    bool Running() const { return task_.Running(); }
     // How the last transfer ended; cancelled when none ran.
     TransferOutcome Outcome() const { return outcome_; }
 
@@ -49,7 +47,8 @@ class FrmRadio : public QDialog {
     std::function<void()> checkConnection;
 
     // Program to Radio with a safety net: the steps to run, and what the backup and the
-    // question do (called on the GUI thread while the transfer waits).
+    // question do (called on the GUI thread while the transfer waits). When the dialog goes
+    // before they are answered, nothing is written.
     SafetyNet safetyNet;
     std::function<std::optional<LinkMessage>(const MemoryImage& radio)> keepBeforeProgram;
     std::function<bool(QWidget* parent, const MemoryImage& radio, const MemoryImage& image)>
@@ -87,9 +86,13 @@ class FrmRadio : public QDialog {
     QPushButton* cancelButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
 
-    QThread* worker_ = nullptr;
     std::optional<BusyCursor> busy_;  // while a transfer runs
-    std::shared_ptr<std::atomic<bool>> cancel_;
+    struct Ended {
+        TransferOutcome outcome;
+        MemoryImage image{};
+    };
+    std::optional<Ended> ended_;  // what the transfer handed back
+    BackgroundTask task_;         // last: cancelled first when the dialog goes
 };
 
 }  // namespace rse

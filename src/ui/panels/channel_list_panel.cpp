@@ -96,7 +96,7 @@ ChannelListPanel::ChannelListPanel(EditorSession& session, QWidget* parent)
     grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid_->setTabKeyNavigation(false);  // Tab leaves the grid
     grid_->setWordWrap(false);
-    grid_->installEventFilter(this);
+    SetStatusHint(grid_, tr(kGridHint));
     connect(grid_, &QTableWidget::cellDoubleClicked, this,
             [this](int tableRow, int) { Jump(tableRow + 1); });
     const struct {
@@ -179,11 +179,6 @@ void ChannelListPanel::Clear() {
 void ChannelListPanel::resizeEvent(QResizeEvent* event) {
     EditorPanel::resizeEvent(event);
     grid_->setGeometry(0, 0, event->size().width(), event->size().height());  // fills the panel
-}
-
-bool ChannelListPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_ && event->type() == QEvent::FocusIn) emit statusHint(tr(kGridHint));
-    return EditorPanel::eventFilter(watched, event);
 }
 
 void ChannelListPanel::SetGridHeader(int columns) {

@@ -56,7 +56,6 @@ class ChannelListPanel : public EditorPanel {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void SetGridHeader(int columns);

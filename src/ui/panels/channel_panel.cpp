@@ -26,8 +26,6 @@ namespace rse {
 
 namespace {
 
-constexpr const char* kHintProperty = "statusHint";
-
 QCheckBox* Check(QWidget* parent, const char* name, const QString& caption) {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
@@ -73,8 +71,8 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
     // Upper part: the channel, its Enable flag and its frequencies.
     lblCPosition_ = new QLabel(tr("Channel Number"), top_);
     lblCPosition_->setObjectName(QStringLiteral("lblCPosition"));
-    txtCN_ = Value(top_, "txtCN");
-    txtCN_->setAccessibleName(tr("Channel Number"));
+    channelLabel_ = Value(top_, "txtCN");
+    channelLabel_->setAccessibleName(tr("Channel Number"));
     cmbCN_ = new PagedComboBox(top_);
     cmbCN_->setObjectName(QStringLiteral("cmbCN"));
     cmbCN_->setAccessibleName(tr("Position"));
@@ -82,21 +80,21 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
     cmbCN_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmbCN_->hide();
     chkCEnable_ = Check(top_, "chkCEnable", tr("Enable"));
-    txtCRF_ = Value(top_, "txtCRF");
-    txtCTF_ = Value(top_, "txtCTF");
+    rxFrequency_ = Value(top_, "txtCRF");
+    txFrequency_ = Value(top_, "txtCTF");
 
     auto* top = new QGridLayout(top_);
     top->setContentsMargins(8, 0, 8, 0);
     top->setHorizontalSpacing(10);
     top->setVerticalSpacing(4);
     top->addWidget(lblCPosition_, 0, 0);
-    top->addWidget(txtCN_, 0, 1);
+    top->addWidget(channelLabel_, 0, 1);
     top->addWidget(cmbCN_, 0, 1);
     top->addWidget(chkCEnable_, 0, 2);
-    top->addWidget(Caption(top_, tr("Rx Frequency"), txtCRF_), 1, 0);
-    top->addWidget(txtCRF_, 1, 1);
-    top->addWidget(Caption(top_, tr("Tx Frequency"), txtCTF_), 2, 0);
-    top->addWidget(txtCTF_, 2, 1);
+    top->addWidget(Caption(top_, tr("Rx Frequency"), rxFrequency_), 1, 0);
+    top->addWidget(rxFrequency_, 1, 1);
+    top->addWidget(Caption(top_, tr("Tx Frequency"), txFrequency_), 2, 0);
+    top->addWidget(txFrequency_, 2, 1);
     top->setColumnStretch(3, 1);
     top->setRowStretch(3, 1);
 
@@ -140,11 +138,9 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
         setTabOrder(chain[i], chain[i + 1]);
 
     for (QCheckBox* box : {chkCEnable_, chkCScan_, chkCDup_, chkCTXOnly_, chkCTXEnable_})
-        box->setProperty(kHintProperty, tr(kCheckHint));
-    cmbCN_->setProperty(kHintProperty, tr(kListHint));
-    txtCTag_->setProperty(kHintProperty, tr(kTagHint));
-    for (QWidget* w : chain)
-        w->installEventFilter(this);
+        SetStatusHint(box, tr(kCheckHint));
+    SetStatusHint(cmbCN_, tr(kListHint));
+    SetStatusHint(txtCTag_, tr(kTagHint));
 
     // The user's actions; the program's own filling emits none of these signals.
     connect(chkCEnable_, &QCheckBox::clicked, this, &ChannelPanel::OnEnableClicked);
@@ -190,9 +186,9 @@ void ChannelPanel::Clear() {
     SetTitle(tr("Channel"));
     kind_ = Kind::None;
     key_.clear();
-    txtCN_->clear();
-    txtCRF_->clear();
-    txtCTF_->clear();
+    channelLabel_->clear();
+    rxFrequency_->clear();
+    txFrequency_->clear();
     for (QCheckBox* box :
          {chkCEnable_, chkCScan_, chkCDup_, chkCTXPower_, chkCTXOnly_, chkCTXEnable_})
         box->setChecked(false);
@@ -233,13 +229,13 @@ void ChannelPanel::ShowRxFrequency(bool duplex) {
     const ChannelRecord* r = Record();
     if (!r) return;
     const PlanEntry& e = Entry(*r);
-    txtCRF_->setText(FromLatin1(FreqText(duplex ? e.RxFreq : e.TxFreq)));
+    rxFrequency_->setText(FromLatin1(FreqText(duplex ? e.RxFreq : e.TxFreq)));
 }
 
 void ChannelPanel::Fill(const ChannelRecord& r, const PlanEntry& e) {
     const FlagGuard updating(session_.UpdatingControls);
-    txtCRF_->setText(FromLatin1(FreqText(r.Duplex ? e.RxFreq : e.TxFreq)));
-    txtCTF_->setText(FromLatin1(FreqText(e.TxFreq)));
+    rxFrequency_->setText(FromLatin1(FreqText(r.Duplex ? e.RxFreq : e.TxFreq)));
+    txFrequency_->setText(FromLatin1(FreqText(e.TxFreq)));
     chkCEnable_->setChecked(r.Enable);
     chkCTXEnable_->setChecked(r.TxEnable);
     chkCTXOnly_->setChecked(r.LowPower);
@@ -270,12 +266,12 @@ void ChannelPanel::ShowPlanChannel(const QString& key) {
                              FromLatin1(text ? text->substr(0, mark) : std::string())));
 
     lblCPosition_->setText(tr("Channel Number"));
-    lblCPosition_->setBuddy(txtCN_);
-    txtCN_->show();
+    lblCPosition_->setBuddy(channelLabel_);
+    channelLabel_->show();
     cmbCN_->hide();
     const ChannelRecord& r = records[static_cast<std::size_t>(index)];
     const PlanEntry& e = Entry(r);
-    txtCN_->setText(FromLatin1(e.Label));
+    channelLabel_->setText(FromLatin1(e.Label));
     Fill(r, e);
 }
 
@@ -289,7 +285,7 @@ void ChannelPanel::ShowExpChannel(const QString& key) {
 
     lblCPosition_->setText(tr("Position"));
     lblCPosition_->setBuddy(cmbCN_);  // names the list for screen readers
-    txtCN_->hide();
+    channelLabel_->hide();
     cmbCN_->show();
     const ChannelRecord& r = session_.config.Exp(index);
     const PlanEntry& e = Entry(r);
@@ -369,15 +365,11 @@ void ChannelPanel::ApplyExpEnable() {
 // Focus, keys and layout
 
 bool ChannelPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        const bool in = event->type() == QEvent::FocusIn;
-        const QVariant hint = watched->property(kHintProperty);
-        if (in && hint.isValid()) emit statusHint(hint.toString());
-        // The text is remembered when the user moves into the list, not when its own popup
-        // or another window gives the focus back.
+    // The text is remembered when the user moves into the list, not when its own popup or
+    // another window gives the focus back.
+    if (watched == cmbCN_ && event->type() == QEvent::FocusIn) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (in && watched == cmbCN_ && reason != Qt::PopupFocusReason &&
-            reason != Qt::ActiveWindowFocusReason) {
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
             rememberedChannelText_ = cmbCN_->currentText();
         }
     }

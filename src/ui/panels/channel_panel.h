@@ -75,11 +75,11 @@ class ChannelPanel : public EditorPanel {
 
     QWidget* top_;
     QLabel* lblCPosition_;
-    QLabel* txtCN_;
+    QLabel* channelLabel_;  // txtCN
     QComboBox* cmbCN_;
     QCheckBox* chkCEnable_;
-    QLabel* txtCRF_;
-    QLabel* txtCTF_;
+    QLabel* rxFrequency_;  // txtCRF
+    QLabel* txFrequency_;  // txtCTF
     QWidget* inner_;
     QCheckBox* chkCScan_;
     QCheckBox* chkCDup_;

@@ -22,7 +22,6 @@ namespace rse {
 
 namespace {
 
-constexpr const char* kHintProperty = "statusHint";
 constexpr int kStationNameLength = 10;
 
 // A station name as stored: "a".."z" in capitals; characters that an 8-bit text cannot hold
@@ -80,10 +79,8 @@ DirectoryEntryPanel::DirectoryEntryPanel(EditorSession& session, Prompts& prompt
         {txtGPosi_, tr(kStationNameHint)},
         {txtGMMSI_, tr("Numeric Only. Indispensable 9 figures.")},
     };
-    for (const auto& [control, hint] : hints) {
-        control->setProperty(kHintProperty, hint);
-        control->installEventFilter(this);
-    }
+    for (const auto& [control, hint] : hints)
+        SetStatusHint(control, hint);
 
     auto* grid = new QGridLayout(inner_);
     grid->setContentsMargins(12, 8, 12, 8);
@@ -201,8 +198,6 @@ bool DirectoryEntryPanel::ValidatePendingEdit() {
 
 bool DirectoryEntryPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {
-        const QVariant hint = watched->property(kHintProperty);
-        if (hint.isValid()) emit statusHint(hint.toString());
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (watched == txtGPosi_ && reason == Qt::MouseFocusReason) {
             // After the click that gave the focus has placed the cursor.

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QRect>
 
@@ -25,6 +26,25 @@ EditorPanel::EditorPanel(const QString& letter, EditorSession& session, QWidget*
     title_->setFont(font);
     title_->move(0, 0);
     title_->setMinimumWidth(300);
+}
+
+namespace {
+
+constexpr const char* kHintProperty = "statusHint";
+
+}  // namespace
+
+void EditorPanel::SetStatusHint(QWidget* control, const QString& hint) {
+    control->setProperty(kHintProperty, hint);
+    control->installEventFilter(this);
+}
+
+bool EditorPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        const QVariant hint = watched->property(kHintProperty);
+        if (hint.isValid()) emit statusHint(hint.toString());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 namespace {

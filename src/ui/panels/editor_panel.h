@@ -50,6 +50,9 @@ class EditorPanel : public QWidget {
     void edited(QWidget* control, const QString& name);
 
   protected:
+    // `control` shows `hint` in the status bar's first panel whenever it takes the focus.
+    void SetStatusHint(QWidget* control, const QString& hint);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // After the panel's own handlers: every check box click, list choice, typing and stored
     // number of the panel's controls reports `edited`, named by the control's accessible name.
     void WatchUserEdits();

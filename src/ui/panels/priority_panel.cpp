@@ -46,7 +46,7 @@ PriorityPanel::PriorityPanel(EditorSession& session, QWidget* parent)
             // No caption of its own: the row and the column name it.
             list->setAccessibleName(row + QLatin1Char(' ') + QLatin1String(kColumns[c]));
             list->setFixedWidth(listWidth);
-            list->installEventFilter(this);
+            SetStatusHint(list, tr(kListHint));
             grid->addWidget(list, r + 1, c + 1);
             lists_[static_cast<std::size_t>(r * 3 + c)] = list;
         }
@@ -62,10 +62,5 @@ void PriorityPanel::Clear() {
 }
 
 void PriorityPanel::ShowPriorityPanel() {}
-
-bool PriorityPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) emit statusHint(tr(kListHint));
-    return EditorPanel::eventFilter(watched, event);
-}
 
 }  // namespace rse

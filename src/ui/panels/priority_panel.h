@@ -29,9 +29,6 @@ class PriorityPanel : public EditorPanel {
     // The lists row by row (USA, International, Canada), each P-Ch, A-Ch, B-Ch.
     const std::array<QComboBox*, 9>& Lists() const { return lists_; }
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     std::array<QComboBox*, 9> lists_{};
 };

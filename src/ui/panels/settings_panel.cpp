@@ -22,8 +22,6 @@ namespace rse {
 
 namespace {
 
-constexpr const char* kHintProperty = "statusHint";
-
 QLabel* Caption(QWidget* parent, const QString& text, QWidget* buddy, const QString& name = {}) {
     auto* label = new QLabel(text, parent);
     if (!name.isEmpty()) label->setObjectName(name);
@@ -75,9 +73,9 @@ SettingsPanel::SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* 
     FitFieldWidth(txtFUser_, QLatin1Char('0'), 9);
     FitFieldWidth(txtFCount_, QLatin1Char('0'), 3);  // the radio counts up to 255
 
-    Hint(txtFATISNo_, tr("Numeric Only. Indispensable 10 figures."));
-    Hint(txtFUser_, tr("Numeric Only. Indispensable 9 figures."));
-    Hint(cmdFClear_, tr("A Click Inicializes the number of User MMSI setting permission"));
+    SetStatusHint(txtFATISNo_, tr("Numeric Only. Indispensable 10 figures."));
+    SetStatusHint(txtFUser_, tr("Numeric Only. Indispensable 9 figures."));
+    SetStatusHint(cmdFClear_, tr("A Click Inicializes the number of User MMSI setting permission"));
 
     // Layout: lists on the left, switches on the right; the individual call replies with
     // their notes below; a line; the radio's own MMSI and its count.
@@ -149,16 +147,11 @@ SettingsPanel::SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* 
     WatchUserEdits();  // after the panel's own handlers have stored the change
 }
 
-void SettingsPanel::Hint(QWidget* control, const QString& hint) {
-    control->setProperty(kHintProperty, hint);
-    control->installEventFilter(this);
-}
-
 QComboBox* SettingsPanel::AddList(const char* name, std::int16_t CommonSettings::*field) {
     auto* list = new PagedComboBox(this);
     list->setObjectName(QLatin1String(name));
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    Hint(list, tr(kListHint));
+    SetStatusHint(list, tr(kListHint));
     // A choice is stored at once (the program's own selection does not emit this).
     connect(list, &QComboBox::activated, this, [this, field](int index) {
         if (index >= 0) session_.config.SETCOM.*field = static_cast<std::int16_t>(index);
@@ -171,21 +164,13 @@ QCheckBox* SettingsPanel::AddCheck(const char* name, const QString& caption,
     auto* check = new QCheckBox(caption, this);
     check->setObjectName(QLatin1String(name));
     check->setAccessibleName(caption);
-    Hint(check, tr(kCheckHint));
+    SetStatusHint(check, tr(kCheckHint));
     if (field) {
         connect(check, &QCheckBox::clicked, this, [this, field](bool checked) {
             if (!session_.UpdatingControls) session_.config.SETCOM.*field = checked;
         });
     }
     return check;
-}
-
-bool SettingsPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        const QVariant hint = watched->property(kHintProperty);
-        if (hint.isValid()) emit statusHint(hint.toString());
-    }
-    return EditorPanel::eventFilter(watched, event);
 }
 
 void SettingsPanel::FillLists() {

@@ -44,11 +44,7 @@ class SettingsPanel : public EditorPanel {
     // The Clear button was pressed: the radio's entry count is to be cleared.
     void clearRequested();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
-    void Hint(QWidget* control, const QString& hint);
     QComboBox* AddList(const char* name, std::int16_t CommonSettings::*field);
     QCheckBox* AddCheck(const char* name, const QString& caption, bool CommonSettings::*field);
     void FillLists();

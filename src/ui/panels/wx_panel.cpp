@@ -57,9 +57,11 @@ WxPanel::WxPanel(EditorSession& session, QWidget* parent)
         row.scan->setAccessibleName(name + QLatin1Char(' ') + tr("Scan"));
         row.tag->setAccessibleName(name + QLatin1Char(' ') + tr("Tag Name"));
         row.label->setBuddy(row.enable);
+        SetStatusHint(row.enable, tr(kCheckHint));
+        SetStatusHint(row.scan, tr(kCheckHint));
+        SetStatusHint(row.tag, tr(kTagHint));
         for (QWidget* w : {static_cast<QWidget*>(row.enable), static_cast<QWidget*>(row.scan),
                            static_cast<QWidget*>(row.tag)}) {
-            w->installEventFilter(this);
             if (previous) setTabOrder(previous, w);
             previous = w;
         }
@@ -135,9 +137,6 @@ bool WxPanel::eventFilter(QObject* watched, QEvent* event) {
     if (in || event->type() == QEvent::FocusOut) {
         if (auto* box = qobject_cast<QCheckBox*>(watched)) {
             box->setText(in ? kMarker : kNoMarker);  // the focus marker
-            if (in) emit statusHint(tr(kCheckHint));
-        } else if (in) {
-            emit statusHint(tr(kTagHint));
         }
     }
     return EditorPanel::eventFilter(watched, event);

@@ -41,9 +41,8 @@ DifferenceTable::DifferenceTable(QWidget* parent) : QTableWidget(parent) {
     setAlternatingRowColors(true);
     setWordWrap(false);
     verticalHeader()->hide();
-    horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    // Every column as wide as its texts; the table scrolls when the window is narrower.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
 void DifferenceTable::SetRows(const std::vector<DifferenceRow>& rows, const QString& beforeHeader,
