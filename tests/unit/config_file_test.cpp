@@ -253,8 +253,9 @@ TEST(ConfigFile, FilesOnDisk) {
     if (::geteuid() != 0) {
         std::filesystem::permissions(
             dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-        c.SETCOM.Contrast = 7;
-        EXPECT_FALSE(SaveFileAs(path, c).ok);
+        Configuration changed = c;
+        changed.SETCOM.Contrast = 7;
+        EXPECT_FALSE(SaveFileAs(path, changed).ok);
         std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
     }
     EXPECT_FALSE(SaveFileAs(dir.File("no/such/folder/x.dat"), c).ok);
