@@ -10,9 +10,9 @@ build="${RSE_BUILD_DIR:-$root/build}"
 
 bash "$root/scripts/install-deps.sh" run
 # Only the programs: the tests, fuzz replays and benchmarks are built by scripts/test.sh.
-# (Without tests the build needs none of the test packages.)
+# (Without tests and benchmarks the build needs none of the test packages.)
 RSE_BUILD_DIR="$build" RSE_BUILD_TARGETS="rse rse-radio-sim rse-cli" bash "$root/scripts/build.sh" \
-    -DRSE_TESTS=OFF
+    -DRSE_TESTS=OFF -DRSE_BENCH=OFF
 
 rse="$build/src/app/rse"
 sim="$build/src/sim/rse-radio-sim"

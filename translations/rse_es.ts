@@ -227,40 +227,6 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 uso incorrecto.
         <source>fix: %1</source>
         <translation>solución: %1</translation>
     </message>
-    <message>
-        <source>  rse-cli read --port DEV -o OUT [--no-backup]
-                                            read the radio into OUT: .hex (the memory
-                                            image) or .dat (the configuration); a copy
-                                            is kept in the backups unless --no-backup
-  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
-                                            program IN into the radio: .hex as it is,
-                                            .dat laid over BASE.hex (else a new image);
-                                            --backup: read and keep the radio first and
-                                            print the changes; --verify: read back and
-                                            compare
-  rse-cli clear-count --port DEV            reset the radio's MMSI entry count
-     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)
-     --no-echo: the cable does not echo what is sent
-     --progress: progress lines (one per 10 %) when standard error is not a
-                 terminal; a terminal always shows a progress bar
-</source>
-        <translation>  rse-cli read --port DEV -o OUT [--no-backup]
-                                            lee la radio en OUT: .hex (la imagen de
-                                            memoria) o .dat (la configuración); se guarda
-                                            una copia en las copias de seguridad salvo con --no-backup
-  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
-                                            programa IN en la radio: .hex tal cual,
-                                            .dat sobre BASE.hex (si no, una imagen nueva);
-                                            --backup: primero lee y guarda la radio y
-                                            muestra los cambios; --verify: relee y
-                                            compara
-  rse-cli clear-count --port DEV            pone a cero la cuenta de entradas MMSI de la radio
-     --port DEV: una ruta de dispositivo o COM1..COM4 (/dev/ttyUSB0..3)
-     --no-echo: el cable no devuelve el eco de lo enviado
-     --progress: líneas de progreso (una cada 10 %) cuando la salida de error no es
-                 un terminal; un terminal siempre muestra una barra de progreso
-</translation>
-    </message>
 </context>
 <context>
     <name>Core</name>
@@ -901,10 +867,6 @@ El usuario debe pertenecer al grupo propietario del dispositivo, normalmente dia
     <message>
         <source>cannot be called by DSC</source>
         <translation>no se puede llamar por LSD</translation>
-    </message>
-    <message>
-        <source>not a ship's MMSI</source>
-        <translation>no es el MMSI de un buque</translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -1744,14 +1706,6 @@ Check the connection now?</source>
     <message>
         <source>The radio was read and kept in the backups. Programming changes:</source>
         <translation>La radio se leyó y se guardó en las copias de seguridad. La programación cambia:</translation>
-    </message>
-    <message>
-        <source>In the radio now</source>
-        <translation>En la radio ahora</translation>
-    </message>
-    <message>
-        <source>After programming</source>
-        <translation>Después de programar</translation>
     </message>
 </context>
 <context>

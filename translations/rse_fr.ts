@@ -227,40 +227,6 @@ Code de sortie : 0 réussite, 1 l'opération a échoué, 2 mauvaise utilisation.
         <source>fix: %1</source>
         <translation>correction : %1</translation>
     </message>
-    <message>
-        <source>  rse-cli read --port DEV -o OUT [--no-backup]
-                                            read the radio into OUT: .hex (the memory
-                                            image) or .dat (the configuration); a copy
-                                            is kept in the backups unless --no-backup
-  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
-                                            program IN into the radio: .hex as it is,
-                                            .dat laid over BASE.hex (else a new image);
-                                            --backup: read and keep the radio first and
-                                            print the changes; --verify: read back and
-                                            compare
-  rse-cli clear-count --port DEV            reset the radio's MMSI entry count
-     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)
-     --no-echo: the cable does not echo what is sent
-     --progress: progress lines (one per 10 %) when standard error is not a
-                 terminal; a terminal always shows a progress bar
-</source>
-        <translation>  rse-cli read --port DEV -o OUT [--no-backup]
-                                            lit la radio dans OUT : .hex (l'image
-                                            mémoire) ou .dat (la configuration); une copie
-                                            est conservée dans les sauvegardes sauf --no-backup
-  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
-                                            programme IN dans la radio : .hex tel quel,
-                                            .dat posé sur BASE.hex (sinon une image neuve);
-                                            --backup : lit et conserve d'abord la radio et
-                                            affiche les changements; --verify : relit et
-                                            compare
-  rse-cli clear-count --port DEV            remet à zéro le nombre d'entrées ISMM de la radio
-     --port DEV : un chemin de périphérique ou COM1..COM4 (/dev/ttyUSB0..3)
-     --no-echo : le câble ne renvoie pas d'écho de ce qui est envoyé
-     --progress : lignes de progression (une par tranche de 10 %) quand la sortie d'erreur
-                 n'est pas un terminal; un terminal montre toujours une barre de progression
-</translation>
-    </message>
 </context>
 <context>
     <name>Core</name>
@@ -901,10 +867,6 @@ L'utilisateur doit être membre du groupe propriétaire du périphérique, habit
     <message>
         <source>cannot be called by DSC</source>
         <translation>ne peut pas être appelé en ASN</translation>
-    </message>
-    <message>
-        <source>not a ship's MMSI</source>
-        <translation>pas l'ISMM d'un navire</translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -1744,14 +1706,6 @@ Vérifier la connexion maintenant?</translation>
     <message>
         <source>The radio was read and kept in the backups. Programming changes:</source>
         <translation>La radio a été lue et conservée dans les sauvegardes. La programmation change :</translation>
-    </message>
-    <message>
-        <source>In the radio now</source>
-        <translation>Dans la radio maintenant</translation>
-    </message>
-    <message>
-        <source>After programming</source>
-        <translation>Après la programmation</translation>
     </message>
 </context>
 <context>

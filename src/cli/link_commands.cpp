@@ -1,109 +1,24 @@
 #include "cli/link_commands.h"
 
-#include <unistd.h>
-
-#include <atomic>
-#include <csignal>
 #include <cstdio>
 
 #include "cli/backup_commands.h"
 #include "cli/cli_support.h"
 #include "cli/file_commands.h"
-#include "cli/progress_printer.h"
+#include "cli/fleet_command.h"
+#include "cli/link_support.h"
 #include "files/config_file.h"
 #include "files/image_file.h"
 #include "image/codec.h"
 #include "link/clone_protocol.h"
 #include "link/safe_program.h"
+#include "model/mmsi.h"
 #include "qt/serial_link.h"
 #include "qt/translations.h"
 
 namespace rse::cli {
 
 namespace {
-
-// Set by Ctrl+C (or SIGTERM) while a transfer runs; the engine stops at its next wait.
-std::atomic<bool> g_interrupted{false};
-static_assert(std::atomic<bool>::is_always_lock_free);
-
-extern "C" void OnInterrupt(int) {
-    g_interrupted.store(true);
-}
-
-// Routes SIGINT and SIGTERM to the cancel flag for its lifetime. A second signal takes the
-// default action, so a stuck program can still be stopped.
-class InterruptGuard {
-  public:
-    InterruptGuard() {
-        g_interrupted.store(false);
-        struct sigaction sa {};
-        sa.sa_handler = OnInterrupt;
-        sa.sa_flags = SA_RESETHAND;
-        sigemptyset(&sa.sa_mask);
-        sigaction(SIGINT, &sa, &oldInt_);
-        sigaction(SIGTERM, &sa, &oldTerm_);
-    }
-    ~InterruptGuard() {
-        sigaction(SIGINT, &oldInt_, nullptr);
-        sigaction(SIGTERM, &oldTerm_, nullptr);
-    }
-    InterruptGuard(const InterruptGuard&) = delete;
-    InterruptGuard& operator=(const InterruptGuard&) = delete;
-
-  private:
-    struct sigaction oldInt_ {};
-    struct sigaction oldTerm_ {};
-};
-
-struct LinkOptions {
-    QString port;
-    bool noEcho = false;
-    bool progress = false;  // progress lines even when standard error is not a terminal
-};
-
-void AddLinkOptions(QCommandLineParser& parser) {
-    parser.addOption(QCommandLineOption(QStringLiteral("port"), QString(), QStringLiteral("DEV")));
-    parser.addOption(QCommandLineOption(QStringLiteral("no-echo")));
-    parser.addOption(QCommandLineOption(QStringLiteral("progress")));
-}
-
-bool TakeLinkOptions(const QCommandLineParser& parser, const QString& cmd, LinkOptions& out) {
-    out.port = parser.value(QStringLiteral("port"));
-    out.noEcho = parser.isSet(QStringLiteral("no-echo"));
-    out.progress = parser.isSet(QStringLiteral("progress"));
-    if (out.port.isEmpty()) {
-        UsageError(cmd, Cli::tr("--port DEV is required (a device path or COM1..COM4)"));
-        return false;
-    }
-    return true;
-}
-
-void PrintMessage(const LinkMessage& m) {
-    PrintError(QStringLiteral("%1: %2").arg(LinkMessageTitle(m), CoreText(m.text.c_str())));
-    if (!m.detail.empty()) PrintError(Translated(m.detailPhrase, m.detail));
-}
-
-// Runs one operation on the port with progress and Ctrl+C; the operation gets the environment
-// and the progress printer.
-template <typename Operation>
-auto RunOnPort(const LinkOptions& options, Operation operation) {
-    QtSerialLink link(PortPathFor(options.port));
-    SteadyClock clock;
-    ProgressPrinter progress(options.progress);
-    InterruptGuard guard;
-    LinkEnvironment env{link, clock, g_interrupted};
-    env.settings.SkipReceive = options.noEcho;
-    env.showProgress = [&progress](int percent) { progress.Show(percent); };
-    auto result = operation(env, progress);
-    progress.Finish();
-    return result;
-}
-
-int Report(const TransferOutcome& outcome) {
-    if (outcome.message) PrintMessage(*outcome.message);
-    if (outcome.status == TransferStatus::Cancelled) PrintError(QStringLiteral("Interrupted."));
-    return outcome.Succeeded() ? kOk : kFailed;
-}
 
 int RunRead(const QStringList& args) {
     const QString cmd = QStringLiteral("read");
@@ -148,6 +63,23 @@ int RunRead(const QStringList& args) {
     return Report(result.outcome);
 }
 
+// The identity the command line asked for; prints why it refuses when it asked for none.
+IdentityChoice ChooseIdentity(const IdentityChange& change, std::optional<IdentityChoice> asked,
+                              bool& refused) {
+    for (const std::string& sentence : IdentitySentences(change))
+        PrintError(QString::fromStdString(sentence));
+    if (!asked) {
+        PrintError(
+            QStringLiteral("rse-cli program: nothing was written; give --keep-identity or "
+                           "--change-identity."));
+        refused = true;
+        return IdentityChoice::Cancel;
+    }
+    PrintError(*asked == IdentityChoice::Keep ? QStringLiteral("Keeping the radio's numbers.")
+                                              : QStringLiteral("Changing the radio's numbers."));
+    return *asked;
+}
+
 int RunProgram(const QStringList& args) {
     const QString cmd = QStringLiteral("program");
     QCommandLineParser parser;
@@ -156,7 +88,9 @@ int RunProgram(const QStringList& args) {
     parser.addOption(base);
     const QCommandLineOption backup(QStringLiteral("backup"));
     const QCommandLineOption verify(QStringLiteral("verify"));
-    parser.addOptions({backup, verify});
+    const QCommandLineOption keepIdentity(QStringLiteral("keep-identity"));
+    const QCommandLineOption changeIdentity(QStringLiteral("change-identity"));
+    parser.addOptions({backup, verify, keepIdentity, changeIdentity});
     if (!ParseArguments(parser, cmd, args)) return kUsage;
     LinkOptions options;
     if (!TakeLinkOptions(parser, cmd, options)) return kUsage;
@@ -171,24 +105,54 @@ int RunProgram(const QStringList& args) {
         (kind != FileKind::Dat || KindOf(parser.value(base)) != FileKind::Hex)) {
         return UsageError(cmd, Cli::tr("--base BASE.hex applies only to a .dat input"));
     }
+    if (parser.isSet(keepIdentity) && parser.isSet(changeIdentity)) {
+        return UsageError(
+            cmd, QStringLiteral("--keep-identity and --change-identity exclude each other"));
+    }
+    std::optional<IdentityChoice> asked;
+    if (parser.isSet(keepIdentity)) asked = IdentityChoice::Keep;
+    if (parser.isSet(changeIdentity)) asked = IdentityChoice::Change;
 
     // Everything is read before the port is touched.
     Document doc;
     if (int rc = LoadRadioImage(in, parser.value(base), doc); rc != kOk) return rc;
+    const std::string warning =
+        UserMmsiKindWarning(GetDigits(doc.image, mem::kUserMmsid.address).substr(0, 9));
+    if (!warning.empty()) PrintError(QStringLiteral("Warning: ") + QString::fromStdString(warning));
     const SafetyNet net{parser.isSet(backup), parser.isSet(verify)};
+    bool refused = false;
     // The changes are printed and programmed without a question: scripts cannot answer one.
-    return Report(RunOnPort(options, [&](const LinkEnvironment& env, ProgressPrinter& progress) {
-        SafetyNetSteps steps;
-        steps.keep = [&](const MemoryImage& radio) {
-            progress.Finish();
-            return KeepBeforeProgram(radio, PortPathFor(options.port));
-        };
-        steps.confirm = [](const MemoryImage& radio, const MemoryImage& image) {
-            PrintChanges(radio, image);
-            return true;
-        };
-        return ProgramWithSafetyNet(env, doc.image, net, steps);
-    }));
+    const ProgramResult result =
+        RunOnPort(options, [&](const LinkEnvironment& env, ProgressPrinter& progress) {
+            SafetyNetSteps steps;
+            steps.keep = [&](const MemoryImage& radio) {
+                progress.Finish();
+                return KeepBeforeProgram(radio, PortPathFor(options.port));
+            };
+            // A configuration is laid over what the radio holds; an image is written whole.
+            if (kind == FileKind::Dat) {
+                steps.layOver = [&doc](const MemoryImage& radio) {
+                    MemoryImage image = radio;
+                    EncodeImage(doc.config, image);
+                    return image;
+                };
+            }
+            steps.identity = [&](const IdentityChange& change) {
+                progress.Finish();
+                return ChooseIdentity(change, asked, refused);
+            };
+            steps.confirm = [&](const MemoryImage& radio, const MemoryImage& image,
+                                const std::optional<IdentityChange>& change) {
+                IdentityChoice choice = IdentityChoice::Change;
+                if (change) choice = ChooseIdentity(*change, asked, refused);
+                if (choice == IdentityChoice::Cancel) return choice;
+                PrintChanges(radio, ApplyIdentityChoice(image, IdentityOf(radio), choice));
+                return choice;
+            };
+            return ProgramWithSafetyNet(env, doc.image, net, steps);
+        });
+    if (refused) return kFailed;
+    return Report(result.outcome);
 }
 
 int RunClearCount(const QStringList& args) {
@@ -212,33 +176,52 @@ int RunClearCount(const QStringList& args) {
 
 bool IsLinkCommand(const QString& name) {
     return name == QLatin1String("read") || name == QLatin1String("program") ||
-           name == QLatin1String("clear-count");
+           name == QLatin1String("clear-count") || name == QLatin1String("fleet");
 }
 
 int RunLinkCommand(const QString& name, const QStringList& args) {
     if (name == QLatin1String("read")) return RunRead(args);
     if (name == QLatin1String("program")) return RunProgram(args);
     if (name == QLatin1String("clear-count")) return RunClearCount(args);
+    if (name == QLatin1String("fleet")) return RunFleet(args);
     return UsageError(name, Cli::tr("not a radio command"));
 }
 
 QString LinkCommandsUsage() {
-    return Cli::tr(
-        "  rse-cli read --port DEV -o OUT [--no-backup]\n"
-        "                                            read the radio into OUT: .hex (the memory\n"
-        "                                            image) or .dat (the configuration); a copy\n"
-        "                                            is kept in the backups unless --no-backup\n"
-        "  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]\n"
-        "                                            program IN into the radio: .hex as it is,\n"
-        "                                            .dat laid over BASE.hex (else a new image);\n"
-        "                                            --backup: read and keep the radio first and\n"
-        "                                            print the changes; --verify: read back and\n"
-        "                                            compare\n"
-        "  rse-cli clear-count --port DEV            reset the radio's MMSI entry count\n"
-        "     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)\n"
-        "     --no-echo: the cable does not echo what is sent\n"
-        "     --progress: progress lines (one per 10 %) when standard error is not a\n"
-        "                 terminal; a terminal always shows a progress bar\n");
+    return QStringLiteral(
+               "  rse-cli read --port DEV -o OUT [--no-backup]\n"
+               "                                            read the radio into OUT: .hex (the "
+               "memory\n"
+               "                                            image) or .dat (the configuration); a "
+               "copy\n"
+               "                                            is kept in the backups unless "
+               "--no-backup\n"
+               "  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]\n"
+               "                  [--keep-identity | --change-identity]\n"
+               "                                            program IN into the radio: .hex as it "
+               "is,\n"
+               "                                            .dat laid over BASE.hex (else a new "
+               "image);\n"
+               "                                            --backup: read and keep the radio "
+               "first,\n"
+               "                                            lay a .dat over what it holds and "
+               "print the\n"
+               "                                            changes; --verify: read back and "
+               "compare.\n"
+               "                                            When IN would change the radio's own "
+               "MMSI\n"
+               "                                            or ATIS number nothing is written "
+               "unless\n"
+               "                                            --keep-identity or --change-identity "
+               "says\n"
+               "                                            which is meant\n"
+               "  rse-cli clear-count --port DEV            reset the radio's MMSI entry count\n") +
+           FleetCommandUsage() +
+           QStringLiteral(
+               "     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)\n"
+               "     --no-echo: the cable does not echo what is sent\n"
+               "     --progress: progress lines (one per 10 %) when standard error is not a\n"
+               "                 terminal; a terminal always shows a progress bar\n");
 }
 
 }  // namespace rse::cli

@@ -37,10 +37,10 @@ QString Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Printing lays out text and needs the font machinery of a GUI application, but never a
-    // display.
+    // Printing (and the fleet's records) lays out text and needs the font machinery of a GUI
+    // application, but never a display.
     std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && std::strcmp(argv[1], "print") == 0) {
+    if (argc > 1 && (std::strcmp(argv[1], "print") == 0 || std::strcmp(argv[1], "fleet") == 0)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {

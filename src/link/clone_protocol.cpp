@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "image/identity.h"
 #include "link/clone_frames.h"
 
 namespace rse {
@@ -185,6 +186,21 @@ TransferOutcome CloneProtocol::ReadAll(MemoryImage& target) {
     if (serial_.LinkLost()) return LinkFailure(kReadTitle, "frmRadio.ReadData");
     if (!ok) return Failure(kCommunicationErrorText, kReadTitle, NoAnswerDetail());
     env_.clock.Sleep(kSuccessPause);
+    return Success();
+}
+
+static_assert(kIdentitySize == kBlockSize && kIdentityAddress % kBlockSize == 0,
+              "the identity is one block");
+
+TransferOutcome CloneProtocol::ReadIdentity(MemoryImage& target) {
+    if (!serial_.OpenPort()) return OpenFailure(kReadTitle);
+    MemoryImage working = target;
+    const bool ok = ReadBlockCommand(kIdentityAddress, working);
+    serial_.ClosePort();
+    if (serial_.CancelRequested()) return Cancelled();
+    if (serial_.LinkLost()) return LinkFailure(kReadTitle, "frmRadio.ReadData");
+    if (!ok) return Failure(kCommunicationErrorText, kReadTitle, NoAnswerDetail());
+    target = working;
     return Success();
 }
 

@@ -52,6 +52,8 @@ class CloneProtocol {
     TransferOutcome CheckModel();
     TransferOutcome ReadAll(MemoryImage& target);
     TransferOutcome WriteAll(const MemoryImage& source);
+    // Reads the one block that holds the radio's identity into target (one frame).
+    TransferOutcome ReadIdentity(MemoryImage& target);
 
     // Exchanges, each with up to LinkRetries + 1 attempts; true on success.
     bool ReadByteCommand(int address, MemoryImage& target);

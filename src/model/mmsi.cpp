@@ -133,7 +133,49 @@ MmsiNote DirectoryMmsiNote(std::string_view mmsi) {
 MmsiNote UserMmsiNote(std::string_view mmsi) {
     const std::optional<MmsiInfo> info = ClassifyMmsi(mmsi);
     if (!info) return {};
-    return Note(*info, info->kind != MmsiKind::Ship, RSE_TEXT("Core", "not a ship's MMSI"));
+    return {DescribeMmsi(*info), UserMmsiKindWarning(mmsi)};
+}
+
+std::string UserMmsiKindWarning(std::string_view mmsi) {
+    const std::optional<MmsiInfo> info = ClassifyMmsi(mmsi);
+    if (!info) return {};
+    switch (info->kind) {
+        case MmsiKind::Ship:
+            return {};
+        case MmsiKind::Group:
+            return "This is a group MMSI; a radio's own MMSI is a ship station's";
+        case MmsiKind::CoastStation:
+            return "This is a coast station MMSI; a radio's own MMSI is a ship station's";
+        case MmsiKind::SarAircraft:
+            return "This is a SAR aircraft MMSI; a radio's own MMSI is a ship station's";
+        case MmsiKind::Handheld:
+            return "This is a handheld MMSI; a radio's own MMSI is a ship station's";
+        case MmsiKind::AuxiliaryCraft:
+            return "This is the MMSI of a parent ship's craft; a radio's own MMSI is a ship "
+                   "station's";
+        case MmsiKind::AidToNavigation:
+            return "This is an aid to navigation MMSI; a radio's own MMSI is a ship station's";
+        case MmsiKind::AisSart:
+            return "This is an AIS-SART MMSI; a radio's own MMSI is a ship station's";
+        case MmsiKind::Mob:
+            return "This is a MOB device MMSI; a radio's own MMSI is a ship station's";
+        case MmsiKind::EpirbAis:
+            return "This is an EPIRB-AIS MMSI; a radio's own MMSI is a ship station's";
+        case MmsiKind::Unknown:
+            break;
+    }
+    return "This MMSI has no assigned form; a radio's own MMSI is a ship station's";
+}
+
+MmsiNote AtisNote(std::string_view atisNo, bool atisOn, std::string_view userMmsi) {
+    if (!atisNo.empty()) {
+        const bool digits =
+            std::all_of(atisNo.begin(), atisNo.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (atisNo.size() == 10 && digits && atisNo.front() == '9') return {};
+        return {{}, "An ATIS number has ten digits and starts with 9"};
+    }
+    if (!atisOn || !ClassifyMmsi(userMmsi)) return {};
+    return {"ATIS No. suggested: 9" + std::string(userMmsi) + " (9 followed by the user MMSI)", {}};
 }
 
 }  // namespace rse

@@ -45,7 +45,7 @@ std::string DescribeMmsi(const MmsiInfo& info);
 // What the editor shows for an MMSI: its description, and a warning when it deserves one.
 struct MmsiNote {
     std::string text;     // the description; empty when the text is not nine digits
-    std::string warning;  // "cannot be called by DSC", "not a ship's MMSI"; empty for none
+    std::string warning;  // "cannot be called by DSC", "This is a group MMSI; ..."; empty for none
     // The same two texts as marked source texts, for the programs to translate.
     Phrase textPhrase{};
     Phrase warningPhrase{};
@@ -56,5 +56,14 @@ Phrase DescribeMmsiPhrase(const MmsiInfo& info);
 MmsiNote DirectoryMmsiNote(std::string_view mmsi);
 // The radio's own MMSI: a warning when it is not a ship's.
 MmsiNote UserMmsiNote(std::string_view mmsi);
+// The warning for a radio's own MMSI that is not a ship station's, naming its kind ("This is
+// a group MMSI; a radio's own MMSI is a ship station's"); empty for a ship's MMSI and for a
+// text that is not nine digits.
+std::string UserMmsiKindWarning(std::string_view mmsi);
+
+// What the editor shows for the ATIS number: a warning when it is not ten digits starting
+// with 9; with ATIS on, no number and a user MMSI, the suggestion of 9 followed by the MMSI
+// (the editor never fills it in).
+MmsiNote AtisNote(std::string_view atisNo, bool atisOn, std::string_view userMmsi);
 
 }  // namespace rse

@@ -43,8 +43,8 @@ BackupStore DefaultBackupStore() {
     return BackupStore(QFile::encodeName(BackupFolder()).toStdString(), Sha256Hex);
 }
 
-KeepResult KeepReadImage(const MemoryImage& image, const QString& port) {
-    return DefaultBackupStore().KeepImage(image, FactsNow(port, QString()));
+KeepResult KeepReadImage(const MemoryImage& image, const QString& port, const QString& note) {
+    return DefaultBackupStore().KeepImage(image, FactsNow(port, note));
 }
 
 KeepResult KeepEdits(std::string_view configText, const QString& note) {

@@ -18,8 +18,10 @@ QString BackupFolder();
 BackupStore DefaultBackupStore();
 std::string Sha256Hex(std::string_view data);
 
-// Keeps an image just read from the radio on `port`.
-KeepResult KeepReadImage(const MemoryImage& image, const QString& port);
+// Keeps an image just read from the radio on `port`, with a note that says why when it is
+// not a plain read ("before fleet boats.dat, radio 3").
+KeepResult KeepReadImage(const MemoryImage& image, const QString& port,
+                         const QString& note = QString());
 // Keeps the text of a configuration that is about to be replaced, with a note that says by
 // what ("edits before New").
 KeepResult KeepEdits(std::string_view configText, const QString& note);

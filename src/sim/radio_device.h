@@ -41,6 +41,8 @@ class RadioDevice {
     void Receive(std::span<const std::uint8_t> input, RadioOutput& out);
 
     const MemoryImage& Memory() const { return memory_; }
+    // The faults still to come (each used one is gone).
+    const RadioFaults& Faults() const { return faults_; }
     int BlocksServed() const { return blocksServed_; }
     int CommandsServed() const { return commandsServed_; }
 

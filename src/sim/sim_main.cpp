@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,14 +26,20 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 volatile sig_atomic_t g_stop = 0;
+volatile sig_atomic_t g_next = 0;
 
 void OnStopSignal(int) {
     g_stop = 1;
 }
 
+void OnNextSignal(int) {
+    g_next = 1;
+}
+
 struct Options {
     std::string linkPath;
     std::string imagePath;
+    std::vector<std::string> fleet;  // the images of the radios that take turns on the line
     std::string savePath;
     bool echo = true;
     long baud = 9600;
@@ -47,6 +54,10 @@ const char kUsage[] =
     "  --link PATH          also make PATH a symbolic link to the device\n"
     "  --image FILE.hex     the radio's memory (default: the image of a new configuration)\n"
     "  --save FILE.hex      write the memory there after each write command and on exit\n"
+    "  --fleet IMAGE...     several radios on one cable, one after another: SIGUSR1 keeps\n"
+    "                       the memory of the radio connected now and connects the next\n"
+    "                       (prints 'RADIO <n>'; 'NO RADIO' after the last); {n} in --save\n"
+    "                       stands for the radio's number; faults count across the radios\n"
     "  --no-echo            the cable does not echo what the program sends\n"
     "  --baud N             pace the answers at N baud (default 9600, 0: no pacing)\n"
     "  --model HEX          report this model code instead of the one in memory\n"
@@ -114,6 +125,10 @@ int ParseOptions(int argc, char** argv, Options& o) {
         } else if (arg == "--image") {
             if (!needs(value != nullptr)) return Usage("--image needs a file");
             o.imagePath = value;
+        } else if (arg == "--fleet") {
+            while (i + 1 < argc && std::strncmp(argv[i + 1], "--", 2) != 0)
+                o.fleet.push_back(argv[++i]);
+            if (o.fleet.empty()) return Usage("--fleet needs at least one image");
         } else if (arg == "--save") {
             if (!needs(value != nullptr)) return Usage("--save needs a file");
             o.savePath = value;
@@ -143,6 +158,8 @@ int ParseOptions(int argc, char** argv, Options& o) {
             return Usage(("unknown option " + arg).c_str());
         }
     }
+    if (!o.fleet.empty() && !o.imagePath.empty())
+        return Usage("--image and --fleet exclude each other");
     return 0;
 }
 
@@ -237,6 +254,23 @@ bool Save(const std::string& path, const rse::MemoryImage& memory) {
     return r.ok;
 }
 
+// The save path of radio n: {n} replaced by its number.
+std::string SavePathOf(std::string path, int n) {
+    for (std::size_t at = path.find("{n}"); at != std::string::npos; at = path.find("{n}"))
+        path.replace(at, 3, std::to_string(n));
+    return path;
+}
+
+bool LoadMemory(const std::string& path, rse::MemoryImage& memory) {
+    if (path.empty()) return true;
+    const rse::IoResult r = rse::LoadImageFile(path, memory);
+    if (!r.ok) {
+        std::fprintf(stderr, "rse-radio-sim: cannot load %s: %s\n", path.c_str(),
+                     r.description.c_str());
+    }
+    return r.ok;
+}
+
 void RemoveLink(const std::string& path) {
     struct stat st {};
     if (!path.empty() && ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
@@ -252,14 +286,12 @@ int main(int argc, char** argv) {
         return status < 0 ? 0 : status;
     }
 
-    rse::MemoryImage memory = rse::DefaultImage();
-    if (!options.imagePath.empty()) {
-        const rse::IoResult r = rse::LoadImageFile(options.imagePath, memory);
-        if (!r.ok) {
-            std::fprintf(stderr, "rse-radio-sim: cannot load %s: %s\n", options.imagePath.c_str(),
-                         r.description.c_str());
-            return 1;
-        }
+    // The radios in turn: one without --fleet.
+    std::vector<rse::MemoryImage> memories;
+    for (const std::string& path :
+         options.fleet.empty() ? std::vector<std::string>{options.imagePath} : options.fleet) {
+        memories.push_back(rse::DefaultImage());
+        if (!LoadMemory(path, memories.back())) return 1;
     }
 
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
@@ -297,27 +329,53 @@ int main(int argc, char** argv) {
     sigaddset(&blocked, SIGTERM);
     sigaddset(&blocked, SIGINT);
     sigaddset(&blocked, SIGHUP);
+    sigaddset(&blocked, SIGUSR1);
     sigset_t waitMask;
     ::sigprocmask(SIG_BLOCK, &blocked, &waitMask);
     sigdelset(&waitMask, SIGTERM);
     sigdelset(&waitMask, SIGINT);
     sigdelset(&waitMask, SIGHUP);
+    sigdelset(&waitMask, SIGUSR1);
     struct sigaction sa {};
     sa.sa_handler = OnStopSignal;
     sigemptyset(&sa.sa_mask);
     ::sigaction(SIGTERM, &sa, nullptr);
     ::sigaction(SIGINT, &sa, nullptr);
     ::sigaction(SIGHUP, &sa, nullptr);
+    struct sigaction next {};
+    next.sa_handler = OnNextSignal;
+    sigemptyset(&next.sa_mask);
+    ::sigaction(SIGUSR1, &next, nullptr);
 
     std::printf("READY %s\n", device.c_str());
     std::fflush(stdout);
 
-    rse::sim::RadioDevice radio(memory, options.faults, options.echo, options.model);
+    std::size_t current = 0;  // the radio on the line; memories.size() when none is left
+    std::string savePath = SavePathOf(options.savePath, 1);
+    std::optional<rse::sim::RadioDevice> radio;
+    radio.emplace(memories[0], options.faults, options.echo, options.model);
     PacedLine line(master, options.baud);
     int status = 0;
     bool cut = false;
     std::vector<std::uint8_t> buffer(4096);
     while (!g_stop) {
+        if (g_next) {
+            // The radio connected now is unplugged with its memory kept; the next one follows.
+            g_next = 0;
+            line.Drop();
+            if (radio && !Save(savePath, radio->Memory())) status = 1;
+            const rse::sim::RadioFaults left = radio ? radio->Faults() : options.faults;
+            radio.reset();
+            if (current < memories.size()) ++current;
+            if (current < memories.size()) {
+                radio.emplace(memories[current], left, options.echo, options.model);
+                savePath = SavePathOf(options.savePath, static_cast<int>(current) + 1);
+                std::printf("RADIO %zu\n", current + 1);
+            } else {
+                std::printf("NO RADIO\n");
+            }
+            std::fflush(stdout);
+        }
         pollfd pfd{master, POLLIN, 0};
         const auto wait = line.TimeToNext();
         timespec timeout{};
@@ -335,19 +393,19 @@ int main(int argc, char** argv) {
         }
         if (ready > 0 && (pfd.revents & POLLIN) != 0) {
             const ssize_t n = ::read(master, buffer.data(), buffer.size());
-            if (n > 0) {
+            if (n > 0 && radio) {
                 rse::sim::RadioOutput out;
-                radio.Receive(
+                radio->Receive(
                     std::span<const std::uint8_t>(buffer.data(), static_cast<std::size_t>(n)), out);
                 line.Queue(out.bytes);
-                if (options.verbose && radio.CommandsServed() > 0) {
+                if (options.verbose && radio->CommandsServed() > 0) {
                     std::fprintf(stderr, "rse-radio-sim: %d commands, %d blocks\n",
-                                 radio.CommandsServed(), radio.BlocksServed());
+                                 radio->CommandsServed(), radio->BlocksServed());
                 }
-                if (out.memoryWritten) SaveQuick(options.savePath, radio.Memory());
+                if (out.memoryWritten) SaveQuick(savePath, radio->Memory());
                 if (out.cutLine) {
                     std::fprintf(stderr, "rse-radio-sim: line cut after %d blocks\n",
-                                 radio.BlocksServed());
+                                 radio->BlocksServed());
                     cut = true;
                     break;
                 }
@@ -363,6 +421,6 @@ int main(int argc, char** argv) {
     ::close(master);
     ::close(keeper);
     RemoveLink(options.linkPath);
-    if (!Save(options.savePath, radio.Memory())) status = 1;
+    if (radio && !Save(savePath, radio->Memory())) status = 1;
     return status;
 }

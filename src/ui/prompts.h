@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -18,6 +19,10 @@ class Prompts {
 
     virtual Answer Message(QWidget* parent, const QString& text, const QString& title, Icon icon,
                            Buttons buttons = Buttons::Ok) = 0;
+    // A question with buttons of its own ("Keep the Radio's", "Change It", "Cancel"): the index
+    // of the button chosen; closing the box counts as the last button.
+    virtual int Choose(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                       const QStringList& buttons, int defaultButton) = 0;
     // The chosen path, or the empty text when the user cancelled.
     virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& folder) = 0;

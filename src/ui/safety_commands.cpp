@@ -1,6 +1,7 @@
 #include "ui/safety_commands.h"
 
 #include <QAction>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +20,7 @@
 #include "ui/busy_guard.h"
 #include "ui/dialogs/backups_window.h"
 #include "ui/dialogs/compare_window.h"
+#include "ui/dialogs/fleet_window.h"
 #include "ui/dialogs/frm_radio.h"
 #include "ui/dialogs/program_changes_dialog.h"
 #include "ui/frm_main.h"
@@ -48,7 +50,8 @@ SafetyCommands::SafetyCommands(FrmMain& window, EditorSession& session, Settings
     : window_(window), session_(session), settings_(settings), prompts_(prompts) {
     QMenu* file = window_.findChild<QMenu*>(QStringLiteral("mnuFile"));
     QMenu* options = window_.findChild<QMenu*>(QStringLiteral("mnuOptions"));
-    if (file && options) AddMenuEntries(*file, *options);
+    QMenu* transfer = window_.findChild<QMenu*>(QStringLiteral("mnuTransfer"));
+    if (file && options) AddMenuEntries(*file, *options, transfer);
     window_.installEventFilter(this);
 }
 
@@ -68,7 +71,7 @@ void SafetyCommands::SetOption(const QString& key, bool on) {
     settings_.StoreOption(key, on);
 }
 
-void SafetyCommands::AddMenuEntries(QMenu& file, QMenu& options) {
+void SafetyCommands::AddMenuEntries(QMenu& file, QMenu& options, QMenu* transfer) {
     QAction* exit = file.findChild<QAction*>(QStringLiteral("mnuFileExit"));
     auto add = [](QMenu& menu, QAction* before, const char* name, const QString& text) {
         auto* a = new QAction(text, &menu);
@@ -83,6 +86,14 @@ void SafetyCommands::AddMenuEntries(QMenu& file, QMenu& options) {
                          if (window_.ValidatePendingEdit()) CompareWith();
                      });
     file.insertSeparator(exit)->setObjectName(QStringLiteral("mnuFileBar4"));
+    if (transfer) {
+        transfer->addSeparator()->setObjectName(QStringLiteral("mnuTransferBar1"));
+        QObject::connect(add(*transfer, nullptr, "mnuTransferFleet",
+                             QStringLiteral("Program &Several Radios...")),
+                         &QAction::triggered, &window_, [this] {
+                             if (window_.ValidatePendingEdit()) ProgramSeveralRadios();
+                         });
+    }
     options.addSeparator()->setObjectName(QStringLiteral("mnuOptionsBar1"));
     const std::pair<const char*, QString> switches[] = {
         {"mnuOptionsKeepBackups", kKeepBackups},
@@ -105,9 +116,22 @@ void SafetyCommands::Prepare(FrmRadio& dialog, const QString& device) {
         return KeepBeforeProgram(radio, device);
     };
     dialog.confirmProgram = [this](QWidget* parent, const MemoryImage& radio,
-                                   const MemoryImage& image) {
-        return ConfirmProgram(parent, radio, image);
+                                   const MemoryImage& image,
+                                   const std::optional<IdentityChange>& change) {
+        return ConfirmProgram(parent, radio, image, change);
     };
+    dialog.askIdentity = [this](QWidget* parent, const IdentityChange& change) {
+        return AskIdentity(parent, change);
+    };
+    // A program that kept the radio's own numbers gave them to the configuration: one step
+    // to undo, and the panel shows them.
+    QObject::connect(&dialog, &FrmRadio::transferFinished, &window_, [this, &dialog] {
+        if (dialog.Mode() != TransferMode::Program || !dialog.Outcome().Succeeded()) return;
+        if (session_.history.Record(QStringLiteral("Program to Radio"),
+                                    window_.Tree()->SelectedKey(), nullptr, false)) {
+            window_.Tree()->RefreshSelection();
+        }
+    });
     dialog.readReplacing = [this, device](const MemoryImage& image) {
         KeepEdits(CurrentText(), QStringLiteral("Read from Radio"));
         KeepRead(image, device);
@@ -154,14 +178,53 @@ std::optional<LinkMessage> SafetyCommands::KeepBeforeProgram(const MemoryImage& 
                        KeepFailureText(kept).toStdString() + "\nNothing was written."};
 }
 
-bool SafetyCommands::ConfirmProgram(QWidget* parent, const MemoryImage& radio,
-                                    const MemoryImage& image) {
+IdentityChoice SafetyCommands::ConfirmProgram(QWidget* parent, const MemoryImage& radio,
+                                              const MemoryImage& image,
+                                              const std::optional<IdentityChange>& change) {
+    const auto rows = [&](IdentityChoice choice) {
+        const MemoryImage sent = ApplyIdentityChoice(image, IdentityOf(radio), choice);
+        return DescribeDifferences(CompareImages(radio, sent), session_.config);
+    };
+    ProgramChangesDialog::Preview preview{
+        rows(IdentityChoice::Keep), rows(IdentityChoice::Change), {}};
+    if (change) {
+        for (const std::string& sentence : IdentitySentences(*change))
+            preview.identity.push_back(QString::fromStdString(sentence));
+    } else {
+        preview.keep = preview.change;
+    }
     // On the heap: a parent that goes while the question shows takes the dialog along (No).
-    QPointer<ProgramChangesDialog> dialog = new ProgramChangesDialog(
-        DescribeDifferences(CompareImages(radio, image), session_.config), parent);
+    QPointer<ProgramChangesDialog> dialog = new ProgramChangesDialog(std::move(preview), parent);
     const bool yes = dialog->exec() == QDialog::Accepted && dialog;
+    const IdentityChoice choice = !yes     ? IdentityChoice::Cancel
+                                  : change ? dialog->Choice()
+                                           : IdentityChoice::Change;
     delete dialog.data();
-    return yes;
+    return choice;
+}
+
+IdentityChoice SafetyCommands::AskIdentity(QWidget* parent, const IdentityChange& change) {
+    QStringList sentences;
+    for (const std::string& sentence : IdentitySentences(change))
+        sentences.push_back(QString::fromStdString(sentence));
+    const int answer = prompts_.Choose(
+        parent, sentences.join(QLatin1Char('\n')), QLatin1String(kProgramTitle),
+        Prompts::Icon::Question,
+        {QStringLiteral("Keep the Radio's"), QStringLiteral("Change It"), QStringLiteral("Cancel")},
+        0);
+    return answer == 0   ? IdentityChoice::Keep
+           : answer == 1 ? IdentityChoice::Change
+                         : IdentityChoice::Cancel;
+}
+
+void SafetyCommands::ProgramSeveralRadios() {
+    const QFileInfo current(session_.CurrentFileName);
+    const bool named = !session_.CurrentFileName.isEmpty();
+    FleetWindow window(
+        session_.config, named ? current.fileName() : QStringLiteral("the editor's configuration"),
+        named ? current.absolutePath() : QDir::homePath(), settings_.DevicePath(session_.ComNum),
+        {session_.SkipReceive, session_.LinkRetries}, prompts_, &window_);
+    window.exec();
 }
 
 void SafetyCommands::ShowBackups() {

@@ -59,11 +59,21 @@ class SafetyCommands : public QObject {
     // Programming with a backup, on the GUI thread: keeps what the radio holds, and asks
     // "Program these N changes?" over the transfer dialog.
     std::optional<LinkMessage> KeepBeforeProgram(const MemoryImage& radio, const QString& port);
-    bool ConfirmProgram(QWidget* parent, const MemoryImage& radio, const MemoryImage& image);
+    // The change preview, with the choice about the radio's own numbers at its top when the
+    // image would change them: Cancel for No.
+    IdentityChoice ConfirmProgram(QWidget* parent, const MemoryImage& radio,
+                                  const MemoryImage& image,
+                                  const std::optional<IdentityChange>& change);
+    // Without a backup: "This radio's own MMSI is ..." with "Keep the Radio's" (the default),
+    // "Change It" and "Cancel".
+    IdentityChoice AskIdentity(QWidget* parent, const IdentityChange& change);
 
     // Sets up a transfer dialog: the safety net of programming, and keeping what a read
     // brings and the edits it replaces.
     void Prepare(FrmRadio& dialog, const QString& device);
+
+    // Transfer > Program Several Radios...: the configuration in the editor into a fleet.
+    void ProgramSeveralRadios();
 
     // File > Backups... and File > Compare With...
     void ShowBackups();
@@ -79,7 +89,7 @@ class SafetyCommands : public QObject {
 
   private:
     // File > Backups..., File > Compare With... (before Exit) and the Options switches.
-    void AddMenuEntries(QMenu& file, QMenu& options);
+    void AddMenuEntries(QMenu& file, QMenu& options, QMenu* transfer);
     void ShowKeepFailure(const KeepResult& result);
     // "FileRead Error!!" with the reason and the file.
     void ShowReadFailure(const QString& path, const IoResult& r);

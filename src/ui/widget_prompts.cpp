@@ -6,10 +6,13 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
+
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSpacerItem>
 #include <QStyle>
+#include <vector>
 
 namespace rse {
 
@@ -40,13 +43,8 @@ void MakeRoomForTitle(QMessageBox& box, const QString& title) {
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-}  // namespace
-
-Prompts::Answer WidgetPrompts::Message(QWidget* parent, const QString& text, const QString& title,
-                                       Icon icon, Buttons buttons) {
-    QMessageBox box(parent);
-    box.setWindowTitle(title);
-    box.setText(text);
+void SetIcon(QMessageBox& box, Prompts::Icon icon) {
+    using Icon = Prompts::Icon;
     switch (icon) {
         case Icon::None:
             box.setIcon(QMessageBox::NoIcon);
@@ -64,6 +62,40 @@ Prompts::Answer WidgetPrompts::Message(QWidget* parent, const QString& text, con
             box.setIcon(QMessageBox::Question);
             break;
     }
+}
+
+}  // namespace
+
+int WidgetPrompts::Choose(QWidget* parent, const QString& text, const QString& title, Icon icon,
+                          const QStringList& buttons, int defaultButton) {
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    SetIcon(box, icon);
+    std::vector<QPushButton*> pushed;
+    for (int i = 0; i < buttons.size(); ++i) {
+        const bool last = i + 1 == buttons.size();
+        pushed.push_back(
+            box.addButton(buttons[i], last ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+        pushed.back()->setObjectName(QStringLiteral("cmdChoice%1").arg(i));
+    }
+    if (defaultButton >= 0 && defaultButton < buttons.size()) {
+        box.setDefaultButton(pushed[static_cast<std::size_t>(defaultButton)]);
+    }
+    if (!pushed.empty()) box.setEscapeButton(pushed.back());
+    MakeRoomForTitle(box, title);
+    box.exec();
+    for (std::size_t i = 0; i < pushed.size(); ++i)
+        if (box.clickedButton() == pushed[i]) return static_cast<int>(i);
+    return static_cast<int>(buttons.size()) - 1;
+}
+
+Prompts::Answer WidgetPrompts::Message(QWidget* parent, const QString& text, const QString& title,
+                                       Icon icon, Buttons buttons) {
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    SetIcon(box, icon);
     switch (buttons) {
         case Buttons::Ok:
             box.setStandardButtons(QMessageBox::Ok);

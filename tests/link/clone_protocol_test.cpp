@@ -305,14 +305,16 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
             return LinkMessage{"FileSave Error!!", "Program to Radio", MessageIcon::Critical,
                                "full"};
         };
-        steps.confirm = [&](const MemoryImage& radioNow, const MemoryImage& sent) {
+        steps.confirm = [&](const MemoryImage& radioNow, const MemoryImage& sent,
+                            const std::optional<IdentityChange>& change) {
             ++asked;
             EXPECT_EQ(radioNow, before);
             EXPECT_EQ(sent, image);
+            EXPECT_FALSE(change);
             if (c.cancelAt == Step::Ask) r.cancel = true;
-            return c.answer;
+            return c.answer ? IdentityChoice::Change : IdentityChoice::Cancel;
         };
-        const TransferOutcome out = ProgramWithSafetyNet(r.env, image, c.net, steps);
+        const TransferOutcome out = ProgramWithSafetyNet(r.env, image, c.net, steps).outcome;
         EXPECT_EQ(out.status, c.status);
         EXPECT_EQ(out.message ? out.message->text : "", c.text);
         if (!c.detail.empty()) {

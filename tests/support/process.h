@@ -24,15 +24,23 @@ class Process {
   public:
     // Starts argv[0] (a path); standard output goes to outPath, or to a pipe that ReadLine
     // reads when outPath is empty; standard error goes to errPath, or into that pipe too when
-    // both are empty.
-    Process(std::vector<std::string> argv, const fs::path& outPath, const fs::path& errPath) {
+    // both are empty. Standard input is empty, or with `input` a pipe that Input writes.
+    Process(std::vector<std::string> argv, const fs::path& outPath, const fs::path& errPath,
+            bool input = false) {
         std::vector<char*> args;
         for (auto& a : argv)
             args.push_back(a.data());
         args.push_back(nullptr);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+        int in[2] = {-1, -1};
+        if (input && ::pipe(in) == 0) {
+            posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+            posix_spawn_file_actions_addclose(&actions, in[0]);
+            posix_spawn_file_actions_addclose(&actions, in[1]);
+        } else {
+            posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+        }
         int fds[2] = {-1, -1};
         if (!outPath.empty()) {
             posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(),
@@ -51,6 +59,8 @@ class Process {
         posix_spawn_file_actions_destroy(&actions);
         if (fds[1] >= 0) ::close(fds[1]);
         out_ = fds[0];
+        if (in[0] >= 0) ::close(in[0]);
+        in_ = in[1];
     }
     ~Process() {
         Signal(SIGTERM);
@@ -59,6 +69,7 @@ class Process {
             Wait(10s);
         }
         if (out_ >= 0) ::close(out_);
+        CloseInput();
     }
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
@@ -91,6 +102,15 @@ class Process {
         for (std::string line; ReadRawLine(deadline, line);)
             text += line + '\n';
         return text;
+    }
+
+    // Writes to the standard input pipe; CloseInput ends the input.
+    void Input(const std::string& text) {
+        if (in_ >= 0 && ::write(in_, text.data(), text.size()) < 0) CloseInput();
+    }
+    void CloseInput() {
+        if (in_ >= 0) ::close(in_);
+        in_ = -1;
     }
 
     // The exit status (128 + signal when killed), or -1 when it did not end in time.
@@ -127,6 +147,7 @@ class Process {
 
     pid_t pid_ = -1;
     int out_ = -1;
+    int in_ = -1;
     int status_ = -1;
 };
 
@@ -158,6 +179,20 @@ class Sim {
         const std::string line = process_.ReadLine(20s);
         if (line.rfind("READY ", 0) == 0) device_ = line.substr(6);
     }
+    // Several radios one after another, from these images, each saved to DIR/saved-N.hex.
+    struct Fleet {
+        std::vector<std::string> images;
+    };
+    Sim(const TempDir& dir, const Fleet& fleet, std::vector<std::string> extra = {})
+        : errPath_(dir.Path() / "sim.err"), process_(FleetArgs(dir, fleet, extra), {}, errPath_) {
+        const std::string line = process_.ReadLine(20s);
+        if (line.rfind("READY ", 0) == 0) device_ = line.substr(6);
+    }
+    // Connects the next radio of a fleet: "RADIO n", or "NO RADIO" after the last.
+    std::string Next() {
+        process_.Signal(SIGUSR1);
+        return process_.ReadLine(20s);
+    }
     const std::string& Device() const { return device_; }
     std::string Errors() const { return ReadText(errPath_); }
     // Stops the radio cleanly; its exit status.
@@ -171,6 +206,14 @@ class Sim {
         std::vector<std::string> args{
             RSE_RADIO_SIM,        "--baud", "0", "--image", dir.File("radio.hex"), "--save",
             dir.File("saved.hex")};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return args;
+    }
+    static std::vector<std::string> FleetArgs(const TempDir& dir, const Fleet& fleet,
+                                              std::vector<std::string> extra) {
+        std::vector<std::string> args{
+            RSE_RADIO_SIM, "--baud", "0", "--save", dir.File("saved-{n}.hex"), "--fleet"};
+        args.insert(args.end(), fleet.images.begin(), fleet.images.end());
         args.insert(args.end(), extra.begin(), extra.end());
         return args;
     }

@@ -92,6 +92,17 @@ struct NewDocument {
     NewDocument() { InitialiseConfiguration(config, image); }
 };
 
+// The image of New with the radio's own numbers (empty: none) and an MMSI entry count of 3.
+inline MemoryImage ImageWithNumbers(const std::string& mmsi, const std::string& atis) {
+    MemoryImage image{};
+    Configuration config;
+    InitialiseConfiguration(config, image);
+    PutDigits(image, mem::kUserMmsid.address, mmsi, DigitForm::Mmsi);
+    PutDigits(image, mem::kAtisNo.address, atis, DigitForm::TenDigit);
+    image[mem::kMmsiEntryCount.address] = 3;
+    return image;
+}
+
 // The image of New with every byte after the model code a different pattern per seed.
 inline MemoryImage PatternImage(int seed = 7) {
     MemoryImage image = DefaultImage();

@@ -1,6 +1,7 @@
 // File > Import Directory, Export Directory and Export Channels, and the kind of the MMSI the
 // directory panels and the user MMSI field show in the status bar.
 #include <QDir>
+#include <QLabel>
 
 #include "files/channel_export.h"
 #include "files/directory_exchange.h"
@@ -61,10 +62,23 @@ TEST_F(ExchangeCommandsTest, StatusBarNamesTheMmsiKindAndExportsWriteTheTables) 
         {"focus MSFlexGrid2", {}, "note Coast station, MID 232 (United Kingdom)"},
         {"key MSFlexGrid2 Down", {}, "note Ship, MID 366 (United States)"},
         {"node S", {}, "note"},
-        {"type txtFUser 002320001",
+        {"type txtFUser 002320001"},
+    });
+    // The warning names the kind (a text with a semicolon, so checked here).
+    EXPECT_EQ(test::Find<QLabel>(window.get(), "sbStatusBarPanel2")->toolTip(),
+              "Warning: This is a coast station MMSI; a radio's own MMSI is a ship station's - "
+              "Coast station, MID 232 (United Kingdom)");
+    Play({{"node PU", [](Configuration& c) { c.SETCOM.UserMmsid = "002320001"; }, "note"}});
+    // ATIS on without a number: 9 and the MMSI suggested, never filled in; a number that does
+    // not start with 9 warned about.
+    session.config.SETCOM.UserMmsid = "366123456";
+    session.config.SETCOM.AtisOnOff = true;
+    Play({
+        {"node S", {}, "note ATIS No. suggested: 9366123456 (9 followed by the user MMSI)"},
+        {"type txtFATISNo 1234567890",
          {},
-         "note Warning: not a ship's MMSI - Coast station, MID 232 (United Kingdom)"},
-        {"node PU", [](Configuration& c) { c.SETCOM.UserMmsid = "002320001"; }, "note"},
+         "note Warning: An ATIS number has ten digits and starts with 9"},
+        {"node PU", [](Configuration& c) { c.SETCOM.AtisNo = "1234567890"; }},
     });
 
     // Exports: the tables of the core, a name without extension gets ".csv".

@@ -6,9 +6,11 @@
 #include <QPushButton>
 
 #include "files/image_file.h"
+#include "image/identity.h"
 #include "link/safe_program.h"
 #include "process.h"
 #include "qt/backups.h"
+#include "ui/dialogs/fleet_window.h"
 #include "ui/dialogs/frm_radio.h"
 #include "ui/dialogs/program_changes_dialog.h"
 #include "ui/widgets/difference_table.h"
@@ -93,7 +95,12 @@ TEST_F(TransferTest, ProgramWithBackupAsksFirstAndVerifiesAfter) {
     // of the first difference once without storing it.
     NewDocument sent;
     EncodeImage(sent.config, sent.image);
-    const ImageMismatch m = FindMismatch(PatternImage(), sent.image);
+    // The configuration is laid over what the radio holds, which keeps its own numbers (the
+    // preview's default).
+    MemoryImage laid = PatternImage();
+    EncodeImage(sent.config, laid);
+    PutIdentity(laid, IdentityOf(PatternImage()));
+    const ImageMismatch m = FindMismatch(PatternImage(), laid);
     ASSERT_GT(m.count, 0);
     char block[8], first[8];
     std::snprintf(block, sizeof block, "0x%04X", m.firstAddress & ~0xF);
@@ -134,6 +141,86 @@ TEST_F(TransferTest, ProgramWithBackupAsksFirstAndVerifiesAfter) {
     EXPECT_EQ(kept[0].sha256, Sha256Hex(std::string(radio.begin(), radio.end())));
     ExpectMessage(1, "Verify Error!!", "Program to Radio");
     EXPECT_TRUE(prompts.shown[0].text.contains(QLatin1String(first)));
+}
+
+TEST_F(TransferTest, ProgramAsksBeforeChangingTheRadiosOwnNumbers) {
+    MemoryImage radio = PatternImage();
+    PutDigits(radio, mem::kUserMmsid.address, "366123456", DigitForm::Mmsi);
+    PutDigits(radio, mem::kAtisNo.address, "", DigitForm::TenDigit);
+    const struct {
+        int choice;  // 0 "Keep the Radio's", 1 "Change It", 2 "Cancel"
+        const char* mmsiAfter;
+        TransferStatus status;
+    } cases[] = {{0, "366123456", TransferStatus::Success},
+                 {1, "366999001", TransferStatus::Success},
+                 {2, "", TransferStatus::Cancelled}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.choice);
+        ASSERT_TRUE(SaveImageFile(dir.File("radio.hex"), radio).ok);
+        fs::remove(dir.File("saved.hex"));
+        prompts.shown.clear();
+        prompts.choices = {c.choice};
+        Sim sim(dir);
+        FrmMain& w = OpenOn(sim);
+        session.image = radio;
+        DecodeImage(radio, session.config);
+        session.config.SETCOM.UserMmsid = "366999001";
+        session.config.CHCAN[3].ChTag = "PROGRAMMED";
+        TransferStatus status = TransferStatus::Failed;
+        WithDialog([&] { w.TransferProgram(); },
+                   [&](FrmRadio& d) {
+                       QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 60000);
+                       status = d.Outcome().status;
+                   });
+        EXPECT_EQ(status, c.status);
+        ASSERT_GE(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0].text,
+                  "This radio's own MMSI is 366123456. The configuration would change it to "
+                  "366999001.");
+        EXPECT_EQ(prompts.shown[0].title, "Program to Radio");
+        EXPECT_EQ(prompts.buttons, QStringList({"Keep the Radio's", "Change It", "Cancel"}));
+        EXPECT_EQ(sim.Stop(), 0);
+        if (c.status == TransferStatus::Cancelled) {
+            EXPECT_EQ(Saved(), radio);  // nothing written
+            EXPECT_EQ(session.config.SETCOM.UserMmsid, "366999001");
+            continue;
+        }
+        EXPECT_EQ(NumbersOf(IdentityOf(Saved())).userMmsi, c.mmsiAfter);
+        // The editor shows what the radio now holds.
+        EXPECT_EQ(session.config.SETCOM.UserMmsid, c.mmsiAfter);
+        EXPECT_EQ(session.image, Saved());
+    }
+}
+
+TEST_F(TransferTest, FleetWindowProgramsRadioAfterRadioIntoTheLog) {
+    const std::string a = dir.File("a.hex"), b = dir.File("b.hex");
+    ASSERT_TRUE(SaveImageFile(a, ImageWithNumbers("366123456", "")).ok);
+    ASSERT_TRUE(SaveImageFile(b, ImageWithNumbers("", "")).ok);
+    Sim sim(dir, Sim::Fleet{{a, b}});
+    FrmMain& w = OpenOn(sim);
+    session.CurrentFileName = QString::fromStdString(dir.File("club.dat"));
+    session.config.SETCOM.KeyBeep = false;
+    modals.On<FleetWindow>([&](FleetWindow& f) {
+        EXPECT_EQ(Text(Find(&f, "txtLogFile")),
+                  QString::fromStdString(dir.File(FleetWindow::DefaultLogName().toStdString())));
+        for (int n = 1; n <= 2; ++n) {
+            EXPECT_EQ(n == 2 ? sim.Next() : "RADIO 2", "RADIO 2");
+            QTest::mouseClick(Find<QPushButton>(&f, "cmdNextRadio"), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(f.Table()->rowCount() == n && !f.Running(), 60000);
+        }
+        EXPECT_EQ(f.Table()->item(1, 7)->text(), "no MMSI: enter it at the radio");
+        QTest::mouseClick(Find<QPushButton>(&f, "cmdFinish"), Qt::LeftButton);
+    });
+    w.findChild<QAction*>(QStringLiteral("mnuTransferFleet"))->trigger();
+    EXPECT_TRUE(modals.Done());
+    const std::string log = ReadText(dir.File(FleetWindow::DefaultLogName().toStdString()));
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3) << log;
+    EXPECT_NE(log.find(",1,QM24 VH3400M,366123456,"), std::string::npos) << log;
+    EXPECT_EQ(sim.Stop(), 0);
+    MemoryImage second{};
+    ASSERT_TRUE(LoadImageFile(dir.File("saved-2.hex"), second).ok);
+    EXPECT_EQ(NumbersOf(IdentityOf(second)).userMmsi, "");  // radio 2 kept none
+    EXPECT_EQ(second[0x00A], 0);                            // and took the template's
 }
 
 TEST_F(TransferTest, CancelStopsARunningReadAtOnceAndChangesNothing) {
@@ -182,10 +269,11 @@ TEST_F(TransferTest, ADialogThatGoesBeforeItsQuestionIsAnsweredWritesNothing) {
             if (gone == Step::Keep) closeWindow();
             return std::nullopt;
         };
-        dialog->confirmProgram = [&](QWidget*, const MemoryImage&, const MemoryImage&) {
+        dialog->confirmProgram = [&](QWidget*, const MemoryImage&, const MemoryImage&,
+                                     const std::optional<IdentityChange>&) {
             ++asked;
             closeWindow();
-            return true;
+            return IdentityChoice::Change;
         };
         dialog->show();
         QTest::mouseClick(Find<QPushButton>(dialog.data(), "cmdOK"), Qt::LeftButton);

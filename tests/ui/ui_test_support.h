@@ -58,6 +58,16 @@ class ScriptedPrompts : public Prompts {
         answers.erase(answers.begin());
         return a;
     }
+    // Answers with the next scripted choice (the default button when none is left).
+    int Choose(QWidget*, const QString& text, const QString& title, Icon icon,
+               const QStringList& buttonTexts, int defaultButton) override {
+        shown.push_back({text, title, icon});
+        buttons = buttonTexts;
+        if (choices.empty()) return defaultButton;
+        const int c = choices.front();
+        choices.erase(choices.begin());
+        return c;
+    }
     QString OpenFileName(QWidget*, const QString&, const QString& filter, const QString&) override {
         return ++openCalls, lastFilter = filter, path;
     }
@@ -67,7 +77,9 @@ class ScriptedPrompts : public Prompts {
 
     std::vector<Shown> shown;
     std::vector<Answer> answers;
-    QString path;  // the answer of the file dialogs; empty: cancelled
+    std::vector<int> choices;  // for Choose
+    QStringList buttons;       // of the last Choose
+    QString path;              // the answer of the file dialogs; empty: cancelled
     int openCalls = 0;
     int saveCalls = 0;
     QString lastFilter;

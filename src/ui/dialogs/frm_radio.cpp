@@ -215,6 +215,8 @@ void FrmRadio::OnOK() {
     const LinkSettings settings{session_.SkipReceive, session_.LinkRetries};
     const QString path = devicePath_;
     const SafetyNet net = safetyNet;
+    // After the whole read, the configuration is laid over what the radio holds.
+    const Configuration config = session_.config;
     task_.Start([=, this](BackgroundTask::Context& task) {
         QtSerialLink link(path);
         SteadyClock clock;
@@ -237,13 +239,27 @@ void FrmRadio::OnOK() {
                 },
                 NotKept());
         };
-        steps.confirm = [this, &task](const MemoryImage& radio, const MemoryImage& sent) {
-            return task.Ask<bool>(
-                [this, &radio, &sent] {
+        steps.confirm = [this, &task](const MemoryImage& radio, const MemoryImage& sent,
+                                      const std::optional<IdentityChange>& change) {
+            return task.Ask<IdentityChoice>(
+                [this, &radio, &sent, &change] {
                     const auto confirm = confirmProgram;  // lives on if the dialog goes
-                    return !confirm || confirm(this, radio, sent);
+                    return confirm ? confirm(this, radio, sent, change) : IdentityChoice::Change;
                 },
-                false);
+                IdentityChoice::Cancel);
+        };
+        steps.identity = [this, &task](const IdentityChange& change) {
+            return task.Ask<IdentityChoice>(
+                [this, &change] {
+                    const auto ask = askIdentity;  // lives on if the dialog goes
+                    return ask ? ask(this, change) : IdentityChoice::Keep;
+                },
+                IdentityChoice::Cancel);
+        };
+        steps.layOver = [&config](const MemoryImage& radio) {
+            MemoryImage laid = radio;
+            EncodeImage(config, laid);
+            return laid;
         };
         TransferOutcome outcome;
         MemoryImage result = image;
@@ -255,9 +271,12 @@ void FrmRadio::OnOK() {
                 result = r.image;
                 break;
             }
-            case TransferMode::Program:
-                outcome = ProgramWithSafetyNet(env, image, net, steps);
+            case TransferMode::Program: {
+                const ProgramResult r = ProgramWithSafetyNet(env, image, net, steps);
+                outcome = r.outcome;
+                result = r.image;
                 break;
+            }
             case TransferMode::Clear: {
                 ClearCountResult r = protocol.ClearCount(image);
                 outcome = r.outcome;
@@ -277,6 +296,12 @@ void FrmRadio::Finish(const TransferOutcome& outcome, const MemoryImage& image) 
             DecodeImage(session_.image, session_.config);
         } else if (mode_ == TransferMode::Clear) {
             session_.image = image;
+        } else {
+            // The editor holds what the radio now holds, its own numbers included.
+            session_.image = image;
+            const IdentityNumbers numbers = NumbersOf(IdentityOf(image));
+            session_.config.SETCOM.UserMmsid = numbers.userMmsi;
+            session_.config.SETCOM.AtisNo = numbers.atisNo;
         }
     }
     outcome_ = outcome;

@@ -38,6 +38,7 @@ class FrmRadio : public QDialog {
     void ShowProgress(int percent);
     int Progress() const;
     bool Running() const { return task_.Running(); }
+    TransferMode Mode() const { return mode_; }
     // How the last transfer ended; cancelled when none ran.
     TransferOutcome Outcome() const { return outcome_; }
 
@@ -51,8 +52,13 @@ class FrmRadio : public QDialog {
     // before they are answered, nothing is written.
     SafetyNet safetyNet;
     std::function<std::optional<LinkMessage>(const MemoryImage& radio)> keepBeforeProgram;
-    std::function<bool(QWidget* parent, const MemoryImage& radio, const MemoryImage& image)>
+    // The change preview: Cancel for No, else the choice about the radio's own numbers.
+    std::function<IdentityChoice(QWidget* parent, const MemoryImage& radio,
+                                 const MemoryImage& image,
+                                 const std::optional<IdentityChange>& change)>
         confirmProgram;
+    // Without the whole read: the image would change the radio's own numbers.
+    std::function<IdentityChoice(QWidget* parent, const IdentityChange& change)> askIdentity;
     // Called with the image a successful read brought, before it replaces the configuration.
     std::function<void(const MemoryImage& image)> readReplacing;
 

@@ -1,8 +1,10 @@
 #include "ui/dialogs/program_changes_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "link/clone_protocol.h"
@@ -16,20 +18,42 @@ QString ProgramChangesDialog::Question(int count) {
 }
 
 ProgramChangesDialog::ProgramChangesDialog(const std::vector<DifferenceRow>& rows, QWidget* parent)
-    : QDialog(parent) {
+    : ProgramChangesDialog(Preview{rows, rows, {}}, parent) {}
+
+ProgramChangesDialog::ProgramChangesDialog(Preview preview, QWidget* parent)
+    : QDialog(parent), preview_(std::move(preview)) {
     setObjectName(QStringLiteral("frmProgramChanges"));
     setWindowTitle(CoreText(kProgramTitle));
     setModal(true);
+    auto* layout = new QVBoxLayout(this);
+
+    if (!preview_.identity.isEmpty()) {
+        auto* box = new QGroupBox(QStringLiteral("The radio's own numbers"), this);
+        box->setObjectName(QStringLiteral("fraIdentity"));
+        auto* inner = new QVBoxLayout(box);
+        auto* sentences = new QLabel(preview_.identity.join(QLatin1Char('\n')), box);
+        sentences->setObjectName(QStringLiteral("lblIdentity"));
+        sentences->setWordWrap(true);
+        keep_ = new QRadioButton(QStringLiteral("Keep the Radio's"), box);
+        keep_->setObjectName(QStringLiteral("optKeepIdentity"));
+        change_ = new QRadioButton(QStringLiteral("Change It"), box);
+        change_->setObjectName(QStringLiteral("optChangeIdentity"));
+        keep_->setChecked(true);
+        inner->addWidget(sentences);
+        inner->addWidget(keep_);
+        inner->addWidget(change_);
+        layout->addWidget(box);
+        connect(keep_, &QRadioButton::toggled, this, &ProgramChangesDialog::ShowRows);
+    }
 
     auto* intro =
         new QLabel(tr("The radio was read and kept in the backups. Programming changes:"), this);
     table_ = new DifferenceTable(this);
-    table_->SetRows(rows, tr("In the radio now"), tr("After programming"));
-    auto* question = new QLabel(Question(static_cast<int>(rows.size())), this);
-    question->setObjectName(QStringLiteral("lblQuestion"));
-    QFont bold = question->font();
+    question_ = new QLabel(this);
+    question_->setObjectName(QStringLiteral("lblQuestion"));
+    QFont bold = question_->font();
     bold.setBold(true);
-    question->setFont(bold);
+    question_->setFont(bold);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Yes | QDialogButtonBox::No, this);
     buttons->button(QDialogButtonBox::Yes)->setObjectName(QStringLiteral("cmdYes"));
@@ -39,12 +63,22 @@ ProgramChangesDialog::ProgramChangesDialog(const std::vector<DifferenceRow>& row
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto* layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addWidget(table_, 1);
-    layout->addWidget(question);
+    layout->addWidget(question_);
     layout->addWidget(buttons);
-    resize(600, 380);
+    ShowRows();
+    resize(600, preview_.identity.isEmpty() ? 380 : 480);
+}
+
+IdentityChoice ProgramChangesDialog::Choice() const {
+    return change_ && change_->isChecked() ? IdentityChoice::Change : IdentityChoice::Keep;
+}
+
+void ProgramChangesDialog::ShowRows() {
+    const auto& rows = Choice() == IdentityChoice::Keep ? preview_.keep : preview_.change;
+    table_->SetRows(rows, QStringLiteral("In the radio now"), QStringLiteral("After programming"));
+    question_->setText(Question(static_cast<int>(rows.size())));
 }
 
 }  // namespace rse

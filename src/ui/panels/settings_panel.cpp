@@ -1,5 +1,7 @@
 #include "ui/panels/settings_panel.h"
 
+#include "model/mmsi.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -54,6 +56,8 @@ SettingsPanel::SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* 
     txtFUser_ = new DigitEntry(QStringLiteral("txtFUser"), 9, tr("User MMSI"), prompts, this);
     txtFUser_->SetTarget([this] { return &session_.config.SETCOM.UserMmsid; });
     connect(txtFUser_, &QLineEdit::textChanged, this, &EditorPanel::statusNoteChanged);
+    connect(txtFATISNo_, &QLineEdit::textChanged, this, &EditorPanel::statusNoteChanged);
+    connect(chkFATIS_, &QCheckBox::toggled, this, &EditorPanel::statusNoteChanged);
     txtFCount_ = new QLineEdit(this);
     txtFCount_->setObjectName(QStringLiteral("txtFCount"));
     txtFCount_->setReadOnly(true);  // the count lives in the radio; only Clear changes it
@@ -234,7 +238,16 @@ void SettingsPanel::ShowSettingsPanel() {
 }
 
 EditorPanel::Note SettingsPanel::StatusNote() const {
-    return UserMmsiStatus(txtFUser_->text());
+    // A warning about the user MMSI first, then what the ATIS number deserves, else the kind
+    // and country of the MMSI.
+    const Note mmsi = UserMmsiStatus(txtFUser_->text());
+    if (mmsi.warning) return mmsi;
+    const MmsiNote atis =
+        AtisNote(txtFATISNo_->text().trimmed().toStdString(), chkFATIS_->isChecked(),
+                 txtFUser_->text().trimmed().toStdString());
+    if (!atis.warning.empty()) return {QString::fromStdString(atis.warning), true};
+    if (!atis.text.empty()) return {QString::fromStdString(atis.text), false};
+    return mmsi;
 }
 
 bool SettingsPanel::ValidatePendingEdit() {

@@ -1,0 +1,217 @@
+#include "ui/dialogs/fleet_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "link/clone_protocol.h"
+#include "qt/fleet_run.h"
+#include "qt/serial_link.h"
+#include "ui/prompts.h"
+#include "ui/widgets/progress_frame.h"
+
+namespace rse {
+
+namespace {
+
+// The longest the fleet's transfer may take to notice a cancel: its longest single wait.
+constexpr Millis kLongestLinkWait =
+    std::max({kReadByteEchoTimeout, kReplyStartTimeout, kAckTimeout});
+
+const QString kTitle = QStringLiteral("Program Several Radios");
+
+}  // namespace
+
+QString FleetWindow::DefaultLogName() {
+    return QStringLiteral("fleet-%1.csv")
+        .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd")));
+}
+
+FleetWindow::FleetWindow(const Configuration& config, QString templateName, const QString& folder,
+                         QString devicePath, LinkSettings settings, Prompts& prompts,
+                         QWidget* parent)
+    : QDialog(parent),
+      config_(config),
+      templateName_(std::move(templateName)),
+      devicePath_(std::move(devicePath)),
+      settings_(settings),
+      prompts_(prompts),
+      task_(kLongestLinkWait) {
+    setObjectName(QStringLiteral("frmFleet"));
+    setWindowTitle(kTitle);
+    setModal(true);
+
+    auto* logLabel = new QLabel(QStringLiteral("&Log file:"), this);
+    logPath_ = new QLineEdit(QDir(folder).filePath(DefaultLogName()), this);
+    logPath_->setObjectName(QStringLiteral("txtLogFile"));
+    logLabel->setBuddy(logPath_);
+    verify_ = new QCheckBox(QStringLiteral("&Verify each radio (read it back)"), this);
+    verify_->setObjectName(QStringLiteral("chkVerify"));
+    verify_->setChecked(true);
+
+    table_ = new QTableWidget(0, static_cast<int>(kFleetLogColumns.size()), this);
+    table_->setObjectName(QStringLiteral("grdRadios"));
+    table_->setAccessibleName(QStringLiteral("Radios done"));
+    QStringList headings;
+    for (const std::string& c : kFleetLogColumns)
+        headings.push_back(QString::fromStdString(c));
+    table_->setHorizontalHeaderLabels(headings);
+    table_->verticalHeader()->hide();
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->horizontalHeader()->setStretchLastSection(true);
+
+    state_ = new QLabel(this);
+    state_->setObjectName(QStringLiteral("lblState"));
+    state_->setWordWrap(true);
+    progress_ = new ProgressFrame(this);
+    progress_->setObjectName(QStringLiteral("pictProgress"));
+    progress_->setAccessibleName(QStringLiteral("Progress"));
+    progress_->setMinimumSize(160, 20);
+    task_.onProgress = [this](int percent) { progress_->SetValue(percent); };
+    connect(&task_, &BackgroundTask::finished, this, [this] {
+        if (ended_) Done(*ended_, log_ ? log_->NextRadio() : 1);
+        ended_.reset();
+        ShowState();
+    });
+
+    next_ = new QPushButton(QStringLiteral("&Next Radio"), this);
+    next_->setObjectName(QStringLiteral("cmdNextRadio"));
+    finish_ = new QPushButton(QStringLiteral("&Finish"), this);
+    finish_->setObjectName(QStringLiteral("cmdFinish"));
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setObjectName(QStringLiteral("cmdCancel"));
+    next_->setDefault(true);
+    connect(next_, &QPushButton::clicked, this, &FleetWindow::NextRadio);
+    connect(finish_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel_, &QPushButton::clicked, this, &FleetWindow::Cancel);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(logLabel);
+    top->addWidget(logPath_, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(progress_);
+    bottom->addStretch(1);
+    bottom->addWidget(next_);
+    bottom->addWidget(finish_);
+    bottom->addWidget(cancel_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(verify_);
+    layout->addWidget(table_, 1);
+    layout->addWidget(state_);
+    layout->addLayout(bottom);
+    resize(900, 420);
+    ShowState();
+}
+
+bool FleetWindow::OpenLog() {
+    if (log_) return true;
+    auto log = std::make_unique<FleetLog>(QFile::encodeName(logPath_->text()).toStdString());
+    if (IoResult r = log->Open(); !r.ok) {
+        prompts_.Message(this,
+                         QStringLiteral("FileSave Error!!\n\n%1: %2")
+                             .arg(QString::fromLocal8Bit(r.description.c_str()), logPath_->text()),
+                         kTitle, Prompts::Icon::Critical);
+        return false;
+    }
+    log_ = std::move(log);
+    logPath_->setReadOnly(true);  // one log for the whole run
+    return true;
+}
+
+void FleetWindow::NextRadio() {
+    if (task_.Running() || !OpenLog()) return;
+    const int number = log_->NextRadio();
+    const bool verify = verify_->isChecked();
+    const Configuration config = config_;
+    const QString path = devicePath_;
+    const LinkSettings settings = settings_;
+    const FleetSteps steps = FleetKeepSteps(path, templateName_, number);
+    progress_->SetValue(0);
+    task_.Start([this, config, path, settings, verify, steps](BackgroundTask::Context& task) {
+        QtSerialLink link(path);
+        SteadyClock clock;
+        LinkEnvironment env{link, clock, task.CancelFlag(), settings};
+        env.showProgress = [&task](int percent) { task.Progress(percent); };
+        const FleetRadio radio = ProgramFleetRadio(env, config, verify, steps);
+        task.Post([this, radio] { ended_ = radio; });
+    });
+    ShowState();
+}
+
+void FleetWindow::Done(const FleetRadio& radio, int number) {
+    std::vector<std::string> warnings;
+    const FleetLogRow row = FleetRowFor(radio, number, *log_, warnings);
+    results_.push_back(radio.result);
+    if (IoResult r = log_->Append(row); !r.ok) {
+        prompts_.Message(this,
+                         QStringLiteral("FileSave Error!!\n\n%1: %2")
+                             .arg(QString::fromLocal8Bit(r.description.c_str()), logPath_->text()),
+                         kTitle, Prompts::Icon::Critical);
+    }
+    AddRow(row);
+    progress_->SetValue(0);
+    emit radioDone();
+}
+
+void FleetWindow::AddRow(const FleetLogRow& row) {
+    const int r = table_->rowCount();
+    table_->insertRow(r);
+    const std::vector<std::string> fields = row.Fields();
+    for (std::size_t c = 0; c < fields.size(); ++c) {
+        table_->setItem(r, static_cast<int>(c),
+                        new QTableWidgetItem(QString::fromStdString(fields[c])));
+    }
+    table_->resizeColumnsToContents();
+    table_->scrollToBottom();
+}
+
+void FleetWindow::ShowState() {
+    const bool running = task_.Running();
+    next_->setEnabled(!running);
+    finish_->setEnabled(!running);
+    cancel_->setEnabled(running);
+    verify_->setEnabled(!running);
+    const int number = log_ ? log_->NextRadio() : 1;
+    QString text = running ? QStringLiteral("Programming radio %1...").arg(number)
+                           : QStringLiteral("Connect radio %1, then press Next Radio.").arg(number);
+    if (!results_.empty() && !running) {
+        text = QString::fromStdString(FleetSummary(results_)) + QStringLiteral(". ") + text;
+    }
+    state_->setText(text);
+}
+
+void FleetWindow::Cancel() {
+    task_.Cancel();
+}
+
+void FleetWindow::reject() {
+    // Escape and the close box never leave a radio half done: they cancel it first.
+    if (task_.Running()) {
+        task_.Cancel();
+        return;
+    }
+    QDialog::reject();
+}
+
+void FleetWindow::closeEvent(QCloseEvent* event) {
+    if (task_.Running()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+}  // namespace rse
