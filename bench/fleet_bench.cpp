@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     }
     // The same three transfers one after another, without the fleet around them.
     const double plain = Time([&] {
-        rse::ReadRadioResult before = rse::CloneProtocol(env).ReadRadio(image);
+        rse::ImageOutcome before = rse::CloneProtocol(env).ReadRadio(image);
         rse::CloneProtocol(env).ProgramRadio(before.image);
         rse::CloneProtocol(env).ReadRadio(image);
     });

@@ -45,7 +45,7 @@ int RunRead(const QStringList& args) {
     Configuration config;
     MemoryImage current{};
     InitialiseConfiguration(config, current);
-    const ReadRadioResult result = RunOnPort(options, [&](const LinkEnvironment& env, auto&) {
+    const ImageOutcome result = RunOnPort(options, [&](const LinkEnvironment& env, auto&) {
         return CloneProtocol(env).ReadRadio(current);
     });
     if (!result.outcome.Succeeded()) return Report(result.outcome);

@@ -31,6 +31,22 @@ TransferOutcome Complete(const char* title) {
             LinkMessage{kCompleteText, title, MessageIcon::Information, {}}};
 }
 
+// What the wait for an answer says about the exchange.
+ExchangeResult AnswerOf(WaitResult wait) {
+    switch (wait) {
+        case WaitResult::Came:
+            return ExchangeResult::Answered;
+        case WaitResult::Cancelled:
+            return ExchangeResult::Cancelled;
+        case WaitResult::LinkLost:
+            return ExchangeResult::LinkLost;
+        case WaitResult::NoCR:
+        case WaitResult::TimedOut:
+            break;
+    }
+    return ExchangeResult::NoAnswer;
+}
+
 }  // namespace
 
 int BlockProgress(int address) {
@@ -46,8 +62,7 @@ TransferOutcome CloneProtocol::Failure(const char* text, const char* title, Phra
             LinkMessage{text, title, MessageIcon::Critical, detail.English(), detail}};
 }
 
-TransferOutcome CloneProtocol::OpenFailure(const char* title) {
-    const LinkOpenError& error = serial_.OpenError();
+TransferOutcome CloneProtocol::OpenFailure(const char* title, const LinkOpenError& error) {
     Phrase detail(RSE_TEXT("Core", "Cannot open the serial port %1: %2"),
                   {env_.link.Name(), error.reason});
     if (error.permissionDenied) {
@@ -59,7 +74,7 @@ TransferOutcome CloneProtocol::OpenFailure(const char* title) {
 }
 
 TransferOutcome CloneProtocol::LinkFailure(const char* title, const char* procedure) {
-    const std::string reason = serial_.LinkLostReason();
+    const std::string reason = env_.link.LastError();
     if (env_.writeErrorLog) env_.writeErrorLog(procedure, "0" + reason);
     return Failure(kCommunicationErrorText, title,
                    reason.empty()
@@ -81,87 +96,101 @@ Phrase CloneProtocol::NoAnswerDetail() const {
         {Hex4(static_cast<unsigned>(lastAddress_)), std::to_string(attempts)});
 }
 
-bool CloneProtocol::Exchange(const Frame& frame, Millis echoTimeout, std::uint8_t replyCode,
-                             std::span<std::uint8_t> replyData) {
-    const int attempts = std::max(0, env_.settings.LinkRetries) + 1;
-    const std::array<std::uint8_t, 1> can{kCAN};
-    for (int n = 0; n < attempts; ++n) {
-        serial_.SetErrorFlag(true);
-        if (serial_.CancelRequested() || serial_.LinkLost()) break;
-        serial_.FlushInput();
-        if (n > 0) {
-            serial_.SendBytes(can);
-            env_.clock.Sleep(kRetryPause);
-        }
-        serial_.SendBytes(frame);
-        serial_.DrainEcho(static_cast<int>(frame.size()) - 1, echoTimeout);
-        bool ok = false;
-        if (replyCode != 0) {
-            if (serial_.WaitForByte(kSOH, kReplyStartTimeout) == WaitResult::Came) {
-                const std::size_t length =
-                    replyData.size() == 1 ? kReadByteReplyLength : kReadBlockReplyLength;
-                std::vector<std::uint8_t> reply(length);
-                // Only a reply that ends with CR, carries the right checksum and code and
-                // holds hex digits counts; anything else leads to the next attempt.
-                ok = serial_.ReceiveFrame(reply, kReplyRestTimeout) == FrameResult::Complete &&
-                     ParseReply(reply) == replyCode && DecodeReplyData(reply, replyData);
-            }
-        } else {
-            ok = serial_.WaitForByte(kACK, kAckTimeout) == WaitResult::Came;
-        }
-        serial_.SetErrorFlag(!ok);
-        if (ok || serial_.CancelRequested()) break;
+std::optional<TransferOutcome> CloneProtocol::Ended(ExchangeResult result, const char* title,
+                                                    const char* procedure, const char* more) {
+    if (serial_.CancelRequested()) return Cancelled();
+    if (result == ExchangeResult::LinkLost) return LinkFailure(title, procedure);
+    if (result != ExchangeResult::Answered) {
+        Phrase detail = NoAnswerDetail();
+        if (more && *more) detail.Add(more);
+        return Failure(kCommunicationErrorText, title, detail);
     }
-    return !serial_.ErrorFlag();
+    return std::nullopt;
 }
 
-bool CloneProtocol::ReadByteCommand(int address, MemoryImage& target) {
+ExchangeResult CloneProtocol::Attempt(bool repeat, const Frame& frame, Millis echoTimeout,
+                                      std::uint8_t replyCode, std::span<std::uint8_t> replyData) {
+    serial_.FlushInput();
+    if (repeat) {
+        const std::array<std::uint8_t, 1> can{kCAN};
+        if (!serial_.SendBytes(can)) return ExchangeResult::LinkLost;
+        env_.clock.Sleep(kRetryPause);
+    }
+    if (!serial_.SendBytes(frame)) return ExchangeResult::LinkLost;
+    // An echo that did not come whole does not end the attempt: the answer may still come.
+    const WaitResult echo = serial_.DrainEcho(static_cast<int>(frame.size()) - 1, echoTimeout);
+    if (echo == WaitResult::Cancelled || echo == WaitResult::LinkLost) return AnswerOf(echo);
+    if (replyCode == 0) return AnswerOf(serial_.WaitForByte(kACK, kAckTimeout));
+    const WaitResult start = serial_.WaitForByte(kSOH, kReplyStartTimeout);
+    if (start != WaitResult::Came) return AnswerOf(start);
+    std::vector<std::uint8_t> reply(replyData.size() == 1 ? kReadByteReplyLength
+                                                          : kReadBlockReplyLength);
+    const WaitResult rest = serial_.ReceiveFrame(reply, kReplyRestTimeout);
+    if (rest != WaitResult::Came) return AnswerOf(rest);
+    // Only a reply that ends with CR, carries the right checksum and code and holds hex digits
+    // counts; anything else leads to the next attempt.
+    return ParseReply(reply) == replyCode && DecodeReplyData(reply, replyData)
+               ? ExchangeResult::Answered
+               : ExchangeResult::NoAnswer;
+}
+
+ExchangeResult CloneProtocol::Exchange(const Frame& frame, Millis echoTimeout,
+                                       std::uint8_t replyCode, std::span<std::uint8_t> replyData) {
+    const int attempts = std::max(0, env_.settings.LinkRetries) + 1;
+    ExchangeResult result = ExchangeResult::NoAnswer;
+    for (int n = 0; n < attempts && result == ExchangeResult::NoAnswer; ++n) {
+        if (serial_.CancelRequested()) return ExchangeResult::Cancelled;
+        result = Attempt(n > 0, frame, echoTimeout, replyCode, replyData);
+    }
+    return result;
+}
+
+ExchangeResult CloneProtocol::ReadByteCommand(int address, MemoryImage& target) {
     lastAddress_ = address;
     std::uint8_t data = 0;
-    if (!Exchange(ReadByteFrame(address), kReadByteEchoTimeout, kReadByteCode,
-                  std::span<std::uint8_t>(&data, 1))) {
-        return false;
-    }
-    target.at(static_cast<std::size_t>(address)) = data;
-    return true;
+    const ExchangeResult result = Exchange(ReadByteFrame(address), kReadByteEchoTimeout,
+                                           kReadByteCode, std::span<std::uint8_t>(&data, 1));
+    if (result == ExchangeResult::Answered) target.at(static_cast<std::size_t>(address)) = data;
+    return result;
 }
 
-bool CloneProtocol::ReadModelCode(MemoryImage& target) {
-    for (int address = mem::kModelCode.address; address < mem::kModelCode.End(); ++address) {
-        if (!ReadByteCommand(address, target)) return false;
+ExchangeResult CloneProtocol::ReadModelCode(MemoryImage& target) {
+    ExchangeResult result = ExchangeResult::Answered;
+    for (int address = mem::kModelCode.address;
+         address < mem::kModelCode.End() && result == ExchangeResult::Answered; ++address) {
+        result = ReadByteCommand(address, target);
     }
-    return true;
+    return result;
 }
 
-bool CloneProtocol::ReadBlockCommand(int address, MemoryImage& target) {
+ExchangeResult CloneProtocol::ReadBlockCommand(int address, MemoryImage& target) {
     lastAddress_ = address;
     std::array<std::uint8_t, kBlockSize> data{};
-    if (!Exchange(ReadBlockFrame(address), kEchoTimeout, kReadBlockCode, data)) return false;
-    std::copy(data.begin(), data.end(), target.begin() + address);
-    return true;
+    const ExchangeResult result =
+        Exchange(ReadBlockFrame(address), kEchoTimeout, kReadBlockCode, data);
+    if (result == ExchangeResult::Answered)
+        std::copy(data.begin(), data.end(), target.begin() + address);
+    return result;
 }
 
-bool CloneProtocol::WriteByteCommand(int address, const MemoryImage& source) {
+ExchangeResult CloneProtocol::WriteByteCommand(int address, const MemoryImage& source) {
     lastAddress_ = address;
     return Exchange(WriteByteFrame(address, source.at(static_cast<std::size_t>(address))),
                     kEchoTimeout, 0, {});
 }
 
-bool CloneProtocol::WriteBlockCommand(int address, const MemoryImage& source) {
+ExchangeResult CloneProtocol::WriteBlockCommand(int address, const MemoryImage& source) {
     lastAddress_ = address;
     const std::span<const std::uint8_t, kBlockSize> block(source.data() + address, kBlockSize);
     return Exchange(WriteBlockFrame(address, block), kEchoTimeout, 0, {});
 }
 
 TransferOutcome CloneProtocol::CheckModel() {
-    if (!serial_.OpenPort()) return OpenFailure(kModelCheckTitle);
-    serial_.SetErrorFlag(false);
+    if (const auto error = serial_.OpenPort()) return OpenFailure(kModelCheckTitle, *error);
     MemoryImage answer{};
-    const bool ok = ReadModelCode(answer);
+    const ExchangeResult result = ReadModelCode(answer);
     serial_.ClosePort();
-    if (serial_.CancelRequested()) return Cancelled();
-    if (serial_.LinkLost()) return LinkFailure(kModelCheckTitle, "frmRadio.ReadDataChkModel");
-    if (!ok) return Failure(kCommunicationErrorText, kModelCheckTitle, NoAnswerDetail());
+    if (auto failed = Ended(result, kModelCheckTitle, "frmRadio.ReadDataChkModel")) return *failed;
     const std::uint16_t code = ModelCodeOf(answer);
     if (code != kSupportedModelCode) {
         return Failure(kModelNameErrorText, kReadTitle,
@@ -173,18 +202,23 @@ TransferOutcome CloneProtocol::CheckModel() {
     return Success();
 }
 
-TransferOutcome CloneProtocol::ReadAll(MemoryImage& target) {
-    if (!serial_.OpenPort()) return OpenFailure(kReadTitle);
+ExchangeResult CloneProtocol::EachBlock(const std::function<ExchangeResult(int)>& block) {
     Progress(0);
-    bool ok = true;
-    for (int address = 0; address < static_cast<int>(kImageSize) && ok; address += kBlockSize) {
+    ExchangeResult result = ExchangeResult::Answered;
+    for (int address = 0; address < static_cast<int>(kImageSize); address += kBlockSize) {
         Progress(BlockProgress(address));
-        ok = ReadBlockCommand(address, target) && !serial_.CancelRequested();
+        result = block(address);
+        if (result != ExchangeResult::Answered || serial_.CancelRequested()) break;
     }
+    return result;
+}
+
+TransferOutcome CloneProtocol::ReadAll(MemoryImage& target) {
+    if (const auto error = serial_.OpenPort()) return OpenFailure(kReadTitle, *error);
+    const ExchangeResult result =
+        EachBlock([&](int address) { return ReadBlockCommand(address, target); });
     serial_.ClosePort();
-    if (serial_.CancelRequested()) return Cancelled();
-    if (serial_.LinkLost()) return LinkFailure(kReadTitle, "frmRadio.ReadData");
-    if (!ok) return Failure(kCommunicationErrorText, kReadTitle, NoAnswerDetail());
+    if (auto failed = Ended(result, kReadTitle, "frmRadio.ReadData")) return *failed;
     env_.clock.Sleep(kSuccessPause);
     return Success();
 }
@@ -193,42 +227,30 @@ static_assert(kIdentitySize == kBlockSize && kIdentityAddress % kBlockSize == 0,
               "the identity is one block");
 
 TransferOutcome CloneProtocol::ReadIdentity(MemoryImage& target) {
-    if (!serial_.OpenPort()) return OpenFailure(kReadTitle);
-    MemoryImage working = target;
-    const bool ok = ReadBlockCommand(kIdentityAddress, working);
+    if (const auto error = serial_.OpenPort()) return OpenFailure(kReadTitle, *error);
+    const ExchangeResult result = ReadBlockCommand(kIdentityAddress, target);
     serial_.ClosePort();
-    if (serial_.CancelRequested()) return Cancelled();
-    if (serial_.LinkLost()) return LinkFailure(kReadTitle, "frmRadio.ReadData");
-    if (!ok) return Failure(kCommunicationErrorText, kReadTitle, NoAnswerDetail());
-    target = working;
+    if (auto failed = Ended(result, kReadTitle, "frmRadio.ReadData")) return *failed;
     return Success();
 }
 
 TransferOutcome CloneProtocol::WriteAll(const MemoryImage& source) {
-    if (!serial_.OpenPort()) return OpenFailure(kProgramTitle);
-    Progress(0);
-    bool ok = true;
-    for (int address = 0; address < static_cast<int>(kImageSize) && ok; address += kBlockSize) {
-        Progress(BlockProgress(address));
-        ok = WriteBlockCommand(address, source) && !serial_.CancelRequested();
-    }
+    if (const auto error = serial_.OpenPort()) return OpenFailure(kProgramTitle, *error);
+    const ExchangeResult result =
+        EachBlock([&](int address) { return WriteBlockCommand(address, source); });
     serial_.ClosePort();
-    if (serial_.CancelRequested()) return Cancelled();
-    if (serial_.LinkLost()) return LinkFailure(kProgramTitle, "frmRadio.WriteData");
-    if (!ok) {
-        return Failure(kCommunicationErrorText, kProgramTitle,
-                       NoAnswerDetail().Add(
-                           RSE_TEXT("Core", " The radio holds the blocks written before it.")));
+    if (auto failed = Ended(result, kProgramTitle, "frmRadio.WriteData",
+                            RSE_TEXT("Core", " The radio holds the blocks written before it."))) {
+        return *failed;
     }
     env_.clock.Sleep(kSuccessPause);
     return Success();
 }
 
-ReadRadioResult CloneProtocol::ReadRadio(const MemoryImage& current) {
-    ReadRadioResult result{{}, current};
-    MemoryImage working = current;
-    result.outcome = CheckModel();
+ImageOutcome CloneProtocol::ReadRadio(const MemoryImage& current) {
+    ImageOutcome result{CheckModel(), current};
     if (!result.outcome.Succeeded()) return result;
+    MemoryImage working = current;
     result.outcome = ReadAll(working);
     if (!result.outcome.Succeeded()) return result;
     result.image = working;
@@ -244,30 +266,26 @@ TransferOutcome CloneProtocol::ProgramRadio(const MemoryImage& image) {
     return Complete(kProgramTitle);
 }
 
-ClearCountResult CloneProtocol::ClearCount(const MemoryImage& current) {
-    ClearCountResult result{CheckModel(), current};
+ImageOutcome CloneProtocol::ClearCount(const MemoryImage& current) {
+    ImageOutcome result{CheckModel(), current};
     if (!result.outcome.Succeeded()) return result;
     MemoryImage cleared = current;
     cleared[mem::kMmsiEntryCount.address] = 0;
-    if (!serial_.OpenPort()) {
-        result.outcome = OpenFailure(kClearTitle);
+    if (const auto error = serial_.OpenPort()) {
+        result.outcome = OpenFailure(kClearTitle, *error);
         return result;
     }
     Progress(0);
-    const bool ok = WriteByteCommand(mem::kMmsiEntryCount.address, cleared);
+    const ExchangeResult written = WriteByteCommand(mem::kMmsiEntryCount.address, cleared);
     serial_.ClosePort();
-    if (serial_.CancelRequested()) {
-        result.outcome = Cancelled();
-    } else if (serial_.LinkLost()) {
-        result.outcome = LinkFailure(kClearTitle, "frmRadio.ClearData");
-    } else if (!ok) {
-        result.outcome = Failure(kCommunicationErrorText, kClearTitle, NoAnswerDetail());
-    } else {
-        Progress(100);
-        env_.clock.Sleep(kSuccessPause);
-        result.image = cleared;
-        result.outcome = Complete(kClearTitle);
+    if (auto failed = Ended(written, kClearTitle, "frmRadio.ClearData")) {
+        result.outcome = *failed;
+        return result;
     }
+    Progress(100);
+    env_.clock.Sleep(kSuccessPause);
+    result.image = cleared;
+    result.outcome = Complete(kClearTitle);
     return result;
 }
 

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "image/memory_image.h"
@@ -37,6 +39,14 @@ std::string Hex4(unsigned value);
 // Progress shown before the block at this address: address / 4095 x 100, rounded.
 int BlockProgress(int address);
 
+// What one exchange with the radio came to after all its attempts.
+enum class ExchangeResult {
+    Answered,   // the radio answered as it should
+    NoAnswer,   // no valid answer in any attempt
+    Cancelled,  // the user asked to stop
+    LinkLost,   // the line broke; ByteLink::LastError says why
+};
+
 class CloneProtocol {
   public:
     explicit CloneProtocol(const LinkEnvironment& env) : env_(env), serial_(env_) {}
@@ -44,9 +54,9 @@ class CloneProtocol {
     CloneProtocol& operator=(const CloneProtocol&) = delete;
 
     // Operations. Each opens and closes the port itself and never leaves it open.
-    ReadRadioResult ReadRadio(const MemoryImage& current);
+    ImageOutcome ReadRadio(const MemoryImage& current);
     TransferOutcome ProgramRadio(const MemoryImage& image);
-    ClearCountResult ClearCount(const MemoryImage& current);
+    ImageOutcome ClearCount(const MemoryImage& current);
 
     // Steps. CheckModel succeeds when the radio answered and reports the model code.
     TransferOutcome CheckModel();
@@ -55,22 +65,31 @@ class CloneProtocol {
     // Reads the one block that holds the radio's identity into target (one frame).
     TransferOutcome ReadIdentity(MemoryImage& target);
 
-    // Exchanges, each with up to LinkRetries + 1 attempts; true on success.
-    bool ReadByteCommand(int address, MemoryImage& target);
-    bool ReadBlockCommand(int address, MemoryImage& target);
-    bool WriteByteCommand(int address, const MemoryImage& source);
-    bool WriteBlockCommand(int address, const MemoryImage& source);
-    // Reads the bytes of the model code area one by one into target.
-    bool ReadModelCode(MemoryImage& target);
+    // Exchanges, each with up to LinkRetries + 1 attempts. A read files the data into
+    // target only when the radio answered.
+    ExchangeResult ReadByteCommand(int address, MemoryImage& target);
+    ExchangeResult ReadBlockCommand(int address, MemoryImage& target);
+    ExchangeResult WriteByteCommand(int address, const MemoryImage& source);
+    ExchangeResult WriteBlockCommand(int address, const MemoryImage& source);
+    // Reads the bytes of the model code area one by one into target, as long as they come.
+    ExchangeResult ReadModelCode(MemoryImage& target);
 
     SerialLayer& Serial() { return serial_; }
 
   private:
-    bool Exchange(const Frame& frame, Millis echoTimeout, std::uint8_t replyCode,
-                  std::span<std::uint8_t> replyData);
+    ExchangeResult Exchange(const Frame& frame, Millis echoTimeout, std::uint8_t replyCode,
+                            std::span<std::uint8_t> replyData);
+    ExchangeResult Attempt(bool repeat, const Frame& frame, Millis echoTimeout,
+                           std::uint8_t replyCode, std::span<std::uint8_t> replyData);
+    // Runs `block` for every block address in order with its progress, until one fails.
+    ExchangeResult EachBlock(const std::function<ExchangeResult(int address)>& block);
+    // A step's failure once its port is closed again: a cancel first, then a lost line, then
+    // no answer (its detail followed by `more`); nothing when the exchanges were answered.
+    std::optional<TransferOutcome> Ended(ExchangeResult result, const char* title,
+                                         const char* procedure, const char* more = "");
     void Progress(int percent);
     TransferOutcome Failure(const char* text, const char* title, Phrase detail);
-    TransferOutcome OpenFailure(const char* title);
+    TransferOutcome OpenFailure(const char* title, const LinkOpenError& error);
     TransferOutcome LinkFailure(const char* title, const char* procedure);
     Phrase NoAnswerDetail() const;
 

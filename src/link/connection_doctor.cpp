@@ -453,27 +453,26 @@ class Doctor {
     void CheckLine() {
         LinkEnvironment echoEnv{env_.link, env_.clock, env_.cancel};
         SerialLayer serial(echoEnv);
-        if (!serial.OpenPort()) {
+        if (const auto error = serial.OpenPort()) {
             Emit(CheckLevel::Problem,
                  Phrase(RSE_TEXT("Core", "cannot open %1 at 9600 baud 8N1: %2"),
-                        {device_, serial.OpenError().reason}),
+                        {device_, error->reason}),
                  Phrase(RSE_TEXT(
                      "Core", "close the program that uses the port, then run the check again")));
             return;
         }
         serial.FlushInput();
         const std::array<std::uint8_t, 1> can{kCAN};  // the radio ignores CAN
-        serial.SendBytes(can);
         const WaitResult echo =
-            serial.LinkLost() ? WaitResult::TimedOut : serial.WaitForByte(kCAN, kEchoTimeout);
+            serial.SendBytes(can) ? serial.WaitForByte(kCAN, kEchoTimeout) : WaitResult::LinkLost;
         if (echo == WaitResult::Cancelled || Cancelled()) {
             serial.ClosePort();
             report_.cancelled = true;
             return;
         }
-        if (serial.LinkLost()) {
+        if (echo == WaitResult::LinkLost) {
             serial.ClosePort();
-            LostLine(serial.LinkLostReason());
+            LostLine(env_.link.LastError());
             return;
         }
         const bool echoed = echo == WaitResult::Came;
@@ -509,12 +508,13 @@ class Doctor {
         modelEnv.settings.SkipReceive = !echoed;
         CloneProtocol protocol(modelEnv);
         MemoryImage answer{};
-        const bool ok = protocol.Serial().OpenPort() && protocol.ReadModelCode(answer);
+        const ExchangeResult result = protocol.Serial().OpenPort() ? ExchangeResult::NoAnswer
+                                                                   : protocol.ReadModelCode(answer);
         protocol.Serial().ClosePort();
         if (Cancelled()) return;
-        if (protocol.Serial().LinkLost()) {
-            LostLine(protocol.Serial().LinkLostReason());
-        } else if (!ok) {
+        if (result == ExchangeResult::LinkLost) {
+            LostLine(env_.link.LastError());
+        } else if (result != ExchangeResult::Answered) {
             Emit(CheckLevel::Problem,
                  Phrase(RSE_TEXT("Core",
                                  "no answer from the radio on %1 to the model check (the "

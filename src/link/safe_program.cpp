@@ -1,7 +1,5 @@
 #include "link/safe_program.h"
 
-#include <cstdio>
-
 #include "link/clone_protocol.h"
 
 namespace rse {
@@ -88,7 +86,7 @@ ProgramResult ProgramWithSafetyNet(const LinkEnvironment& env, const MemoryImage
     std::optional<MemoryImage> radio;
     if (net.backup) {
         CloneProtocol reader(StepEnvironment(env, step++, total));
-        const ReadRadioResult before = reader.ReadRadio(image);
+        const ImageOutcome before = reader.ReadRadio(image);
         if (!before.outcome.Succeeded()) return {before.outcome, image, std::nullopt};
         radio = before.image;
         if (steps.keep) {
@@ -122,12 +120,11 @@ ProgramResult ProgramWithSafetyNet(const LinkEnvironment& env, const MemoryImage
     if (!net.verify || !programmed.outcome.Succeeded()) return programmed;
 
     CloneProtocol checker(StepEnvironment(env, step++, total));
-    const ReadRadioResult after = checker.ReadRadio(programmed.image);
+    const ImageOutcome after = checker.ReadRadio(programmed.image);
     if (!after.outcome.Succeeded()) return {after.outcome, programmed.image, programmed.identity};
     const ImageMismatch m = FindMismatch(programmed.image, after.image);
     if (m.count == 0) return programmed;
-    char address[8];
-    std::snprintf(address, sizeof address, "0x%04X", static_cast<unsigned>(m.firstAddress));
+    const std::string address = Hex4(static_cast<unsigned>(m.firstAddress));
     const Phrase detail =
         m.count == 1 ? Phrase(RSE_TEXT("Core",
                                        "The radio does not hold what was sent: 1 byte differs, "
@@ -137,9 +134,9 @@ ProgramResult ProgramWithSafetyNet(const LinkEnvironment& env, const MemoryImage
                                        "The radio does not hold what was sent: %1 bytes differ, "
                                        "the first at address %2."),
                               {std::to_string(m.count), address});
-    programmed.outcome = WithMessage(TransferStatus::Failed, {kVerifyErrorText, kProgramTitle,
-                                                              MessageIcon::Critical,
-                                                              detail.English(), detail});
+    programmed.outcome = WithMessage(
+        TransferStatus::Failed,
+        {kVerifyErrorText, kProgramTitle, MessageIcon::Critical, detail.English(), detail});
     return programmed;
 }
 

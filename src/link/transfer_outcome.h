@@ -31,20 +31,11 @@ struct TransferOutcome {
     std::optional<LinkMessage> message;
 
     bool Succeeded() const { return status == TransferStatus::Success; }
-    // The session flags this outcome stands for.
-    bool ErrorFlag() const { return status != TransferStatus::Success; }
-    bool CancelFlag() const { return status == TransferStatus::Cancelled; }
-    bool TransferResult() const { return status == TransferStatus::Success; }
 };
 
-// ReadRadio: on success the image that came from the radio, else the image it was given.
-struct ReadRadioResult {
-    TransferOutcome outcome;
-    MemoryImage image{};
-};
-
-// ClearCount: the image with the MMSI entry count at 0 on success, else as it was given.
-struct ClearCountResult {
+// An operation that ends with an image (read, clear): on success the image as the radio
+// holds it now, else the image it was given.
+struct ImageOutcome {
     TransferOutcome outcome;
     MemoryImage image{};
 };

@@ -161,28 +161,36 @@ bool QtSerialLink::Write(std::span<const std::uint8_t> bytes) {
     return true;
 }
 
+std::size_t QtSerialLink::Queued() const {
+    int queued = 0;
+    if (::ioctl(static_cast<int>(port_->handle()), FIONREAD, &queued) != 0) return 0;
+    return queued > 0 ? static_cast<std::size_t>(queued) : 0;
+}
+
 LinkWait QtSerialLink::WaitForData(Millis maxWait, std::size_t wanted) {
     if (!IsOpen()) return LinkWait::Broken;
-    const auto deadline = std::chrono::steady_clock::now() + maxWait;
+    using std::chrono::steady_clock;
+    const auto deadline = steady_clock::now() + maxWait;
+    const auto left = [&deadline] {
+        return std::chrono::duration_cast<std::chrono::microseconds>(deadline -
+                                                                     steady_clock::now());
+    };
+    // What the caller needs cannot come faster than the line carries it: sleep through the
+    // line time of the bytes still missing (never beyond maxWait) and take them in one
+    // wake-up. Only a single byte, which may come at any moment, is awaited on the port.
+    const std::size_t queued = Queued();
+    if (wanted > queued + 1 && left().count() > 0) {
+        std::this_thread::sleep_for(
+            std::min<std::chrono::microseconds>(kByteTime * (wanted - queued), left()));
+    }
     const qint64 before = port_->bytesAvailable();
-    if (!port_->waitForReadyRead(static_cast<int>(maxWait.count()))) {
+    const auto waitMs =
+        std::max<long long>(0, std::chrono::ceil<std::chrono::milliseconds>(left()).count());
+    if (!port_->waitForReadyRead(static_cast<int>(waitMs))) {
         return Failed() ? LinkWait::Broken : LinkWait::Timeout;
     }
-    const qint64 got = port_->bytesAvailable() - before;
     // A read of nothing means the far end hung up.
-    if (got <= 0 && Failed()) return LinkWait::Broken;
-    if (wanted > 1) {
-        // The rest of what the caller needs cannot come faster than the line carries it:
-        // sleep through that time (never beyond maxWait) and take it in one wake-up.
-        int queued = 0;
-        if (::ioctl(static_cast<int>(port_->handle()), FIONREAD, &queued) != 0) queued = 0;
-        const long missing = static_cast<long>(wanted) - static_cast<long>(got) - queued;
-        const auto left = std::chrono::duration_cast<std::chrono::microseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (missing > 1 && left.count() > 0) {
-            std::this_thread::sleep_for(std::min(kByteTime * (missing - 1), left));
-        }
-    }
+    if (port_->bytesAvailable() <= before && Failed()) return LinkWait::Broken;
     return LinkWait::DataReady;
 }
 

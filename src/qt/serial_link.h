@@ -37,6 +37,8 @@ class QtSerialLink : public ByteLink {
 
   private:
     bool Failed();
+    // Bytes the system holds for the port that it has not read yet.
+    std::size_t Queued() const;
 
     QString path_;
     std::unique_ptr<QSerialPort> port_;

@@ -21,7 +21,7 @@ TEST(CloneProtocol, RepeatedAttemptFlushesSendsCanAndPausesAtMostRetriesPlusOne)
     r.Script(
         {{}, Concat(Bytes("\xFF?"), Answer(kReadBlockCode, std::vector<std::uint8_t>(16, 0xAB)))});
     MemoryImage target{};
-    ASSERT_TRUE(r.protocol().ReadBlockCommand(0x0100, target));
+    ASSERT_EQ(r.protocol().ReadBlockCommand(0x0100, target), ExchangeResult::Answered);
     EXPECT_EQ(target[0x100], 0xAB);
     EXPECT_EQ(target[0x10F], 0xAB);
     EXPECT_EQ(target[0x110], 0x00);
@@ -48,7 +48,7 @@ TEST(CloneProtocol, BadRepliesLeadToTheNextAttemptForTheSameAddress) {
         Rig r;
         r.Script({bad, good});
         MemoryImage target{};
-        EXPECT_TRUE(r.protocol().ReadBlockCommand(0x0230, target));
+        EXPECT_EQ(r.protocol().ReadBlockCommand(0x0230, target), ExchangeResult::Answered);
         ASSERT_EQ(r.Frames().size(), 2u);
         EXPECT_EQ(r.Frames()[1], ReadBlockFrame(0x0230));
         EXPECT_EQ(target[0x230], 0x5A);
@@ -83,9 +83,10 @@ TEST(CloneProtocol, UnansweredCommandsWaitTheirOwnTimeOutsInEveryAttempt) {
         if (c.echo) r.Script(c.answers);
         MemoryImage target{};
         CloneProtocol protocol = r.protocol();
-        EXPECT_FALSE(c.command == ReadByte    ? protocol.ReadByteCommand(0, target)
-                     : c.command == ReadBlock ? protocol.ReadBlockCommand(0, target)
-                                              : protocol.WriteBlockCommand(0, target));
+        EXPECT_EQ(c.command == ReadByte    ? protocol.ReadByteCommand(0, target)
+                  : c.command == ReadBlock ? protocol.ReadBlockCommand(0, target)
+                                           : protocol.WriteBlockCommand(0, target),
+                  ExchangeResult::NoAnswer);
         EXPECT_EQ(r.Frames().size(), static_cast<std::size_t>(c.retries + 1));
         EXPECT_EQ(r.clock.Elapsed(), c.elapsed);
     }
@@ -161,14 +162,14 @@ TEST(CloneProtocol, TransfersAndTheirFaults) {
 
         TransferOutcome outcome;
         if (c.op == Read) {
-            const ReadRadioResult result = r.protocol().ReadRadio(before);
+            const ImageOutcome result = r.protocol().ReadRadio(before);
             outcome = result.outcome;
             EXPECT_EQ(result.image, ok ? radioImage : before);
         } else if (c.op == Program) {
             outcome = r.protocol().ProgramRadio(radioImage);
             EXPECT_EQ(radio.Memory() == radioImage, ok);
         } else {
-            const ClearCountResult result = r.protocol().ClearCount(radioImage);
+            const ImageOutcome result = r.protocol().ClearCount(radioImage);
             outcome = result.outcome;
             EXPECT_EQ(result.image[mem::kMmsiEntryCount.address], ok ? 0 : 7);
             EXPECT_TRUE(!ok || radio.Memory()[mem::kMmsiEntryCount.address] == 0);

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <variant>
-
 #include "fake_link.h"
 #include "link/serial_layer.h"
 
@@ -28,8 +26,8 @@ TEST(SerialLayer, WaitsTakeWhatTheyAwaitAndTimeOutNeverEarlier) {
     struct Case {
         const char* name;
         Arrivals arrivals;
-        std::uint8_t awaited;                          // by a byte wait
-        std::variant<WaitResult, FrameResult> result;  // of a byte wait or a frame wait
+        std::uint8_t awaited;  // by a byte wait; 0: a frame wait
+        WaitResult result;
         Millis timeout, elapsed;
         std::size_t left = 0;  // bytes still to read
     };
@@ -39,11 +37,11 @@ TEST(SerialLayer, WaitsTakeWhatTheyAwaitAndTimeOutNeverEarlier) {
         {"nothing comes", {}, kACK, WaitResult::TimedOut, 10s, 10001ms},
         {"ACK exactly at the time-out", {{1000ms, {0x55, kACK}}}, kACK, WaitResult::Came, 1s, 1000ms},
         {"ACK just after the time-out", {{1002ms, {kACK}}}, kACK, WaitResult::TimedOut, 1s, 1001ms},
-        {"a reply in two parts", {{0ms, {body.begin(), body.begin() + 3}}, {40ms, {body.begin() + 3, body.end()}}}, 0, FrameResult::Complete, 1s, 40ms},
-        {"one byte too many", {{0ms, Concat(body, {0x00})}}, 0, FrameResult::TimedOut, 1s, 1001ms},
-        {"a line feed for the carriage return", {{0ms, noCr}}, 0, FrameResult::NoCR, 1s, 0ms},
-        {"flood", flood, 0, FrameResult::TimedOut, 1s, 1001ms},
-        {"flood, then a good reply", floodThenReply, 0, FrameResult::TimedOut, 1s, 1001ms},
+        {"a reply in two parts", {{0ms, {body.begin(), body.begin() + 3}}, {40ms, {body.begin() + 3, body.end()}}}, 0, WaitResult::Came, 1s, 40ms},
+        {"one byte too many", {{0ms, Concat(body, {0x00})}}, 0, WaitResult::TimedOut, 1s, 1001ms},
+        {"a line feed for the carriage return", {{0ms, noCr}}, 0, WaitResult::NoCR, 1s, 0ms},
+        {"flood", flood, 0, WaitResult::TimedOut, 1s, 1001ms},
+        {"flood, then a good reply", floodThenReply, 0, WaitResult::TimedOut, 1s, 1001ms},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -55,27 +53,48 @@ TEST(SerialLayer, WaitsTakeWhatTheyAwaitAndTimeOutNeverEarlier) {
         r.env.pumpEvents = [&] { peak = std::max(peak, r.link.BytesAvailable()); };
         SerialLayer serial(r.env);
         std::vector<std::uint8_t> frame(body.size());
-        if (const auto* wait = std::get_if<WaitResult>(&c.result)) {
-            EXPECT_EQ(serial.WaitForByte(c.awaited, c.timeout), *wait);
+        if (c.awaited != 0) {
+            EXPECT_EQ(serial.WaitForByte(c.awaited, c.timeout), c.result);
         } else {
-            const FrameResult got = serial.ReceiveFrame(frame, c.timeout);
-            EXPECT_EQ(got, std::get<FrameResult>(c.result));
-            EXPECT_EQ(serial.ErrorFlag(), got != FrameResult::Complete);
-            EXPECT_TRUE(got != FrameResult::Complete || frame == body);
+            const WaitResult got = serial.ReceiveFrame(frame, c.timeout);
+            EXPECT_EQ(got, c.result);
+            EXPECT_TRUE(got != WaitResult::Came || frame == body);
         }
         EXPECT_EQ(r.clock.Elapsed(), c.elapsed);
         EXPECT_EQ(r.link.BytesAvailable(), c.left);
-        // Waits of a full slice each, never longer, so that a cancel is seen promptly.
-        EXPECT_EQ(r.link.maxWaitSeen, c.elapsed > 0ms ? SerialLayer::kWaitSlice : 0ms);
+        // Waits block on the link, each at most as long as a cancel may take to be seen.
+        EXPECT_EQ(r.link.maxWaitSeen, c.elapsed > 0ms ? SerialLayer::kCancelLatency : 0ms);
         EXPECT_LE(peak, frame.size() + kChunk);  // not the 32 000 bytes of a flood
+    }
+}
+
+// Each wait says why it ended: a cancel given from elsewhere while nothing comes (the link is
+// not woken by it) is seen within a tenth of a second, a broken line at once.
+TEST(SerialLayer, EachWaitSaysWhyItEnded) {
+    enum Wait { Byte, Frame, Echo };
+    for (const Wait wait : {Byte, Frame, Echo}) {
+        for (const bool cancel : {true, false}) {
+            SCOPED_TRACE(testing::Message() << "wait " << wait << (cancel ? " cancel" : " break"));
+            Rig r;
+            r.link.Arrive(0ms, {0x31, 0x32});  // less than any of the waits takes
+            if (!cancel) r.link.Arrive(270ms, {}, [&r] { r.link.broken = true; });
+            r.env.pumpEvents = [&] { r.cancel = cancel && r.clock.Elapsed() >= 270ms; };
+            SerialLayer serial(r.env);
+            std::vector<std::uint8_t> frame(kReadByteReplyLength);
+            EXPECT_EQ(wait == Byte    ? serial.WaitForByte(kACK, 1s)
+                      : wait == Frame ? serial.ReceiveFrame(frame, 1s)
+                                      : serial.DrainEcho(9, 1s),
+                      cancel ? WaitResult::Cancelled : WaitResult::LinkLost);
+            EXPECT_EQ(r.clock.Elapsed(), cancel ? 300ms : 270ms);
+        }
     }
 }
 
 TEST(SerialLayer, OpenPortKeepsAnOpenPort) {
     Rig r;
     SerialLayer serial(r.env);
-    EXPECT_TRUE(serial.OpenPort());
-    EXPECT_TRUE(serial.OpenPort());
+    EXPECT_FALSE(serial.OpenPort().has_value());
+    EXPECT_FALSE(serial.OpenPort().has_value());
     serial.ClosePort();
     serial.ClosePort();
     EXPECT_EQ(r.link.log, (std::vector<std::string>{"open", "close"}));

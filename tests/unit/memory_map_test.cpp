@@ -39,41 +39,17 @@ TEST(MemoryMap, RecordLayoutsFillTheirRecords) {
     }
 }
 
-// Every bitmap has room for its slots and no spare byte; every record area holds the records
-// of its bank; the parts of a block lie inside it.
-TEST(MemoryMap, SlotsFitTheirAreas) {
-    const struct {
-        const char* name;
-        Bitmap bitmap;
-        int bytes;
-    } bitmaps[] = {{"USA Enable", kUsaPlan.enable, 8},  {"INT ScanMemory", kIntPlan.scanMemory, 8},
-                   {"CAN Enable", kCanPlan.enable, 8},  {"WX Enable", kWxEnable, 2},
-                   {"WX ScanMemory", kWxScanMemory, 2}, {"EXP ScanMemory", kExpScanMemory, 3}};
-    for (const auto& b : bitmaps) {
-        EXPECT_EQ(b.bitmap.Whole().size, b.bytes) << b.name;
-        EXPECT_LE(b.bitmap.slotCount, 8 * b.bytes) << b.name;
-        EXPECT_GT(b.bitmap.slotCount, 8 * (b.bytes - 1)) << b.name;
-    }
-    const struct {
-        const char* name;
-        RecordArea area;
-        int records;
-    } recordAreas[] = {{"USA", kUsaPlan.records, 64},   {"INT", kIntPlan.records, 64},
-                       {"CAN", kCanPlan.records, 64},   {"WX", kWxRecords, 10},
-                       {"EXP", kExpRecords, kExpCount}, {"directory", kDirectory, kDirectoryCount}};
-    for (const auto& r : recordAreas) {
-        EXPECT_EQ(r.area.records, r.records) << r.name;
-        EXPECT_EQ(r.area.Record(r.records), r.area.Whole().End()) << r.name;
-    }
+// The identity block is the user's MMSI, the entry count, five bytes and the ATIS number, in
+// this order; the numbers take packed digits.
+TEST(MemoryMap, IdentityBlockHoldsItsParts) {
+    int expected = kIdentity.address;
     for (const Area part : {kUserMmsid, kMmsiEntryCount, kNotEdited196, kAtisNo}) {
-        EXPECT_GE(part.address, kIdentity.address);
-        EXPECT_LE(part.End(), kIdentity.End());
+        EXPECT_EQ(part.address, expected);
+        expected = part.End();
     }
-    EXPECT_EQ(kUserMmsid.size + kMmsiEntryCount.size + kNotEdited196.size + kAtisNo.size,
-              kIdentity.size);
-    EXPECT_EQ(directory_record::kMmsid.width, kDigitsSize);
-    EXPECT_EQ(kUserMmsid.size, kDigitsSize);
-    EXPECT_EQ(kAtisNo.size, kDigitsSize);
+    EXPECT_EQ(expected, kIdentity.End());
+    for (const int width : {kUserMmsid.size, kAtisNo.size})
+        EXPECT_EQ(width, kDigitsSize);
 }
 
 // The bits of a flags byte are distinct and leave the bits the radio wants 0.

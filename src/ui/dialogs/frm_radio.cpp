@@ -181,7 +181,7 @@ FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, TransferMode mode, 
 
     task_.onProgress = [this](int percent) { ShowProgress(percent); };
     connect(&task_, &BackgroundTask::finished, this, [this] {
-        const Ended ended = ended_.value_or(Ended{});
+        const ImageOutcome ended = ended_.value_or(ImageOutcome{});
         ended_.reset();
         Finish(ended.outcome, ended.image);
     });
@@ -261,30 +261,22 @@ void FrmRadio::OnOK() {
             EncodeImage(config, laid);
             return laid;
         };
-        TransferOutcome outcome;
-        MemoryImage result = image;
+        ImageOutcome ended{{}, image};
         CloneProtocol protocol(env);
         switch (mode) {
-            case TransferMode::Read: {
-                ReadRadioResult r = protocol.ReadRadio(image);
-                outcome = r.outcome;
-                result = r.image;
+            case TransferMode::Read:
+                ended = protocol.ReadRadio(image);
                 break;
-            }
             case TransferMode::Program: {
                 const ProgramResult r = ProgramWithSafetyNet(env, image, net, steps);
-                outcome = r.outcome;
-                result = r.image;
+                ended = {r.outcome, r.image};
                 break;
             }
-            case TransferMode::Clear: {
-                ClearCountResult r = protocol.ClearCount(image);
-                outcome = r.outcome;
-                result = r.image;
+            case TransferMode::Clear:
+                ended = protocol.ClearCount(image);
                 break;
-            }
         }
-        task.Post([this, outcome, result] { ended_ = {outcome, result}; });
+        task.Post([this, ended] { ended_ = ended; });
     });
 }
 

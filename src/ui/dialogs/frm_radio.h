@@ -92,13 +92,9 @@ class FrmRadio : public QDialog {
     QPushButton* cancelButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
 
-    std::optional<BusyCursor> busy_;  // while a transfer runs
-    struct Ended {
-        TransferOutcome outcome;
-        MemoryImage image{};
-    };
-    std::optional<Ended> ended_;  // what the transfer handed back
-    BackgroundTask task_;         // last: cancelled first when the dialog goes
+    std::optional<BusyCursor> busy_;     // while a transfer runs
+    std::optional<ImageOutcome> ended_;  // what the transfer handed back
+    BackgroundTask task_;                // last: cancelled first when the dialog goes
 };
 
 }  // namespace rse
