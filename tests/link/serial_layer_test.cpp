@@ -6,7 +6,13 @@
 namespace rse::test {
 namespace {
 
-using Arrivals = std::vector<std::pair<Millis, std::vector<std::uint8_t>>>;
+// Bytes that reach the line at a time. A struct rather than a pair: GCC 14 warns (wrongly) about
+// the copy a pair's constructor makes of a one-byte vector.
+struct Arrival {
+    Millis at;
+    std::vector<std::uint8_t> bytes;
+};
+using Arrivals = std::vector<Arrival>;
 
 // Waits for one byte or for a reply frame (the reply to a read-byte command, without its SOH).
 TEST(SerialLayer, WaitsTakeWhatTheyAwaitAndTimeOutNeverEarlier) {
