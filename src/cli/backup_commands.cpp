@@ -85,8 +85,7 @@ std::optional<LinkMessage> KeepBeforeProgram(const MemoryImage& radio, const QSt
         PrintError(Cli::tr("Backup: %1").arg(QString::fromStdString(kept.path)));
         return std::nullopt;
     }
-    return LinkMessage{RSE_TEXT("Core", "FileSave Error!!"), kProgramTitle, MessageIcon::Critical,
-                       KeepFailureText(kept).toStdString() + "\nNothing was written."};
+    return KeepFailureMessage(kept);
 }
 
 void PrintChanges(const MemoryImage& radio, const MemoryImage& image) {

@@ -66,17 +66,17 @@ int RunRead(const QStringList& args) {
 // The identity the command line asked for; prints why it refuses when it asked for none.
 IdentityChoice ChooseIdentity(const IdentityChange& change, std::optional<IdentityChoice> asked,
                               bool& refused) {
-    for (const std::string& sentence : IdentitySentences(change))
-        PrintError(QString::fromStdString(sentence));
+    for (const Phrase& sentence : IdentityPhrases(change))
+        PrintError(Translated(sentence));
     if (!asked) {
         PrintError(
-            QStringLiteral("rse-cli program: nothing was written; give --keep-identity or "
-                           "--change-identity."));
+            Cli::tr("rse-cli program: nothing was written; give --keep-identity or "
+                    "--change-identity."));
         refused = true;
         return IdentityChoice::Cancel;
     }
-    PrintError(*asked == IdentityChoice::Keep ? QStringLiteral("Keeping the radio's numbers.")
-                                              : QStringLiteral("Changing the radio's numbers."));
+    PrintError(*asked == IdentityChoice::Keep ? Cli::tr("Keeping the radio's numbers.")
+                                              : Cli::tr("Changing the radio's numbers."));
     return *asked;
 }
 
@@ -106,8 +106,7 @@ int RunProgram(const QStringList& args) {
         return UsageError(cmd, Cli::tr("--base BASE.hex applies only to a .dat input"));
     }
     if (parser.isSet(keepIdentity) && parser.isSet(changeIdentity)) {
-        return UsageError(
-            cmd, QStringLiteral("--keep-identity and --change-identity exclude each other"));
+        return UsageError(cmd, Cli::tr("--keep-identity and --change-identity exclude each other"));
     }
     std::optional<IdentityChoice> asked;
     if (parser.isSet(keepIdentity)) asked = IdentityChoice::Keep;
@@ -116,9 +115,9 @@ int RunProgram(const QStringList& args) {
     // Everything is read before the port is touched.
     Document doc;
     if (int rc = LoadRadioImage(in, parser.value(base), doc); rc != kOk) return rc;
-    const std::string warning =
-        UserMmsiKindWarning(GetDigits(doc.image, mem::kUserMmsid.address).substr(0, 9));
-    if (!warning.empty()) PrintError(QStringLiteral("Warning: ") + QString::fromStdString(warning));
+    const Phrase warning =
+        UserMmsiKindPhrase(GetDigits(doc.image, mem::kUserMmsid.address).substr(0, 9));
+    if (!warning.Empty()) PrintError(Cli::tr("Warning: %1").arg(Translated(warning)));
     const SafetyNet net{parser.isSet(backup), parser.isSet(verify)};
     bool refused = false;
     // The changes are printed and programmed without a question: scripts cannot answer one.
@@ -188,7 +187,7 @@ int RunLinkCommand(const QString& name, const QStringList& args) {
 }
 
 QString LinkCommandsUsage() {
-    return QStringLiteral(
+    return Cli::tr(
                "  rse-cli read --port DEV -o OUT [--no-backup]\n"
                "                                            read the radio into OUT: .hex (the "
                "memory\n"
@@ -217,7 +216,7 @@ QString LinkCommandsUsage() {
                "                                            which is meant\n"
                "  rse-cli clear-count --port DEV            reset the radio's MMSI entry count\n") +
            FleetCommandUsage() +
-           QStringLiteral(
+           Cli::tr(
                "     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)\n"
                "     --no-echo: the cable does not echo what is sent\n"
                "     --progress: progress lines (one per 10 %) when standard error is not a\n"

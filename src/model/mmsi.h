@@ -60,6 +60,8 @@ MmsiNote UserMmsiNote(std::string_view mmsi);
 // a group MMSI; a radio's own MMSI is a ship station's"); empty for a ship's MMSI and for a
 // text that is not nine digits.
 std::string UserMmsiKindWarning(std::string_view mmsi);
+// The same warning as a marked source text, for the programs to translate.
+Phrase UserMmsiKindPhrase(std::string_view mmsi);
 
 // What the editor shows for the ATIS number: a warning when it is not ten digits starting
 // with 9; with ATIS on, no number and a user MMSI, the suggestion of 9 followed by the MMSI

@@ -88,11 +88,11 @@ void SafetyCommands::AddMenuEntries(QMenu& file, QMenu& options, QMenu* transfer
     file.insertSeparator(exit)->setObjectName(QStringLiteral("mnuFileBar4"));
     if (transfer) {
         transfer->addSeparator()->setObjectName(QStringLiteral("mnuTransferBar1"));
-        QObject::connect(add(*transfer, nullptr, "mnuTransferFleet",
-                             QStringLiteral("Program &Several Radios...")),
-                         &QAction::triggered, &window_, [this] {
-                             if (window_.ValidatePendingEdit()) ProgramSeveralRadios();
-                         });
+        QObject::connect(
+            add(*transfer, nullptr, "mnuTransferFleet", tr("Program &Several Radios...")),
+            &QAction::triggered, &window_, [this] {
+                if (window_.ValidatePendingEdit()) ProgramSeveralRadios();
+            });
     }
     options.addSeparator()->setObjectName(QStringLiteral("mnuOptionsBar1"));
     const std::pair<const char*, QString> switches[] = {
@@ -127,8 +127,8 @@ void SafetyCommands::Prepare(FrmRadio& dialog, const QString& device) {
     // to undo, and the panel shows them.
     QObject::connect(&dialog, &FrmRadio::transferFinished, &window_, [this, &dialog] {
         if (dialog.Mode() != TransferMode::Program || !dialog.Outcome().Succeeded()) return;
-        if (session_.history.Record(QStringLiteral("Program to Radio"),
-                                    window_.Tree()->SelectedKey(), nullptr, false)) {
+        if (session_.history.Record(tr("Program to Radio"), window_.Tree()->SelectedKey(), nullptr,
+                                    false)) {
             window_.Tree()->RefreshSelection();
         }
     });
@@ -174,8 +174,7 @@ std::optional<LinkMessage> SafetyCommands::KeepBeforeProgram(const MemoryImage& 
                                                              const QString& port) {
     const KeepResult kept = KeepReadImage(radio, port);
     if (kept.io.ok) return std::nullopt;
-    return LinkMessage{RSE_TEXT("Core", "FileSave Error!!"), kProgramTitle, MessageIcon::Critical,
-                       KeepFailureText(kept).toStdString() + "\nNothing was written."};
+    return KeepFailureMessage(kept);
 }
 
 IdentityChoice SafetyCommands::ConfirmProgram(QWidget* parent, const MemoryImage& radio,
@@ -188,8 +187,8 @@ IdentityChoice SafetyCommands::ConfirmProgram(QWidget* parent, const MemoryImage
     ProgramChangesDialog::Preview preview{
         rows(IdentityChoice::Keep), rows(IdentityChoice::Change), {}};
     if (change) {
-        for (const std::string& sentence : IdentitySentences(*change))
-            preview.identity.push_back(QString::fromStdString(sentence));
+        for (const Phrase& sentence : IdentityPhrases(*change))
+            preview.identity.push_back(Translated(sentence));
     } else {
         preview.keep = preview.change;
     }
@@ -205,13 +204,11 @@ IdentityChoice SafetyCommands::ConfirmProgram(QWidget* parent, const MemoryImage
 
 IdentityChoice SafetyCommands::AskIdentity(QWidget* parent, const IdentityChange& change) {
     QStringList sentences;
-    for (const std::string& sentence : IdentitySentences(change))
-        sentences.push_back(QString::fromStdString(sentence));
-    const int answer = prompts_.Choose(
-        parent, sentences.join(QLatin1Char('\n')), QLatin1String(kProgramTitle),
-        Prompts::Icon::Question,
-        {QStringLiteral("Keep the Radio's"), QStringLiteral("Change It"), QStringLiteral("Cancel")},
-        0);
+    for (const Phrase& sentence : IdentityPhrases(change))
+        sentences.push_back(Translated(sentence));
+    const int answer = prompts_.Choose(parent, sentences.join(QLatin1Char('\n')),
+                                       CoreText(kProgramTitle), Prompts::Icon::Question,
+                                       {tr("Keep the Radio's"), tr("Change It"), tr("Cancel")}, 0);
     return answer == 0   ? IdentityChoice::Keep
            : answer == 1 ? IdentityChoice::Change
                          : IdentityChoice::Cancel;

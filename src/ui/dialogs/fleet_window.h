@@ -58,7 +58,12 @@ class FleetWindow : public QDialog {
     void Done(const FleetRadio& radio, int number);
     bool OpenLog();
     void ShowState();
-    void AddRow(const FleetLogRow& row);
+    // The row as the log has it, but the result, the MMSI kind and `detail` for people.
+    void AddRow(const FleetLogRow& row, const QString& detail);
+    void ShowSaveFailure(const IoResult& r);
+    static QString Title();
+    // The detail column as the window shows it: the message, else the warnings, translated.
+    static QString ShownDetail(const FleetRadio& radio, const std::vector<Phrase>& warnings);
 
     Configuration config_;
     QString templateName_;

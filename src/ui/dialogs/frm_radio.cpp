@@ -35,8 +35,10 @@ Prompts::Icon IconOf(MessageIcon icon) {
 
 // What the keep step answers when it cannot reach the dialog any more.
 LinkMessage NotKept() {
-    return {"FileSave Error!!", kProgramTitle, MessageIcon::Critical,
-            "The window closed before the radio's memory was kept.\nNothing was written."};
+    Phrase detail(RSE_TEXT("Core", "The window closed before the radio's memory was kept."));
+    detail.Add("\n").Add(RSE_TEXT("Core", "Nothing was written."));
+    return {RSE_TEXT("Core", "FileSave Error!!"), kProgramTitle, MessageIcon::Critical,
+            detail.English(), detail};
 }
 
 }  // namespace

@@ -28,15 +28,15 @@ ProgramChangesDialog::ProgramChangesDialog(Preview preview, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
 
     if (!preview_.identity.isEmpty()) {
-        auto* box = new QGroupBox(QStringLiteral("The radio's own numbers"), this);
+        auto* box = new QGroupBox(tr("The radio's own numbers"), this);
         box->setObjectName(QStringLiteral("fraIdentity"));
         auto* inner = new QVBoxLayout(box);
         auto* sentences = new QLabel(preview_.identity.join(QLatin1Char('\n')), box);
         sentences->setObjectName(QStringLiteral("lblIdentity"));
         sentences->setWordWrap(true);
-        keep_ = new QRadioButton(QStringLiteral("Keep the Radio's"), box);
+        keep_ = new QRadioButton(tr("Keep the Radio's"), box);
         keep_->setObjectName(QStringLiteral("optKeepIdentity"));
-        change_ = new QRadioButton(QStringLiteral("Change It"), box);
+        change_ = new QRadioButton(tr("Change It"), box);
         change_->setObjectName(QStringLiteral("optChangeIdentity"));
         keep_->setChecked(true);
         inner->addWidget(sentences);
@@ -77,7 +77,7 @@ IdentityChoice ProgramChangesDialog::Choice() const {
 
 void ProgramChangesDialog::ShowRows() {
     const auto& rows = Choice() == IdentityChoice::Keep ? preview_.keep : preview_.change;
-    table_->SetRows(rows, QStringLiteral("In the radio now"), QStringLiteral("After programming"));
+    table_->SetRows(rows, tr("In the radio now"), tr("After programming"));
     question_->setText(Question(static_cast<int>(rows.size())));
 }
 

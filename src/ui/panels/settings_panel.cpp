@@ -1,7 +1,5 @@
 #include "ui/panels/settings_panel.h"
 
-#include "model/mmsi.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -15,7 +13,9 @@
 
 #include "image/memory_image.h"
 #include "model/labels.h"
+#include "model/mmsi.h"
 #include "qt/latin1.h"
+#include "qt/translations.h"
 #include "ui/font_units.h"
 #include "ui/widgets/digit_entry.h"
 #include "ui/widgets/paged_combo_box.h"
@@ -245,8 +245,8 @@ EditorPanel::Note SettingsPanel::StatusNote() const {
     const MmsiNote atis =
         AtisNote(txtFATISNo_->text().trimmed().toStdString(), chkFATIS_->isChecked(),
                  txtFUser_->text().trimmed().toStdString());
-    if (!atis.warning.empty()) return {QString::fromStdString(atis.warning), true};
-    if (!atis.text.empty()) return {QString::fromStdString(atis.text), false};
+    if (!atis.warning.empty()) return {Translated(atis.warningPhrase, atis.warning), true};
+    if (!atis.text.empty()) return {Translated(atis.textPhrase, atis.text), false};
     return mmsi;
 }
 
