@@ -227,6 +227,134 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 uso incorrecto.
         <source>fix: %1</source>
         <translation>solución: %1</translation>
     </message>
+    <message>
+        <source>Connect radio %1, then press Enter (q to finish).</source>
+        <translation>Conecte la radio %1 y pulse Intro (q para terminar).</translation>
+    </message>
+    <message>
+        <source>Radio %1: %2</source>
+        <translation>Radio %1: %2</translation>
+    </message>
+    <message>
+        <source>, MMSI %1 (%2)</source>
+        <translation>, MMSI %1 (%2)</translation>
+    </message>
+    <message>
+        <source>, backup %1</source>
+        <translation>, copia de seguridad %1</translation>
+    </message>
+    <message>
+        <source>expects one template file</source>
+        <translation>espera un solo archivo de plantilla</translation>
+    </message>
+    <message>
+        <source>the template must be a .dat or .hex file</source>
+        <translation>la plantilla debe ser un archivo .dat o .hex</translation>
+    </message>
+    <message>
+        <source>--log LOG.csv is required</source>
+        <translation>--log LOG.csv es obligatorio</translation>
+    </message>
+    <message>
+        <source>--base BASE.hex applies only to a .dat template</source>
+        <translation>--base BASE.hex solo se aplica a una plantilla .dat</translation>
+    </message>
+    <message>
+        <source>  warning: %1</source>
+        <translation>  aviso: %1</translation>
+    </message>
+    <message>
+        <source>  rse-cli fleet --port DEV TEMPLATE --log LOG.csv [--no-verify] [--base BASE.hex]
+                [--records DIR]
+                                            program TEMPLATE (.dat or .hex) into one
+                                            radio after another: each is read and kept,
+                                            the template laid over it keeping its own
+                                            MMSI and ATIS number, programmed and read
+                                            back; one row per radio in LOG.csv, one
+                                            page per radio in DIR/radio-N-MMSI.pdf
+</source>
+        <translation>  rse-cli fleet --port DEV TEMPLATE --log LOG.csv [--no-verify] [--base BASE.hex]
+                [--records DIR]
+                                            programa TEMPLATE (.dat o .hex) en una radio
+                                            tras otra: cada una se lee y se guarda, la
+                                            plantilla se pone sobre ella conservando su
+                                            MMSI y su número ATIS, se programa y se
+                                            relee; una fila por radio en LOG.csv, una
+                                            página por radio en DIR/radio-N-MMSI.pdf
+</translation>
+    </message>
+    <message>
+        <source>rse-cli program: nothing was written; give --keep-identity or --change-identity.</source>
+        <translation>rse-cli program: no se escribió nada; indique --keep-identity o --change-identity.</translation>
+    </message>
+    <message>
+        <source>Keeping the radio's numbers.</source>
+        <translation>Se conservan los números de la radio.</translation>
+    </message>
+    <message>
+        <source>Changing the radio's numbers.</source>
+        <translation>Se cambian los números de la radio.</translation>
+    </message>
+    <message>
+        <source>--keep-identity and --change-identity exclude each other</source>
+        <translation>--keep-identity y --change-identity se excluyen mutuamente</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Aviso: %1</translation>
+    </message>
+    <message>
+        <source>  rse-cli read --port DEV -o OUT [--no-backup]
+                                            read the radio into OUT: .hex (the memory
+                                            image) or .dat (the configuration); a copy
+                                            is kept in the backups unless --no-backup
+  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
+                  [--keep-identity | --change-identity]
+                                            program IN into the radio: .hex as it is,
+                                            .dat laid over BASE.hex (else a new image);
+                                            --backup: read and keep the radio first,
+                                            lay a .dat over what it holds and print the
+                                            changes; --verify: read back and compare.
+                                            When IN would change the radio's own MMSI
+                                            or ATIS number nothing is written unless
+                                            --keep-identity or --change-identity says
+                                            which is meant
+  rse-cli clear-count --port DEV            reset the radio's MMSI entry count
+</source>
+        <translation>  rse-cli read --port DEV -o OUT [--no-backup]
+                                            lee la radio en OUT: .hex (la imagen de
+                                            memoria) o .dat (la configuración); se guarda
+                                            una copia en las copias de seguridad salvo con --no-backup
+  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
+                  [--keep-identity | --change-identity]
+                                            programa IN en la radio: .hex tal cual,
+                                            .dat sobre BASE.hex (si no, una imagen nueva);
+                                            --backup: primero lee y guarda la radio, pone
+                                            un .dat sobre lo que contiene y muestra los
+                                            cambios; --verify: relee y compara.
+                                            Si IN cambiara el MMSI o el número ATIS propios
+                                            de la radio, no se escribe nada salvo que
+                                            --keep-identity o --change-identity diga cuál
+                                            se quiere
+  rse-cli clear-count --port DEV            pone a cero la cuenta de entradas MMSI de la radio
+</translation>
+    </message>
+    <message>
+        <source>     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)
+     --no-echo: the cable does not echo what is sent
+     --progress: progress lines (one per 10 %) when standard error is not a
+                 terminal; a terminal always shows a progress bar
+</source>
+        <translation>     --port DEV: una ruta de dispositivo o COM1..COM4 (/dev/ttyUSB0..3)
+     --no-echo: el cable no devuelve el eco de lo enviado
+     --progress: líneas de progreso (una cada 10 %) cuando la salida de error no es
+                 un terminal; un terminal siempre muestra una barra de progreso
+</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>Interrumpido.</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -892,6 +1020,142 @@ El usuario debe pertenecer al grupo propietario del dispositivo, normalmente dia
         <source>FileRead Error!!</source>
         <translation>¡¡Error al leer el archivo!!</translation>
     </message>
+    <message>
+        <source>no MMSI: enter it at the radio</source>
+        <translation>sin MMSI: introdúzcalo en la radio</translation>
+    </message>
+    <message>
+        <source>%1 is also radio %2 of this log</source>
+        <translation>%1 también es la radio %2 de este registro</translation>
+    </message>
+    <message>
+        <source>This radio's own MMSI is %1. The configuration would change it to %2.</source>
+        <translation>El MMSI propio de esta radio es %1. La configuración lo cambiaría a %2.</translation>
+    </message>
+    <message>
+        <source>This radio's own MMSI is %1. The configuration would erase it.</source>
+        <translation>El MMSI propio de esta radio es %1. La configuración lo borraría.</translation>
+    </message>
+    <message>
+        <source>This radio's own ATIS number is %1. The configuration would change it to %2.</source>
+        <translation>El número ATIS propio de esta radio es %1. La configuración lo cambiaría a %2.</translation>
+    </message>
+    <message>
+        <source>This radio's own ATIS number is %1. The configuration would erase it.</source>
+        <translation>El número ATIS propio de esta radio es %1. La configuración lo borraría.</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificada</translation>
+    </message>
+    <message>
+        <source>programmed</source>
+        <translation>programada</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelada</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fallida</translation>
+    </message>
+    <message>
+        <source>1 verified</source>
+        <translation>1 verificada</translation>
+    </message>
+    <message>
+        <source>%1 verified</source>
+        <translation>%1 verificadas</translation>
+    </message>
+    <message>
+        <source>1 programmed</source>
+        <translation>1 programada</translation>
+    </message>
+    <message>
+        <source>%1 programmed</source>
+        <translation>%1 programadas</translation>
+    </message>
+    <message>
+        <source>1 cancelled</source>
+        <translation>1 cancelada</translation>
+    </message>
+    <message>
+        <source>%1 cancelled</source>
+        <translation>%1 canceladas</translation>
+    </message>
+    <message>
+        <source>1 failed</source>
+        <translation>1 fallida</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 fallidas</translation>
+    </message>
+    <message>
+        <source>1 radio</source>
+        <translation>1 radio</translation>
+    </message>
+    <message>
+        <source>%1 radios</source>
+        <translation>%1 radios</translation>
+    </message>
+    <message>
+        <source>This is a group MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Este es un MMSI de grupo; el MMSI propio de una radio es el de una estación de barco</translation>
+    </message>
+    <message>
+        <source>This is a coast station MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Este es un MMSI de estación costera; el MMSI propio de una radio es el de una estación de barco</translation>
+    </message>
+    <message>
+        <source>This is a SAR aircraft MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Este es un MMSI de aeronave SAR; el MMSI propio de una radio es el de una estación de barco</translation>
+    </message>
+    <message>
+        <source>This is a handheld MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Este es un MMSI de portátil; el MMSI propio de una radio es el de una estación de barco</translation>
+    </message>
+    <message>
+        <source>This is the MMSI of a parent ship's craft; a radio's own MMSI is a ship station's</source>
+        <translation>Este es el MMSI de una embarcación de un buque nodriza; el MMSI propio de una radio es el de una estación de barco</translation>
+    </message>
+    <message>
+        <source>This is an aid to navigation MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Este es un MMSI de ayuda a la navegación; el MMSI propio de una radio es el de una estación de barco</translation>
+    </message>
+    <message>
+        <source>This is an AIS-SART MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Este es un MMSI de AIS-SART; el MMSI propio de una radio es el de una estación de barco</translation>
+    </message>
+    <message>
+        <source>This is a MOB device MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Este es un MMSI de dispositivo de hombre al agua; el MMSI propio de una radio es el de una estación de barco</translation>
+    </message>
+    <message>
+        <source>This is an EPIRB-AIS MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Este es un MMSI de RLS-AIS; el MMSI propio de una radio es el de una estación de barco</translation>
+    </message>
+    <message>
+        <source>This MMSI has no assigned form; a radio's own MMSI is a ship station's</source>
+        <translation>Este MMSI no tiene ninguna forma asignada; el MMSI propio de una radio es el de una estación de barco</translation>
+    </message>
+    <message>
+        <source>An ATIS number has ten digits and starts with 9</source>
+        <translation>Un número ATIS tiene diez cifras y empieza por 9</translation>
+    </message>
+    <message>
+        <source>ATIS No. suggested: 9%1 (9 followed by the user MMSI)</source>
+        <translation>N.º ATIS sugerido: 9%1 (9 seguido del MMSI del usuario)</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>No se escribió nada.</translation>
+    </message>
+    <message>
+        <source>The window closed before the radio's memory was kept.</source>
+        <translation>La ventana se cerró antes de guardar la memoria de la radio.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -1337,15 +1601,15 @@ Avisos:
     <name>rse::ExchangeCommands</name>
     <message>
         <source>&amp;Import Directory...</source>
-        <translation>&amp;Importar el directorio...</translation>
+        <translation>Importar el &amp;directorio...</translation>
     </message>
     <message>
         <source>&amp;Export Directory...</source>
-        <translation>&amp;Exportar el directorio...</translation>
+        <translation>E&amp;xportar el directorio...</translation>
     </message>
     <message>
         <source>Export &amp;Channels...</source>
-        <translation>Exportar los &amp;canales...</translation>
+        <translation>&amp;Exportar los canales...</translation>
     </message>
     <message>
         <source>Import Directory</source>
@@ -1391,6 +1655,108 @@ Avisos:
     <message>
         <source>hex files(*.hex);;All files(*.*)</source>
         <translation>Archivos hex(*.hex);;Todos los archivos(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>rse::FleetRun</name>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>No se pudo crear la carpeta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>rse::FleetWindow</name>
+    <message>
+        <source>time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>model</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>user_mmsi</source>
+        <translation>MMSI del usuario</translation>
+    </message>
+    <message>
+        <source>mmsi_kind</source>
+        <translation>Tipo de MMSI</translation>
+    </message>
+    <message>
+        <source>atis_no</source>
+        <translation>N.º ATIS</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>detail</source>
+        <translation>Detalle</translation>
+    </message>
+    <message>
+        <source>backup</source>
+        <translation>Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>sha256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>&amp;Log file:</source>
+        <translation>&amp;Archivo de registro:</translation>
+    </message>
+    <message>
+        <source>&amp;Verify each radio (read it back)</source>
+        <translation>&amp;Verificar cada radio (releerla)</translation>
+    </message>
+    <message>
+        <source>Radios done</source>
+        <translation>Radios terminadas</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>&amp;Next Radio</source>
+        <translation>&amp;Siguiente radio</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Finalizar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Programar varias radios</translation>
+    </message>
+    <message>
+        <source>FileSave Error!!
+
+%1: %2</source>
+        <translation>¡¡Error al guardar el archivo!!
+
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Programming radio %1...</source>
+        <translation>Programando la radio %1...</translation>
+    </message>
+    <message>
+        <source>Connect radio %1, then press Next Radio.</source>
+        <translation>Conecte la radio %1 y pulse Siguiente radio.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -1707,6 +2073,41 @@ Check the connection now?</source>
         <source>The radio was read and kept in the backups. Programming changes:</source>
         <translation>La radio se leyó y se guardó en las copias de seguridad. La programación cambia:</translation>
     </message>
+    <message>
+        <source>The radio's own numbers</source>
+        <translation>Números propios de la radio</translation>
+    </message>
+    <message>
+        <source>Keep the Radio's</source>
+        <translation>Conservar los de la radio</translation>
+    </message>
+    <message>
+        <source>Change It</source>
+        <translation>Cambiarlos</translation>
+    </message>
+    <message>
+        <source>In the radio now</source>
+        <translation>En la radio ahora</translation>
+    </message>
+    <message>
+        <source>After programming</source>
+        <translation>Después de programar</translation>
+    </message>
+</context>
+<context>
+    <name>rse::ReportPainter</name>
+    <message>
+        <source>The printer could not start the job.</source>
+        <translation>La impresora no pudo iniciar el trabajo.</translation>
+    </message>
+    <message>
+        <source>The printer could not start page %1.</source>
+        <translation>La impresora no pudo iniciar la página %1.</translation>
+    </message>
+    <message>
+        <source>The printer could not finish the job.</source>
+        <translation>La impresora no pudo terminar el trabajo.</translation>
+    </message>
 </context>
 <context>
     <name>rse::SafetyCommands</name>
@@ -1716,7 +2117,7 @@ Check the connection now?</source>
     </message>
     <message>
         <source>&amp;Backups...</source>
-        <translation>&amp;Copias de seguridad...</translation>
+        <translation>C&amp;opias de seguridad...</translation>
     </message>
     <message>
         <source>Co&amp;mpare With...</source>
@@ -1749,6 +2150,26 @@ Check the connection now?</source>
         <translation>¡¡Error al leer el archivo!!
 
 %1: %2</translation>
+    </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Programar &amp;varias radios...</translation>
+    </message>
+    <message>
+        <source>Program to Radio</source>
+        <translation>Programar la radio</translation>
+    </message>
+    <message>
+        <source>Keep the Radio's</source>
+        <translation>Conservar los de la radio</translation>
+    </message>
+    <message>
+        <source>Change It</source>
+        <translation>Cambiarlos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

@@ -227,6 +227,133 @@ Code de sortie : 0 réussite, 1 l'opération a échoué, 2 mauvaise utilisation.
         <source>fix: %1</source>
         <translation>correction : %1</translation>
     </message>
+    <message>
+        <source>Connect radio %1, then press Enter (q to finish).</source>
+        <translation>Branchez la radio %1, puis appuyez sur Entrée (q pour terminer).</translation>
+    </message>
+    <message>
+        <source>Radio %1: %2</source>
+        <translation>Radio %1 : %2</translation>
+    </message>
+    <message>
+        <source>, MMSI %1 (%2)</source>
+        <translation>, ISMM %1 (%2)</translation>
+    </message>
+    <message>
+        <source>, backup %1</source>
+        <translation>, sauvegarde %1</translation>
+    </message>
+    <message>
+        <source>expects one template file</source>
+        <translation>attend un seul fichier modèle</translation>
+    </message>
+    <message>
+        <source>the template must be a .dat or .hex file</source>
+        <translation>le modèle doit être un fichier .dat ou .hex</translation>
+    </message>
+    <message>
+        <source>--log LOG.csv is required</source>
+        <translation>--log LOG.csv est obligatoire</translation>
+    </message>
+    <message>
+        <source>--base BASE.hex applies only to a .dat template</source>
+        <translation>--base BASE.hex ne s'applique qu'à un modèle .dat</translation>
+    </message>
+    <message>
+        <source>  warning: %1</source>
+        <translation>  avertissement : %1</translation>
+    </message>
+    <message>
+        <source>  rse-cli fleet --port DEV TEMPLATE --log LOG.csv [--no-verify] [--base BASE.hex]
+                [--records DIR]
+                                            program TEMPLATE (.dat or .hex) into one
+                                            radio after another: each is read and kept,
+                                            the template laid over it keeping its own
+                                            MMSI and ATIS number, programmed and read
+                                            back; one row per radio in LOG.csv, one
+                                            page per radio in DIR/radio-N-MMSI.pdf
+</source>
+        <translation>  rse-cli fleet --port DEV TEMPLATE --log LOG.csv [--no-verify] [--base BASE.hex]
+                [--records DIR]
+                                            programme TEMPLATE (.dat ou .hex) dans une
+                                            radio après l'autre : chacune est lue et
+                                            conservée, le modèle posé sur elle en gardant
+                                            son ISMM et son numéro ATIS, programmée et
+                                            relue; une ligne par radio dans LOG.csv, une
+                                            page par radio dans DIR/radio-N-MMSI.pdf
+</translation>
+    </message>
+    <message>
+        <source>rse-cli program: nothing was written; give --keep-identity or --change-identity.</source>
+        <translation>rse-cli program : rien n'a été écrit; donnez --keep-identity ou --change-identity.</translation>
+    </message>
+    <message>
+        <source>Keeping the radio's numbers.</source>
+        <translation>Les numéros de la radio sont gardés.</translation>
+    </message>
+    <message>
+        <source>Changing the radio's numbers.</source>
+        <translation>Les numéros de la radio sont changés.</translation>
+    </message>
+    <message>
+        <source>--keep-identity and --change-identity exclude each other</source>
+        <translation>--keep-identity et --change-identity s'excluent l'une l'autre</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Avertissement : %1</translation>
+    </message>
+    <message>
+        <source>  rse-cli read --port DEV -o OUT [--no-backup]
+                                            read the radio into OUT: .hex (the memory
+                                            image) or .dat (the configuration); a copy
+                                            is kept in the backups unless --no-backup
+  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
+                  [--keep-identity | --change-identity]
+                                            program IN into the radio: .hex as it is,
+                                            .dat laid over BASE.hex (else a new image);
+                                            --backup: read and keep the radio first,
+                                            lay a .dat over what it holds and print the
+                                            changes; --verify: read back and compare.
+                                            When IN would change the radio's own MMSI
+                                            or ATIS number nothing is written unless
+                                            --keep-identity or --change-identity says
+                                            which is meant
+  rse-cli clear-count --port DEV            reset the radio's MMSI entry count
+</source>
+        <translation>  rse-cli read --port DEV -o OUT [--no-backup]
+                                            lit la radio dans OUT : .hex (l'image
+                                            mémoire) ou .dat (la configuration); une copie
+                                            est conservée dans les sauvegardes sauf --no-backup
+  rse-cli program --port DEV IN [--base BASE.hex] [--backup] [--verify]
+                  [--keep-identity | --change-identity]
+                                            programme IN dans la radio : .hex tel quel,
+                                            .dat posé sur BASE.hex (sinon une image neuve);
+                                            --backup : lit et conserve d'abord la radio,
+                                            pose un .dat sur ce qu'elle contient et affiche
+                                            les changements; --verify : relit et compare.
+                                            Si IN changeait l'ISMM ou le numéro ATIS propres
+                                            à la radio, rien n'est écrit sans --keep-identity
+                                            ou --change-identity pour dire lequel est voulu
+  rse-cli clear-count --port DEV            remet à zéro le nombre d'entrées ISMM de la radio
+</translation>
+    </message>
+    <message>
+        <source>     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)
+     --no-echo: the cable does not echo what is sent
+     --progress: progress lines (one per 10 %) when standard error is not a
+                 terminal; a terminal always shows a progress bar
+</source>
+        <translation>     --port DEV : un chemin de périphérique ou COM1..COM4 (/dev/ttyUSB0..3)
+     --no-echo : le câble ne renvoie pas d'écho de ce qui est envoyé
+     --progress : lignes de progression (une par tranche de 10 %) quand la sortie d'erreur
+                 n'est pas un terminal; un terminal montre toujours une barre de progression
+</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>Interrompu.</translation>
+    </message>
 </context>
 <context>
     <name>Core</name>
@@ -892,6 +1019,142 @@ L'utilisateur doit être membre du groupe propriétaire du périphérique, habit
         <source>FileRead Error!!</source>
         <translation>Erreur de lecture du fichier!!</translation>
     </message>
+    <message>
+        <source>no MMSI: enter it at the radio</source>
+        <translation>aucune ISMM : entrez-la sur la radio</translation>
+    </message>
+    <message>
+        <source>%1 is also radio %2 of this log</source>
+        <translation>%1 est aussi la radio %2 de ce journal</translation>
+    </message>
+    <message>
+        <source>This radio's own MMSI is %1. The configuration would change it to %2.</source>
+        <translation>L'ISMM propre à cette radio est %1. La configuration la changerait en %2.</translation>
+    </message>
+    <message>
+        <source>This radio's own MMSI is %1. The configuration would erase it.</source>
+        <translation>L'ISMM propre à cette radio est %1. La configuration l'effacerait.</translation>
+    </message>
+    <message>
+        <source>This radio's own ATIS number is %1. The configuration would change it to %2.</source>
+        <translation>Le numéro ATIS propre à cette radio est %1. La configuration le changerait en %2.</translation>
+    </message>
+    <message>
+        <source>This radio's own ATIS number is %1. The configuration would erase it.</source>
+        <translation>Le numéro ATIS propre à cette radio est %1. La configuration l'effacerait.</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>vérifiée</translation>
+    </message>
+    <message>
+        <source>programmed</source>
+        <translation>programmée</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulée</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>en échec</translation>
+    </message>
+    <message>
+        <source>1 verified</source>
+        <translation>1 vérifiée</translation>
+    </message>
+    <message>
+        <source>%1 verified</source>
+        <translation>%1 vérifiées</translation>
+    </message>
+    <message>
+        <source>1 programmed</source>
+        <translation>1 programmée</translation>
+    </message>
+    <message>
+        <source>%1 programmed</source>
+        <translation>%1 programmées</translation>
+    </message>
+    <message>
+        <source>1 cancelled</source>
+        <translation>1 annulée</translation>
+    </message>
+    <message>
+        <source>%1 cancelled</source>
+        <translation>%1 annulées</translation>
+    </message>
+    <message>
+        <source>1 failed</source>
+        <translation>1 en échec</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 en échec</translation>
+    </message>
+    <message>
+        <source>1 radio</source>
+        <translation>1 radio</translation>
+    </message>
+    <message>
+        <source>%1 radios</source>
+        <translation>%1 radios</translation>
+    </message>
+    <message>
+        <source>This is a group MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Ceci est une ISMM de groupe; l'ISMM propre à une radio est celle d'une station de navire</translation>
+    </message>
+    <message>
+        <source>This is a coast station MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Ceci est une ISMM de station côtière; l'ISMM propre à une radio est celle d'une station de navire</translation>
+    </message>
+    <message>
+        <source>This is a SAR aircraft MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Ceci est une ISMM d'aéronef SAR; l'ISMM propre à une radio est celle d'une station de navire</translation>
+    </message>
+    <message>
+        <source>This is a handheld MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Ceci est une ISMM de portatif; l'ISMM propre à une radio est celle d'une station de navire</translation>
+    </message>
+    <message>
+        <source>This is the MMSI of a parent ship's craft; a radio's own MMSI is a ship station's</source>
+        <translation>Ceci est l'ISMM d'une embarcation d'un navire mère; l'ISMM propre à une radio est celle d'une station de navire</translation>
+    </message>
+    <message>
+        <source>This is an aid to navigation MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Ceci est une ISMM d'aide à la navigation; l'ISMM propre à une radio est celle d'une station de navire</translation>
+    </message>
+    <message>
+        <source>This is an AIS-SART MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Ceci est une ISMM de SART-AIS; l'ISMM propre à une radio est celle d'une station de navire</translation>
+    </message>
+    <message>
+        <source>This is a MOB device MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Ceci est une ISMM de dispositif homme à la mer; l'ISMM propre à une radio est celle d'une station de navire</translation>
+    </message>
+    <message>
+        <source>This is an EPIRB-AIS MMSI; a radio's own MMSI is a ship station's</source>
+        <translation>Ceci est une ISMM de RLS-AIS; l'ISMM propre à une radio est celle d'une station de navire</translation>
+    </message>
+    <message>
+        <source>This MMSI has no assigned form; a radio's own MMSI is a ship station's</source>
+        <translation>Cette ISMM n'a aucune forme attribuée; l'ISMM propre à une radio est celle d'une station de navire</translation>
+    </message>
+    <message>
+        <source>An ATIS number has ten digits and starts with 9</source>
+        <translation>Un numéro ATIS a dix chiffres et commence par 9</translation>
+    </message>
+    <message>
+        <source>ATIS No. suggested: 9%1 (9 followed by the user MMSI)</source>
+        <translation>No ATIS suggéré : 9%1 (9 suivi de l'ISMM utilisateur)</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Rien n'a été écrit.</translation>
+    </message>
+    <message>
+        <source>The window closed before the radio's memory was kept.</source>
+        <translation>La fenêtre s'est fermée avant que la mémoire de la radio soit conservée.</translation>
+    </message>
 </context>
 <context>
     <name>QFileDialog</name>
@@ -1341,7 +1604,7 @@ Avertissements :
     </message>
     <message>
         <source>&amp;Export Directory...</source>
-        <translation>&amp;Exporter le répertoire...</translation>
+        <translation>E&amp;xporter le répertoire...</translation>
     </message>
     <message>
         <source>Export &amp;Channels...</source>
@@ -1391,6 +1654,108 @@ Avertissements :
     <message>
         <source>hex files(*.hex);;All files(*.*)</source>
         <translation>Fichiers hex(*.hex);;Tous les fichiers(*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>rse::FleetRun</name>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>Le dossier %1 n'a pas pu être créé.</translation>
+    </message>
+</context>
+<context>
+    <name>rse::FleetWindow</name>
+    <message>
+        <source>time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>model</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>user_mmsi</source>
+        <translation>ISMM utilisateur</translation>
+    </message>
+    <message>
+        <source>mmsi_kind</source>
+        <translation>Type d'ISMM</translation>
+    </message>
+    <message>
+        <source>atis_no</source>
+        <translation>No ATIS</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>detail</source>
+        <translation>Détail</translation>
+    </message>
+    <message>
+        <source>backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>sha256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>&amp;Log file:</source>
+        <translation>Fichier &amp;journal :</translation>
+    </message>
+    <message>
+        <source>&amp;Verify each radio (read it back)</source>
+        <translation>&amp;Vérifier chaque radio (la relire)</translation>
+    </message>
+    <message>
+        <source>Radios done</source>
+        <translation>Radios terminées</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>&amp;Next Radio</source>
+        <translation>Radio &amp;suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Terminer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>Programmer plusieurs radios</translation>
+    </message>
+    <message>
+        <source>FileSave Error!!
+
+%1: %2</source>
+        <translation>Erreur d'enregistrement du fichier!!
+
+%1 : %2</translation>
+    </message>
+    <message>
+        <source>Programming radio %1...</source>
+        <translation>Programmation de la radio %1...</translation>
+    </message>
+    <message>
+        <source>Connect radio %1, then press Next Radio.</source>
+        <translation>Branchez la radio %1, puis appuyez sur Radio suivante.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -1444,7 +1809,7 @@ Avertissements :
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>&amp;Imprimer</translation>
+        <translation>Im&amp;primer</translation>
     </message>
     <message>
         <source>P&amp;rint to File</source>
@@ -1707,6 +2072,41 @@ Vérifier la connexion maintenant?</translation>
         <source>The radio was read and kept in the backups. Programming changes:</source>
         <translation>La radio a été lue et conservée dans les sauvegardes. La programmation change :</translation>
     </message>
+    <message>
+        <source>The radio's own numbers</source>
+        <translation>Numéros propres à la radio</translation>
+    </message>
+    <message>
+        <source>Keep the Radio's</source>
+        <translation>Garder ceux de la radio</translation>
+    </message>
+    <message>
+        <source>Change It</source>
+        <translation>Les changer</translation>
+    </message>
+    <message>
+        <source>In the radio now</source>
+        <translation>Dans la radio maintenant</translation>
+    </message>
+    <message>
+        <source>After programming</source>
+        <translation>Après la programmation</translation>
+    </message>
+</context>
+<context>
+    <name>rse::ReportPainter</name>
+    <message>
+        <source>The printer could not start the job.</source>
+        <translation>L'imprimante n'a pas pu commencer la tâche.</translation>
+    </message>
+    <message>
+        <source>The printer could not start page %1.</source>
+        <translation>L'imprimante n'a pas pu commencer la page %1.</translation>
+    </message>
+    <message>
+        <source>The printer could not finish the job.</source>
+        <translation>L'imprimante n'a pas pu terminer la tâche.</translation>
+    </message>
 </context>
 <context>
     <name>rse::SafetyCommands</name>
@@ -1716,7 +2116,7 @@ Vérifier la connexion maintenant?</translation>
     </message>
     <message>
         <source>&amp;Backups...</source>
-        <translation>&amp;Sauvegardes...</translation>
+        <translation>Sau&amp;vegardes...</translation>
     </message>
     <message>
         <source>Co&amp;mpare With...</source>
@@ -1749,6 +2149,26 @@ Vérifier la connexion maintenant?</translation>
         <translation>Erreur de lecture du fichier!!
 
 %1 : %2</translation>
+    </message>
+    <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>Programmer plusieurs &amp;radios...</translation>
+    </message>
+    <message>
+        <source>Program to Radio</source>
+        <translation>Programmer la radio</translation>
+    </message>
+    <message>
+        <source>Keep the Radio's</source>
+        <translation>Garder ceux de la radio</translation>
+    </message>
+    <message>
+        <source>Change It</source>
+        <translation>Les changer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
