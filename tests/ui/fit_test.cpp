@@ -10,14 +10,18 @@
 #include <QStyleOptionFrame>
 #include <QTableWidget>
 
+#include <map>
+
 #include "editing/difference_words.h"
 #include "files/config_diff.h"
+#include "image/identity.h"
 #include "link/clone_protocol.h"
 #include "qt/backups.h"
 #include "qt/translations.h"
 #include "ui/dialogs/backups_window.h"
 #include "ui/dialogs/compare_window.h"
 #include "ui/dialogs/connection_check_dialog.h"
+#include "ui/dialogs/fleet_window.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_prn.h"
 #include "ui/dialogs/frm_radio.h"
@@ -165,6 +169,18 @@ class Checker {
                 if (rectIn(w).intersects(rectIn(line)))
                     Fail(where, w, QStringLiteral("crosses ") + Name(line));
         }
+        // Alt and a letter reaches one control only.
+        std::map<QKeySequence, QWidget*> letters;
+        for (QWidget* w : controls) {
+            QString text;
+            if (const auto* button = qobject_cast<const QAbstractButton*>(w)) text = button->text();
+            if (const auto* label = qobject_cast<const QLabel*>(w); label && label->buddy())
+                text = label->text();
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (key.isEmpty()) continue;
+            if (const auto [at, added] = letters.emplace(key, w); !added)
+                Fail(where, w, QStringLiteral("shares its letter with ") + Name(at->second));
+        }
         for (std::size_t i = 0; i < controls.size(); ++i) {
             for (std::size_t j = i + 1; j < controls.size(); ++j) {
                 QWidget* a = controls[i];
@@ -269,6 +285,21 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFontsAndEachLanguage) {
             check.CheckDialog(font + QStringLiteral(" compare with"), &compare);
             ProgramChangesDialog changes(rows, &w);
             check.CheckDialog(font + QStringLiteral(" program changes"), &changes);
+            // With the question about the radio's own numbers, both sentences of the widest
+            // numbers.
+            const MemoryImage radio = test::ImageWithNumbers("888888888", "9888888888");
+            const std::optional<IdentityChange> change =
+                IdentityQuestion(IdentityOf(radio), test::ImageWithNumbers("366999001", ""));
+            ASSERT_TRUE(change.has_value());
+            ProgramChangesDialog::Preview preview{rows, rows, {}};
+            for (const Phrase& sentence : IdentityPhrases(*change))
+                preview.identity.push_back(Translated(sentence));
+            ProgramChangesDialog identity(preview, &w);
+            check.CheckDialog(font + QStringLiteral(" program changes with identity"), &identity);
+            FleetWindow fleet(session.config, QStringLiteral("club.dat"),
+                              QString::fromStdString(dir.Path().string()),
+                              QStringLiteral("/dev/null"), {}, prompts, &w);
+            check.CheckDialog(font + QStringLiteral(" program several radios"), &fleet);
             ConnectionCheckDialog connection(QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R"),
                                              QStringLiteral("COM1"), false, &w);
             check.CheckDialog(font + QStringLiteral(" check connection"), &connection);
