@@ -1952,7 +1952,7 @@ Avisos:
     </message>
     <message>
         <source>2.Communication starts when you select [OK].</source>
-        <translation>2.La comunicación empieza al elegir [OK].</translation>
+        <translation>2.La comunicación empieza al elegir [Aceptar].</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2092,6 +2092,10 @@ Check the connection now?</source>
     <message>
         <source>After programming</source>
         <translation>Después de programar</translation>
+    </message>
+    <message>
+        <source>Program these 1 changes?</source>
+        <translation>¿Programar este cambio?</translation>
     </message>
 </context>
 <context>

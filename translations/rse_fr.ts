@@ -2092,6 +2092,10 @@ Vérifier la connexion maintenant?</translation>
         <source>After programming</source>
         <translation>Après la programmation</translation>
     </message>
+    <message>
+        <source>Program these 1 changes?</source>
+        <translation>Programmer ce changement?</translation>
+    </message>
 </context>
 <context>
     <name>rse::ReportPainter</name>

@@ -14,6 +14,8 @@
 namespace rse {
 
 QString ProgramChangesDialog::Question(int count) {
+    // One change has a text of its own, so that a language can say it in the singular.
+    if (count == 1) return tr("Program these 1 changes?");
     return tr("Program these %1 changes?").arg(count);
 }
 
