@@ -19,6 +19,7 @@
 #include "editing/node_keys.h"
 #include "image/codec.h"
 #include "model/channel_plans.h"
+#include "model/mmsi.h"
 #include "qt/latin1.h"
 #include "qt/settings_store.h"
 #include "ui/app_icon.h"
@@ -409,6 +410,10 @@ void FrmMain::FileExit() {
 
 void FrmMain::TransferProgram() {
     if (!ValidatePendingEdit()) return;
+    // The radio takes any MMSI as its own; one that is not a ship's is named in the status bar
+    // while the transfer runs, as the settings panel names it when it is typed.
+    const std::string warning = UserMmsiKindWarning(session_.config.SETCOM.UserMmsid);
+    if (!warning.empty()) statusBar_->ShowNote(QString::fromStdString(warning), true);
     if (transferDialog) transferDialog(TransferMode::Program);
 }
 
