@@ -1758,6 +1758,18 @@ Avisos:
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Fleet Log File</source>
+        <translation>Archivo de registro de la flota</translation>
+    </message>
+    <message>
+        <source>Fleet logs (*.csv)</source>
+        <translation>Registros de flota (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>rse::FrmAbout</name>

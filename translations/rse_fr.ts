@@ -1757,6 +1757,18 @@ Avertissements :
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Fleet Log File</source>
+        <translation>Fichier journal de la flotte</translation>
+    </message>
+    <message>
+        <source>Fleet logs (*.csv)</source>
+        <translation>Journaux de flotte (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>rse::FrmAbout</name>

@@ -133,12 +133,33 @@ TEST_F(Commands, ReadRefreshesTreeCaptionAndPanelOnlyAfterASuccess) {
         EXPECT_EQ(shown.count(), success ? 1 : 0);
         session.config.Exp(2).Enable = false;
     }
-    w.transferDialog = [&](TransferMode mode) {
-        EXPECT_EQ(mode, TransferMode::Program);
-        return TransferOutcome{};
+    // Programming names a radio's own MMSI that is not a ship's in the status bar, and asks
+    // nothing more.
+    const struct {
+        const char* userMmsi;
+        const char* note;
+    } programs[] = {
+        {"366123456", ""},
+        {"036612345", "Warning: This is a group MMSI; a radio's own MMSI is a ship station's"},
+        {"003669999",
+         "Warning: This is a coast station MMSI; a radio's own MMSI is a ship station's"},
     };
-    Find<QAction>(&w, "tbProgram")->trigger();
-    EXPECT_TRUE(prompts.shown.empty());
+    for (const auto& c : programs) {
+        SCOPED_TRACE(c.userMmsi);
+        session.config.SETCOM.UserMmsid = c.userMmsi;
+        auto* note = Find<QLabel>(&w, "sbStatusBarPanel2");
+        note->setToolTip(QString());
+        int runs = 0;
+        w.transferDialog = [&](TransferMode mode) {
+            EXPECT_EQ(mode, TransferMode::Program);
+            EXPECT_EQ(note->toolTip(), QLatin1String(c.note));  // standing while it runs
+            ++runs;
+            return TransferOutcome{};
+        };
+        Find<QAction>(&w, "tbProgram")->trigger();
+        EXPECT_EQ(runs, 1);
+        EXPECT_TRUE(prompts.shown.empty());
+    }
 }
 
 TEST_F(Commands, NewRunsOnItsTimerAndToolbarSavesTheDefaultFile) {

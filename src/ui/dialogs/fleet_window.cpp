@@ -71,6 +71,9 @@ FleetWindow::FleetWindow(const Configuration& config, QString templateName, cons
     logPath_ = new QLineEdit(QDir(folder).filePath(DefaultLogName()), this);
     logPath_->setObjectName(QStringLiteral("txtLogFile"));
     logLabel->setBuddy(logPath_);
+    browse_ = new QPushButton(tr("&Browse..."), this);
+    browse_->setObjectName(QStringLiteral("cmdBrowseLog"));
+    connect(browse_, &QPushButton::clicked, this, &FleetWindow::ChooseLog);
     verify_ = new QCheckBox(tr("&Verify each radio (read it back)"), this);
     verify_->setObjectName(QStringLiteral("chkVerify"));
     verify_->setChecked(true);
@@ -120,6 +123,7 @@ FleetWindow::FleetWindow(const Configuration& config, QString templateName, cons
     auto* top = new QHBoxLayout;
     top->addWidget(logLabel);
     top->addWidget(logPath_, 1);
+    top->addWidget(browse_);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(progress_);
     bottom->addStretch(1);
@@ -136,6 +140,13 @@ FleetWindow::FleetWindow(const Configuration& config, QString templateName, cons
     ShowState();
 }
 
+void FleetWindow::ChooseLog() {
+    // An existing log is added to, never replaced: the dialog asks nothing about it.
+    const QString chosen = prompts_.AppendFileName(this, tr("Fleet Log File"),
+                                                   tr("Fleet logs (*.csv)"), logPath_->text());
+    if (!chosen.isEmpty()) logPath_->setText(chosen);
+}
+
 bool FleetWindow::OpenLog() {
     if (log_) return true;
     auto log = std::make_unique<FleetLog>(QFile::encodeName(logPath_->text()).toStdString());
@@ -145,6 +156,7 @@ bool FleetWindow::OpenLog() {
     }
     log_ = std::move(log);
     logPath_->setReadOnly(true);  // one log for the whole run
+    browse_->setEnabled(false);
     return true;
 }
 

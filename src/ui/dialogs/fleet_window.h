@@ -56,6 +56,7 @@ class FleetWindow : public QDialog {
     void NextRadio();
     void Cancel();
     void Done(const FleetRadio& radio, int number);
+    void ChooseLog();
     bool OpenLog();
     void ShowState();
     // The row as the log has it, but the result, the MMSI kind and `detail` for people.
@@ -75,6 +76,7 @@ class FleetWindow : public QDialog {
     std::optional<FleetRadio> ended_;
 
     QLineEdit* logPath_ = nullptr;
+    QPushButton* browse_ = nullptr;
     QCheckBox* verify_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* state_ = nullptr;
