@@ -38,6 +38,11 @@ if [[ $(id -u) -ne 0 ]]; then
     echo "check-release.sh: needs root (debootstrap, chroot, mount)" >&2
     exit 2
 fi
+if ! command -v debootstrap >/dev/null; then
+    echo "Installing: debootstrap"
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends debootstrap >/dev/null ||
+        { apt-get update -q >/dev/null && DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends debootstrap >/dev/null; }
+fi
 area="${RSE_RELEASE_AREA:-/var/tmp/rse-release}"
 mirror="${RSE_MIRROR:-http://deb.debian.org/debian}"
 base="$area/$release-minbase.tar"

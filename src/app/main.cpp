@@ -9,6 +9,7 @@
 #include "app/startup_probe.h"
 #include "app/switches.h"
 #include "qt/settings_store.h"
+#include "qt/translations.h"
 #include "ui/app_icon.h"
 #include "ui/editor_session.h"
 #include "ui/file_commands.h"
@@ -21,6 +22,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(RSE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("rse"));
     QApplication::setWindowIcon(rse::AppIcon());
+    rse::SettingsStore settings;
+    rse::InstallTranslations(
+        app, settings.Settings().value(QLatin1String(rse::kLanguageKey)).toString());
 
     // Qt has taken its own options out of argv; the rest is the command line.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -30,7 +34,6 @@ int main(int argc, char* argv[]) {
     rse::EditorSession session;
     session.DebugMode = switches.DebugMode;
     session.SkipReceive = switches.SkipReceive;
-    rse::SettingsStore settings;
     rse::WidgetPrompts prompts;
 
     rse::FrmMain window(session, settings, prompts);

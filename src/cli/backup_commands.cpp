@@ -18,7 +18,7 @@ int RunBackups(const QStringList& args) {
     QCommandLineParser parser;
     if (!ParseArguments(parser, QStringLiteral("backups"), args)) return kUsage;
     if (!parser.positionalArguments().isEmpty()) {
-        return UsageError(QStringLiteral("backups"), QStringLiteral("takes no arguments"));
+        return UsageError(QStringLiteral("backups"), Cli::tr("takes no arguments"));
     }
     for (const BackupEntry& e : DefaultBackupStore().List()) {
         std::string note = e.note;
@@ -36,11 +36,11 @@ int RunDiff(const QStringList& args) {
     if (!ParseArguments(parser, cmd, args)) return kDiffTrouble;
     const QStringList pos = parser.positionalArguments();
     if (pos.size() != 2) {
-        UsageError(cmd, QStringLiteral("expects two files"));
+        UsageError(cmd, Cli::tr("expects two files"));
         return kDiffTrouble;
     }
     if (KindOf(pos[0]) == FileKind::Other || KindOf(pos[1]) == FileKind::Other) {
-        UsageError(cmd, QStringLiteral("files must end in .dat or .hex"));
+        UsageError(cmd, Cli::tr("files must end in .dat or .hex"));
         return kDiffTrouble;
     }
     Document a;
@@ -66,7 +66,7 @@ int RunBackupCommand(const QString& name, const QStringList& args) {
 }
 
 QString BackupCommandsUsage() {
-    return QStringLiteral(
+    return Cli::tr(
         "  rse-cli backups                           list the kept backups, newest first\n"
         "  rse-cli diff A B                          the fields (and, for two .hex files, the\n"
         "                                            other bytes) that differ; exit 0 same,\n"
@@ -82,16 +82,15 @@ bool KeepReadBackup(const MemoryImage& image, const QString& port) {
 std::optional<LinkMessage> KeepBeforeProgram(const MemoryImage& radio, const QString& port) {
     const KeepResult kept = KeepReadImage(radio, port);
     if (kept.io.ok) {
-        PrintError(QStringLiteral("Backup: %1").arg(QString::fromStdString(kept.path)));
+        PrintError(Cli::tr("Backup: %1").arg(QString::fromStdString(kept.path)));
         return std::nullopt;
     }
-    return LinkMessage{"FileSave Error!!", kProgramTitle, MessageIcon::Critical,
-                       KeepFailureText(kept).toStdString() + "\nNothing was written."};
+    return KeepFailureMessage(kept);
 }
 
 void PrintChanges(const MemoryImage& radio, const MemoryImage& image) {
     const std::vector<std::string> lines = DifferenceLines(CompareImages(radio, image));
-    PrintError(QStringLiteral("Changes to program (%1):").arg(lines.size()));
+    PrintError(Cli::tr("Changes to program (%1):").arg(lines.size()));
     for (const std::string& line : lines)
         PrintError(QStringLiteral("  ") + QString::fromLatin1(line.c_str()));
 }

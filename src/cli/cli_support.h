@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 #include <QStringList>
@@ -10,6 +11,11 @@
 
 #include <cstdio>
 #include <string>
+
+// The context of rse-cli's own texts in the translations.
+struct Cli {
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
 
 namespace rse::cli {
 
@@ -34,16 +40,15 @@ inline void PrintError(const QString& text) {
 // Prints "MESSAGE reason: path" for a failed file operation and returns kFailed.
 template <typename Result>
 int FileFailure(const char* message, const Result& r, const QString& path) {
-    PrintError(
-        QStringLiteral("%1 %2: %3")
-            .arg(QLatin1String(message), QString::fromLocal8Bit(r.description.c_str()), path));
+    PrintError(QStringLiteral("%1 %2: %3")
+                   .arg(Cli::tr(message), QString::fromLocal8Bit(r.description.c_str()), path));
     return kFailed;
 }
 
 // Prints a usage error for a subcommand and returns kUsage.
 inline int UsageError(const QString& command, const QString& text) {
     PrintError(QStringLiteral("rse-cli %1: %2").arg(command, text));
-    PrintError(QStringLiteral("Try 'rse-cli --help'."));
+    PrintError(Cli::tr("Try 'rse-cli --help'."));
     return kUsage;
 }
 
@@ -66,13 +71,13 @@ inline int WriteOutput(const QString& cmd, const std::string& text,
     if (parser.isSet(output)) {
         const QString out = parser.value(output);
         if (IoResult r = WriteFileAtomic(LocalPath(out), text); !r.ok) {
-            return FileFailure("FileSave Error!!", r, out);
+            return FileFailure(QT_TRANSLATE_NOOP("Cli", "FileSave Error!!"), r, out);
         }
         return kOk;
     }
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
         std::fflush(stdout) != 0) {
-        PrintError(QStringLiteral("rse-cli %1: could not write to standard output").arg(cmd));
+        PrintError(Cli::tr("rse-cli %1: could not write to standard output").arg(cmd));
         return kFailed;
     }
     return kOk;

@@ -10,18 +10,35 @@
 #include "qt/serial_link.h"
 #include "qt/serial_ports.h"
 #include "qt/system_facts_posix.h"
+#include "qt/translations.h"
 
 namespace rse::cli {
+
+namespace {
+
+// "ok: TEXT", "warning: TEXT" or "problem: TEXT", then "fix: FIX" on its own line, in the
+// language of the messages.
+QString DoctorLine(const CheckLine& line) {
+    QString out = line.level == CheckLevel::Ok        ? Cli::tr("ok: %1")
+                  : line.level == CheckLevel::Warning ? Cli::tr("warning: %1")
+                                                      : Cli::tr("problem: %1");
+    out = out.arg(Translated(line.what, line.text));
+    if (!line.fix.empty())
+        out += QLatin1Char('\n') + Cli::tr("fix: %1").arg(Translated(line.howToFix, line.fix));
+    return out;
+}
+
+}  // namespace
 
 namespace {
 
 int RunPorts(const QStringList& args) {
     if (!args.isEmpty()) {
         return UsageError(QStringLiteral("ports"),
-                          QStringLiteral("unexpected argument '%1'").arg(args.first()));
+                          Cli::tr("unexpected argument '%1'").arg(args.first()));
     }
     const QList<SerialPortEntry> ports = FindSerialPorts();
-    if (ports.isEmpty()) PrintError(QStringLiteral("No serial port found."));
+    if (ports.isEmpty()) PrintError(Cli::tr("No serial port found."));
     for (const SerialPortEntry& port : ports)
         std::printf("%s\n", port.Describe().toLocal8Bit().constData());
     return kOk;
@@ -35,13 +52,11 @@ int RunDoctor(const QStringList& args) {
     if (!ParseArguments(parser, cmd, args)) return kUsage;
     const QString port = parser.value(QStringLiteral("port"));
     if (port.isEmpty()) {
-        return UsageError(cmd,
-                          QStringLiteral("--port DEV is required (a device path or COM1..COM4)"));
+        return UsageError(cmd, Cli::tr("--port DEV is required (a device path or COM1..COM4)"));
     }
     if (!parser.positionalArguments().isEmpty()) {
         return UsageError(
-            cmd,
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+            cmd, Cli::tr("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
 
     const QString path = PortPathFor(port);
@@ -52,7 +67,7 @@ int RunDoctor(const QStringList& args) {
     DoctorEnvironment env{facts, link, clock, cancel};
     env.noEcho = parser.isSet(QStringLiteral("no-echo"));
     env.onLine = [](const CheckLine& line) {
-        std::printf("%s\n", line.Format().c_str());
+        std::printf("%s\n", DoctorLine(line).toLocal8Bit().constData());
         std::fflush(stdout);
     };
     const DoctorReport report = RunConnectionDoctor(LocalPath(path), env);
@@ -70,7 +85,7 @@ int RunDoctorCommand(const QString& name, const QStringList& args) {
 }
 
 QString DoctorCommandsUsage() {
-    return QStringLiteral(
+    return Cli::tr(
         "  rse-cli ports                             list the serial ports: device, stable name,\n"
         "                                            USB adapter, and whether you may open it\n"
         "  rse-cli doctor --port DEV [--no-echo]     check the port, the cable and the radio;\n"

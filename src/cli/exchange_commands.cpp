@@ -10,6 +10,7 @@
 #include "files/disk_io.h"
 #include "files/image_file.h"
 #include "image/codec.h"
+#include "qt/translations.h"
 
 namespace rse::cli {
 
@@ -39,26 +40,26 @@ int RunImportDirectory(const QStringList& args) {
     if (!ParseArguments(parser, cmd, args)) return kUsage;
     const QStringList pos = parser.positionalArguments();
     if (pos.size() != 2 || !parser.isSet(output)) {
-        return UsageError(cmd, QStringLiteral("expects IN FILE.csv -o OUT"));
+        return UsageError(cmd, Cli::tr("expects IN FILE.csv -o OUT"));
     }
     const QString& in = pos[0];
     const QString& csv = pos[1];
     const QString out = parser.value(output);
     if (KindOf(in) == FileKind::Other || KindOf(out) == FileKind::Other) {
-        return UsageError(cmd, QStringLiteral("IN and OUT must be .dat or .hex files"));
+        return UsageError(cmd, Cli::tr("IN and OUT must be .dat or .hex files"));
     }
 
     std::string text;
     if (IoResult r = ReadWholeFile(LocalPath(csv), text); !r.ok) {
-        return FileFailure("FileRead Error!!", r, csv);
+        return FileFailure(QT_TRANSLATE_NOOP("Cli", "FileRead Error!!"), r, csv);
     }
     const DirectoryImport table = ReadDirectoryCsv(text);
     for (const RowMessage& m : table.warnings)
-        PrintError(QStringLiteral("warning: ") + QString::fromStdString(m.Text()));
+        PrintError(Cli::tr("warning: %1").arg(RowMessageText(m)));
     for (const RowMessage& m : table.refused)
-        PrintError(QString::fromStdString(m.Text()));
+        PrintError(RowMessageText(m));
     if (!table.Ok()) {
-        PrintError(QStringLiteral("rse-cli %1: %2: rows refused, nothing written").arg(cmd, csv));
+        PrintError(Cli::tr("rse-cli %1: %2: rows refused, nothing written").arg(cmd, csv));
         return kFailed;
     }
 
@@ -72,7 +73,7 @@ int RunImportDirectory(const QStringList& args) {
     } else {
         r = SaveFileAs(LocalPath(out), doc.config);
     }
-    return r.ok ? kOk : FileFailure("FileSave Error!!", r, out);
+    return r.ok ? kOk : FileFailure(QT_TRANSLATE_NOOP("Cli", "FileSave Error!!"), r, out);
 }
 
 }  // namespace
@@ -88,7 +89,7 @@ int RunExchangeCommand(const QString& name, const QStringList& args) {
 }
 
 QString ExchangeCommandsUsage() {
-    return QStringLiteral(
+    return Cli::tr(
         "  rse-cli export-directory IN [-o OUT.csv]  the directory of IN as a Name,MMSI table\n"
         "  rse-cli import-directory IN FILE.csv -o OUT\n"
         "                                            IN with its directory replaced by the rows\n"

@@ -17,12 +17,12 @@ Document::Document() {
 int LoadDocument(const QString& path, Document& doc) {
     if (KindOf(path) == FileKind::Dat) {
         if (IoResult r = FileRead2(LocalPath(path), doc.config); !r.ok) {
-            return FileFailure("FileRead Error!!", r, path);
+            return FileFailure(QT_TRANSLATE_NOOP("Cli", "FileRead Error!!"), r, path);
         }
         return kOk;
     }
     if (IoResult r = LoadImageFile(LocalPath(path), doc.image); !r.ok) {
-        return FileFailure("FileRead Error!!", r, path);
+        return FileFailure(QT_TRANSLATE_NOOP("Cli", "FileRead Error!!"), r, path);
     }
     DecodeImage(doc.image, doc.config);
     return kOk;
@@ -31,13 +31,13 @@ int LoadDocument(const QString& path, Document& doc) {
 int LoadRadioImage(const QString& in, const QString& basePath, Document& doc) {
     if (KindOf(in) == FileKind::Hex) {
         if (IoResult r = LoadImageFile(LocalPath(in), doc.image); !r.ok) {
-            return FileFailure("FileRead Error!!", r, in);
+            return FileFailure(QT_TRANSLATE_NOOP("Cli", "FileRead Error!!"), r, in);
         }
         return kOk;
     }
     if (!basePath.isEmpty()) {
         if (IoResult r = LoadImageFile(LocalPath(basePath), doc.image); !r.ok) {
-            return FileFailure("FileRead Error!!", r, basePath);
+            return FileFailure(QT_TRANSLATE_NOOP("Cli", "FileRead Error!!"), r, basePath);
         }
     }
     if (int rc = LoadDocument(in, doc); rc != kOk) return rc;
@@ -53,13 +53,13 @@ int RunNew(const QStringList& args) {
     if (!ParseArguments(parser, QStringLiteral("new"), args)) return kUsage;
     const QStringList pos = parser.positionalArguments();
     if (pos.size() != 1)
-        return UsageError(QStringLiteral("new"), QStringLiteral("expects one output file"));
+        return UsageError(QStringLiteral("new"), Cli::tr("expects one output file"));
     if (KindOf(pos[0]) != FileKind::Dat) {
-        return UsageError(QStringLiteral("new"), QStringLiteral("the output must be a .dat file"));
+        return UsageError(QStringLiteral("new"), Cli::tr("the output must be a .dat file"));
     }
     Document doc;
     if (IoResult r = SaveFileAs(LocalPath(pos[0]), doc.config); !r.ok) {
-        return FileFailure("FileSave Error!!", r, pos[0]);
+        return FileFailure(QT_TRANSLATE_NOOP("Cli", "FileSave Error!!"), r, pos[0]);
     }
     return kOk;
 }
@@ -71,39 +71,37 @@ int RunConvert(const QStringList& args) {
     parser.addOption(base);
     if (!ParseArguments(parser, cmd, args)) return kUsage;
     const QStringList pos = parser.positionalArguments();
-    if (pos.size() != 2)
-        return UsageError(cmd, QStringLiteral("expects an input and an output file"));
+    if (pos.size() != 2) return UsageError(cmd, Cli::tr("expects an input and an output file"));
     const QString& in = pos[0];
     const QString& out = pos[1];
     const FileKind inKind = KindOf(in);
     const FileKind outKind = KindOf(out);
     if (inKind == FileKind::Other || outKind == FileKind::Other) {
-        return UsageError(cmd, QStringLiteral("files must end in .dat or .hex"));
+        return UsageError(cmd, Cli::tr("files must end in .dat or .hex"));
     }
     if (parser.isSet(base)) {
         if (inKind != FileKind::Dat || outKind != FileKind::Hex) {
-            return UsageError(cmd,
-                              QStringLiteral("--base applies only to a .dat to .hex conversion"));
+            return UsageError(cmd, Cli::tr("--base applies only to a .dat to .hex conversion"));
         }
         if (KindOf(parser.value(base)) != FileKind::Hex) {
-            return UsageError(cmd, QStringLiteral("--base must name a .hex file"));
+            return UsageError(cmd, Cli::tr("--base must name a .hex file"));
         }
     }
     if (inKind == FileKind::Hex && outKind == FileKind::Hex) {
-        return UsageError(cmd, QStringLiteral("a .hex file converts only to a .dat file"));
+        return UsageError(cmd, Cli::tr("a .hex file converts only to a .dat file"));
     }
 
     Document doc;
     if (inKind == FileKind::Dat && outKind == FileKind::Hex) {
         if (int rc = LoadRadioImage(in, parser.value(base), doc); rc != kOk) return rc;
         if (IoResult r = SaveImageFile(LocalPath(out), doc.image); !r.ok) {
-            return FileFailure("FileSave Error!!", r, out);
+            return FileFailure(QT_TRANSLATE_NOOP("Cli", "FileSave Error!!"), r, out);
         }
         return kOk;
     }
     if (int rc = LoadDocument(in, doc); rc != kOk) return rc;
     if (IoResult r = SaveFileAs(LocalPath(out), doc.config); !r.ok) {
-        return FileFailure("FileSave Error!!", r, out);
+        return FileFailure(QT_TRANSLATE_NOOP("Cli", "FileSave Error!!"), r, out);
     }
     return kOk;
 }
@@ -124,9 +122,9 @@ int RunDocumentOutput(const QString& cmd, const QStringList& args, const char* v
     parser.addOption(output);
     if (!ParseArguments(parser, cmd, args)) return kUsage;
     const QStringList pos = parser.positionalArguments();
-    if (pos.size() != 1) return UsageError(cmd, QStringLiteral("expects one input file"));
+    if (pos.size() != 1) return UsageError(cmd, Cli::tr("expects one input file"));
     if (KindOf(pos[0]) == FileKind::Other) {
-        return UsageError(cmd, QStringLiteral("the input must be a .dat or .hex file"));
+        return UsageError(cmd, Cli::tr("the input must be a .dat or .hex file"));
     }
     Document doc;
     if (int rc = LoadDocument(pos[0], doc); rc != kOk) return rc;
@@ -145,7 +143,7 @@ int RunFileCommand(const QString& name, const QStringList& args) {
 }
 
 QString FileCommandsUsage() {
-    return QStringLiteral(
+    return Cli::tr(
         "  rse-cli new OUT.dat                       write a new configuration (the radio's "
         "defaults)\n"
         "  rse-cli convert IN OUT [--base BASE.hex]  convert between .dat and .hex (by "

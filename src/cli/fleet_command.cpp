@@ -15,7 +15,9 @@
 #include "files/fleet_log.h"
 #include "files/image_file.h"
 #include "image/codec.h"
+#include "model/mmsi.h"
 #include "qt/fleet_run.h"
+#include "qt/translations.h"
 
 namespace rse::cli {
 
@@ -50,22 +52,22 @@ int LoadTemplate(const QString& path, const QString& basePath, Configuration& co
 
 // Waits for Enter; false for "q" or the end of the input.
 bool NextRadioWanted(int number) {
-    Say(QStringLiteral("Connect radio %1, then press Enter (q to finish).").arg(number));
+    Say(Cli::tr("Connect radio %1, then press Enter (q to finish).").arg(number));
     std::string line;
     if (!std::getline(std::cin, line)) return false;
     return line != "q" && line != "Q";
 }
 
 QString ResultLine(const FleetLogRow& row) {
-    QString line =
-        QStringLiteral("Radio %1: %2").arg(row.radio).arg(QString::fromStdString(row.result));
+    // The words for people in the language of the environment; the log keeps the English.
+    QString line = Cli::tr("Radio %1: %2").arg(row.radio).arg(CoreText(row.result.c_str()));
     if (!row.userMmsi.empty()) {
-        line +=
-            QStringLiteral(", MMSI %1 (%2)")
-                .arg(QString::fromStdString(row.userMmsi), QString::fromStdString(row.mmsiKind));
+        const auto info = ClassifyMmsi(row.userMmsi);
+        line += Cli::tr(", MMSI %1 (%2)")
+                    .arg(QString::fromStdString(row.userMmsi),
+                         info ? Translated(DescribeMmsiPhrase(*info)) : QString());
     }
-    if (!row.backup.empty())
-        line += QStringLiteral(", backup %1").arg(QString::fromStdString(row.backup));
+    if (!row.backup.empty()) line += Cli::tr(", backup %1").arg(QString::fromStdString(row.backup));
     return line;
 }
 
@@ -84,15 +86,15 @@ int RunFleet(const QStringList& args) {
     LinkOptions options;
     if (!TakeLinkOptions(parser, cmd, options)) return kUsage;
     const QStringList pos = parser.positionalArguments();
-    if (pos.size() != 1) return UsageError(cmd, QStringLiteral("expects one template file"));
+    if (pos.size() != 1) return UsageError(cmd, Cli::tr("expects one template file"));
     const QString& templatePath = pos[0];
     if (KindOf(templatePath) == FileKind::Other) {
-        return UsageError(cmd, QStringLiteral("the template must be a .dat or .hex file"));
+        return UsageError(cmd, Cli::tr("the template must be a .dat or .hex file"));
     }
-    if (!parser.isSet(log)) return UsageError(cmd, QStringLiteral("--log LOG.csv is required"));
+    if (!parser.isSet(log)) return UsageError(cmd, Cli::tr("--log LOG.csv is required"));
     if (parser.isSet(base) &&
         (KindOf(templatePath) != FileKind::Dat || KindOf(parser.value(base)) != FileKind::Hex)) {
-        return UsageError(cmd, QStringLiteral("--base BASE.hex applies only to a .dat template"));
+        return UsageError(cmd, Cli::tr("--base BASE.hex applies only to a .dat template"));
     }
 
     Configuration config;
@@ -114,13 +116,13 @@ int RunFleet(const QStringList& args) {
                                          FleetKeepSteps(port, templateName, number));
             });
         interrupted = radio.result == FleetResult::Cancelled;
-        std::vector<std::string> warnings;
+        std::vector<Phrase> warnings;
         const FleetLogRow row = FleetRowFor(radio, number, fleetLog, warnings);
         results.push_back(radio.result);
         Say(ResultLine(row));
         if (radio.message) PrintMessage(*radio.message);
-        for (const std::string& w : warnings)
-            Say(QStringLiteral("  warning: %1").arg(QString::fromStdString(w)));
+        for (const Phrase& w : warnings)
+            Say(Cli::tr("  warning: %1").arg(Translated(w)));
         if (IoResult r = fleetLog.Append(row); !r.ok) {
             FileFailure("FileSave Error!!", r, parser.value(log));
             interrupted = true;
@@ -135,7 +137,7 @@ int RunFleet(const QStringList& args) {
             }
         }
     }
-    Say(QString::fromStdString(FleetSummary(results)));
+    Say(Translated(FleetSummaryPhrase(results)));
     const bool allDone = std::none_of(results.begin(), results.end(), [](FleetResult r) {
         return r == FleetResult::Failed || r == FleetResult::Cancelled;
     });
@@ -143,7 +145,7 @@ int RunFleet(const QStringList& args) {
 }
 
 QString FleetCommandUsage() {
-    return QStringLiteral(
+    return Cli::tr(
         "  rse-cli fleet --port DEV TEMPLATE --log LOG.csv [--no-verify] [--base BASE.hex]\n"
         "                [--records DIR]\n"
         "                                            program TEMPLATE (.dat or .hex) into one\n"

@@ -14,6 +14,7 @@
 #include "link/safe_program.h"
 #include "model/mmsi.h"
 #include "qt/serial_link.h"
+#include "qt/translations.h"
 
 namespace rse::cli {
 
@@ -33,13 +34,12 @@ int RunRead(const QStringList& args) {
     if (!TakeLinkOptions(parser, cmd, options)) return kUsage;
     if (!parser.positionalArguments().isEmpty()) {
         return UsageError(
-            cmd,
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+            cmd, Cli::tr("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
     const QString out = parser.value(output);
     const FileKind kind = KindOf(out);
     if (out.isEmpty() || kind == FileKind::Other) {
-        return UsageError(cmd, QStringLiteral("-o OUT is required and must end in .hex or .dat"));
+        return UsageError(cmd, Cli::tr("-o OUT is required and must end in .hex or .dat"));
     }
 
     Configuration config;
@@ -59,24 +59,24 @@ int RunRead(const QStringList& args) {
         DecodeImage(result.image, config);
         saved = SaveFileAs(LocalPath(out), config);
     }
-    if (!saved.ok) return FileFailure("FileSave Error!!", saved, out);
+    if (!saved.ok) return FileFailure(QT_TRANSLATE_NOOP("Cli", "FileSave Error!!"), saved, out);
     return Report(result.outcome);
 }
 
 // The identity the command line asked for; prints why it refuses when it asked for none.
 IdentityChoice ChooseIdentity(const IdentityChange& change, std::optional<IdentityChoice> asked,
                               bool& refused) {
-    for (const std::string& sentence : IdentitySentences(change))
-        PrintError(QString::fromStdString(sentence));
+    for (const Phrase& sentence : IdentityPhrases(change))
+        PrintError(Translated(sentence));
     if (!asked) {
         PrintError(
-            QStringLiteral("rse-cli program: nothing was written; give --keep-identity or "
-                           "--change-identity."));
+            Cli::tr("rse-cli program: nothing was written; give --keep-identity or "
+                    "--change-identity."));
         refused = true;
         return IdentityChoice::Cancel;
     }
-    PrintError(*asked == IdentityChoice::Keep ? QStringLiteral("Keeping the radio's numbers.")
-                                              : QStringLiteral("Changing the radio's numbers."));
+    PrintError(*asked == IdentityChoice::Keep ? Cli::tr("Keeping the radio's numbers.")
+                                              : Cli::tr("Changing the radio's numbers."));
     return *asked;
 }
 
@@ -95,19 +95,18 @@ int RunProgram(const QStringList& args) {
     LinkOptions options;
     if (!TakeLinkOptions(parser, cmd, options)) return kUsage;
     const QStringList pos = parser.positionalArguments();
-    if (pos.size() != 1) return UsageError(cmd, QStringLiteral("expects one input file"));
+    if (pos.size() != 1) return UsageError(cmd, Cli::tr("expects one input file"));
     const QString& in = pos[0];
     const FileKind kind = KindOf(in);
     if (kind == FileKind::Other) {
-        return UsageError(cmd, QStringLiteral("the input must be a .dat or .hex file"));
+        return UsageError(cmd, Cli::tr("the input must be a .dat or .hex file"));
     }
     if (parser.isSet(base) &&
         (kind != FileKind::Dat || KindOf(parser.value(base)) != FileKind::Hex)) {
-        return UsageError(cmd, QStringLiteral("--base BASE.hex applies only to a .dat input"));
+        return UsageError(cmd, Cli::tr("--base BASE.hex applies only to a .dat input"));
     }
     if (parser.isSet(keepIdentity) && parser.isSet(changeIdentity)) {
-        return UsageError(
-            cmd, QStringLiteral("--keep-identity and --change-identity exclude each other"));
+        return UsageError(cmd, Cli::tr("--keep-identity and --change-identity exclude each other"));
     }
     std::optional<IdentityChoice> asked;
     if (parser.isSet(keepIdentity)) asked = IdentityChoice::Keep;
@@ -116,9 +115,9 @@ int RunProgram(const QStringList& args) {
     // Everything is read before the port is touched.
     Document doc;
     if (int rc = LoadRadioImage(in, parser.value(base), doc); rc != kOk) return rc;
-    const std::string warning =
-        UserMmsiKindWarning(GetDigits(doc.image, mem::kUserMmsid.address).substr(0, 9));
-    if (!warning.empty()) PrintError(QStringLiteral("Warning: ") + QString::fromStdString(warning));
+    const Phrase warning =
+        UserMmsiKindPhrase(GetDigits(doc.image, mem::kUserMmsid.address).substr(0, 9));
+    if (!warning.Empty()) PrintError(Cli::tr("Warning: %1").arg(Translated(warning)));
     const SafetyNet net{parser.isSet(backup), parser.isSet(verify)};
     bool refused = false;
     // The changes are printed and programmed without a question: scripts cannot answer one.
@@ -164,8 +163,7 @@ int RunClearCount(const QStringList& args) {
     if (!TakeLinkOptions(parser, cmd, options)) return kUsage;
     if (!parser.positionalArguments().isEmpty()) {
         return UsageError(
-            cmd,
-            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
+            cmd, Cli::tr("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
     const MemoryImage image = DefaultImage();
     return Report(RunOnPort(options, [&](const LinkEnvironment& env, auto&) {
@@ -185,11 +183,11 @@ int RunLinkCommand(const QString& name, const QStringList& args) {
     if (name == QLatin1String("program")) return RunProgram(args);
     if (name == QLatin1String("clear-count")) return RunClearCount(args);
     if (name == QLatin1String("fleet")) return RunFleet(args);
-    return UsageError(name, QStringLiteral("not a radio command"));
+    return UsageError(name, Cli::tr("not a radio command"));
 }
 
 QString LinkCommandsUsage() {
-    return QStringLiteral(
+    return Cli::tr(
                "  rse-cli read --port DEV -o OUT [--no-backup]\n"
                "                                            read the radio into OUT: .hex (the "
                "memory\n"
@@ -218,7 +216,7 @@ QString LinkCommandsUsage() {
                "                                            which is meant\n"
                "  rse-cli clear-count --port DEV            reset the radio's MMSI entry count\n") +
            FleetCommandUsage() +
-           QStringLiteral(
+           Cli::tr(
                "     --port DEV: a device path or COM1..COM4 (/dev/ttyUSB0..3)\n"
                "     --no-echo: the cable does not echo what is sent\n"
                "     --progress: progress lines (one per 10 %) when standard error is not a\n"

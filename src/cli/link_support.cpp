@@ -1,5 +1,7 @@
 #include "cli/link_support.h"
 
+#include "qt/translations.h"
+
 namespace rse::cli {
 
 namespace {
@@ -43,21 +45,20 @@ bool TakeLinkOptions(const QCommandLineParser& parser, const QString& cmd, LinkO
     out.noEcho = parser.isSet(QStringLiteral("no-echo"));
     out.progress = parser.isSet(QStringLiteral("progress"));
     if (out.port.isEmpty()) {
-        UsageError(cmd, QStringLiteral("--port DEV is required (a device path or COM1..COM4)"));
+        UsageError(cmd, Cli::tr("--port DEV is required (a device path or COM1..COM4)"));
         return false;
     }
     return true;
 }
 
 void PrintMessage(const LinkMessage& m) {
-    PrintError(QStringLiteral("%1: %2").arg(QString::fromStdString(m.title),
-                                            QString::fromStdString(m.text)));
-    if (!m.detail.empty()) PrintError(QString::fromStdString(m.detail));
+    PrintError(QStringLiteral("%1: %2").arg(LinkMessageTitle(m), CoreText(m.text.c_str())));
+    if (!m.detail.empty()) PrintError(Translated(m.detailPhrase, m.detail));
 }
 
 int Report(const TransferOutcome& outcome) {
     if (outcome.message) PrintMessage(*outcome.message);
-    if (outcome.status == TransferStatus::Cancelled) PrintError(QStringLiteral("Interrupted."));
+    if (outcome.status == TransferStatus::Cancelled) PrintError(Cli::tr("Interrupted."));
     return outcome.Succeeded() ? kOk : kFailed;
 }
 

@@ -15,18 +15,19 @@
 #include "cli/link_commands.h"
 #include "cli/print_command.h"
 #include "model/configuration.h"
+#include "qt/translations.h"
 
 namespace {
 
 QString Usage() {
-    return QStringLiteral(
+    return Cli::tr(
                "Usage: rse-cli COMMAND [ARGUMENTS]\n"
                "The %1 %2 on the command line.\n\nCommands:\n")
-               .arg(QLatin1String(rse::kModelName), QLatin1String(rse::kProductTitle)) +
+               .arg(QLatin1String(rse::kModelName), rse::ProductTitle()) +
            rse::cli::FileCommandsUsage() + rse::cli::ExchangeCommandsUsage() +
            rse::cli::PrintCommandUsage() + rse::cli::LinkCommandsUsage() +
            rse::cli::DoctorCommandsUsage() + rse::cli::BackupCommandsUsage() +
-           QStringLiteral(
+           Cli::tr(
                "  rse-cli --version | --help\n\n"
                "Files: .dat is the configuration file, .hex the raw 4096-byte memory image\n"
                "(the extension decides, in any letter case).\n"
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     }
     QCoreApplication::setApplicationName(QStringLiteral("rse-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(RSE_VERSION));
+    rse::InstallTranslations(*app, QString());  // the language of the environment
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
 
@@ -69,7 +71,7 @@ int main(int argc, char** argv) {
     if (rse::cli::IsLinkCommand(command)) return rse::cli::RunLinkCommand(command, args);
     if (rse::cli::IsDoctorCommand(command)) return rse::cli::RunDoctorCommand(command, args);
     if (rse::cli::IsBackupCommand(command)) return rse::cli::RunBackupCommand(command, args);
-    rse::cli::PrintError(QStringLiteral("rse-cli: unknown command '%1'").arg(command));
-    rse::cli::PrintError(QStringLiteral("Try 'rse-cli --help'."));
+    rse::cli::PrintError(Cli::tr("rse-cli: unknown command '%1'").arg(command));
+    rse::cli::PrintError(Cli::tr("Try 'rse-cli --help'."));
     return rse::cli::kUsage;
 }

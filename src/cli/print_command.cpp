@@ -14,24 +14,24 @@ int RunPrint(const QStringList& args) {
     parser.addOption(pdf);
     if (!ParseArguments(parser, cmd, args)) return kUsage;
     const QStringList pos = parser.positionalArguments();
-    if (pos.size() != 1) return UsageError(cmd, QStringLiteral("expects one input file"));
+    if (pos.size() != 1) return UsageError(cmd, Cli::tr("expects one input file"));
     if (KindOf(pos[0]) == FileKind::Other) {
-        return UsageError(cmd, QStringLiteral("the input must be a .dat or .hex file"));
+        return UsageError(cmd, Cli::tr("the input must be a .dat or .hex file"));
     }
-    if (!parser.isSet(pdf)) return UsageError(cmd, QStringLiteral("--pdf OUT.pdf is required"));
+    if (!parser.isSet(pdf)) return UsageError(cmd, Cli::tr("--pdf OUT.pdf is required"));
     Document doc;
     if (int rc = LoadDocument(pos[0], doc); rc != kOk) return rc;
     const QString out = parser.value(pdf);
     const PaintResult r = WritePrintedReportPdf(out, LayoutPrintedReport(doc.config, doc.image));
     if (!r.ok) {
-        PrintError(QStringLiteral("rse-cli print: %1: %2").arg(r.error, out));
+        PrintError(Cli::tr("rse-cli print: %1: %2").arg(r.error, out));
         return kFailed;
     }
     return kOk;
 }
 
 QString PrintCommandUsage() {
-    return QStringLiteral(
+    return Cli::tr(
         "  rse-cli print IN --pdf OUT.pdf            the printed report of IN (.dat or .hex)\n"
         "                                            as a seven-page PDF file\n");
 }

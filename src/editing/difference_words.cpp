@@ -14,21 +14,34 @@ namespace {
 constexpr const char* kDash = " \u2014 ";
 
 // The captions the panels give the keys.
-const std::map<std::string, std::string>& KeyWords() {
-    static const std::map<std::string, std::string> words = {
-        {"Contrast", "Contrast Level"}, {"Dimmer", "Dimmer Status"},
-        {"KeyBeep", "Key Beep"},        {"AtisOnOff", "ATIS ON"},
-        {"AtisNo", "ATIS No."},         {"ScanType", "Scan Type"},
-        {"Ind", "Individual Ringer"},   {"IndReply", "Individual Reply"},
-        {"IndACK", "Individual ACK"},   {"POSRR", "POS Request Reply"},
-        {"DscScan", "DSC Scan"},        {"WxAlert", "WX Alert"},
-        {"OffsetTime", "Offset Time"},  {"UserMmsid", "User MMSI"},
-        {"Position", "Position"},       {"Enable", "Enable"},
-        {"LowPower", "Only Low Power"}, {"PowUp", "Power Up"},
-        {"Duplex", "Duplex"},           {"TxEnable", "Tx Enable"},
-        {"DispayA", "Display A"},       {"ScanMemory", "Scan Memory"},
-        {"VsMemory", "VS Memory"},      {"ChTag", "Tag Name"},
-        {"TagName", "Station Name"},    {"Mmsid", "MMSI"},
+const std::map<std::string, const char*>& KeyWords() {
+    static const std::map<std::string, const char*> words = {
+        {"Contrast", RSE_TEXT("Core", "Contrast Level")},
+        {"Dimmer", RSE_TEXT("Core", "Dimmer Status")},
+        {"KeyBeep", RSE_TEXT("Core", "Key Beep")},
+        {"AtisOnOff", RSE_TEXT("Core", "ATIS ON")},
+        {"AtisNo", RSE_TEXT("Core", "ATIS No.")},
+        {"ScanType", RSE_TEXT("Core", "Scan Type")},
+        {"Ind", RSE_TEXT("Core", "Individual Ringer")},
+        {"IndReply", RSE_TEXT("Core", "Individual Reply")},
+        {"IndACK", RSE_TEXT("Core", "Individual ACK")},
+        {"POSRR", RSE_TEXT("Core", "POS Request Reply")},
+        {"DscScan", RSE_TEXT("Core", "DSC Scan")},
+        {"WxAlert", RSE_TEXT("Core", "WX Alert")},
+        {"OffsetTime", RSE_TEXT("Core", "Offset Time")},
+        {"UserMmsid", RSE_TEXT("Core", "User MMSI")},
+        {"Position", RSE_TEXT("Core", "Position")},
+        {"Enable", RSE_TEXT("Core", "Enable")},
+        {"LowPower", RSE_TEXT("Core", "Only Low Power")},
+        {"PowUp", RSE_TEXT("Core", "Power Up")},
+        {"Duplex", RSE_TEXT("Core", "Duplex")},
+        {"TxEnable", RSE_TEXT("Core", "Tx Enable")},
+        {"DispayA", RSE_TEXT("Core", "Display A")},
+        {"ScanMemory", RSE_TEXT("Core", "Scan Memory")},
+        {"VsMemory", RSE_TEXT("Core", "VS Memory")},
+        {"ChTag", RSE_TEXT("Core", "Tag Name")},
+        {"TagName", RSE_TEXT("Core", "Station Name")},
+        {"Mmsid", RSE_TEXT("Core", "MMSI")},
     };
     return words;
 }
@@ -42,70 +55,91 @@ int Number(const std::string& text) {
     return nodes::NumericValue(text);
 }
 
+// A text shown as it is.
+Phrase Plain(std::string text) {
+    return Phrase("%1", {std::move(text)});
+}
+
 // A value as the panels show it; `text` is the value as the file writes it.
-std::string ValueWords(const FieldDifference& d, const std::string& text) {
+Phrase ValueWords(const FieldDifference& d, const std::string& text) {
     const std::string& key = d.key;
+    const Phrase empty(RSE_TEXT("Core", "(empty)"));
     if (key == "ChTag" || key == "TagName" || key == "AtisNo" || key == "UserMmsid") {
         const std::string plain = text.empty() ? text : text.substr(1);
-        return plain.empty() ? "(empty)" : plain;
+        return plain.empty() ? empty : Plain(plain);
     }
-    if (key == "Mmsid") return text.empty() ? "(empty)" : text;
+    if (key == "Mmsid") return text.empty() ? empty : Plain(text);
     if (key == "OffsetTime") {
         const std::string* t = OffsetTimeText(Number(text) + 24);
-        return t ? *t : text;
+        return Plain(t ? *t : text);
     }
-    if (key == "Dimmer") return DimmerText(Number(text));
-    if (key == "ScanType") return ScanTypeText(Number(text));
-    if (key == "Ind") return RingerText(Number(text));
+    if (key == "Dimmer") return Plain(DimmerText(Number(text)));
+    if (key == "ScanType") {
+        // The words of the settings panel's list, which the reports also use.
+        static const char* const kScanTypes[] = {RSE_TEXT("Core", "Memory"),
+                                                 RSE_TEXT("Core", "Priority")};
+        const int n = Number(text);
+        return n >= 0 && n < 2 ? Phrase(kScanTypes[n]) : Plain(ScanTypeText(n));
+    }
+    if (key == "Ind") {
+        static const char* const kRingers[] = {
+            RSE_TEXT("Core", "3 min"), RSE_TEXT("Core", "15 times"), RSE_TEXT("Core", "10 times"),
+            RSE_TEXT("Core", "5 times")};
+        const int n = Number(text);
+        return n >= 0 && n < 4 ? Phrase(kRingers[n]) : Plain(RingerText(n));
+    }
     if (key == "Position") {
         const int p = Number(text);
         switch (d.section.bank) {
             case SectionBank::USA:
-                return "CH" + PlanLabel(Plans().PlanUSA, p);
+                return Plain("CH" + PlanLabel(Plans().PlanUSA, p));
             case SectionBank::INT:
-                return "CH" + PlanLabel(Plans().PlanINT, p);
+                return Plain("CH" + PlanLabel(Plans().PlanINT, p));
             case SectionBank::CAN:
-                return "CH" + PlanLabel(Plans().PlanCAN, p);
+                return Plain("CH" + PlanLabel(Plans().PlanCAN, p));
             case SectionBank::EXP:
-                return PlanLabel(Plans().PlanEXP, p);
+                return Plain(PlanLabel(Plans().PlanEXP, p));
             default:
-                return text;
+                return Plain(text);
         }
     }
-    if (key == "Contrast") return text;
-    return text == "1" ? "On" : "Off";  // the flags
+    if (key == "Contrast") return Plain(text);
+    return Phrase(text == "1" ? RSE_TEXT("Core", "On") : RSE_TEXT("Core", "Off"));  // the flags
 }
 
 struct Place {
-    std::string words;
+    Phrase words;
     nodes::NodeKey key;
 };
 
 Place PlaceOf(const SectionId& s, const Configuration& config) {
     const int i = s.index;
-    auto planChannel = [&](BankId id, nodes::Branch branch) {
+    auto planChannel = [&](const char* words, BankId id, nodes::Branch branch) {
         const auto& records = BankOf(config, id);
         const int position = records[static_cast<std::size_t>(i)].Position;
-        return Place{
-            std::string(FixedPlanName(id)) + " channel " + PlanLabel(Plans().For(id), position),
-            nodes::NodeKey{branch, i}};
+        return Place{Phrase(words, {PlanLabel(Plans().For(id), position)}),
+                     nodes::NodeKey{branch, i}};
     };
     switch (s.bank) {
         case SectionBank::Settings:
-            return {"Setting", {nodes::Branch::Setting}};
+            return {Phrase(RSE_TEXT("Core", "Setting")), {nodes::Branch::Setting}};
         case SectionBank::USA:
-            return planChannel(BankId::USA, nodes::Branch::Usa);
+            return planChannel(RSE_TEXT("Core", "USA channel %1"), BankId::USA, nodes::Branch::Usa);
         case SectionBank::INT:
-            return planChannel(BankId::INT, nodes::Branch::International);
+            return planChannel(RSE_TEXT("Core", "International channel %1"), BankId::INT,
+                               nodes::Branch::International);
         case SectionBank::CAN:
-            return planChannel(BankId::CAN, nodes::Branch::Canada);
+            return planChannel(RSE_TEXT("Core", "Canada channel %1"), BankId::CAN,
+                               nodes::Branch::Canada);
         case SectionBank::WX:
-            return {"WX channel " + PlanLabel(Plans().PlanWX, i + 1), {nodes::Branch::Wx}};
+            return {Phrase(RSE_TEXT("Core", "WX channel %1"), {PlanLabel(Plans().PlanWX, i + 1)}),
+                    {nodes::Branch::Wx}};
         case SectionBank::EXP:
-            return {"EXP" + std::to_string(i), nodes::NodeKey{nodes::Branch::Exp, i}};
+            return {Phrase("EXP%1", {std::to_string(i)}), nodes::NodeKey{nodes::Branch::Exp, i}};
         case SectionBank::Directory:
-            return {"Individual Directory MemoryID" + std::to_string(i),
-                    nodes::NodeKey{nodes::Branch::Directory, i}};
+            return {
+                Phrase(RSE_TEXT("Core", "Individual Directory MemoryID%1"), {std::to_string(i)}),
+                nodes::NodeKey{nodes::Branch::Directory, i}};
     }
     return {};
 }
@@ -118,6 +152,11 @@ std::string Hex(unsigned value, int digits) {
     return s;
 }
 
+DifferenceRow Row(const Phrase& where, const nodes::NodeKey& key, const Phrase& before,
+                  const Phrase& after) {
+    return {where.English(), key, before.English(), after.English(), where, before, after};
+}
+
 }  // namespace
 
 std::vector<DifferenceRow> DescribeDifferences(const ConfigDifferences& differences,
@@ -126,24 +165,29 @@ std::vector<DifferenceRow> DescribeDifferences(const ConfigDifferences& differen
     for (const FieldDifference& d : differences.fields) {
         const Place place = PlaceOf(d.section, config);
         const auto word = KeyWords().find(d.key);
-        std::string what = word != KeyWords().end() ? word->second : d.key;
-        if (d.key == "Position" && d.section.bank != SectionBank::EXP) what = "Channel Number";
-        rows.push_back({place.words + kDash + what, place.key, ValueWords(d, d.before),
-                        ValueWords(d, d.after)});
+        Phrase where = place.words;
+        where.Add(kDash);
+        if (d.key == "Position" && d.section.bank != SectionBank::EXP) {
+            where.Add(RSE_TEXT("Core", "Channel Number"));
+        } else if (word != KeyWords().end()) {
+            where.Add(word->second);
+        } else {
+            where.Add("%1", {d.key});
+        }
+        rows.push_back(Row(where, place.key, ValueWords(d, d.before), ValueWords(d, d.after)));
     }
     for (const ByteDifference& b : differences.bytes) {
         // The one byte outside the configuration that a panel shows.
         if (b.address == mem::kMmsiEntryCount.address) {
-            rows.push_back({std::string("Setting") + kDash + "Count (MMSI entries)",
-                            {nodes::Branch::Setting},
-                            std::to_string(b.before),
-                            std::to_string(b.after)});
+            Phrase where(RSE_TEXT("Core", "Setting"));
+            where.Add(kDash).Add(RSE_TEXT("Core", "Count (MMSI entries)"));
+            rows.push_back(Row(where, {nodes::Branch::Setting}, Plain(std::to_string(b.before)),
+                               Plain(std::to_string(b.after))));
             continue;
         }
-        rows.push_back({"Memory image byte 0x" + Hex(static_cast<unsigned>(b.address), 4),
-                        {},
-                        Hex(b.before, 2),
-                        Hex(b.after, 2)});
+        rows.push_back(Row(Phrase(RSE_TEXT("Core", "Memory image byte 0x%1"),
+                                  {Hex(static_cast<unsigned>(b.address), 4)}),
+                           {}, Plain(Hex(b.before, 2)), Plain(Hex(b.after, 2))));
     }
     return rows;
 }

@@ -16,6 +16,10 @@ struct DifferenceRow {
     nodes::NodeKey nodeKey;  // the tree node that shows the field; empty for a memory byte
     std::string before;      // 8-bit texts, as the model holds them
     std::string after;
+    // The same three texts as marked source texts, for the programs to translate.
+    Phrase wherePhrase{};
+    Phrase beforePhrase{};
+    Phrase afterPhrase{};
 };
 
 // `config` names the channels (its plan positions give the channel numbers).

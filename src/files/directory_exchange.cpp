@@ -75,28 +75,32 @@ std::string CleanMmsi(std::string_view raw) {
     return out;
 }
 
-std::optional<std::string> NameFault(const std::string& name) {
+std::optional<Phrase> NameFault(const std::string& name) {
     if (std::any_of(name.begin(), name.end(),
                     [](char c) { return CharToCode(std::string_view(&c, 1)) == 0xFF; })) {
-        return "the name holds a character the radio cannot store (it takes A-Z, 0-9, blank and "
-               "- + ( ) . * /)";
+        return Phrase(RSE_TEXT("Core",
+                               "the name holds a character the radio cannot store (it "
+                               "takes A-Z, 0-9, blank and - + ( ) . * /)"));
     }
     if (const std::size_t n = CharacterCount(name); n > kMaxNameLength) {
-        return "the name has " + std::to_string(n) + " characters; the radio holds at most 10";
+        return Phrase(RSE_TEXT("Core", "the name has %1 characters; the radio holds at most 10"),
+                      {std::to_string(n)});
     }
     return std::nullopt;
 }
 
-std::optional<std::string> MmsiFault(const std::string& mmsi) {
+std::optional<Phrase> MmsiFault(const std::string& mmsi) {
     if (mmsi.empty()) return std::nullopt;
     if (!std::all_of(mmsi.begin(), mmsi.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return "the MMSI holds a character that is not a digit";
+        return Phrase(RSE_TEXT("Core", "the MMSI holds a character that is not a digit"));
     }
     if (mmsi.size() == 9) return std::nullopt;
-    std::string reason =
-        "the MMSI has " + std::to_string(mmsi.size()) + " digits; an MMSI has 9 digits";
+    Phrase reason(RSE_TEXT("Core", "the MMSI has %1 digits; an MMSI has 9 digits"),
+                  {std::to_string(mmsi.size())});
     if (mmsi.size() == 7 || mmsi.size() == 8) {
-        reason += " (a spreadsheet may have dropped its leading zeros: format the column as text)";
+        reason.Add(RSE_TEXT("Core",
+                            " (a spreadsheet may have dropped its leading zeros: format "
+                            "the column as text)"));
     }
     return reason;
 }
@@ -105,23 +109,25 @@ std::optional<std::string> MmsiFault(const std::string& mmsi) {
 
 DirectoryImport ReadDirectoryCsv(std::string_view text) {
     DirectoryImport result;
-    auto refuse = [&](std::size_t line, std::string reason) {
-        result.refused.push_back({line, std::move(reason)});
+    auto refuse = [&](std::size_t line, Phrase reason) {
+        result.refused.push_back({line, reason.English(), reason});
     };
     CsvReader reader(text);
     CsvRecord record;
     if (!reader.Next(record)) {
         if (reader.Failed()) {
-            refuse(reader.ErrorLine(), reader.ErrorReason());
+            refuse(reader.ErrorLine(), Phrase("%1", {reader.ErrorReason()}));
         } else {
-            refuse(1, "no header line with the columns Name and MMSI");
+            refuse(1, Phrase(RSE_TEXT("Core", "no header line with the columns Name and MMSI")));
         }
         return result;
     }
     const std::optional<std::size_t> nameColumn = FindColumn(record.fields, "name");
     const std::optional<std::size_t> mmsiColumn = FindColumn(record.fields, "mmsi");
     if (!nameColumn || !mmsiColumn) {
-        refuse(record.line, "the header line does not name both columns Name and MMSI");
+        refuse(
+            record.line,
+            Phrase(RSE_TEXT("Core", "the header line does not name both columns Name and MMSI")));
         return result;
     }
 
@@ -131,31 +137,38 @@ DirectoryImport ReadDirectoryCsv(std::string_view text) {
         const std::string mmsi = CleanMmsi(FieldAt(record, *mmsiColumn));
         if (TrimBlanks(rawName).empty() && mmsi.empty()) continue;  // nothing of ours in it
         if (result.entries.size() == kDirectoryCount) {
-            refuse(record.line, "more than 20 rows: the directory holds 20 stations");
+            refuse(record.line,
+                   Phrase(RSE_TEXT("Core", "more than 20 rows: the directory holds 20 stations")));
             break;
         }
         const std::size_t refusedBefore = result.refused.size();
         const std::string name = CleanName(rawName);
-        if (std::optional<std::string> fault = NameFault(name)) refuse(record.line, *fault);
-        if (std::optional<std::string> fault = MmsiFault(mmsi)) refuse(record.line, *fault);
+        if (std::optional<Phrase> fault = NameFault(name)) refuse(record.line, *fault);
+        if (std::optional<Phrase> fault = MmsiFault(mmsi)) refuse(record.line, *fault);
         if (!mmsi.empty() && result.refused.size() == refusedBefore) {
             const auto [it, fresh] = mmsiLines.emplace(mmsi, record.line);
             if (!fresh) {
-                refuse(record.line,
-                       "MMSI " + mmsi + " is already used on line " + std::to_string(it->second));
+                refuse(record.line, Phrase(RSE_TEXT("Core", "MMSI %1 is already used on line %2"),
+                                           {mmsi, std::to_string(it->second)}));
             }
         }
         if (mmsi.empty()) {
-            result.warnings.push_back(
-                {record.line, "no MMSI: the radio's directory ends before an entry without one"});
+            const Phrase warning(RSE_TEXT(
+                "Core", "no MMSI: the radio's directory ends before an entry without one"));
+            result.warnings.push_back({record.line, warning.English(), warning});
         } else if (MmsiNote note = DirectoryMmsiNote(mmsi); !note.warning.empty()) {
-            result.warnings.push_back(
-                {record.line, "MMSI " + mmsi + " " + note.warning + ": " + note.text});
+            Phrase warning("MMSI %1 ", {mmsi});
+            warning.parts.insert(warning.parts.end(), note.warningPhrase.parts.begin(),
+                                 note.warningPhrase.parts.end());
+            warning.Add(": ");
+            warning.parts.insert(warning.parts.end(), note.textPhrase.parts.begin(),
+                                 note.textPhrase.parts.end());
+            result.warnings.push_back({record.line, warning.English(), warning});
         }
         result.entries.push_back({true, name, mmsi});
         result.lines.push_back(record.line);
     }
-    if (reader.Failed()) refuse(reader.ErrorLine(), reader.ErrorReason());
+    if (reader.Failed()) refuse(reader.ErrorLine(), Phrase("%1", {reader.ErrorReason()}));
     if (!result.Ok()) {
         result.entries.clear();
         result.lines.clear();

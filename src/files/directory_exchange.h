@@ -15,6 +15,7 @@ namespace rse {
 struct RowMessage {
     std::size_t line = 0;
     std::string reason;
+    Phrase reasonPhrase{};  // the reason as marked source texts, for the programs to translate
 
     std::string Text() const { return "line " + std::to_string(line) + ": " + reason; }
 };

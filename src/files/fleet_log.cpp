@@ -95,20 +95,28 @@ int FleetLog::NextRadio() const {
     return highest + 1;
 }
 
-std::vector<std::string> FleetWarnings(const IdentityNumbers& numbers, const FleetLog& log) {
-    std::vector<std::string> warnings;
+std::vector<Phrase> FleetWarningPhrases(const IdentityNumbers& numbers, const FleetLog& log) {
+    std::vector<Phrase> warnings;
     if (numbers.userMmsi.empty()) {
-        warnings.push_back("no MMSI: enter it at the radio");
+        warnings.emplace_back(RSE_TEXT("Core", "no MMSI: enter it at the radio"));
         return warnings;
     }
-    const std::string kind = UserMmsiKindWarning(numbers.userMmsi);
-    if (!kind.empty()) warnings.push_back(kind);
+    const Phrase kind = UserMmsiKindPhrase(numbers.userMmsi);
+    if (!kind.Empty()) warnings.push_back(kind);
     for (const FleetLogRow& row : log.Rows()) {
         if (row.userMmsi != numbers.userMmsi) continue;
-        warnings.push_back(numbers.userMmsi + " is also radio " + std::to_string(row.radio) +
-                           " of this log");
+        warnings.emplace_back(
+            RSE_TEXT("Core", "%1 is also radio %2 of this log"),
+            std::vector<std::string>{numbers.userMmsi, std::to_string(row.radio)});
         break;
     }
+    return warnings;
+}
+
+std::vector<std::string> FleetWarnings(const IdentityNumbers& numbers, const FleetLog& log) {
+    std::vector<std::string> warnings;
+    for (const Phrase& phrase : FleetWarningPhrases(numbers, log))
+        warnings.push_back(phrase.English());
     return warnings;
 }
 

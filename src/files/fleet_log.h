@@ -7,6 +7,7 @@
 
 #include "files/disk_io.h"
 #include "image/identity.h"
+#include "model/texts.h"
 
 namespace rse {
 
@@ -59,5 +60,8 @@ class FleetLog {
 // The warnings a programmed radio deserves, each a short sentence: no user MMSI, an MMSI that
 // is not a ship station's, an MMSI that an earlier radio of the log already has.
 std::vector<std::string> FleetWarnings(const IdentityNumbers& numbers, const FleetLog& log);
+// The same warnings as marked source texts, for the programs to translate (the log keeps the
+// English ones).
+std::vector<Phrase> FleetWarningPhrases(const IdentityNumbers& numbers, const FleetLog& log);
 
 }  // namespace rse

@@ -15,36 +15,22 @@ constexpr int kAtisOffset = mem::kAtisNo.address - kIdentityAddress;
 constexpr std::size_t kMmsiDigits = 9;
 
 constexpr const char* kMmsiChangeText =
-    "This radio's own MMSI is %1. The configuration would change it to %2.";
+    RSE_TEXT("Core", "This radio's own MMSI is %1. The configuration would change it to %2.");
 constexpr const char* kMmsiEraseText =
-    "This radio's own MMSI is %1. The configuration would erase it.";
-constexpr const char* kAtisChangeText =
-    "This radio's own ATIS number is %1. The configuration would change it to %2.";
+    RSE_TEXT("Core", "This radio's own MMSI is %1. The configuration would erase it.");
+constexpr const char* kAtisChangeText = RSE_TEXT(
+    "Core", "This radio's own ATIS number is %1. The configuration would change it to %2.");
 constexpr const char* kAtisEraseText =
-    "This radio's own ATIS number is %1. The configuration would erase it.";
+    RSE_TEXT("Core", "This radio's own ATIS number is %1. The configuration would erase it.");
 
 bool Holds(const IdentityBlock& block, int offset) {
     return std::any_of(block.begin() + offset, block.begin() + offset + kNumberSize,
                        [](std::uint8_t b) { return b != 0xFF; });
 }
 
-// The text with %1 and %2 replaced.
-std::string Fill(std::string_view text, const std::string& first, const std::string& second) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
-            out += text[i + 1] == '1' ? first : second;
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-std::string Sentence(const char* change, const char* erase, const std::string& radio,
-                     const std::string& image) {
-    return image.empty() ? Fill(erase, radio, {}) : Fill(change, radio, image);
+Phrase Sentence(const char* change, const char* erase, const std::string& radio,
+                const std::string& image) {
+    return image.empty() ? Phrase(erase, {radio}) : Phrase(change, {radio, image});
 }
 
 }  // namespace
@@ -75,8 +61,8 @@ std::optional<IdentityChange> IdentityQuestion(const IdentityBlock& radio,
     return change;
 }
 
-std::vector<std::string> IdentitySentences(const IdentityChange& change) {
-    std::vector<std::string> sentences;
+std::vector<Phrase> IdentityPhrases(const IdentityChange& change) {
+    std::vector<Phrase> sentences;
     if (change.mmsi) {
         sentences.push_back(Sentence(kMmsiChangeText, kMmsiEraseText, change.radio.userMmsi,
                                      change.image.userMmsi));
@@ -85,6 +71,13 @@ std::vector<std::string> IdentitySentences(const IdentityChange& change) {
         sentences.push_back(
             Sentence(kAtisChangeText, kAtisEraseText, change.radio.atisNo, change.image.atisNo));
     }
+    return sentences;
+}
+
+std::vector<std::string> IdentitySentences(const IdentityChange& change) {
+    std::vector<std::string> sentences;
+    for (const Phrase& phrase : IdentityPhrases(change))
+        sentences.push_back(phrase.English());
     return sentences;
 }
 

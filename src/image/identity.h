@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "image/memory_image.h"
+#include "model/texts.h"
 
 namespace rse {
 
@@ -45,6 +46,8 @@ std::optional<IdentityChange> IdentityQuestion(const IdentityBlock& radio,
 // The sentences that name both numbers of each number that would change, e.g.
 // "This radio's own MMSI is 366123456. The configuration would change it to 366999001."
 std::vector<std::string> IdentitySentences(const IdentityChange& change);
+// The same sentences as marked source texts with their numbers, for the programs to translate.
+std::vector<Phrase> IdentityPhrases(const IdentityChange& change);
 
 enum class IdentityChoice { Keep, Change, Cancel };
 

@@ -57,17 +57,18 @@ void CloneProtocol::Progress(int percent) {
     if (env_.showProgress) env_.showProgress(std::min(percent, 100));
 }
 
-TransferOutcome CloneProtocol::Failure(const char* text, const char* title, std::string detail) {
+TransferOutcome CloneProtocol::Failure(const char* text, const char* title, Phrase detail) {
     return {TransferStatus::Failed,
-            LinkMessage{text, title, MessageIcon::Critical, std::move(detail)}};
+            LinkMessage{text, title, MessageIcon::Critical, detail.English(), detail}};
 }
 
 TransferOutcome CloneProtocol::OpenFailure(const char* title, const LinkOpenError& error) {
-    std::string detail = "Cannot open the serial port " + env_.link.Name() + ": " + error.reason;
+    Phrase detail(RSE_TEXT("Core", "Cannot open the serial port %1: %2"),
+                  {env_.link.Name(), error.reason});
     if (error.permissionDenied) {
-        detail +=
-            "\nThe user must be a member of the group that owns the device, usually "
-            "dialout (then log in again).";
+        detail.Add(RSE_TEXT("Core",
+                            "\nThe user must be a member of the group that owns the device, "
+                            "usually dialout (then log in again)."));
     }
     return Failure(kCommunicationErrorText, title, detail);
 }
@@ -76,15 +77,23 @@ TransferOutcome CloneProtocol::LinkFailure(const char* title, const char* proced
     const std::string reason = env_.link.LastError();
     if (env_.writeErrorLog) env_.writeErrorLog(procedure, "0" + reason);
     return Failure(kCommunicationErrorText, title,
-                   "The connection to the radio on " + env_.link.Name() + " was lost" +
-                       (reason.empty() ? std::string(".") : ": " + reason + "."));
+                   reason.empty()
+                       ? Phrase(RSE_TEXT("Core", "The connection to the radio on %1 was lost."),
+                                {env_.link.Name()})
+                       : Phrase(RSE_TEXT("Core", "The connection to the radio on %1 was lost: %2."),
+                                {env_.link.Name(), reason}));
 }
 
-std::string CloneProtocol::NoAnswerDetail() const {
+Phrase CloneProtocol::NoAnswerDetail() const {
     const int attempts = std::max(0, env_.settings.LinkRetries) + 1;
-    return "No valid answer from the radio for address " +
-           Hex4(static_cast<unsigned>(lastAddress_)) + " after " + std::to_string(attempts) +
-           (attempts == 1 ? " attempt." : " attempts.");
+    if (attempts == 1) {
+        return Phrase(
+            RSE_TEXT("Core", "No valid answer from the radio for address %1 after 1 attempt."),
+            {Hex4(static_cast<unsigned>(lastAddress_))});
+    }
+    return Phrase(
+        RSE_TEXT("Core", "No valid answer from the radio for address %1 after %2 attempts."),
+        {Hex4(static_cast<unsigned>(lastAddress_)), std::to_string(attempts)});
 }
 
 std::optional<TransferOutcome> CloneProtocol::Ended(ExchangeResult result, const char* title,
@@ -92,7 +101,9 @@ std::optional<TransferOutcome> CloneProtocol::Ended(ExchangeResult result, const
     if (serial_.CancelRequested()) return Cancelled();
     if (result == ExchangeResult::LinkLost) return LinkFailure(title, procedure);
     if (result != ExchangeResult::Answered) {
-        return Failure(kCommunicationErrorText, title, NoAnswerDetail() + more);
+        Phrase detail = NoAnswerDetail();
+        if (more && *more) detail.Add(more);
+        return Failure(kCommunicationErrorText, title, detail);
     }
     return std::nullopt;
 }
@@ -183,8 +194,10 @@ TransferOutcome CloneProtocol::CheckModel() {
     const std::uint16_t code = ModelCodeOf(answer);
     if (code != kSupportedModelCode) {
         return Failure(kModelNameErrorText, kReadTitle,
-                       "The radio reports the model code " + Hex4(code) + ", this program edits " +
-                           Hex4(kSupportedModelCode) + ".");
+                       Phrase(RSE_TEXT("Core",
+                                       "The radio reports the model code %1, this program "
+                                       "edits %2."),
+                              {Hex4(code), Hex4(kSupportedModelCode)}));
     }
     return Success();
 }
@@ -227,7 +240,7 @@ TransferOutcome CloneProtocol::WriteAll(const MemoryImage& source) {
         EachBlock([&](int address) { return WriteBlockCommand(address, source); });
     serial_.ClosePort();
     if (auto failed = Ended(result, kProgramTitle, "frmRadio.WriteData",
-                            " The radio holds the blocks written before it.")) {
+                            RSE_TEXT("Core", " The radio holds the blocks written before it."))) {
         return *failed;
     }
     env_.clock.Sleep(kSuccessPause);

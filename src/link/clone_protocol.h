@@ -16,13 +16,13 @@
 
 namespace rse {
 
-inline constexpr const char* kCompleteText = "Complete!!";
-inline constexpr const char* kCommunicationErrorText = "CommunicatiOn Error!!";
-inline constexpr const char* kModelNameErrorText = "ModelName Error !!";
-inline constexpr const char* kReadTitle = "Read from Radio";
-inline constexpr const char* kProgramTitle = "Program to Radio";
-inline constexpr const char* kClearTitle = "Clear Data";
-inline constexpr const char* kModelCheckTitle = "Model Check";
+inline constexpr const char* kCompleteText = RSE_TEXT("Core", "Complete!!");
+inline constexpr const char* kCommunicationErrorText = RSE_TEXT("Core", "CommunicatiOn Error!!");
+inline constexpr const char* kModelNameErrorText = RSE_TEXT("Core", "ModelName Error !!");
+inline constexpr const char* kReadTitle = RSE_TEXT("Core", "Read from Radio");
+inline constexpr const char* kProgramTitle = RSE_TEXT("Core", "Program to Radio");
+inline constexpr const char* kClearTitle = RSE_TEXT("Core", "Clear Data");
+inline constexpr const char* kModelCheckTitle = RSE_TEXT("Core", "Model Check");
 
 // Waits and pauses of the protocol.
 inline constexpr Millis kReadByteEchoTimeout{10000};
@@ -88,10 +88,10 @@ class CloneProtocol {
     std::optional<TransferOutcome> Ended(ExchangeResult result, const char* title,
                                          const char* procedure, const char* more = "");
     void Progress(int percent);
-    TransferOutcome Failure(const char* text, const char* title, std::string detail);
+    TransferOutcome Failure(const char* text, const char* title, Phrase detail);
     TransferOutcome OpenFailure(const char* title, const LinkOpenError& error);
     TransferOutcome LinkFailure(const char* title, const char* procedure);
-    std::string NoAnswerDetail() const;
+    Phrase NoAnswerDetail() const;
 
     LinkEnvironment env_;
     SerialLayer serial_;

@@ -15,10 +15,6 @@ namespace rse {
 
 namespace {
 
-constexpr const char* kPortsHint =
-    "names under /dev/serial/by-id/ stay the same when the adapter is plugged in again; "
-    "rse-cli ports lists the ports";
-
 // USB serial adapters that brltty takes for braille displays.
 struct KnownAdapter {
     UsbId id;
@@ -74,14 +70,14 @@ int PtyIndexOf(const std::string& device) {
     return std::stoi(digits);
 }
 
-const char* KindText(NodeKind kind) {
+const char* NotSerialText(NodeKind kind) {
     switch (kind) {
         case NodeKind::Regular:
-            return "a regular file";
+            return RSE_TEXT("Core", "%1 is not a serial device: it is a regular file");
         case NodeKind::Directory:
-            return "a folder";
+            return RSE_TEXT("Core", "%1 is not a serial device: it is a folder");
         default:
-            return "not a character device";
+            return RSE_TEXT("Core", "%1 is not a serial device: it is not a character device");
     }
 }
 
@@ -107,8 +103,9 @@ class Doctor {
     }
 
   private:
-    void Emit(CheckLevel level, std::string text, std::string fix = {}) {
-        report_.lines.push_back({level, std::move(text), std::move(fix)});
+    void Emit(CheckLevel level, Phrase text, Phrase fix = {}) {
+        report_.lines.push_back(
+            {level, text.English(), fix.English(), std::move(text), std::move(fix)});
         if (env_.onLine) env_.onLine(report_.lines.back());
     }
 
@@ -123,50 +120,65 @@ class Doctor {
     bool CheckExists() {
         if (status_.error == ENOENT || status_.error == ENOTDIR) {
             const std::vector<std::string> ports = facts_.SerialPorts();
-            std::string fix;
+            Phrase fix;
             if (ports.empty()) {
-                fix =
+                fix = Phrase(RSE_TEXT(
+                    "Core",
                     "no serial port was found on this computer: plug in the cable's USB "
                     "adapter, then choose its name under /dev/serial/by-id/ (it stays the same "
-                    "when the adapter is plugged in again)";
+                    "when the adapter is plugged in again)"));
             } else {
-                fix = "choose one of the serial ports found: ";
+                std::string found;
                 for (std::size_t i = 0; i < ports.size(); ++i)
-                    fix += (i ? ", " : "") + ports[i];
-                fix += std::string(" (") + kPortsHint + ")";
+                    found += (i ? ", " : "") + ports[i];
+                fix = Phrase(RSE_TEXT("Core",
+                                      "choose one of the serial ports found: %1 (names under "
+                                      "/dev/serial/by-id/ stay the same when the adapter is "
+                                      "plugged in again; rse-cli ports lists the ports)"),
+                             {found});
             }
-            Emit(CheckLevel::Problem, device_ + " does not exist", fix);
+            Emit(CheckLevel::Problem, Phrase(RSE_TEXT("Core", "%1 does not exist"), {device_}),
+                 fix);
             return false;
         }
         if (status_.error != 0) {
-            Emit(CheckLevel::Problem, "cannot look at " + device_ + ": " + status_.reason,
-                 "check the path and that this user may enter its folders");
+            Emit(CheckLevel::Problem,
+                 Phrase(RSE_TEXT("Core", "cannot look at %1: %2"), {device_, status_.reason}),
+                 Phrase(
+                     RSE_TEXT("Core", "check the path and that this user may enter its folders")));
             return false;
         }
-        std::string text = device_ + " exists";
-        if (Resolved() != device_) text += " (it leads to " + Resolved() + ")";
+        Phrase text(RSE_TEXT("Core", "%1 exists"), {device_});
+        if (Resolved() != device_) text.Add(RSE_TEXT("Core", " (it leads to %1)"), {Resolved()});
         Emit(CheckLevel::Ok, text);
         return true;
     }
 
     // 2. It is a character device and, once opened, a terminal (a serial port).
     bool CheckDevice() {
-        const std::string fix =
-            "give the serial port's device, for example /dev/ttyUSB0 or a name under "
-            "/dev/serial/by-id/ (rse-cli ports lists the ports)";
+        const Phrase fix(
+            RSE_TEXT("Core",
+                     "give the serial port's device, for example /dev/ttyUSB0 or a name under "
+                     "/dev/serial/by-id/ (rse-cli ports lists the ports)"));
         if (status_.kind != NodeKind::CharDevice) {
-            Emit(CheckLevel::Problem,
-                 device_ + " is not a serial device: it is " + KindText(status_.kind), fix);
+            Emit(CheckLevel::Problem, Phrase(NotSerialText(status_.kind), {device_}), fix);
             return false;
         }
         open_ = facts_.TryOpen(device_);
         if (open_.error == 0 && !open_.isTerminal) {
             Emit(CheckLevel::Problem,
-                 device_ + " is a character device but not a serial port (not a terminal)", fix);
+                 Phrase(RSE_TEXT("Core",
+                                 "%1 is a character device but not a serial port (not a terminal)"),
+                        {device_}),
+                 fix);
             return false;
         }
-        Emit(CheckLevel::Ok, device_ + " is a character device" +
-                                 (open_.error == 0 ? " and a serial port (a terminal)" : ""));
+        Emit(
+            CheckLevel::Ok,
+            Phrase(open_.error == 0
+                       ? RSE_TEXT("Core", "%1 is a character device and a serial port (a terminal)")
+                       : RSE_TEXT("Core", "%1 is a character device"),
+                   {device_}));
         return true;
     }
 
@@ -174,17 +186,24 @@ class Doctor {
     void CheckOpen() {
         const std::string user = UserText();
         if (open_.error == 0) {
-            Emit(CheckLevel::Ok, user + " may open " + device_ + " for reading and writing");
+            Emit(CheckLevel::Ok, Phrase(RSE_TEXT("Core", "%1 may open %2 for reading and writing"),
+                                        {user, device_}));
         } else if (open_.error == EACCES || open_.error == EPERM) {
             PermissionProblem(user);
         } else if (open_.error == EBUSY) {
             Emit(CheckLevel::Problem,
-                 device_ + " is busy: another program has opened it for itself alone",
-                 "close the program that uses the port (the next check names it when it can)");
+                 Phrase(
+                     RSE_TEXT("Core", "%1 is busy: another program has opened it for itself alone"),
+                     {device_}),
+                 Phrase(RSE_TEXT("Core",
+                                 "close the program that uses the port (the next check "
+                                 "names it when it can)")));
         } else {
-            Emit(CheckLevel::Problem, "cannot open " + device_ + ": " + open_.reason,
-                 "unplug the adapter and plug it in again; if that does not help, the system "
-                 "log says more (sudo dmesg)");
+            Emit(CheckLevel::Problem,
+                 Phrase(RSE_TEXT("Core", "cannot open %1: %2"), {device_, open_.reason}),
+                 Phrase(RSE_TEXT("Core",
+                                 "unplug the adapter and plug it in again; if that does not "
+                                 "help, the system log says more (sudo dmesg)")));
         }
     }
 
@@ -196,59 +215,84 @@ class Doctor {
         const std::string group = facts_.GroupName(status_.gid);
         const std::string groupText = group.empty() ? std::to_string(status_.gid) : group;
         const std::string owner = facts_.UserName(status_.uid);
-        std::string text = "permission denied on " + device_ + ": it belongs to the user " +
-                           (owner.empty() ? std::to_string(status_.uid) : owner) +
-                           " and the group " + groupText + " (mode " + ModeText(status_.mode) + ")";
-        std::string fix;
+        Phrase text(RSE_TEXT("Core",
+                             "permission denied on %1: it belongs to the user %2 and the "
+                             "group %3 (mode %4)"),
+                    {device_, owner.empty() ? std::to_string(status_.uid) : owner, groupText,
+                     ModeText(status_.mode)});
+        Phrase fix;
+        const std::string me = self_.userName.empty() ? "$USER" : self_.userName;
         const bool groupMayUse = (status_.mode & 060) == 060;
         // A member of the device's group may use it, unless the group is root's: nobody
         // should join that one for a serial port.
         if (groupMayUse && status_.gid != 0 && !group.empty()) {
             if (Contains(self_.processGroups, status_.gid)) {
-                text += "; " + user + " is in the group " + group + ", yet the system refuses";
-                fix = "an access control list or a security module refuses it; look at: getfacl " +
-                      Resolved();
+                text.Add(RSE_TEXT("Core", "; %1 is in the group %2, yet the system refuses"),
+                         {user, group});
+                fix = Phrase(RSE_TEXT("Core",
+                                      "an access control list or a security module "
+                                      "refuses it; look at: getfacl %1"),
+                             {Resolved()});
             } else if (Contains(self_.databaseGroups, status_.gid)) {
-                text += "; " + user + " was added to the group " + group +
-                        " after this login session began: a new login is needed";
-                fix = "log out and log in again (or, for one shell at once: newgrp " + group + ")";
+                text.Add(RSE_TEXT("Core",
+                                  "; %1 was added to the group %2 after this login "
+                                  "session began: a new login is needed"),
+                         {user, group});
+                fix = Phrase(RSE_TEXT("Core",
+                                      "log out and log in again (or, for one shell at "
+                                      "once: newgrp %1)"),
+                             {group});
             } else {
-                text += "; " + user + " is not in the group " + group;
-                fix = "sudo usermod -aG " + group + " " +
-                      (self_.userName.empty() ? "$USER" : self_.userName) +
-                      ", then log out and log in again";
+                text.Add(RSE_TEXT("Core", "; %1 is not in the group %2"), {user, group});
+                fix = Phrase(
+                    RSE_TEXT("Core", "sudo usermod -aG %1 %2, then log out and log in again"),
+                    {group, me});
             }
         } else if (PtyIndexOf(Resolved()) >= 0) {
-            text += "; only its owner may use this pseudo-terminal";
-            fix = "run this program as " + (owner.empty() ? "the pseudo-terminal's owner" : owner) +
-                  ", the user who made the pseudo-terminal (for example who started the virtual "
-                  "radio)";
+            text.Add(RSE_TEXT("Core", "; only its owner may use this pseudo-terminal"));
+            fix = owner.empty()
+                      ? Phrase(RSE_TEXT("Core",
+                                        "run this program as the pseudo-terminal's owner, "
+                                        "the user who made the pseudo-terminal (for "
+                                        "example who started the virtual radio)"))
+                      : Phrase(RSE_TEXT("Core",
+                                        "run this program as %1, the user who made the "
+                                        "pseudo-terminal (for example who started the "
+                                        "virtual radio)"),
+                               {owner});
         } else {
-            text += "; its group may not read and write it";
+            text.Add(RSE_TEXT("Core", "; its group may not read and write it"));
             const std::string name = Basename(Resolved());
             std::string kernel = name;
             if (StartsWith(name, "ttyUSB")) kernel = "ttyUSB[0-9]*";
             if (StartsWith(name, "ttyACM")) kernel = "ttyACM[0-9]*";
-            fix = "let the system give the device to the group dialout: echo 'KERNEL==\"" + kernel +
-                  "\", GROUP=\"dialout\", MODE=\"0660\"' | sudo tee "
-                  "/etc/udev/rules.d/70-serial-dialout.rules && sudo udevadm trigger; then "
-                  "sudo usermod -aG dialout " +
-                  (self_.userName.empty() ? "$USER" : self_.userName) +
-                  " if not a member, and log in again";
+            fix = Phrase(RSE_TEXT("Core",
+                                  "let the system give the device to the group dialout: "
+                                  "echo 'KERNEL==\"%1\", GROUP=\"dialout\", "
+                                  "MODE=\"0660\"' | sudo tee "
+                                  "/etc/udev/rules.d/70-serial-dialout.rules && sudo "
+                                  "udevadm trigger; then sudo usermod -aG dialout %2 if "
+                                  "not a member, and log in again"),
+                         {kernel, me});
         }
         Emit(CheckLevel::Problem, text, fix);
     }
 
-    static std::string Named(const ProcessInfo& p) {
-        return "process " + std::to_string(p.pid) + " (" + p.command + ")";
+    // "process PID (COMMAND)": the arguments of the texts that name a process.
+    static std::vector<std::string> Named(const std::string& device, const ProcessInfo& p) {
+        return {device, std::to_string(p.pid), p.command};
     }
 
-    static std::string StopFix(const ProcessInfo& p) {
+    static Phrase StopFix(const ProcessInfo& p) {
         if (p.command == "ModemManager") {
-            return "sudo systemctl stop ModemManager (see the ModemManager line for good)";
+            return Phrase(RSE_TEXT(
+                "Core", "sudo systemctl stop ModemManager (see the ModemManager line for good)"));
         }
-        if (p.command == "brltty") return "sudo systemctl stop brltty (see the brltty line)";
-        return "close " + p.command + ", or end it: kill " + std::to_string(p.pid);
+        if (p.command == "brltty") {
+            return Phrase(RSE_TEXT("Core", "sudo systemctl stop brltty (see the brltty line)"));
+        }
+        return Phrase(RSE_TEXT("Core", "close %1, or end it: kill %2"),
+                      {p.command, std::to_string(p.pid)});
     }
 
     // 4. Nobody else holds it: a lock file of a live process, or an open descriptor.
@@ -268,18 +312,23 @@ class Doctor {
             if (pid <= 0 || pid == self_.pid || Contains(seen, pid)) continue;
             seen.push_back(pid);
             if (const ProcessInfo* p = Find(pid)) {
+                std::vector<std::string> arguments = Named(device_, *p);
+                arguments.push_back(path);
                 Emit(CheckLevel::Problem,
-                     device_ + " is locked by " + Named(*p) + ": lock file " + path, StopFix(*p));
+                     Phrase(RSE_TEXT("Core", "%1 is locked by process %2 (%3): lock file %4"),
+                            arguments),
+                     StopFix(*p));
                 held = true;
             } else {
                 Emit(CheckLevel::Warning,
-                     "stale lock file " + path + " of process " + std::to_string(pid) +
-                         ", which no longer runs",
-                     "sudo rm " + path);
+                     Phrase(
+                         RSE_TEXT("Core", "stale lock file %1 of process %2, which no longer runs"),
+                         {path, std::to_string(pid)}),
+                     Phrase(RSE_TEXT("Core", "sudo rm %1"), {path}));
             }
         }
         const int ptyIndex = PtyIndexOf(Resolved());
-        std::string farEnd;
+        Phrase farEnd;
         int unreadable = 0;
         for (const ProcessInfo& p : processes_) {
             if (p.pid == self_.pid) continue;
@@ -293,22 +342,35 @@ class Doctor {
             }
             if (holds && master) {
                 // The program on the other end of a pseudo-terminal, such as the virtual radio.
-                farEnd += (farEnd.empty() ? "" : ", ") + Named(p);
+                if (!farEnd.Empty()) farEnd.Add(RSE_TEXT("Core", ", "));
+                farEnd.Add(RSE_TEXT("Core", "process %1 (%2)"), {std::to_string(p.pid), p.command});
             } else if (holds) {
-                Emit(CheckLevel::Problem, device_ + " is open in " + Named(p), StopFix(p));
+                Emit(CheckLevel::Problem,
+                     Phrase(RSE_TEXT("Core", "%1 is open in process %2 (%3)"), Named(device_, p)),
+                     StopFix(p));
                 held = true;
-            } else if (master && farEnd.empty()) {
-                farEnd = Named(p);
+            } else if (master && farEnd.Empty()) {
+                farEnd =
+                    Phrase(RSE_TEXT("Core", "process %1 (%2)"), {std::to_string(p.pid), p.command});
             }
         }
         if (held) return;
-        std::string text = "no other program holds " + device_;
-        if (unreadable > 0) {
-            text += ", as far as this user can see (the open files of " +
-                    std::to_string(unreadable) + (unreadable == 1 ? " process" : " processes") +
-                    " of other users are hidden)";
+        Phrase text(RSE_TEXT("Core", "no other program holds %1"), {device_});
+        if (unreadable == 1) {
+            text.Add(RSE_TEXT("Core",
+                              ", as far as this user can see (the open files of 1 "
+                              "process of other users are hidden)"));
+        } else if (unreadable > 1) {
+            text.Add(RSE_TEXT("Core",
+                              ", as far as this user can see (the open files of %1 "
+                              "processes of other users are hidden)"),
+                     {std::to_string(unreadable)});
         }
-        if (!farEnd.empty()) text += "; " + farEnd + " is the other end of this pseudo-terminal";
+        if (!farEnd.Empty()) {
+            text.Add(RSE_TEXT("Core", "; "));
+            text.parts.insert(text.parts.end(), farEnd.parts.begin(), farEnd.parts.end());
+            text.Add(RSE_TEXT("Core", " is the other end of this pseudo-terminal"));
+        }
         Emit(CheckLevel::Ok, text);
     }
 
@@ -344,37 +406,46 @@ class Doctor {
             std::string found;
             for (const UsbId& id : adapters)
                 found += (found.empty() ? "" : ", ") + UsbText(id) + " (" + ChipOf(id) + ")";
-            const std::string what =
-                "brltty (a braille display driver) is installed: it takes CH340, CP210x and "
-                "FTDI USB serial adapters for braille displays when they are plugged in";
-            const std::string fix =
-                "sudo apt-get remove brltty (or, to keep it for a braille display: sudo "
-                "systemctl mask brltty-udev.service), then unplug the adapter and plug it in "
-                "again";
+            Phrase what(RSE_TEXT("Core",
+                                 "brltty (a braille display driver) is installed: it "
+                                 "takes CH340, CP210x and FTDI USB serial adapters for "
+                                 "braille displays when they are plugged in"));
+            const Phrase fix(
+                RSE_TEXT("Core",
+                         "sudo apt-get remove brltty (or, to keep it for a braille display: sudo "
+                         "systemctl mask brltty-udev.service), then unplug the adapter and plug "
+                         "it in again"));
             if (missing) {
-                Emit(CheckLevel::Problem,
-                     what + "; the adapter " + found + " is plugged in but " + device_ +
-                         " does not exist",
-                     fix);
+                what.Add(RSE_TEXT("Core", "; the adapter %1 is plugged in but %2 does not exist"),
+                         {found, device_});
+                Emit(CheckLevel::Problem, what, fix);
             } else {
-                Emit(CheckLevel::Warning,
-                     what + "; the adapter of " + device_ + " is one of them: " + found, fix);
+                what.Add(RSE_TEXT("Core", "; the adapter of %1 is one of them: %2"),
+                         {device_, found});
+                Emit(CheckLevel::Warning, what, fix);
             }
             any = true;
         }
         if (Running("ModemManager")) {
             Emit(CheckLevel::Warning,
-                 "ModemManager is running: it sends modem commands to every new serial device "
-                 "and holds it for a while after it is plugged in",
-                 "sudo systemctl disable --now ModemManager (or, to keep it for a modem, a udev "
-                 "rule with ENV{ID_MM_DEVICE_IGNORE}=\"1\" for the adapter)");
+                 Phrase(RSE_TEXT("Core",
+                                 "ModemManager is running: it sends modem commands to "
+                                 "every new serial device and holds it for a while "
+                                 "after it is plugged in")),
+                 Phrase(RSE_TEXT("Core",
+                                 "sudo systemctl disable --now ModemManager (or, to keep "
+                                 "it for a modem, a udev rule with "
+                                 "ENV{ID_MM_DEVICE_IGNORE}=\"1\" for the adapter)")));
             any = true;
         }
         if (!any) {
-            Emit(CheckLevel::Ok, brltty ? "brltty is installed but takes none of the adapters "
-                                          "found; ModemManager is not running"
-                                        : "neither brltty nor ModemManager is there to take "
-                                          "USB serial adapters away");
+            Emit(CheckLevel::Ok,
+                 Phrase(brltty ? RSE_TEXT("Core",
+                                          "brltty is installed but takes none of the "
+                                          "adapters found; ModemManager is not running")
+                               : RSE_TEXT("Core",
+                                          "neither brltty nor ModemManager is there to "
+                                          "take USB serial adapters away")));
         }
     }
 
@@ -384,8 +455,10 @@ class Doctor {
         SerialLayer serial(echoEnv);
         if (const auto error = serial.OpenPort()) {
             Emit(CheckLevel::Problem,
-                 "cannot open " + device_ + " at 9600 baud 8N1: " + error->reason,
-                 "close the program that uses the port, then run the check again");
+                 Phrase(RSE_TEXT("Core", "cannot open %1 at 9600 baud 8N1: %2"),
+                        {device_, error->reason}),
+                 Phrase(RSE_TEXT(
+                     "Core", "close the program that uses the port, then run the check again")));
             return;
         }
         serial.FlushInput();
@@ -407,19 +480,27 @@ class Doctor {
             // A warning: the radio answers, but a transfer with --no-echo would take the echo
             // for the radio's answer and fail.
             Emit(CheckLevel::Warning,
-                 "the cable on " + device_ +
-                     " echoes what is sent, but --no-echo (/DE) was given: every transfer would "
-                     "take the echo for the radio's answer and fail",
-                 "leave out --no-echo (start the editor without /DE)");
+                 Phrase(RSE_TEXT("Core",
+                                 "the cable on %1 echoes what is sent, but --no-echo "
+                                 "(/DE) was given: every transfer would take the echo "
+                                 "for the radio's answer and fail"),
+                        {device_}),
+                 Phrase(RSE_TEXT("Core", "leave out --no-echo (start the editor without /DE)")));
         } else if (echoed) {
-            Emit(CheckLevel::Ok, "the cable on " + device_ + " echoes what is sent");
+            Emit(CheckLevel::Ok,
+                 Phrase(RSE_TEXT("Core", "the cable on %1 echoes what is sent"), {device_}));
         } else if (env_.noEcho) {
-            Emit(CheckLevel::Ok, "no echo on " + device_ + ", as --no-echo (/DE) says");
+            Emit(CheckLevel::Ok,
+                 Phrase(RSE_TEXT("Core", "no echo on %1, as --no-echo (/DE) says"), {device_}));
         } else {
-            Emit(CheckLevel::Problem,
-                 "no echo on " + device_ + ": the cable did not send back what was sent",
-                 "if the cable does not echo, use --no-echo (start the editor with the /DE "
-                 "switch); otherwise check that the programming cable is plugged in");
+            Emit(
+                CheckLevel::Problem,
+                Phrase(RSE_TEXT("Core", "no echo on %1: the cable did not send back what was sent"),
+                       {device_}),
+                Phrase(RSE_TEXT("Core",
+                                "if the cable does not echo, use --no-echo (start the "
+                                "editor with the /DE switch); otherwise check that the "
+                                "programming cable is plugged in")));
         }
 
         // The model check as a transfer starts it, with the echo as it really is.
@@ -435,28 +516,39 @@ class Doctor {
             LostLine(env_.link.LastError());
         } else if (result != ExchangeResult::Answered) {
             Emit(CheckLevel::Problem,
-                 "no answer from the radio on " + device_ +
-                     " to the model check (the model code at addresses 0x0000 and 0x0001)",
-                 "switch the radio on and put it into clone mode, check that the cable is "
-                 "plugged into the radio, then run the check again");
+                 Phrase(RSE_TEXT("Core",
+                                 "no answer from the radio on %1 to the model check (the "
+                                 "model code at addresses 0x0000 and 0x0001)"),
+                        {device_}),
+                 Phrase(RSE_TEXT("Core",
+                                 "switch the radio on and put it into clone mode, check "
+                                 "that the cable is plugged into the radio, then run the "
+                                 "check again")));
         } else if (const std::uint16_t code = ModelCodeOf(answer); code != kSupportedModelCode) {
             Emit(CheckLevel::Problem,
-                 "the radio on " + device_ + " reports the model code " + Hex4(code) + ", not " +
-                     Hex4(kSupportedModelCode) + " (" + kModelName +
-                     "): every transfer stops at the model check with \"" + kModelNameErrorText +
-                     "\"",
-                 std::string("connect a ") + kModelName + ": this program edits that model only");
+                 Phrase(RSE_TEXT("Core",
+                                 "the radio on %1 reports the model code %2, not %3 "
+                                 "(%4): every transfer stops at the model check with "
+                                 "\"%5\""),
+                        {device_, Hex4(code), Hex4(kSupportedModelCode), kModelName,
+                         kModelNameErrorText}),
+                 Phrase(RSE_TEXT("Core", "connect a %1: this program edits that model only"),
+                        {kModelName}));
         } else {
-            Emit(CheckLevel::Ok, "the radio on " + device_ +
-                                     " answers the model check: model code " + Hex4(code) + ", " +
-                                     kModelName);
+            Emit(CheckLevel::Ok,
+                 Phrase(RSE_TEXT("Core",
+                                 "the radio on %1 answers the model check: model code "
+                                 "%2, %3"),
+                        {device_, Hex4(code), kModelName}));
         }
     }
 
     void LostLine(const std::string& reason) {
         Emit(CheckLevel::Problem,
-             "the line to " + device_ + " was lost" + (reason.empty() ? "" : ": " + reason),
-             "check the cable and its adapter, then run the check again");
+             reason.empty()
+                 ? Phrase(RSE_TEXT("Core", "the line to %1 was lost"), {device_})
+                 : Phrase(RSE_TEXT("Core", "the line to %1 was lost: %2"), {device_, reason}),
+             Phrase(RSE_TEXT("Core", "check the cable and its adapter, then run the check again")));
     }
 
     const std::string device_;

@@ -12,6 +12,7 @@
 
 #include "link/byte_link.h"
 #include "link/system_facts.h"
+#include "model/texts.h"
 
 namespace rse {
 
@@ -21,6 +22,9 @@ struct CheckLine {
     CheckLevel level = CheckLevel::Ok;
     std::string text;  // what was found, naming the device
     std::string fix;   // the command or action that mends it; always given for a problem
+    // The same two texts as marked source texts, for the programs to translate.
+    Phrase what{};
+    Phrase howToFix{};
 
     // "ok: TEXT", "warning: TEXT" or "problem: TEXT", then "fix: FIX" on its own line.
     std::string Format() const;

@@ -9,29 +9,54 @@ namespace rse {
 const char* FleetResultName(FleetResult result) {
     switch (result) {
         case FleetResult::Verified:
-            return "verified";
+            return RSE_TEXT("Core", "verified");
         case FleetResult::Programmed:
-            return "programmed";
+            return RSE_TEXT("Core", "programmed");
         case FleetResult::Cancelled:
-            return "cancelled";
+            return RSE_TEXT("Core", "cancelled");
         case FleetResult::Failed:
             break;
     }
-    return "failed";
+    return RSE_TEXT("Core", "failed");
 }
 
-std::string FleetSummary(const std::vector<FleetResult>& results) {
-    std::string text =
-        std::to_string(results.size()) + (results.size() == 1 ? " radio" : " radios");
+namespace {
+
+// "1 verified", "2 failed": one source text for one radio and one for more, per result.
+const char* CountSource(FleetResult result, bool one) {
+    switch (result) {
+        case FleetResult::Verified:
+            return one ? RSE_TEXT("Core", "1 verified") : RSE_TEXT("Core", "%1 verified");
+        case FleetResult::Programmed:
+            return one ? RSE_TEXT("Core", "1 programmed") : RSE_TEXT("Core", "%1 programmed");
+        case FleetResult::Cancelled:
+            return one ? RSE_TEXT("Core", "1 cancelled") : RSE_TEXT("Core", "%1 cancelled");
+        case FleetResult::Failed:
+            break;
+    }
+    return one ? RSE_TEXT("Core", "1 failed") : RSE_TEXT("Core", "%1 failed");
+}
+
+}  // namespace
+
+Phrase FleetSummaryPhrase(const std::vector<FleetResult>& results) {
+    Phrase text = results.size() == 1
+                      ? Phrase(RSE_TEXT("Core", "1 radio"))
+                      : Phrase(RSE_TEXT("Core", "%1 radios"), {std::to_string(results.size())});
     const char* separator = ": ";
     for (FleetResult kind : {FleetResult::Verified, FleetResult::Programmed, FleetResult::Failed,
                              FleetResult::Cancelled}) {
         const auto n = std::count(results.begin(), results.end(), kind);
         if (n == 0) continue;
-        text += separator + std::to_string(n) + " " + FleetResultName(kind);
+        text.Add(separator);
+        text.Add(CountSource(kind, n == 1), {std::to_string(n)});
         separator = ", ";
     }
     return text;
+}
+
+std::string FleetSummary(const std::vector<FleetResult>& results) {
+    return FleetSummaryPhrase(results).English();
 }
 
 MemoryImage LayOverKeepingIdentity(const Configuration& config, const MemoryImage& radio) {

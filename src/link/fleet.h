@@ -19,7 +19,8 @@ namespace rse {
 
 enum class FleetResult { Verified, Programmed, Failed, Cancelled };
 
-// "verified", "programmed", "failed", "cancelled": the words of the log.
+// "verified", "programmed", "failed", "cancelled": the words of the log (marked source texts:
+// the windows show them translated, the log never).
 const char* FleetResultName(FleetResult result);
 
 struct FleetRadio {
@@ -40,6 +41,8 @@ struct FleetSteps {
 
 // "3 radios: 2 verified, 1 failed": how many radios, then each result that occurred.
 std::string FleetSummary(const std::vector<FleetResult>& results);
+// The same summary as marked source texts, for the programs to translate.
+Phrase FleetSummaryPhrase(const std::vector<FleetResult>& results);
 
 // The configuration laid over what a radio holds, the radio's 16 identity bytes unchanged.
 MemoryImage LayOverKeepingIdentity(const Configuration& config, const MemoryImage& radio);

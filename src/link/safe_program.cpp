@@ -124,12 +124,19 @@ ProgramResult ProgramWithSafetyNet(const LinkEnvironment& env, const MemoryImage
     if (!after.outcome.Succeeded()) return {after.outcome, programmed.image, programmed.identity};
     const ImageMismatch m = FindMismatch(programmed.image, after.image);
     if (m.count == 0) return programmed;
+    const std::string address = Hex4(static_cast<unsigned>(m.firstAddress));
+    const Phrase detail =
+        m.count == 1 ? Phrase(RSE_TEXT("Core",
+                                       "The radio does not hold what was sent: 1 byte differs, "
+                                       "the first at address %1."),
+                              {address})
+                     : Phrase(RSE_TEXT("Core",
+                                       "The radio does not hold what was sent: %1 bytes differ, "
+                                       "the first at address %2."),
+                              {std::to_string(m.count), address});
     programmed.outcome = WithMessage(
         TransferStatus::Failed,
-        {kVerifyErrorText, kProgramTitle, MessageIcon::Critical,
-         "The radio does not hold what was sent: " + std::to_string(m.count) +
-             (m.count == 1 ? " byte differs" : " bytes differ") + ", the first at address " +
-             Hex4(static_cast<unsigned>(m.firstAddress)) + "."});
+        {kVerifyErrorText, kProgramTitle, MessageIcon::Critical, detail.English(), detail});
     return programmed;
 }
 

@@ -15,7 +15,7 @@
 
 namespace rse {
 
-inline constexpr const char* kVerifyErrorText = "Verify Error!!";
+inline constexpr const char* kVerifyErrorText = RSE_TEXT("Core", "Verify Error!!");
 inline constexpr const char* kNothingToProgramText =
     "Nothing to program: the radio already holds this configuration.";
 

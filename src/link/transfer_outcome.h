@@ -6,6 +6,7 @@
 #include <string>
 
 #include "image/memory_image.h"
+#include "model/texts.h"
 
 namespace rse {
 
@@ -15,7 +16,8 @@ struct LinkMessage {
     std::string text;   // "Complete!!", "CommunicatiOn Error!!", "ModelName Error !!"
     std::string title;  // "Read from Radio", "Program to Radio", "Clear Data", "Model Check"
     MessageIcon icon = MessageIcon::Information;
-    std::string detail;  // what went wrong, for the user; empty on success
+    std::string detail;     // what went wrong, for the user; empty on success
+    Phrase detailPhrase{};  // the detail as marked source texts, for the programs to translate
 
     // The text followed by the detail, separated by an empty line.
     std::string FullText() const { return detail.empty() ? text : text + "\n\n" + detail; }

@@ -272,11 +272,11 @@ void PlanTable::AddPlanEntry(int index, std::string label, double tx, double rx,
 const char* FixedPlanName(BankId bank) {
     switch (bank) {
         case BankId::USA:
-            return "USA";
+            return RSE_TEXT("Core", "USA");
         case BankId::INT:
-            return "International";
+            return RSE_TEXT("Core", "International");
         case BankId::CAN:
-            return "Canada";
+            return RSE_TEXT("Core", "Canada");
         case BankId::WX:
         case BankId::EXP:
             break;

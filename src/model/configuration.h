@@ -6,11 +6,12 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+#include "model/texts.h"
 
 namespace rse {
 
 inline constexpr const char* kModelName = "QM24 VH3400M";
-inline constexpr const char* kProductTitle = "Radio Setup Editor";
+inline constexpr const char* kProductTitle = RSE_TEXT("Core", "Radio Setup Editor");
 
 struct CommonSettings {
     std::int16_t Contrast = 0;

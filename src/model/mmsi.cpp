@@ -54,29 +54,29 @@ std::optional<MmsiInfo> ClassifyMmsi(std::string_view s) {
 const char* MmsiKindName(MmsiKind kind) {
     switch (kind) {
         case MmsiKind::Ship:
-            return "Ship";
+            return RSE_TEXT("Core", "Ship");
         case MmsiKind::Group:
-            return "Group";
+            return RSE_TEXT("Core", "Group");
         case MmsiKind::CoastStation:
-            return "Coast station";
+            return RSE_TEXT("Core", "Coast station");
         case MmsiKind::SarAircraft:
-            return "SAR aircraft";
+            return RSE_TEXT("Core", "SAR aircraft");
         case MmsiKind::Handheld:
-            return "Handheld";
+            return RSE_TEXT("Core", "Handheld");
         case MmsiKind::AuxiliaryCraft:
-            return "Craft of a parent ship";
+            return RSE_TEXT("Core", "Craft of a parent ship");
         case MmsiKind::AidToNavigation:
-            return "Aid to navigation";
+            return RSE_TEXT("Core", "Aid to navigation");
         case MmsiKind::AisSart:
-            return "AIS-SART";
+            return RSE_TEXT("Core", "AIS-SART");
         case MmsiKind::Mob:
-            return "MOB device";
+            return RSE_TEXT("Core", "MOB device");
         case MmsiKind::EpirbAis:
-            return "EPIRB-AIS";
+            return RSE_TEXT("Core", "EPIRB-AIS");
         case MmsiKind::Unknown:
             break;
     }
-    return "No assigned MMSI form";
+    return RSE_TEXT("Core", "No assigned MMSI form");
 }
 
 bool IsDscCallable(MmsiKind kind) {
@@ -105,47 +105,92 @@ std::string DescribeMmsi(const MmsiInfo& info) {
     return text;
 }
 
+Phrase DescribeMmsiPhrase(const MmsiInfo& info) {
+    Phrase text(MmsiKindName(info.kind));
+    if (info.mid != 0) {
+        text.Add(RSE_TEXT("Core", ", MID %1"), {std::to_string(info.mid)});
+        if (const char* country = MidCountry(info.mid)) text.Add(" (%1)", {country});
+    }
+    return text;
+}
+
+namespace {
+
+MmsiNote Note(const MmsiInfo& info, bool warn, const char* warning) {
+    const Phrase text = DescribeMmsiPhrase(info);
+    const Phrase said = warn ? Phrase(warning) : Phrase();
+    return {text.English(), said.English(), text, said};
+}
+
+}  // namespace
+
 MmsiNote DirectoryMmsiNote(std::string_view mmsi) {
     const std::optional<MmsiInfo> info = ClassifyMmsi(mmsi);
     if (!info) return {};
-    return {DescribeMmsi(*info), IsDscCallable(info->kind) ? "" : "cannot be called by DSC"};
+    return Note(*info, !IsDscCallable(info->kind), RSE_TEXT("Core", "cannot be called by DSC"));
 }
+
+namespace {
+
+// The warning for a radio's own MMSI of `kind`, as a marked source text; nullptr for a ship's.
+const char* UserMmsiKindSource(MmsiKind kind) {
+    switch (kind) {
+        case MmsiKind::Ship:
+            return nullptr;
+        case MmsiKind::Group:
+            return RSE_TEXT("Core", "This is a group MMSI; a radio's own MMSI is a ship station's");
+        case MmsiKind::CoastStation:
+            return RSE_TEXT("Core",
+                            "This is a coast station MMSI; a radio's own MMSI is a ship station's");
+        case MmsiKind::SarAircraft:
+            return RSE_TEXT("Core",
+                            "This is a SAR aircraft MMSI; a radio's own MMSI is a ship station's");
+        case MmsiKind::Handheld:
+            return RSE_TEXT("Core",
+                            "This is a handheld MMSI; a radio's own MMSI is a ship station's");
+        case MmsiKind::AuxiliaryCraft:
+            return RSE_TEXT(
+                "Core",
+                "This is the MMSI of a parent ship's craft; a radio's own MMSI is a ship "
+                "station's");
+        case MmsiKind::AidToNavigation:
+            return RSE_TEXT(
+                "Core",
+                "This is an aid to navigation MMSI; a radio's own MMSI is a ship station's");
+        case MmsiKind::AisSart:
+            return RSE_TEXT("Core",
+                            "This is an AIS-SART MMSI; a radio's own MMSI is a ship station's");
+        case MmsiKind::Mob:
+            return RSE_TEXT("Core",
+                            "This is a MOB device MMSI; a radio's own MMSI is a ship station's");
+        case MmsiKind::EpirbAis:
+            return RSE_TEXT("Core",
+                            "This is an EPIRB-AIS MMSI; a radio's own MMSI is a ship station's");
+        case MmsiKind::Unknown:
+            break;
+    }
+    return RSE_TEXT("Core",
+                    "This MMSI has no assigned form; a radio's own MMSI is a ship station's");
+}
+
+}  // namespace
 
 MmsiNote UserMmsiNote(std::string_view mmsi) {
     const std::optional<MmsiInfo> info = ClassifyMmsi(mmsi);
     if (!info) return {};
-    return {DescribeMmsi(*info), UserMmsiKindWarning(mmsi)};
+    const char* warning = UserMmsiKindSource(info->kind);
+    return Note(*info, warning != nullptr, warning ? warning : "");
 }
 
 std::string UserMmsiKindWarning(std::string_view mmsi) {
+    return UserMmsiKindPhrase(mmsi).English();
+}
+
+Phrase UserMmsiKindPhrase(std::string_view mmsi) {
     const std::optional<MmsiInfo> info = ClassifyMmsi(mmsi);
     if (!info) return {};
-    switch (info->kind) {
-        case MmsiKind::Ship:
-            return {};
-        case MmsiKind::Group:
-            return "This is a group MMSI; a radio's own MMSI is a ship station's";
-        case MmsiKind::CoastStation:
-            return "This is a coast station MMSI; a radio's own MMSI is a ship station's";
-        case MmsiKind::SarAircraft:
-            return "This is a SAR aircraft MMSI; a radio's own MMSI is a ship station's";
-        case MmsiKind::Handheld:
-            return "This is a handheld MMSI; a radio's own MMSI is a ship station's";
-        case MmsiKind::AuxiliaryCraft:
-            return "This is the MMSI of a parent ship's craft; a radio's own MMSI is a ship "
-                   "station's";
-        case MmsiKind::AidToNavigation:
-            return "This is an aid to navigation MMSI; a radio's own MMSI is a ship station's";
-        case MmsiKind::AisSart:
-            return "This is an AIS-SART MMSI; a radio's own MMSI is a ship station's";
-        case MmsiKind::Mob:
-            return "This is a MOB device MMSI; a radio's own MMSI is a ship station's";
-        case MmsiKind::EpirbAis:
-            return "This is an EPIRB-AIS MMSI; a radio's own MMSI is a ship station's";
-        case MmsiKind::Unknown:
-            break;
-    }
-    return "This MMSI has no assigned form; a radio's own MMSI is a ship station's";
+    const char* warning = UserMmsiKindSource(info->kind);
+    return warning ? Phrase(warning) : Phrase();
 }
 
 MmsiNote AtisNote(std::string_view atisNo, bool atisOn, std::string_view userMmsi) {
@@ -153,10 +198,13 @@ MmsiNote AtisNote(std::string_view atisNo, bool atisOn, std::string_view userMms
         const bool digits =
             std::all_of(atisNo.begin(), atisNo.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (atisNo.size() == 10 && digits && atisNo.front() == '9') return {};
-        return {{}, "An ATIS number has ten digits and starts with 9"};
+        const Phrase warning(RSE_TEXT("Core", "An ATIS number has ten digits and starts with 9"));
+        return {{}, warning.English(), {}, warning};
     }
     if (!atisOn || !ClassifyMmsi(userMmsi)) return {};
-    return {"ATIS No. suggested: 9" + std::string(userMmsi) + " (9 followed by the user MMSI)", {}};
+    const Phrase text(RSE_TEXT("Core", "ATIS No. suggested: 9%1 (9 followed by the user MMSI)"),
+                      {std::string(userMmsi)});
+    return {text.English(), {}, text, {}};
 }
 
 }  // namespace rse

@@ -4,7 +4,9 @@
 
 #include <optional>
 #include <string>
+
 #include <string_view>
+#include "model/texts.h"
 
 namespace rse {
 
@@ -44,7 +46,12 @@ std::string DescribeMmsi(const MmsiInfo& info);
 struct MmsiNote {
     std::string text;     // the description; empty when the text is not nine digits
     std::string warning;  // "cannot be called by DSC", "This is a group MMSI; ..."; empty for none
+    // The same two texts as marked source texts, for the programs to translate.
+    Phrase textPhrase{};
+    Phrase warningPhrase{};
 };
+// DescribeMmsi as marked source texts (the country name stays as the table has it).
+Phrase DescribeMmsiPhrase(const MmsiInfo& info);
 // An MMSI to call from the directory: a warning when DSC cannot call that kind.
 MmsiNote DirectoryMmsiNote(std::string_view mmsi);
 // The radio's own MMSI: a warning when it is not a ship's.
@@ -53,6 +60,8 @@ MmsiNote UserMmsiNote(std::string_view mmsi);
 // a group MMSI; a radio's own MMSI is a ship station's"); empty for a ship's MMSI and for a
 // text that is not nine digits.
 std::string UserMmsiKindWarning(std::string_view mmsi);
+// The same warning as a marked source text, for the programs to translate.
+Phrase UserMmsiKindPhrase(std::string_view mmsi);
 
 // What the editor shows for the ATIS number: a warning when it is not ten digits starting
 // with 9; with ATIS on, no number and a user MMSI, the suggestion of 9 followed by the MMSI

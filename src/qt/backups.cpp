@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include "link/clone_protocol.h"
+
 namespace rse {
 
 namespace {
@@ -52,9 +54,17 @@ KeepResult KeepEdits(std::string_view configText, const QString& note) {
 }
 
 QString KeepFailureText(const KeepResult& result) {
-    return QStringLiteral("The backup could not be kept in %1: %2")
+    return QCoreApplication::translate("Core", "The backup could not be kept in %1: %2")
         .arg(QFile::decodeName(QByteArray::fromStdString(result.path)),
              QString::fromLocal8Bit(result.io.description.c_str()));
+}
+
+LinkMessage KeepFailureMessage(const KeepResult& result) {
+    Phrase detail(RSE_TEXT("Core", "The backup could not be kept in %1: %2"),
+                  {result.path, result.io.description});
+    detail.Add("\n").Add(RSE_TEXT("Core", "Nothing was written."));
+    return {RSE_TEXT("Core", "FileSave Error!!"), kProgramTitle, MessageIcon::Critical,
+            detail.English(), detail};
 }
 
 }  // namespace rse

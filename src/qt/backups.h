@@ -9,6 +9,7 @@
 
 #include "files/backup_store.h"
 #include "image/memory_image.h"
+#include "link/transfer_outcome.h"
 
 namespace rse {
 
@@ -28,5 +29,8 @@ KeepResult KeepEdits(std::string_view configText, const QString& note);
 
 // The one line that reports a backup that could not be kept.
 QString KeepFailureText(const KeepResult& result);
+// The message of a program that stops because the radio's memory could not be kept: the
+// reason and "Nothing was written.", in English for logs and as marked texts for the windows.
+LinkMessage KeepFailureMessage(const KeepResult& result);
 
 }  // namespace rse

@@ -1,5 +1,6 @@
 #include "qt/fleet_run.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 
@@ -20,8 +21,7 @@ FleetSteps FleetKeepSteps(const QString& port, const QString& templateName, int 
         const KeepResult kept = KeepReadImage(
             radio, port, QStringLiteral("before fleet %1, radio %2").arg(templateName).arg(number));
         if (!kept.io.ok) {
-            return LinkMessage{"FileSave Error!!", kProgramTitle, MessageIcon::Critical,
-                               KeepFailureText(kept).toStdString() + "\nNothing was written."};
+            return KeepFailureMessage(kept);
         }
         name = QDir(QString::fromStdString(kept.path)).dirName().toStdString();
         return std::nullopt;
@@ -30,7 +30,7 @@ FleetSteps FleetKeepSteps(const QString& port, const QString& templateName, int 
 }
 
 FleetLogRow FleetRowFor(const FleetRadio& radio, int number, const FleetLog& log,
-                        std::vector<std::string>& warnings) {
+                        std::vector<Phrase>& warnings) {
     FleetLogRow row;
     row.time = QDateTime::currentDateTime()
                    .toOffsetFromUtc(QDateTime::currentDateTime().offsetFromUtc())
@@ -46,7 +46,7 @@ FleetLogRow FleetRowFor(const FleetRadio& radio, int number, const FleetLog& log
         row.userMmsi = numbers.userMmsi;
         row.atisNo = numbers.atisNo;
         if (const auto info = ClassifyMmsi(numbers.userMmsi)) row.mmsiKind = DescribeMmsi(*info);
-        warnings = FleetWarnings(numbers, log);
+        warnings = FleetWarningPhrases(numbers, log);
     }
     const bool done =
         radio.result == FleetResult::Verified || radio.result == FleetResult::Programmed;
@@ -60,8 +60,8 @@ FleetLogRow FleetRowFor(const FleetRadio& radio, int number, const FleetLog& log
         if (!radio.message->detail.empty()) row.detail += " " + radio.message->detail;
         std::replace(row.detail.begin(), row.detail.end(), '\n', ' ');
     } else {
-        for (const std::string& w : warnings)
-            row.detail += (row.detail.empty() ? "" : "; ") + w;
+        for (const Phrase& w : warnings)
+            row.detail += (row.detail.empty() ? "" : "; ") + w.English();
     }
     return row;
 }
@@ -77,7 +77,9 @@ QString FleetRecordPath(const QString& folder, const FleetLogRow& row) {
 PaintResult WriteFleetRecord(const QString& folder, const FleetLogRow& row,
                              const MemoryImage& image) {
     if (!QDir().mkpath(folder)) {
-        return {false, QStringLiteral("The folder %1 could not be created.").arg(folder)};
+        return {false,
+                QCoreApplication::translate("rse::FleetRun", "The folder %1 could not be created.")
+                    .arg(folder)};
     }
     Configuration config;
     MemoryImage scratch{};

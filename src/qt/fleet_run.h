@@ -17,9 +17,10 @@ namespace rse {
 FleetSteps FleetKeepSteps(const QString& port, const QString& templateName, int number);
 
 // The log row of radio `number` as it ended: the time now, the numbers it holds, the result,
-// the message or the warnings (also returned in `warnings`), the backup and the SHA-256.
+// the message or the warnings (also returned in `warnings`), the backup and the SHA-256. The
+// row is in English whatever the language: programs read the log.
 FleetLogRow FleetRowFor(const FleetRadio& radio, int number, const FleetLog& log,
-                        std::vector<std::string>& warnings);
+                        std::vector<Phrase>& warnings);
 
 // The record's path: DIR/radio-N-MMSI.pdf ("radio-3-none.pdf" without an MMSI).
 QString FleetRecordPath(const QString& folder, const FleetLogRow& row);

@@ -1,5 +1,6 @@
 #include "qt/serial_ports.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
@@ -30,8 +31,9 @@ QString SerialPortEntry::Describe() const {
     }
     if (!manufacturer.isEmpty()) line += QStringLiteral("  \"%1\"").arg(manufacturer);
     if (!description.isEmpty()) line += QStringLiteral("  \"%1\"").arg(description);
-    line += canOpen ? QStringLiteral("  can be opened")
-                    : QStringLiteral("  cannot be opened: %1").arg(reason);
+    line += QStringLiteral("  ") +
+            (canOpen ? QCoreApplication::translate("Core", "can be opened")
+                     : QCoreApplication::translate("Core", "cannot be opened: %1").arg(reason));
     return line;
 }
 

@@ -46,10 +46,10 @@ EditCommands::EditCommands(FrmMain& window, EditorSession& session)
 void EditCommands::AddMenuEntries(QMenu& edit) {
     QUndoStack& stack = session_.history.Stack();
     // The entries name their step: "&Undo Contrast Level"; greyed when there is none.
-    undo_ = stack.createUndoAction(&edit, QStringLiteral("&Undo"));
+    undo_ = stack.createUndoAction(&edit, tr("&Undo"));
     undo_->setObjectName(QStringLiteral("mnuEditUndo"));
     undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    redo_ = stack.createRedoAction(&edit, QStringLiteral("&Redo"));
+    redo_ = stack.createRedoAction(&edit, tr("&Redo"));
     redo_->setObjectName(QStringLiteral("mnuEditRedo"));
     redo_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -108,8 +108,7 @@ void EditCommands::Show(const nodes::NodeKey& key, QWidget* control, const QStri
     }
     if (control && control->isVisible() && control->isEnabled())
         control->setFocus(Qt::OtherFocusReason);
-    window_.ShowStatusHint(undone ? QStringLiteral("Undone: %1").arg(name)
-                                  : QStringLiteral("Redone: %1").arg(name));
+    window_.ShowStatusHint(undone ? tr("Undone: %1").arg(name) : tr("Redone: %1").arg(name));
 }
 
 }  // namespace rse

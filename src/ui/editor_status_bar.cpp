@@ -48,7 +48,7 @@ QString EditorStatusBar::Text(StatusPanel panel) const {
 
 void EditorStatusBar::ShowNote(const QString& text, bool warning) {
     QLabel* label = Panel(StatusPanel::Note);
-    label->setToolTip(warning ? QStringLiteral("Warning: ") + text : text);  // the whole note
+    label->setToolTip(warning ? tr("Warning: ") + text : text);  // the whole note
     QPalette palette = QApplication::palette(label);
     if (warning) palette.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x00));
     label->setPalette(palette);

@@ -10,6 +10,7 @@
 #include "files/channel_export.h"
 #include "files/directory_exchange.h"
 #include "qt/latin1.h"
+#include "qt/translations.h"
 #include "ui/busy_guard.h"
 #include "ui/edit_commands.h"
 #include "ui/frm_main.h"
@@ -28,7 +29,7 @@ std::string LocalPath(const QString& path) {
 
 // The messages as lines, at most ExchangeCommands::kMaxListedRows of them.
 QString MessageLines(const std::vector<RowMessage>& messages) {
-    return QString::fromStdString(RowMessageLines(messages, ExchangeCommands::kMaxListedRows));
+    return RowMessagesText(messages, ExchangeCommands::kMaxListedRows);
 }
 
 }  // namespace
@@ -45,13 +46,15 @@ void ExchangeCommands::AddMenuEntries(QMenu& file) {
         const char* name;
         const char* text;
         void (ExchangeCommands::*command)();
-    } entries[] = {
-        {"mnuFileImportDirectory", "&Import Directory...", &ExchangeCommands::ImportDirectory},
-        {"mnuFileExportDirectory", "&Export Directory...", &ExchangeCommands::ExportDirectory},
-        {"mnuFileExportChannels", "Export &Channels...", &ExchangeCommands::ExportChannels}};
+    } entries[] = {{"mnuFileImportDirectory", QT_TR_NOOP("&Import Directory..."),
+                    &ExchangeCommands::ImportDirectory},
+                   {"mnuFileExportDirectory", QT_TR_NOOP("&Export Directory..."),
+                    &ExchangeCommands::ExportDirectory},
+                   {"mnuFileExportChannels", QT_TR_NOOP("Export &Channels..."),
+                    &ExchangeCommands::ExportChannels}};
     file.insertSeparator(before)->setObjectName(QStringLiteral("mnuFileBarExchange"));
     for (const auto& entry : entries) {
-        auto* a = new QAction(QLatin1String(entry.text), &file);
+        auto* a = new QAction(tr(entry.text), &file);
         a->setObjectName(QLatin1String(entry.name));
         file.insertAction(before, a);
         QObject::connect(a, &QAction::triggered, &window_, [this, command = entry.command] {
@@ -62,7 +65,7 @@ void ExchangeCommands::AddMenuEntries(QMenu& file) {
 
 void ExchangeCommands::ImportDirectory() {
     const QString path =
-        prompts_.OpenFileName(&window_, QStringLiteral("Import Directory"), kCsvFilter, QString());
+        prompts_.OpenFileName(&window_, tr("Import Directory"), tr(kCsvFilter), QString());
     if (path.isEmpty()) return;
     const QString name = QFileInfo(path).fileName();
     DirectoryImport table;
@@ -71,17 +74,17 @@ void ExchangeCommands::ImportDirectory() {
         std::string text;
         if (IoResult r = ReadWholeFile(LocalPath(path), text); !r.ok) {
             ReportIoFailure(session_, prompts_, &window_, "frmMain.ImportDirectory",
-                            "FileRead Error!!", r);
+                            RSE_TEXT("Core", "FileRead Error!!"), r);
             return;
         }
         table = ReadDirectoryCsv(text);
     }
     if (!table.Ok()) {
         prompts_.Message(&window_,
-                         QStringLiteral("The directory was not changed: %1 has rows that cannot "
-                                        "be taken.\n\n%2")
+                         tr("The directory was not changed: %1 has rows that cannot "
+                            "be taken.\n\n%2")
                              .arg(name, MessageLines(table.refused)),
-                         QLatin1String(kProductTitle), Prompts::Icon::Exclamation);
+                         ProductTitle(), Prompts::Icon::Exclamation);
         return;
     }
     {
@@ -96,37 +99,35 @@ void ExchangeCommands::ImportDirectory() {
     } else {
         tree.SelectNodeByKey(directory);
     }
-    window_.Edit().RecordCommand(QStringLiteral("Import Directory"), directory,
+    window_.Edit().RecordCommand(tr("Import Directory"), directory,
                                  window_.Panels()->DirectoryList()->Grid());
     if (!table.warnings.empty()) {
-        prompts_.Message(
-            &window_,
-            QStringLiteral("The directory holds the %1 stations of %2.\n\nWarnings:\n%3")
-                .arg(table.entries.size())
-                .arg(name, MessageLines(table.warnings)),
-            QLatin1String(kProductTitle), Prompts::Icon::Exclamation);
+        prompts_.Message(&window_,
+                         tr("The directory holds the %1 stations of %2.\n\nWarnings:\n%3")
+                             .arg(table.entries.size())
+                             .arg(name, MessageLines(table.warnings)),
+                         ProductTitle(), Prompts::Icon::Exclamation);
     }
 }
 
 void ExchangeCommands::Export(const QString& title, const char* procedure,
                               const std::string& table) {
-    QString path = prompts_.SaveFileName(&window_, title, kCsvFilter, QString());
+    QString path = prompts_.SaveFileName(&window_, title, tr(kCsvFilter), QString());
     if (path.isEmpty()) return;
     if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".csv");
     BusyGuard busy(&window_);
     if (IoResult r = WriteFileAtomic(LocalPath(path), table); !r.ok) {
-        ReportIoFailure(session_, prompts_, &window_, procedure, "FileSave Error!!", r);
+        ReportIoFailure(session_, prompts_, &window_, procedure,
+                        RSE_TEXT("Core", "FileSave Error!!"), r);
     }
 }
 
 void ExchangeCommands::ExportDirectory() {
-    Export(QStringLiteral("Export Directory"), "frmMain.ExportDirectory",
-           DirectoryCsv(session_.config));
+    Export(tr("Export Directory"), "frmMain.ExportDirectory", DirectoryCsv(session_.config));
 }
 
 void ExchangeCommands::ExportChannels() {
-    Export(QStringLiteral("Export Channels"), "frmMain.ExportChannels",
-           ChannelListCsv(session_.config));
+    Export(tr("Export Channels"), "frmMain.ExportChannels", ChannelListCsv(session_.config));
 }
 
 }  // namespace rse

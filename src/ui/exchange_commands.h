@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include <QCoreApplication>
 #include <QString>
 
 class QMenu;
@@ -18,8 +19,10 @@ class FrmMain;
 class Prompts;
 
 class ExchangeCommands {
+    Q_DECLARE_TR_FUNCTIONS(rse::ExchangeCommands)
+
   public:
-    static inline const QString kCsvFilter = QStringLiteral("CSV files(*.csv);;All files(*.*)");
+    static constexpr const char* kCsvFilter = QT_TR_NOOP("CSV files(*.csv);;All files(*.*)");
     // Rows listed in one message at most; the rest are counted.
     static constexpr int kMaxListedRows = 20;
 

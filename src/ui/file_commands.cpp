@@ -11,6 +11,7 @@
 #include "image/codec.h"
 #include "qt/data_folder.h"
 #include "qt/print/report_painter.h"
+#include "qt/translations.h"
 #include "report/printed_report.h"
 #include "ui/busy_guard.h"
 #include "ui/dialogs/frm_prn.h"
@@ -39,11 +40,6 @@ bool IsConfigurationFile(const QString& path) {
     return QFileInfo(path).suffix().compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0;
 }
 
-const QString& ProductTitle() {
-    static const QString title = QLatin1String(kProductTitle);
-    return title;
-}
-
 }  // namespace
 
 FileCommands::FileCommands(FrmMain& window, EditorSession& session, Prompts& prompts)
@@ -60,7 +56,8 @@ bool FileCommands::ReadConfiguration(const QString& path) {
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = FileRead2(LocalPath(path), session_.config);
     if (!r.ok)
-        ReportIoFailure(session_, prompts_, &window_, "frmMain.FileRead2", "FileRead Error!!", r);
+        ReportIoFailure(session_, prompts_, &window_, "frmMain.FileRead2",
+                        RSE_TEXT("Core", "FileRead Error!!"), r);
     return r.ok;
 }
 
@@ -68,13 +65,15 @@ bool FileCommands::WriteConfiguration(const QString& path) {
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = SaveFileAs(LocalPath(path), session_.config);
     if (!r.ok)
-        ReportIoFailure(session_, prompts_, &window_, "frmMain.SaveFileAs", "FileSave Error!!", r);
+        ReportIoFailure(session_, prompts_, &window_, "frmMain.SaveFileAs",
+                        RSE_TEXT("Core", "FileSave Error!!"), r);
     return r.ok;
 }
 
 bool FileCommands::Open() {
     BusyGuard busy(&window_);
-    return ReadChosenFile(prompts_.OpenFileName(&window_, QString(), kDatFilter, lastOpenName_));
+    return ReadChosenFile(
+        prompts_.OpenFileName(&window_, QString(), tr(kDatFilter), lastOpenName_));
 }
 
 bool FileCommands::OpenFile(const QString& name) {
@@ -106,7 +105,7 @@ bool FileCommands::SaveConfiguration(SaveTo target) {
     if (target == SaveTo::CurrentFile && IsConfigurationFile(session_.CurrentFileName)) {
         name = session_.CurrentFileName;
     } else {
-        name = WithSuffix(prompts_.SaveFileName(&window_, QString(), kDatFilter, QString()),
+        name = WithSuffix(prompts_.SaveFileName(&window_, QString(), tr(kDatFilter), QString()),
                           QStringLiteral("dat"));
     }
     if (name.isEmpty()) return false;
@@ -130,12 +129,13 @@ void FileCommands::SaveDefault() {
     const IoResult r = SaveFileAsDefault(LocalPath(DefaultFilePath()), session_.config.SETCOM);
     if (!r.ok)
         ReportIoFailure(session_, prompts_, &window_, "frmMain.SaveFileAsDefault",
-                        "FileSave Error!!", r);
+                        RSE_TEXT("Core", "FileSave Error!!"), r);
 }
 
 void FileCommands::SaveImageFileCommand() {
-    const QString path = WithSuffix(
-        prompts_.SaveFileName(&window_, QString(), kHexFilter, QString()), QStringLiteral("hex"));
+    const QString path =
+        WithSuffix(prompts_.SaveFileName(&window_, QString(), tr(kHexFilter), QString()),
+                   QStringLiteral("hex"));
     if (path.isEmpty()) {
         return;
     }
@@ -144,12 +144,12 @@ void FileCommands::SaveImageFileCommand() {
     FlagGuard updating(session_.UpdatingControls);
     const IoResult r = SaveImageFile(LocalPath(path), session_.image);
     if (!r.ok)
-        ReportIoFailure(session_, prompts_, &window_, "frmMain.SaveHexFileAs", "FileSave Error!!",
-                        r);
+        ReportIoFailure(session_, prompts_, &window_, "frmMain.SaveHexFileAs",
+                        RSE_TEXT("Core", "FileSave Error!!"), r);
 }
 
 bool FileCommands::LoadImageFileCommand() {
-    const QString path = prompts_.OpenFileName(&window_, QString(), kHexFilter, QString());
+    const QString path = prompts_.OpenFileName(&window_, QString(), tr(kHexFilter), QString());
     if (path.isEmpty()) {
         return false;
     }
@@ -158,8 +158,8 @@ bool FileCommands::LoadImageFileCommand() {
     const std::string before = window_.Safety().CurrentText();
     const IoResult r = LoadImageFile(LocalPath(path), session_.image);
     if (!r.ok) {
-        ReportIoFailure(session_, prompts_, &window_, "frmMain.ReadHexFileAs", "FileRead Error!!",
-                        r);
+        ReportIoFailure(session_, prompts_, &window_, "frmMain.ReadHexFileAs",
+                        RSE_TEXT("Core", "FileRead Error!!"), r);
         return false;
     }
     DecodeImage(session_.image, session_.config);

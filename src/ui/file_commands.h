@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "files/disk_io.h"
@@ -18,9 +19,11 @@ class FrmMain;
 class Prompts;
 
 class FileCommands {
+    Q_DECLARE_TR_FUNCTIONS(rse::FileCommands)
+
   public:
-    static inline const QString kDatFilter = QStringLiteral("dat files(*.dat);;All files(*.*)");
-    static inline const QString kHexFilter = QStringLiteral("hex files(*.hex);;All files(*.*)");
+    static constexpr const char* kDatFilter = QT_TR_NOOP("dat files(*.dat);;All files(*.*)");
+    static constexpr const char* kHexFilter = QT_TR_NOOP("hex files(*.hex);;All files(*.*)");
 
     FileCommands(FrmMain& window, EditorSession& session, Prompts& prompts);
 

@@ -19,8 +19,10 @@
 #include "editing/node_keys.h"
 #include "image/codec.h"
 #include "model/channel_plans.h"
+#include "model/mmsi.h"
 #include "qt/latin1.h"
 #include "qt/settings_store.h"
+#include "qt/translations.h"
 #include "ui/app_icon.h"
 #include "ui/busy_guard.h"
 #include "ui/dialogs/connection_check_dialog.h"
@@ -33,6 +35,7 @@
 #include "ui/file_commands.h"
 #include "ui/font_units.h"
 #include "ui/help_contexts.h"
+#include "ui/language_menu.h"
 #include "ui/panels/channel_list_panel.h"
 #include "ui/panels/channel_panel.h"
 #include "ui/panels/directory_entry_panel.h"
@@ -67,6 +70,7 @@ FrmMain::FrmMain(EditorSession& session, SettingsStore& settings, Prompts& promp
     exchange_ = std::make_unique<ExchangeCommands>(*this, session_, prompts_);
     edit_ = std::make_unique<EditCommands>(*this, session_);
     safety_ = std::make_unique<SafetyCommands>(*this, session_, settings_, prompts_);
+    language_ = std::make_unique<LanguageMenu>(*this, settings_, prompts_);
     hexFileSave = [this] { files_->SaveImageFileCommand(); };
     hexFileLoad = [this] { return files_->LoadImageFileCommand(); };
     transferDialog = [this](TransferMode mode) {
@@ -140,43 +144,41 @@ void FrmMain::CreateMenus() {
         menu->addSeparator()->setObjectName(QLatin1String(name));
     };
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    action(file, "mnuFileNew", QStringLiteral("&New"), &FrmMain::FileNew, QKeySequence::New);
-    action(file, "mnuFileOpen", QStringLiteral("&Open"), &FrmMain::FileOpen, QKeySequence::Open);
+    action(file, "mnuFileNew", tr("&New"), &FrmMain::FileNew, QKeySequence::New);
+    action(file, "mnuFileOpen", tr("&Open"), &FrmMain::FileOpen, QKeySequence::Open);
     separator(file, "mnuFileBar1");
-    action(file, "mnuFileSave", QStringLiteral("&Save"), &FrmMain::FileSave, QKeySequence::Save);
-    action(file, "mnuFileSaveAs", QStringLiteral("Save &As..."), &FrmMain::FileSaveAs);
-    action(file, "mnuFileSaveAsDefault", QStringLiteral("Save As &Default"),
+    action(file, "mnuFileSave", tr("&Save"), &FrmMain::FileSave, QKeySequence::Save);
+    action(file, "mnuFileSaveAs", tr("Save &As..."), &FrmMain::FileSaveAs);
+    action(file, "mnuFileSaveAsDefault", tr("Save As &Default"),
            &FrmMain::FileSaveAsDefault)
         ->setEnabled(false);  // reached through the toolbar only
     separator(file, "mnuFileBar2");
-    action(file, "mnuFilePrint", QStringLiteral("&Print"), &FrmMain::FilePrint,
-           QKeySequence::Print);
-    action(file, "mnuFilePrintToFile", QStringLiteral("P&rint to File"), &FrmMain::FilePrintToFile);
+    action(file, "mnuFilePrint", tr("&Print"), &FrmMain::FilePrint, QKeySequence::Print);
+    action(file, "mnuFilePrintToFile", tr("P&rint to File"), &FrmMain::FilePrintToFile);
     separator(file, "mnuFileBar3");
-    action(file, "mnuFileExit", QStringLiteral("E&xit"), &FrmMain::FileExit,
+    action(file, "mnuFileExit", tr("E&xit"), &FrmMain::FileExit,
            QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // Undo and Redo come first (EditCommands); the Model submenu is switched off: the editor
     // supports one radio model only.
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    QMenu* model = edit->addMenu(QStringLiteral("&Model"));
+    QMenu* model = edit->addMenu(tr("&Model"));
     model->setObjectName(QStringLiteral("mnuEditModel"));
     action(model, "mnuEditModel5800", QStringLiteral("&VH5800M"), nullptr);
     action(model, "mnuEditModel3600", QStringLiteral("V&H3600M"), nullptr);
     model->setEnabled(false);  // as a widget: enabling the window again keeps it off
 
-    QMenu* transfer = menuBar()->addMenu(QStringLiteral("&Transfer"));
+    QMenu* transfer = menuBar()->addMenu(tr("&Transfer"));
     transfer->setObjectName(QStringLiteral("mnuTransfer"));
-    action(transfer, "mnuTransferProgram", QStringLiteral("&Program to Radio"),
-           &FrmMain::TransferProgram);
-    action(transfer, "mnuTransferRead", QStringLiteral("&Read from Radio"), &FrmMain::TransferRead);
+    action(transfer, "mnuTransferProgram", tr("&Program to Radio"), &FrmMain::TransferProgram);
+    action(transfer, "mnuTransferRead", tr("&Read from Radio"), &FrmMain::TransferRead);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
-    QMenu* serial = options->addMenu(QStringLiteral("&SerialPort"));
+    QMenu* serial = options->addMenu(tr("&SerialPort"));
     serial->setObjectName(QStringLiteral("mnuOptionsSerialPort"));
     for (int i = 0; i < kComPortCount; ++i) {
         QAction* a = serial->addAction(QString());
@@ -187,21 +189,19 @@ void FrmMain::CreateMenus() {
         serialPort_[static_cast<std::size_t>(i)] = a;
     }
     separator(serial, "mnuOptionsSerialBar");
-    action(serial, "mnuOptionsSerialDevices", QStringLiteral("&Device Paths..."),
-           &FrmMain::EditSerialDevices);
-    action(serial, "mnuOptionsSerialCheck", QStringLiteral("&Check Connection..."),
-           &FrmMain::CheckConnection);
+    action(serial, "mnuOptionsSerialDevices", tr("&Device Paths..."), &FrmMain::EditSerialDevices);
+    action(serial, "mnuOptionsSerialCheck", tr("&Check Connection..."), &FrmMain::CheckConnection);
     RefreshSerialPortCaptions();
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    action(help, "mnuHelpContents", QStringLiteral("&Contents"), &FrmMain::HelpContents);
+    action(help, "mnuHelpContents", tr("&Contents"), &FrmMain::HelpContents);
     separator(help, "mnuHelpBar0");
-    action(help, "mnuHelpAbout", QStringLiteral("&About RSE Version"), &FrmMain::HelpAbout);
+    action(help, "mnuHelpAbout", tr("&About RSE Version"), &FrmMain::HelpAbout);
 }
 
 void FrmMain::CreateToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Tools"));
+    toolBar_ = addToolBar(tr("Tools"));
     toolBar_->setObjectName(QStringLiteral("tbToolBar"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
@@ -216,19 +216,21 @@ void FrmMain::CreateToolBar() {
     };
     QStyle* s = style();
     const Button buttons[] = {
-        {"New", "New", s->standardIcon(QStyle::SP_FileIcon), &FrmMain::FileNew},
-        {"Open", "Open...", s->standardIcon(QStyle::SP_DirOpenIcon), &FrmMain::FileOpen},
-        {"Save", "Save", s->standardIcon(QStyle::SP_DialogSaveButton), &FrmMain::FileSave},
-        {"SaveAsDefault", "Save As Default", QIcon(), &FrmMain::FileSaveAsDefault},
-        {"Print", "Print", PrintIcon(), &FrmMain::FilePrint},
-        {"Program", "Program to Radio", QIcon(), &FrmMain::TransferProgram},
-        {"Read", "Read from Radio", QIcon(), &FrmMain::TransferRead},
+        {"New", QT_TR_NOOP("New"), s->standardIcon(QStyle::SP_FileIcon), &FrmMain::FileNew},
+        {"Open", QT_TR_NOOP("Open..."), s->standardIcon(QStyle::SP_DirOpenIcon),
+         &FrmMain::FileOpen},
+        {"Save", QT_TR_NOOP("Save"), s->standardIcon(QStyle::SP_DialogSaveButton),
+         &FrmMain::FileSave},
+        {"SaveAsDefault", QT_TR_NOOP("Save As Default"), QIcon(), &FrmMain::FileSaveAsDefault},
+        {"Print", QT_TR_NOOP("Print"), PrintIcon(), &FrmMain::FilePrint},
+        {"Program", QT_TR_NOOP("Program to Radio"), QIcon(), &FrmMain::TransferProgram},
+        {"Read", QT_TR_NOOP("Read from Radio"), QIcon(), &FrmMain::TransferRead},
     };
     for (const Button& b : buttons) {
-        QAction* a = toolBar_->addAction(b.icon, QLatin1String(b.text));
+        QAction* a = toolBar_->addAction(b.icon, tr(b.text));
         a->setObjectName(QStringLiteral("tb") + QLatin1String(b.key));
         a->setProperty("key", QLatin1String(b.key));
-        a->setToolTip(QLatin1String(b.text));
+        a->setToolTip(tr(b.text));
         connect(a, &QAction::triggered, this, b.command);
     }
 }
@@ -309,7 +311,7 @@ void FrmMain::ShowNode(const nodes::NodeKey& key) {
                                FromLatin1(key.Text()) + QStringLiteral(": ") + reason);
         const QTreeWidgetItem* node = tree_->NodeByKey(key);
         prompts_.Message(this,
-                         QStringLiteral("\"%1\" could not be shown.\n\n%2")
+                         tr("\"%1\" could not be shown.\n\n%2")
                              .arg(node ? node->text(0) : FromLatin1(key.Text()), reason),
                          windowTitle(), Prompts::Icon::Exclamation);
     }
@@ -320,8 +322,7 @@ void FrmMain::ShowNode(const nodes::NodeKey& key) {
 // Caption, status bar and help
 
 void FrmMain::UpdateCaption() {
-    QString caption =
-        QStringLiteral("%1 %2").arg(QLatin1String(kModelName), QLatin1String(kProductTitle));
+    QString caption = QStringLiteral("%1 %2").arg(QLatin1String(kModelName), ProductTitle());
     if (!session_.CurrentFileName.isEmpty()) {
         caption += QStringLiteral(" - ") + QFileInfo(session_.CurrentFileName).fileName().toLower();
     }
@@ -409,6 +410,10 @@ void FrmMain::FileExit() {
 
 void FrmMain::TransferProgram() {
     if (!ValidatePendingEdit()) return;
+    // The radio takes any MMSI as its own; one that is not a ship's is named in the status bar
+    // while the transfer runs, as the settings panel names it when it is typed.
+    const Phrase warning = UserMmsiKindPhrase(session_.config.SETCOM.UserMmsid);
+    if (!warning.Empty()) statusBar_->ShowNote(Translated(warning), true);
     if (transferDialog) transferDialog(TransferMode::Program);
 }
 

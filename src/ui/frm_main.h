@@ -33,6 +33,7 @@ class FileCommands;
 class HelpBrowser;
 class Prompts;
 class SafetyCommands;
+class LanguageMenu;
 class SettingsStore;
 class SplitterGrip;
 
@@ -140,6 +141,7 @@ class FrmMain : public QMainWindow {
     std::unique_ptr<ExchangeCommands> exchange_;
     std::unique_ptr<SafetyCommands> safety_;
     std::unique_ptr<EditCommands> edit_;
+    std::unique_ptr<LanguageMenu> language_;
 
     NavigationTree* tree_ = nullptr;
     QWidget* central_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/io_failure.h"
 
+#include "qt/translations.h"
 #include "ui/editor_session.h"
 #include "ui/prompts.h"
 
@@ -10,8 +11,7 @@ void ReportIoFailure(EditorSession& session, Prompts& prompts, QWidget* parent,
     session.WriteErrorLog(
         QLatin1String(procedure),
         QString::number(r.errorNumber) + QString::fromLocal8Bit(r.description.c_str()));
-    prompts.Message(parent, QLatin1String(message), QLatin1String(kProductTitle),
-                    Prompts::Icon::Exclamation);
+    prompts.Message(parent, CoreText(message), ProductTitle(), Prompts::Icon::Exclamation);
 }
 
 }  // namespace rse

@@ -5,6 +5,7 @@
 #include "editing/node_keys.h"
 #include "model/channel_plans.h"
 #include "qt/latin1.h"
+#include "qt/translations.h"
 
 namespace rse {
 
@@ -59,26 +60,25 @@ void NavigationTree::BuildTree() {
     nodes_.clear();
 
     QTreeWidgetItem* programmable =
-        AddNode(nullptr, {Branch::Programmable}, QStringLiteral("Programmable Channel"));
+        AddNode(nullptr, {Branch::Programmable}, tr("Programmable Channel"));
     for (const BankId bank : {BankId::USA, BankId::INT, BankId::CAN}) {
         const Branch plan = *nodes::PlanBranch(bank);
-        QTreeWidgetItem* branch = AddNode(programmable, {plan}, QLatin1String(FixedPlanName(bank)));
+        QTreeWidgetItem* branch = AddNode(programmable, {plan}, CoreText(FixedPlanName(bank)));
         const int count = static_cast<int>(BankOf(config_, bank).size());
         for (int i = 0; i < count; ++i) {
             AddNode(branch, {plan, i},
                     FromLatin1(nodes::ChannelNodeText(config_, bank, i).value_or("")));
         }
     }
-    AddNode(programmable, {Branch::Wx}, QStringLiteral("WX Channel"));
+    AddNode(programmable, {Branch::Wx}, tr("WX Channel"));
 
-    QTreeWidgetItem* exp = AddNode(nullptr, {Branch::Exp}, QStringLiteral("Exp Channel"));
+    QTreeWidgetItem* exp = AddNode(nullptr, {Branch::Exp}, tr("Exp Channel"));
     for (int i = 1; i <= kExpCount; ++i) {
         AddNode(exp, {Branch::Exp, i}, FromLatin1(nodes::ExpNodeText(config_, i).value_or("")));
     }
 
-    QTreeWidgetItem* setting = AddNode(nullptr, {Branch::Setting}, QStringLiteral("Setting"));
-    QTreeWidgetItem* directory =
-        AddNode(setting, {Branch::Directory}, QStringLiteral("Individual Directory"));
+    QTreeWidgetItem* setting = AddNode(nullptr, {Branch::Setting}, tr("Setting"));
+    QTreeWidgetItem* directory = AddNode(setting, {Branch::Directory}, tr("Individual Directory"));
     for (int i = 1; i <= kDirectoryCount; ++i) {
         AddNode(directory, {Branch::Directory, i},
                 FromLatin1(nodes::DirectoryNodeText(config_, i).value_or("")));
@@ -120,12 +120,12 @@ void NavigationTree::Show(QTreeWidgetItem* node) {
 }
 
 void NavigationTree::NodeClick(QTreeWidgetItem* node) {
-    emit statusHint(kTreeHint);
+    emit statusHint(tr(kTreeHint));
     Show(node);
 }
 
 void NavigationTree::PlainClick() {
-    emit statusHint(kTreeHint);
+    emit statusHint(tr(kTreeHint));
     QTreeWidgetItem* selected = currentItem();
     if (IndexOf(selected) >= 1) Show(selected);
 }
@@ -185,7 +185,7 @@ void NavigationTree::ShadeDirectoryNodes() {
 
 void NavigationTree::focusInEvent(QFocusEvent* event) {
     // Not when the window merely becomes active (at start-up the status panel stays empty).
-    if (event->reason() != Qt::ActiveWindowFocusReason) emit statusHint(kTreeHint);
+    if (event->reason() != Qt::ActiveWindowFocusReason) emit statusHint(tr(kTreeHint));
     QTreeWidget::focusInEvent(event);
 }
 

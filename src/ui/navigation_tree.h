@@ -20,8 +20,8 @@ class NavigationTree : public QTreeWidget {
 
   public:
     // The key hint shown while the tree has the focus.
-    static inline const QString kTreeHint =
-        QStringLiteral("[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
+    static constexpr const char* kTreeHint =
+        QT_TR_NOOP("[Up]/[Down]/[Left]/[Right]:Change of a Selection item.");
 
     NavigationTree(const Configuration& config, QWidget* parent);
 

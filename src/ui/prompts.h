@@ -31,6 +31,11 @@ class Prompts {
     // question about replacing a file, so the path returned is the one that was asked about.
     virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
                                  const QString& folder) = 0;
+    // A file that is added to, new or not: the chosen path (with the filter's extension when
+    // typed without one), or the empty text when the user cancelled. Nothing is replaced, so
+    // nothing is asked about an existing file. `path` is the file proposed.
+    virtual QString AppendFileName(QWidget* parent, const QString& title, const QString& filter,
+                                   const QString& path) = 0;
 };
 
 }  // namespace rse

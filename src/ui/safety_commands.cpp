@@ -16,6 +16,7 @@
 #include "link/clone_protocol.h"
 #include "qt/backups.h"
 #include "qt/settings_store.h"
+#include "qt/translations.h"
 #include "ui/busy_guard.h"
 #include "ui/dialogs/backups_window.h"
 #include "ui/dialogs/compare_window.h"
@@ -30,9 +31,9 @@ namespace rse {
 
 namespace {
 
-const QString kCompareFilter = QStringLiteral(
-    "Configuration files(*.dat *.hex);;dat files(*.dat);;hex files(*.hex);;"
-    "All files(*.*)");
+const char* const kCompareFilter = QT_TRANSLATE_NOOP(
+    "rse::SafetyCommands",
+    "Configuration files(*.dat *.hex);;dat files(*.dat);;hex files(*.hex);;All files(*.*)");
 
 std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -78,29 +79,28 @@ void SafetyCommands::AddMenuEntries(QMenu& file, QMenu& options, QMenu* transfer
         menu.insertAction(before, a);
         return a;
     };
-    QObject::connect(add(file, exit, "mnuFileBackups", QStringLiteral("&Backups...")),
-                     &QAction::triggered, &window_, [this] { ShowBackups(); });
-    QObject::connect(add(file, exit, "mnuFileCompare", QStringLiteral("Co&mpare With...")),
-                     &QAction::triggered, &window_, [this] {
+    QObject::connect(add(file, exit, "mnuFileBackups", tr("&Backups...")), &QAction::triggered,
+                     &window_, [this] { ShowBackups(); });
+    QObject::connect(add(file, exit, "mnuFileCompare", tr("Co&mpare With...")), &QAction::triggered,
+                     &window_, [this] {
                          if (window_.ValidatePendingEdit()) CompareWith();
                      });
     file.insertSeparator(exit)->setObjectName(QStringLiteral("mnuFileBar4"));
     if (transfer) {
         transfer->addSeparator()->setObjectName(QStringLiteral("mnuTransferBar1"));
-        QObject::connect(add(*transfer, nullptr, "mnuTransferFleet",
-                             QStringLiteral("Program &Several Radios...")),
-                         &QAction::triggered, &window_, [this] {
-                             if (window_.ValidatePendingEdit()) ProgramSeveralRadios();
-                         });
+        QObject::connect(
+            add(*transfer, nullptr, "mnuTransferFleet", tr("Program &Several Radios...")),
+            &QAction::triggered, &window_, [this] {
+                if (window_.ValidatePendingEdit()) ProgramSeveralRadios();
+            });
     }
     options.addSeparator()->setObjectName(QStringLiteral("mnuOptionsBar1"));
     const std::pair<const char*, QString> switches[] = {
         {"mnuOptionsKeepBackups", kKeepBackups},
         {"mnuOptionsBackupBeforeProgram", kBackupBeforeProgram},
         {"mnuOptionsVerifyAfterProgram", kVerifyAfterProgram}};
-    const QString captions[] = {QStringLiteral("&Keep Backups"),
-                                QStringLiteral("&Back Up Before Programming"),
-                                QStringLiteral("&Verify After Programming")};
+    const QString captions[] = {tr("&Keep Backups"), tr("&Back Up Before Programming"),
+                                tr("&Verify After Programming")};
     for (std::size_t i = 0; i < 3; ++i) {
         QAction* a = add(options, nullptr, switches[i].first, captions[i]);
         a->setCheckable(true);
@@ -127,8 +127,8 @@ void SafetyCommands::Prepare(FrmRadio& dialog, const QString& device) {
     // to undo, and the panel shows them.
     QObject::connect(&dialog, &FrmRadio::transferFinished, &window_, [this, &dialog] {
         if (dialog.Mode() != TransferMode::Program || !dialog.Outcome().Succeeded()) return;
-        if (session_.history.Record(QStringLiteral("Program to Radio"),
-                                    window_.Tree()->SelectedKey(), nullptr, false)) {
+        if (session_.history.Record(tr("Program to Radio"), window_.Tree()->SelectedKey(), nullptr,
+                                    false)) {
             window_.Tree()->RefreshSelection();
         }
     });
@@ -155,8 +155,7 @@ void SafetyCommands::TakeSnapshot() {
 }
 
 void SafetyCommands::ShowKeepFailure(const KeepResult& result) {
-    prompts_.Message(&window_, KeepFailureText(result), QLatin1String(kProductTitle),
-                     Prompts::Icon::Exclamation);
+    prompts_.Message(&window_, KeepFailureText(result), ProductTitle(), Prompts::Icon::Exclamation);
 }
 
 void SafetyCommands::KeepEdits(const std::string& textBefore, const QString& command) {
@@ -175,8 +174,7 @@ std::optional<LinkMessage> SafetyCommands::KeepBeforeProgram(const MemoryImage& 
                                                              const QString& port) {
     const KeepResult kept = KeepReadImage(radio, port);
     if (kept.io.ok) return std::nullopt;
-    return LinkMessage{"FileSave Error!!", kProgramTitle, MessageIcon::Critical,
-                       KeepFailureText(kept).toStdString() + "\nNothing was written."};
+    return KeepFailureMessage(kept);
 }
 
 IdentityChoice SafetyCommands::ConfirmProgram(QWidget* parent, const MemoryImage& radio,
@@ -189,8 +187,8 @@ IdentityChoice SafetyCommands::ConfirmProgram(QWidget* parent, const MemoryImage
     ProgramChangesDialog::Preview preview{
         rows(IdentityChoice::Keep), rows(IdentityChoice::Change), {}};
     if (change) {
-        for (const std::string& sentence : IdentitySentences(*change))
-            preview.identity.push_back(QString::fromStdString(sentence));
+        for (const Phrase& sentence : IdentityPhrases(*change))
+            preview.identity.push_back(Translated(sentence));
     } else {
         preview.keep = preview.change;
     }
@@ -206,13 +204,11 @@ IdentityChoice SafetyCommands::ConfirmProgram(QWidget* parent, const MemoryImage
 
 IdentityChoice SafetyCommands::AskIdentity(QWidget* parent, const IdentityChange& change) {
     QStringList sentences;
-    for (const std::string& sentence : IdentitySentences(change))
-        sentences.push_back(QString::fromStdString(sentence));
-    const int answer = prompts_.Choose(
-        parent, sentences.join(QLatin1Char('\n')), QLatin1String(kProgramTitle),
-        Prompts::Icon::Question,
-        {QStringLiteral("Keep the Radio's"), QStringLiteral("Change It"), QStringLiteral("Cancel")},
-        0);
+    for (const Phrase& sentence : IdentityPhrases(change))
+        sentences.push_back(Translated(sentence));
+    const int answer = prompts_.Choose(parent, sentences.join(QLatin1Char('\n')),
+                                       CoreText(kProgramTitle), Prompts::Icon::Question,
+                                       {tr("Keep the Radio's"), tr("Change It"), tr("Cancel")}, 0);
     return answer == 0   ? IdentityChoice::Keep
            : answer == 1 ? IdentityChoice::Change
                          : IdentityChoice::Cancel;
@@ -234,23 +230,23 @@ void SafetyCommands::ShowBackups() {
     window->openBackup = [this](const BackupEntry& e) { OpenBackup(e); };
     window->compareBackup = [this](const BackupEntry& e) {
         CompareWithFile(QFile::decodeName(QByteArray::fromStdString(e.path)),
-                        QStringLiteral("backup %1").arg(QString::fromStdString(e.name)));
+                        tr("backup %1").arg(QString::fromStdString(e.name)));
     };
     window->show();
 }
 
 void SafetyCommands::CompareWith() {
     const QString path =
-        prompts_.OpenFileName(&window_, QStringLiteral("Compare With"), kCompareFilter, QString());
+        prompts_.OpenFileName(&window_, tr("Compare With"), tr(kCompareFilter), QString());
     if (path.isEmpty()) return;
     CompareWithFile(path, QFileInfo(path).fileName());
 }
 
 void SafetyCommands::ShowReadFailure(const QString& path, const IoResult& r) {
-    prompts_.Message(&window_,
-                     QStringLiteral("FileRead Error!!\n\n%1: %2")
-                         .arg(QString::fromLocal8Bit(r.description.c_str()), path),
-                     QLatin1String(kProductTitle), Prompts::Icon::Exclamation);
+    prompts_.Message(
+        &window_,
+        tr("FileRead Error!!\n\n%1: %2").arg(QString::fromLocal8Bit(r.description.c_str()), path),
+        ProductTitle(), Prompts::Icon::Exclamation);
 }
 
 void SafetyCommands::CompareWithFile(const QString& path, const QString& name) {

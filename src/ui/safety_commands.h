@@ -3,6 +3,7 @@
 // backup and a verify. The specified commands call in here; none of them asks a new question.
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -26,6 +27,8 @@ class Prompts;
 class SettingsStore;
 
 class SafetyCommands : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(rse::SafetyCommands)
+
   public:
     // Keys of the Options menu's switches in the settings store.
     static inline const QString kKeepBackups = QStringLiteral("KeepBackups");

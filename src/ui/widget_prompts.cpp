@@ -155,4 +155,19 @@ QString WidgetPrompts::SaveFileName(QWidget* parent, const QString& title, const
     return path;
 }
 
+QString WidgetPrompts::AppendFileName(QWidget* parent, const QString& title, const QString& filter,
+                                      const QString& path) {
+    QFileDialog dialog(parent, title, path, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QString suffix = FirstSuffixOf(filter);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    QString chosen = dialog.selectedFiles().constFirst();
+    if (!suffix.isEmpty() && !QFileInfo(chosen).fileName().contains(QLatin1Char('.')))
+        chosen += QLatin1Char('.') + suffix;
+    return chosen;
+}
+
 }  // namespace rse

@@ -15,6 +15,8 @@ class WidgetPrompts : public Prompts {
                          const QString& folder) override;
     QString SaveFileName(QWidget* parent, const QString& title, const QString& filter,
                          const QString& folder) override;
+    QString AppendFileName(QWidget* parent, const QString& title, const QString& filter,
+                           const QString& path) override;
 };
 
 }  // namespace rse

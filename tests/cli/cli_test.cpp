@@ -268,5 +268,57 @@ TEST_F(Cli, ChannelListIsTheConfigurationsChannelTable) {
     EXPECT_EQ(Contents("ch.csv"), ChannelListCsv(c));
 }
 
+// Messages follow the language of the environment; what programs and the radio read does not.
+TEST_F(Cli, MessagesSpeakTheLanguageOutputsNever) {
+    const std::vector<std::string> english = {"/usr/bin/env", "LANGUAGE=en", "LC_ALL=en_US.UTF-8"};
+    const struct {
+        const char* language;
+        const char* locale;
+        const char* usage;    // the first words of --help
+        const char* unknown;  // the unknown-command error
+    } languages[] = {
+        {"en", "en_US.UTF-8", "Usage: rse-cli", "unknown command 'frobnicate'"},
+        {"fr", "fr_CA.UTF-8", "Utilisation : rse-cli",
+         "commande inconnue \u00ab frobnicate \u00bb"},
+        {"es", "es_MX.UTF-8", "Uso: rse-cli", "orden desconocida \u00abfrobnicate\u00bb"},
+    };
+    ASSERT_EQ(Run({"new", File("a.dat")}, english).status, 0);
+    Configuration c;
+    ASSERT_TRUE(FileRead2(File("a.dat"), c).ok);
+    c.SETCOM.ScanType = 1;
+    c.SETCOM.Ind = 2;
+    c.Dir(1) = {true, "BUDDY", "366000007"};
+    ASSERT_TRUE(SaveFileAs(File("a.dat"), c).ok);
+    // Each output as English gives it: standard output, or the file written.
+    const std::vector<std::vector<std::string>> outputs = {
+        {"report", File("a.dat")},
+        {"export-channels", File("a.dat")},
+        {"export-directory", File("a.dat")},
+        {"convert", File("a.dat"), File("OUT.hex")},
+        {"convert", File("a.dat"), File("OUT.dat")},
+        {"diff", File("a.dat"), File("OUT.dat")},
+    };
+    auto outputOf = [&](const std::vector<std::string>& args, const std::vector<std::string>& env) {
+        const test::ProcessResult r = Run(args, env);
+        const std::string& last = args.back();
+        const bool toFile = args.front() == "convert";
+        return std::to_string(r.status) + "\n" +
+               (toFile ? Contents(std::filesystem::path(last).filename()) : r.out);
+    };
+    std::vector<std::string> expected;
+    for (const auto& args : outputs)
+        expected.push_back(outputOf(args, english));
+    for (const auto& l : languages) {
+        SCOPED_TRACE(l.language);
+        const std::vector<std::string> env = {"/usr/bin/env", std::string("LANGUAGE=") + l.language,
+                                              std::string("LC_ALL=") + l.locale};
+        const test::ProcessResult help = Run({"--help"}, env);
+        EXPECT_EQ(help.out.rfind(l.usage, 0), 0u) << help.out;
+        EXPECT_NE(Run({"frobnicate"}, env).err.find(l.unknown), std::string::npos);
+        for (std::size_t i = 0; i < outputs.size(); ++i)
+            EXPECT_EQ(outputOf(outputs[i], env), expected[i]) << outputs[i].front();
+    }
+}
+
 }  // namespace
 }  // namespace rse

@@ -151,5 +151,56 @@ TEST_F(CliIdentity, FleetOfThreeKeepsEachIdentityLogsEveryRadioAndGoesOnAfterAFa
     EXPECT_TRUE(fs::exists(File("records/radio-3-366123457.pdf")));
 }
 
+// The lines for people follow the language of the environment; the log, which programs read,
+// holds the same English words in every language.
+TEST_F(CliIdentity, FleetSpeaksTheLanguageItsLogNever) {
+    const struct {
+        const char* language;
+        const char* failed;  // what the first radio's line says
+        const char* noMmsi;  // the warning of the second
+        const char* summary;
+        const char* connect;  // the question before radio N, up to its number
+    } languages[] = {
+        {"fr", "Radio 1 : en \u00e9chec, ISMM 366123456 (Navire, MID 366",
+         "  avertissement : aucune ISMM : entrez-la sur la radio", "2 radios: 1 v\u00e9rifi\u00e9e",
+         "Branchez la radio "},
+        {"es", "Radio 1: fallida, MMSI 366123456 (Buque, MID 366",
+         "  aviso: sin MMSI: introd\u00fazcalo en la radio", "2 radios: 1 verificada, 1 fallida",
+         "Conecte la radio "},
+    };
+    for (const auto& l : languages) {
+        SCOPED_TRACE(l.language);
+        ScopedEnv language("LANGUAGE", l.language);
+        ScopedEnv all("LC_ALL", "C.UTF-8");
+        const std::string log = File(std::string(l.language) + ".csv");
+        Sim sim(dir, Sim::Fleet{{Radio("a.hex", "366123456"), Radio("b.hex", "")}},
+                {"--lose-write", "0x000"});
+        ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
+        Process cli({RSE_CLI_PATH, "fleet", "--port", sim.Device(), Template(), "--log", log}, {},
+                    dir.Path() / "cli.err", true);
+        const std::string connect = l.connect;
+        std::string out = Until(cli, connect + "1");
+        cli.Input("\n");
+        out += Until(cli, connect + "2");
+        EXPECT_EQ(sim.Next(), "RADIO 2");
+        cli.Input("\n");
+        out += Until(cli, connect + "3");
+        cli.CloseInput();
+        out += Until(cli, "2 radios");
+        EXPECT_EQ(cli.Wait(30s), 1);
+        ASSERT_EQ(sim.Stop(), 0);
+        for (const char* said : {l.failed, l.noMmsi, l.summary})
+            EXPECT_NE(out.find(said), std::string::npos) << said << "\n" << out;
+        const std::string written = ReadText(log);
+        for (const char* row :
+             {"time,radio,model,user_mmsi,mmsi_kind,atis_no,result,detail,backup,sha256\r\n",
+              ",1,QM24 VH3400M,366123456,\"Ship, MID 366 (United States)\",9366123456,failed,"
+              "\"Verify Error!! The radio does not hold what was sent: ",
+              ",2,QM24 VH3400M,,,,verified,no MMSI: enter it at the radio,"}) {
+            EXPECT_NE(written.find(row), std::string::npos) << row << "\n" << written;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace rse::test

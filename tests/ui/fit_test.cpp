@@ -10,13 +10,18 @@
 #include <QStyleOptionFrame>
 #include <QTableWidget>
 
+#include <map>
+
 #include "editing/difference_words.h"
 #include "files/config_diff.h"
+#include "image/identity.h"
 #include "link/clone_protocol.h"
 #include "qt/backups.h"
+#include "qt/translations.h"
 #include "ui/dialogs/backups_window.h"
 #include "ui/dialogs/compare_window.h"
 #include "ui/dialogs/connection_check_dialog.h"
+#include "ui/dialogs/fleet_window.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_prn.h"
 #include "ui/dialogs/frm_radio.h"
@@ -165,6 +170,18 @@ class Checker {
                 if (rectIn(w).intersects(rectIn(line)))
                     Fail(where, w, QStringLiteral("crosses ") + Name(line));
         }
+        // Alt and a letter reaches one control only.
+        std::map<QKeySequence, QWidget*> letters;
+        for (QWidget* w : controls) {
+            QString text;
+            if (const auto* button = qobject_cast<const QAbstractButton*>(w)) text = button->text();
+            if (const auto* label = qobject_cast<const QLabel*>(w); label && label->buddy())
+                text = label->text();
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (key.isEmpty()) continue;
+            if (const auto [at, added] = letters.emplace(key, w); !added)
+                Fail(where, w, QStringLiteral("shares its letter with ") + Name(at->second));
+        }
         for (std::size_t i = 0; i < controls.size(); ++i) {
             for (std::size_t j = i + 1; j < controls.size(); ++j) {
                 QWidget* a = controls[i];
@@ -183,22 +200,28 @@ class Checker {
 
 class FitsTheFont : public test::MainWindowTest {};
 
-TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
+TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFontsAndEachLanguage) {
     struct FontCase {
+        const char* language;
         const char* family;  // null: the application's default font
         int points;
     };
-    const FontCase fonts[] = {{nullptr, 0}, {"Noto Sans", 10}, {"Cantarell", 14}};
+    const FontCase fonts[] = {{"en", nullptr, 0},      {"en", "Noto Sans", 10},
+                              {"en", "Cantarell", 14}, {"fr", nullptr, 0},
+                              {"fr", "Cantarell", 14}, {"es", nullptr, 0},
+                              {"es", "Cantarell", 14}};
     const QFont original = QApplication::font();
     Checker check;
     for (const FontCase& f : fonts) {
+        ASSERT_EQ(InstallTranslations(*qApp, QLatin1String(f.language)), QLatin1String(f.language));
         QApplication::setFont(f.family ? QFont(QLatin1String(f.family), f.points) : original);
         if (f.family) {  // the font is installed (scripts/packages.txt), not a substitute
             ASSERT_EQ(QFontInfo(QApplication::font()).family(), QLatin1String(f.family));
         }
         const QString font =
-            f.family ? QStringLiteral("%1 %2").arg(QLatin1String(f.family)).arg(f.points)
-                     : QStringLiteral("default");
+            QLatin1String(f.language) + QLatin1Char(' ') +
+            (f.family ? QStringLiteral("%1 %2").arg(QLatin1String(f.family)).arg(f.points)
+                      : QStringLiteral("default"));
         FrmMain& w = Open();
         if (f.family == nullptr) {  // a backup of each kind for the Backups window to list
             ASSERT_TRUE(KeepReadImage(test::PatternImage(), QStringLiteral("/dev/ttyUSB0")).io.ok);
@@ -232,7 +255,7 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
             QPoint(Find<QWidget>(&w, "linR")->x() - 1, Find<QWidget>(&w, "linB")->y() - 1));
         if (!inside.contains(data->geometry()))
             check.Fail(font, data, QStringLiteral("outside its frame"));
-        QString longest = NavigationTree::kTreeHint;
+        QString longest = NavigationTree::tr(NavigationTree::kTreeHint);
         for (QWidget* c : w.findChildren<QWidget*>()) {
             const QString hint = c->property("statusHint").toString();
             if (hint.size() > longest.size()) longest = hint;
@@ -263,6 +286,21 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
             check.CheckDialog(font + QStringLiteral(" compare with"), &compare);
             ProgramChangesDialog changes(rows, &w);
             check.CheckDialog(font + QStringLiteral(" program changes"), &changes);
+            // With the question about the radio's own numbers, both sentences of the widest
+            // numbers.
+            const MemoryImage radio = test::ImageWithNumbers("888888888", "9888888888");
+            const std::optional<IdentityChange> change =
+                IdentityQuestion(IdentityOf(radio), test::ImageWithNumbers("366999001", ""));
+            ASSERT_TRUE(change.has_value());
+            ProgramChangesDialog::Preview preview{rows, rows, {}};
+            for (const Phrase& sentence : IdentityPhrases(*change))
+                preview.identity.push_back(Translated(sentence));
+            ProgramChangesDialog identity(preview, &w);
+            check.CheckDialog(font + QStringLiteral(" program changes with identity"), &identity);
+            FleetWindow fleet(session.config, QStringLiteral("club.dat"),
+                              QString::fromStdString(dir.Path().string()),
+                              QStringLiteral("/dev/null"), {}, prompts, &w);
+            check.CheckDialog(font + QStringLiteral(" program several radios"), &fleet);
             ConnectionCheckDialog connection(QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R"),
                                              QStringLiteral("COM1"), false, &w);
             check.CheckDialog(font + QStringLiteral(" check connection"), &connection);
@@ -270,6 +308,7 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFonts) {
         window.reset();
     }
     QApplication::setFont(original);
+    InstallTranslations(*qApp, QStringLiteral("en"));
     for (const std::string& p : check.problems)
         ADD_FAILURE() << p;
 }

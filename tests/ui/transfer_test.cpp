@@ -201,19 +201,30 @@ TEST_F(TransferTest, FleetWindowProgramsRadioAfterRadioIntoTheLog) {
     session.CurrentFileName = QString::fromStdString(dir.File("club.dat"));
     session.config.SETCOM.KeyBeep = false;
     modals.On<FleetWindow>([&](FleetWindow& f) {
-        EXPECT_EQ(Text(Find(&f, "txtLogFile")),
-                  QString::fromStdString(dir.File(FleetWindow::DefaultLogName().toStdString())));
+        const QString proposed =
+            QString::fromStdString(dir.File(FleetWindow::DefaultLogName().toStdString()));
+        EXPECT_EQ(Text(Find(&f, "txtLogFile")), proposed);
+        // Browse proposes the file in the field; a cancel keeps it, a choice replaces it.
+        auto* browse = Find<QPushButton>(&f, "cmdBrowseLog");
+        for (const std::string& chosen : {std::string(), std::string("club fleet.csv")}) {
+            prompts.path = chosen.empty() ? QString() : QString::fromStdString(dir.File(chosen));
+            QTest::mouseClick(browse, Qt::LeftButton);
+            EXPECT_EQ(prompts.lastProposed, proposed);
+            EXPECT_EQ(Text(Find(&f, "txtLogFile")), chosen.empty() ? proposed : prompts.path);
+        }
+        EXPECT_EQ(prompts.appendCalls, 2);
         for (int n = 1; n <= 2; ++n) {
             EXPECT_EQ(n == 2 ? sim.Next() : "RADIO 2", "RADIO 2");
             QTest::mouseClick(Find<QPushButton>(&f, "cmdNextRadio"), Qt::LeftButton);
             QTRY_VERIFY_WITH_TIMEOUT(f.Table()->rowCount() == n && !f.Running(), 60000);
         }
         EXPECT_EQ(f.Table()->item(1, 7)->text(), "no MMSI: enter it at the radio");
+        EXPECT_FALSE(browse->isEnabled());  // one log for the whole run
         QTest::mouseClick(Find<QPushButton>(&f, "cmdFinish"), Qt::LeftButton);
     });
     w.findChild<QAction*>(QStringLiteral("mnuTransferFleet"))->trigger();
     EXPECT_TRUE(modals.Done());
-    const std::string log = ReadText(dir.File(FleetWindow::DefaultLogName().toStdString()));
+    const std::string log = ReadText(dir.File("club fleet.csv"));
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3) << log;
     EXPECT_NE(log.find(",1,QM24 VH3400M,366123456,"), std::string::npos) << log;
     EXPECT_EQ(sim.Stop(), 0);

@@ -87,6 +87,10 @@ class ScriptedPrompts : public Prompts {
     QString SaveFileName(QWidget*, const QString&, const QString& filter, const QString&) override {
         return ++saveCalls, lastFilter = filter, path;
     }
+    QString AppendFileName(QWidget*, const QString&, const QString& filter,
+                           const QString& proposed) override {
+        return ++appendCalls, lastFilter = filter, lastProposed = proposed, path;
+    }
 
     std::vector<Shown> shown;
     std::vector<Answer> answers;
@@ -95,7 +99,9 @@ class ScriptedPrompts : public Prompts {
     QString path;              // the answer of the file dialogs; empty: cancelled
     int openCalls = 0;
     int saveCalls = 0;
+    int appendCalls = 0;
     QString lastFilter;
+    QString lastProposed;  // of the last AppendFileName
 };
 
 // Empties the settings store of this test process.

@@ -1,6 +1,7 @@
 // The main window: start-up, the tree and its panels, commands, keys, the serial port menu,
 // the splitter and layout, help (also beside a modal dialog), the about box and exit.
 #include <QFile>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSettings>
@@ -9,7 +10,10 @@
 #include <QTextBrowser>
 #include <QWindow>
 
+#include <map>
+
 #include "layout/font_units.h"
+#include "qt/translations.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/frm_radio.h"
 #include "ui/dialogs/help_browser.h"
@@ -30,6 +34,7 @@ class SerialPort : public MainWindowTest {};
 class WindowLayout : public MainWindowTest {};
 class Help : public MainWindowTest {};
 class Exit : public MainWindowTest {};
+class Accelerators : public MainWindowTest {};
 
 const QString kCaption = QStringLiteral("QM24 VH3400M Radio Setup Editor");
 
@@ -128,12 +133,33 @@ TEST_F(Commands, ReadRefreshesTreeCaptionAndPanelOnlyAfterASuccess) {
         EXPECT_EQ(shown.count(), success ? 1 : 0);
         session.config.Exp(2).Enable = false;
     }
-    w.transferDialog = [&](TransferMode mode) {
-        EXPECT_EQ(mode, TransferMode::Program);
-        return TransferOutcome{};
+    // Programming names a radio's own MMSI that is not a ship's in the status bar, and asks
+    // nothing more.
+    const struct {
+        const char* userMmsi;
+        const char* note;
+    } programs[] = {
+        {"366123456", ""},
+        {"036612345", "Warning: This is a group MMSI; a radio's own MMSI is a ship station's"},
+        {"003669999",
+         "Warning: This is a coast station MMSI; a radio's own MMSI is a ship station's"},
     };
-    Find<QAction>(&w, "tbProgram")->trigger();
-    EXPECT_TRUE(prompts.shown.empty());
+    for (const auto& c : programs) {
+        SCOPED_TRACE(c.userMmsi);
+        session.config.SETCOM.UserMmsid = c.userMmsi;
+        auto* note = Find<QLabel>(&w, "sbStatusBarPanel2");
+        note->setToolTip(QString());
+        int runs = 0;
+        w.transferDialog = [&](TransferMode mode) {
+            EXPECT_EQ(mode, TransferMode::Program);
+            EXPECT_EQ(note->toolTip(), QLatin1String(c.note));  // standing while it runs
+            ++runs;
+            return TransferOutcome{};
+        };
+        Find<QAction>(&w, "tbProgram")->trigger();
+        EXPECT_EQ(runs, 1);
+        EXPECT_TRUE(prompts.shown.empty());
+    }
 }
 
 TEST_F(Commands, NewRunsOnItsTimerAndToolbarSavesTheDefaultFile) {
@@ -327,6 +353,33 @@ TEST_F(Exit, StoresTheGeometryUnlessMinimisedAndClosesTheOtherWindows) {
                   QLatin1Char(' ') + Stored("Settings/MainWidth") + QLatin1Char(' ') +
                   Stored("Settings/MainHeight"),
               QStringLiteral("1 2.5 3 4"));
+}
+
+// Alt plus a letter opens one menu of the menu bar and chooses one entry of an open menu: in
+// every language no two menus and no two entries of one menu share a letter.
+TEST_F(Accelerators, NoTwoEntriesOfAMenuShareALetterInAnyLanguage) {
+    for (const char* language : {"en", "fr", "es"}) {
+        ASSERT_EQ(InstallTranslations(*qApp, QLatin1String(language)), QLatin1String(language));
+        FrmMain& w = Open(false);
+        std::vector<std::pair<QString, QList<QAction*>>> menus = {
+            {QStringLiteral("menu bar"), w.menuBar()->actions()}};
+        for (QMenu* menu : w.menuBar()->findChildren<QMenu*>())
+            menus.emplace_back(menu->title(), menu->actions());
+        for (const auto& [name, actions] : menus) {
+            std::map<QKeySequence, QString> taken;
+            for (QAction* a : actions) {
+                if (a->isSeparator() || !a->isVisible()) continue;
+                const QKeySequence key = QKeySequence::mnemonic(a->text());
+                if (key.isEmpty()) continue;
+                const auto [at, added] = taken.emplace(key, a->text());
+                EXPECT_TRUE(added)
+                    << language << " " << name.toStdString() << ": " << a->text().toStdString()
+                    << " and " << at->second.toStdString();
+            }
+        }
+        window.reset();
+    }
+    InstallTranslations(*qApp, QStringLiteral("en"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/labels.h"
+#include "model/texts.h"
 
 namespace rse {
 namespace {
@@ -46,4 +47,32 @@ TEST(Labels, FlagsAndSelections) {
 }
 
 }  // namespace
+// The core's texts for people: placeholders filled in order of their numbers, once.
+TEST(Texts, FillTextAndPhrases) {
+    const struct {
+        const char* text;
+        std::vector<std::string> arguments;
+        const char* filled;
+    } cases[] = {
+        {"%1 is open in process %2 (%3)",
+         {"/dev/ttyUSB0", "42", "minicom"},
+         "/dev/ttyUSB0 is open in process 42 (minicom)"},
+        {"%2 before %1", {"a", "b"}, "b before a"},
+        {"%1%1", {"x"}, "xx"},
+        {"%1 stays %2", {"only"}, "only stays %2"},  // no argument for it
+        {"100% %", {}, "100% %"},
+        {"%1", {"%2"}, "%2"},  // an argument is not filled in again
+        {"%0 and %a", {"z"}, "%0 and %a"},
+        {"ends with %", {"z"}, "ends with %"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FillText(c.text, c.arguments), c.filled) << c.text;
+
+    Phrase p("%1 exists", {"/dev/a"});
+    p.Add(" (it leads to %1)", {"/dev/b"}).Add(".");
+    EXPECT_EQ(p.English(), "/dev/a exists (it leads to /dev/b).");
+    EXPECT_TRUE(Phrase().Empty());
+    EXPECT_EQ(Phrase().English(), "");
+}
+
 }  // namespace rse

@@ -11,6 +11,7 @@
 #include "files/config_diff.h"
 #include "files/image_file.h"
 #include "image/identity.h"
+#include "link/clone_protocol.h"
 #include "process.h"
 #include "screenshot_support.h"
 #include "ui/dialogs/fleet_window.h"
@@ -47,11 +48,14 @@ int main(int argc, char** argv) {
     const auto change = rse::IdentityQuestion(rse::IdentityOf(radio), image);
     rse::WidgetPrompts prompts;
     SaveModal(dir, QStringLiteral("identity-question"), ok);
-    prompts.Choose(
-        nullptr, QString::fromStdString(rse::IdentitySentences(*change)[0]),
-        QStringLiteral("Program to Radio"), rse::Prompts::Icon::Question,
-        {QStringLiteral("Keep the Radio's"), QStringLiteral("Change It"), QStringLiteral("Cancel")},
-        0);
+    // The question as Program to Radio asks it, in the language of the windows.
+    const auto said = [](const char* text) {
+        return QCoreApplication::translate("rse::SafetyCommands", text);
+    };
+    const QString sentence = rse::Translated(rse::IdentityPhrases(*change)[0]);
+    prompts.Choose(nullptr, sentence, rse::CoreText(rse::kProgramTitle),
+                   rse::Prompts::Icon::Question,
+                   {said("Keep the Radio's"), said("Change It"), said("Cancel")}, 0);
     rse::Configuration config = rse::test::NewDocument().config;
     const auto rows = [&](rse::IdentityChoice c) {
         return rse::DescribeDifferences(
@@ -59,9 +63,7 @@ int main(int argc, char** argv) {
             config);
     };
     rse::ProgramChangesDialog preview(
-        {rows(rse::IdentityChoice::Keep),
-         rows(rse::IdentityChoice::Change),
-         {QString::fromStdString(rse::IdentitySentences(*change)[0])}});
+        {rows(rse::IdentityChoice::Keep), rows(rse::IdentityChoice::Change), {sentence}});
     SaveModal(dir, QStringLiteral("identity-preview"), ok);
     preview.exec();
 

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "qt/settings_store.h"
+#include "qt/translations.h"
 #include "ui/editor_session.h"
 #include "ui/frm_main.h"
 #include "ui/widget_prompts.h"
@@ -25,8 +26,11 @@ inline bool Save(QWidget* w, const QDir& dir, const QString& name) {
 }
 
 // The folder named by the first argument, made when missing; none (after the usage line on
-// standard error) when no folder is named.
+// standard error) when no folder is named. The windows speak the language named by
+// $RSE_LANGUAGE ("fr", "es"), English without it.
 inline std::optional<QDir> OutputFolder(int argc, char** argv, const char* program) {
+    if (QCoreApplication* app = QCoreApplication::instance())
+        InstallTranslations(*app, qEnvironmentVariable("RSE_LANGUAGE", QStringLiteral("en")));
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", program);
         return std::nullopt;

@@ -1,5 +1,6 @@
 // Saves pictures of the editor for a look by eye: the main window with each kind of tree node
-// selected, the Serial Port menu, the help viewer and the about box.
+// selected, the Serial Port, File and Options menus, the help viewer, the about box, the
+// compare, program changes and backups windows and the device paths dialog.
 // Usage: rse_ui_screenshots OUTPUT_FOLDER   (runs on any Qt platform, e.g. offscreen)
 #include <cstdio>
 
@@ -9,9 +10,16 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "editing/difference_words.h"
+#include "files/config_diff.h"
+#include "qt/backups.h"
 #include "screenshot_support.h"
+#include "ui/dialogs/backups_window.h"
+#include "ui/dialogs/compare_window.h"
 #include "ui/dialogs/frm_about.h"
 #include "ui/dialogs/help_browser.h"
+#include "ui/dialogs/program_changes_dialog.h"
+#include "ui/dialogs/serial_devices_dialog.h"
 
 using rse::tools::Save;
 
@@ -60,5 +68,36 @@ int main(int argc, char** argv) {
     rse::FrmAbout about(&w);
     about.show();
     ok = Save(&about, dir, QStringLiteral("about")) && ok;
+
+    // The File and Options menus with the Language submenu.
+    for (const char* name : {"mnuFile", "mnuOptions", "mnuOptionsLanguage"}) {
+        auto* menu = w.findChild<QMenu*>(QLatin1String(name));
+        menu->popup(w.mapToGlobal(QPoint(100, 40)));
+        ok = Save(menu, dir, QStringLiteral("menu-") + QLatin1String(name)) && ok;
+        menu->hide();
+    }
+
+    // The windows of the safety net with a few differences to show.
+    rse::Configuration other = session.config;
+    other.CHUSA[3].ChTag = "HARBOUR";
+    other.CHUSA[4].ScanMemory = !other.CHUSA[4].ScanMemory;
+    other.SETCOM.ScanType = 1;
+    other.Dir(2).Enable = true;
+    other.Dir(2).Mmsid = "316001234";
+    const std::vector<rse::DifferenceRow> rows =
+        rse::DescribeDifferences(rse::CompareConfigurations(session.config, other), session.config);
+    rse::CompareWindow compare(rows, QStringLiteral("other.dat"), &w);
+    compare.resize(640, 300);
+    compare.show();
+    ok = Save(&compare, dir, QStringLiteral("compare")) && ok;
+    rse::ProgramChangesDialog changes(rows, &w);
+    changes.show();
+    ok = Save(&changes, dir, QStringLiteral("program-changes")) && ok;
+    rse::BackupsWindow backups(rse::DefaultBackupStore(), editor.prompts, &w);
+    backups.show();
+    ok = Save(&backups, dir, QStringLiteral("backups")) && ok;
+    rse::SerialDevicesDialog devices(editor.settings, &w);
+    devices.show();
+    ok = Save(&devices, dir, QStringLiteral("device-paths")) && ok;
     return ok ? 0 : 1;
 }

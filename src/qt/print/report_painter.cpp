@@ -1,5 +1,6 @@
 #include "qt/print/report_painter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -20,7 +21,8 @@ QFont PrintedReportFont() {
 PaintResult PaintPrintedReport(QPagedPaintDevice& device, const std::vector<PrintPage>& pages) {
     QPainter painter;
     if (!painter.begin(&device))
-        return {false, QStringLiteral("The printer could not start the job.")};
+        return {false, QCoreApplication::translate("rse::ReportPainter",
+                                                   "The printer could not start the job.")};
     painter.setFont(PrintedReportFont());
     const QFontMetricsF metrics(painter.font(), &device);
     const double unitsPerMm = device.logicalDpiX() / 25.4;
@@ -30,7 +32,9 @@ PaintResult PaintPrintedReport(QPagedPaintDevice& device, const std::vector<Prin
     for (std::size_t p = 0; p < pages.size(); ++p) {
         if (p > 0 && !device.newPage()) {
             painter.end();
-            return {false, QStringLiteral("The printer could not start page %1.").arg(p + 1)};
+            return {false, QCoreApplication::translate("rse::ReportPainter",
+                                                       "The printer could not start page %1.")
+                               .arg(p + 1)};
         }
         double top = kPrintTopMm * unitsPerMmY;  // top of the current line
         for (const PrintLine& line : pages[p].lines) {
@@ -41,7 +45,9 @@ PaintResult PaintPrintedReport(QPagedPaintDevice& device, const std::vector<Prin
             top += lineHeight;
         }
     }
-    if (!painter.end()) return {false, QStringLiteral("The printer could not finish the job.")};
+    if (!painter.end())
+        return {false, QCoreApplication::translate("rse::ReportPainter",
+                                                   "The printer could not finish the job.")};
     return {};
 }
 

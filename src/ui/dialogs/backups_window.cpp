@@ -24,23 +24,20 @@ QString Q(const std::string& s) {
 BackupsWindow::BackupsWindow(BackupStore store, Prompts& prompts, QWidget* parent)
     : QDialog(parent), store_(std::move(store)), prompts_(prompts) {
     setObjectName(QStringLiteral("frmBackups"));
-    setWindowTitle(QStringLiteral("Backups"));
+    setWindowTitle(tr("Backups"));
 
-    auto* where =
-        new QLabel(QStringLiteral("Kept in %1")
-                       .arg(QFile::decodeName(QByteArray::fromStdString(store_.Folder()))),
-                   this);
+    auto* where = new QLabel(
+        tr("Kept in %1").arg(QFile::decodeName(QByteArray::fromStdString(store_.Folder()))), this);
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("lstBackups"));
-    list_->setAccessibleName(QStringLiteral("Backups"));
+    list_->setAccessibleName(tr("Backups"));
     list_->setRootIsDecorated(false);
     list_->setAlternatingRowColors(true);
     new TableCopy(list_);  // Ctrl+C and the context menu copy the current row
-    list_->setHeaderLabels({QStringLiteral("Date and time"), QStringLiteral("Kind"),
-                            QStringLiteral("Note"), QStringLiteral("Model"),
-                            QStringLiteral("SHA-256"), QStringLiteral("File")});
+    list_->setHeaderLabels(
+        {tr("Date and time"), tr("Kind"), tr("Note"), tr("Model"), tr("SHA-256"), tr("File")});
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(list_, &QTreeWidget::currentItemChanged, this, &BackupsWindow::UpdateButtons);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] {
@@ -48,9 +45,9 @@ BackupsWindow::BackupsWindow(BackupStore store, Prompts& prompts, QWidget* paren
     });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    open_ = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::ActionRole);
-    compare_ = buttons->addButton(QStringLiteral("&Compare"), QDialogButtonBox::ActionRole);
-    delete_ = buttons->addButton(QStringLiteral("&Delete"), QDialogButtonBox::ActionRole);
+    open_ = buttons->addButton(tr("&Open"), QDialogButtonBox::ActionRole);
+    compare_ = buttons->addButton(tr("&Compare"), QDialogButtonBox::ActionRole);
+    delete_ = buttons->addButton(tr("&Delete"), QDialogButtonBox::ActionRole);
     open_->setObjectName(QStringLiteral("cmdOpen"));
     compare_->setObjectName(QStringLiteral("cmdCompare"));
     delete_->setObjectName(QStringLiteral("cmdDelete"));
@@ -77,12 +74,11 @@ void BackupsWindow::Refresh() {
     for (const BackupEntry& e : entries_) {
         const bool image = e.kind == BackupKind::Image;
         QString note = Q(e.note);
-        if (note.isEmpty() && image) note = QStringLiteral("read from %1").arg(Q(e.port));
-        if (!e.intact) note = QStringLiteral("(damaged) ") + note;
-        auto* item = new QTreeWidgetItem(
-            list_,
-            {Q(e.time), image ? QStringLiteral("Memory image") : QStringLiteral("Configuration"),
-             note, Q(e.model), Q(e.sha256.substr(0, 12)), Q(e.name)});
+        if (note.isEmpty() && image) note = tr("read from %1").arg(Q(e.port));
+        if (!e.intact) note = tr("(damaged) ") + note;
+        auto* item =
+            new QTreeWidgetItem(list_, {Q(e.time), image ? tr("Memory image") : tr("Configuration"),
+                                        note, Q(e.model), Q(e.sha256.substr(0, 12)), Q(e.name)});
         item->setToolTip(5, Q(e.path));
     }
     if (!entries_.empty()) list_->setCurrentItem(list_->topLevelItem(0));
@@ -105,7 +101,7 @@ void BackupsWindow::OnDelete() {
     const BackupEntry* e = Current();
     if (!e) return;
     const QString name = Q(e->name);
-    if (prompts_.Message(this, QStringLiteral("Delete the backup %1?").arg(name), windowTitle(),
+    if (prompts_.Message(this, tr("Delete the backup %1?").arg(name), windowTitle(),
                          Prompts::Icon::Question,
                          Prompts::Buttons::YesNo) != Prompts::Answer::Yes) {
         return;
@@ -113,7 +109,7 @@ void BackupsWindow::OnDelete() {
     const IoResult r = store_.Delete(e->name);
     if (!r.ok) {
         prompts_.Message(this,
-                         QStringLiteral("The backup %1 could not be deleted: %2")
+                         tr("The backup %1 could not be deleted: %2")
                              .arg(name, QString::fromLocal8Bit(r.description.c_str())),
                          windowTitle(), Prompts::Icon::Exclamation);
     }

@@ -13,24 +13,22 @@ CompareWindow::CompareWindow(const std::vector<DifferenceRow>& rows, const QStri
                              QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmCompare"));
-    setWindowTitle(QStringLiteral("Compare With - %1").arg(otherName));
+    setWindowTitle(tr("Compare With - %1").arg(otherName));
     setAttribute(Qt::WA_DeleteOnClose);
 
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("lblSummary"));
     const int n = static_cast<int>(rows.size());
     summary_->setText(
-        n == 0
-            ? QStringLiteral("The configuration in the editor and %1 are the same.").arg(otherName)
-            : QStringLiteral("%1 %2 between the configuration in the editor and %3. Select a "
-                             "row to show it in the editor.")
-                  .arg(n)
-                  .arg(n == 1 ? QStringLiteral("difference") : QStringLiteral("differences"),
-                       otherName));
+        n == 0 ? tr("The configuration in the editor and %1 are the same.").arg(otherName)
+               : tr("%1 %2 between the configuration in the editor and %3. Select a "
+                    "row to show it in the editor.")
+                     .arg(n)
+                     .arg(n == 1 ? tr("difference") : tr("differences"), otherName));
     summary_->setWordWrap(true);
 
     table_ = new DifferenceTable(this);
-    table_->SetRows(rows, QStringLiteral("In the editor"), otherName);
+    table_->SetRows(rows, tr("In the editor"), otherName);
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
         const nodes::NodeKey key = table_->NodeKeyAt(row);
         if (key.branch != nodes::Branch::None) emit showNode(key);

@@ -12,6 +12,7 @@
 #include "link/clone_protocol.h"
 #include "qt/serial_link.h"
 #include "qt/system_facts_posix.h"
+#include "qt/translations.h"
 
 namespace rse {
 
@@ -28,8 +29,8 @@ const char* IconName(CheckLevel level) {
     }
 }
 
-QString Html(const std::string& text) {
-    return QString::fromLocal8Bit(text.c_str()).toHtmlEscaped();
+QString Html(const Phrase& phrase, const std::string& english) {
+    return Translated(phrase, english).toHtmlEscaped();
 }
 
 }  // namespace
@@ -42,7 +43,7 @@ ConnectionCheckDialog::ConnectionCheckDialog(QString devicePath, QString port, b
       noEcho_(noEcho),
       task_(kReplyStartTimeout) {
     setObjectName(QStringLiteral("frmCheckConnection"));
-    setWindowTitle(QStringLiteral("Check Connection"));
+    setWindowTitle(tr("Check Connection"));
     heading_ = new QLabel(this);
     heading_->setObjectName(QStringLiteral("lblCheckHeading"));
     heading_->setWordWrap(true);
@@ -61,9 +62,9 @@ ConnectionCheckDialog::ConnectionCheckDialog(QString devicePath, QString port, b
                                           style()->standardIcon(pixmap).pixmap(size, size));
     }
 
-    again_ = new QPushButton(QStringLiteral("Check &Again"), this);
+    again_ = new QPushButton(tr("Check &Again"), this);
     again_->setObjectName(QStringLiteral("cmdCheckAgain"));
-    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_ = new QPushButton(tr("Close"), this);
     close_->setObjectName(QStringLiteral("cmdClose"));
     connect(&task_, &BackgroundTask::finished, this, &ConnectionCheckDialog::Finish);
     connect(again_, &QPushButton::clicked, this, &ConnectionCheckDialog::Start);
@@ -114,15 +115,14 @@ void ConnectionCheckDialog::Finish() {
 }
 
 QString ConnectionCheckDialog::Summary() const {
-    if (Running()) return QStringLiteral("Checking...");
-    if (cancelled_) return QStringLiteral("Cancelled.");
+    if (Running()) return tr("Checking...");
+    if (cancelled_) return tr("Cancelled.");
     const auto problems = std::count_if(lines_.begin(), lines_.end(), [](const CheckLine& l) {
         return l.level == CheckLevel::Problem;
     });
-    if (problems == 0) return QStringLiteral("No problem found.");
-    return (problems == 1 ? QStringLiteral("1 problem found.")
-                          : QStringLiteral("%1 problems found.").arg(problems)) +
-           QStringLiteral(" Select a fix to copy it.");
+    if (problems == 0) return tr("No problem found.");
+    return (problems == 1 ? tr("1 problem found.") : tr("%1 problems found.").arg(problems)) +
+           tr(" Select a fix to copy it.");
 }
 
 void ConnectionCheckDialog::Render() {
@@ -131,18 +131,17 @@ void ConnectionCheckDialog::Render() {
     QString html = QStringLiteral("<table cellspacing=\"3\">");
     for (const CheckLine& line : lines_) {
         html += QStringLiteral("<tr><td valign=\"top\"><img src=\"%1\"></td><td>%2</td></tr>")
-                    .arg(QLatin1String(IconName(line.level)), Html(line.text));
+                    .arg(QLatin1String(IconName(line.level)), Html(line.what, line.text));
         if (!line.fix.empty()) {
-            html += QStringLiteral(
-                        "<tr><td></td><td><i>Fix:</i> <span style=\"font-family: monospace; "
-                        "background-color: #eef2f7\">%1</span></td></tr>")
-                        .arg(Html(line.fix));
+            html += tr("<tr><td></td><td><i>Fix:</i> <span style=\"font-family: monospace; "
+                       "background-color: #eef2f7\">%1</span></td></tr>")
+                        .arg(Html(line.howToFix, line.fix));
         }
     }
     html += QStringLiteral("</table>");
     results_->setHtml(html);
     again_->setEnabled(!Running());
-    close_->setText(Running() ? QStringLiteral("Cancel") : QStringLiteral("Close"));
+    close_->setText(Running() ? tr("Cancel") : tr("Close"));
 }
 
 void ConnectionCheckDialog::reject() {

@@ -16,8 +16,10 @@
 #include <algorithm>
 
 #include "link/clone_protocol.h"
+#include "model/mmsi.h"
 #include "qt/fleet_run.h"
 #include "qt/serial_link.h"
+#include "qt/translations.h"
 #include "ui/prompts.h"
 #include "ui/widgets/progress_frame.h"
 
@@ -29,7 +31,20 @@ namespace {
 constexpr Millis kLongestLinkWait =
     std::max({kReadByteEchoTimeout, kReplyStartTimeout, kAckTimeout});
 
-const QString kTitle = QStringLiteral("Program Several Radios");
+// The log's columns as the table heads them (the log file keeps its own names).
+const char* const kColumnHeadings[] = {QT_TRANSLATE_NOOP("rse::FleetWindow", "time"),
+                                       QT_TRANSLATE_NOOP("rse::FleetWindow", "radio"),
+                                       QT_TRANSLATE_NOOP("rse::FleetWindow", "model"),
+                                       QT_TRANSLATE_NOOP("rse::FleetWindow", "user_mmsi"),
+                                       QT_TRANSLATE_NOOP("rse::FleetWindow", "mmsi_kind"),
+                                       QT_TRANSLATE_NOOP("rse::FleetWindow", "atis_no"),
+                                       QT_TRANSLATE_NOOP("rse::FleetWindow", "result"),
+                                       QT_TRANSLATE_NOOP("rse::FleetWindow", "detail"),
+                                       QT_TRANSLATE_NOOP("rse::FleetWindow", "backup"),
+                                       QT_TRANSLATE_NOOP("rse::FleetWindow", "sha256")};
+
+// The column of each field of a log row in the table.
+enum Column { kMmsiKindColumn = 4, kResultColumn = 6, kDetailColumn = 7 };
 
 }  // namespace
 
@@ -49,24 +64,32 @@ FleetWindow::FleetWindow(const Configuration& config, QString templateName, cons
       prompts_(prompts),
       task_(kLongestLinkWait) {
     setObjectName(QStringLiteral("frmFleet"));
-    setWindowTitle(kTitle);
+    setWindowTitle(Title());
     setModal(true);
 
-    auto* logLabel = new QLabel(QStringLiteral("&Log file:"), this);
+    auto* logLabel = new QLabel(tr("&Log file:"), this);
     logPath_ = new QLineEdit(QDir(folder).filePath(DefaultLogName()), this);
     logPath_->setObjectName(QStringLiteral("txtLogFile"));
     logLabel->setBuddy(logPath_);
-    verify_ = new QCheckBox(QStringLiteral("&Verify each radio (read it back)"), this);
+    browse_ = new QPushButton(tr("&Browse..."), this);
+    browse_->setObjectName(QStringLiteral("cmdBrowseLog"));
+    connect(browse_, &QPushButton::clicked, this, &FleetWindow::ChooseLog);
+    verify_ = new QCheckBox(tr("&Verify each radio (read it back)"), this);
     verify_->setObjectName(QStringLiteral("chkVerify"));
     verify_->setChecked(true);
 
     table_ = new QTableWidget(0, static_cast<int>(kFleetLogColumns.size()), this);
     table_->setObjectName(QStringLiteral("grdRadios"));
-    table_->setAccessibleName(QStringLiteral("Radios done"));
+    table_->setAccessibleName(tr("Radios done"));
     QStringList headings;
-    for (const std::string& c : kFleetLogColumns)
-        headings.push_back(QString::fromStdString(c));
+    for (const char* c : kColumnHeadings)
+        headings.push_back(tr(c));
     table_->setHorizontalHeaderLabels(headings);
+    // Each heading fits its column, however long its language makes it.
+    for (int c = 0; c < table_->columnCount(); ++c) {
+        table_->setColumnWidth(
+            c, std::max(table_->columnWidth(c), table_->horizontalHeader()->sectionSizeHint(c)));
+    }
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -77,7 +100,7 @@ FleetWindow::FleetWindow(const Configuration& config, QString templateName, cons
     state_->setWordWrap(true);
     progress_ = new ProgressFrame(this);
     progress_->setObjectName(QStringLiteral("pictProgress"));
-    progress_->setAccessibleName(QStringLiteral("Progress"));
+    progress_->setAccessibleName(tr("Progress"));
     progress_->setMinimumSize(160, 20);
     task_.onProgress = [this](int percent) { progress_->SetValue(percent); };
     connect(&task_, &BackgroundTask::finished, this, [this] {
@@ -86,11 +109,11 @@ FleetWindow::FleetWindow(const Configuration& config, QString templateName, cons
         ShowState();
     });
 
-    next_ = new QPushButton(QStringLiteral("&Next Radio"), this);
+    next_ = new QPushButton(tr("&Next Radio"), this);
     next_->setObjectName(QStringLiteral("cmdNextRadio"));
-    finish_ = new QPushButton(QStringLiteral("&Finish"), this);
+    finish_ = new QPushButton(tr("&Finish"), this);
     finish_->setObjectName(QStringLiteral("cmdFinish"));
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setObjectName(QStringLiteral("cmdCancel"));
     next_->setDefault(true);
     connect(next_, &QPushButton::clicked, this, &FleetWindow::NextRadio);
@@ -100,6 +123,7 @@ FleetWindow::FleetWindow(const Configuration& config, QString templateName, cons
     auto* top = new QHBoxLayout;
     top->addWidget(logLabel);
     top->addWidget(logPath_, 1);
+    top->addWidget(browse_);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(progress_);
     bottom->addStretch(1);
@@ -116,18 +140,23 @@ FleetWindow::FleetWindow(const Configuration& config, QString templateName, cons
     ShowState();
 }
 
+void FleetWindow::ChooseLog() {
+    // An existing log is added to, never replaced: the dialog asks nothing about it.
+    const QString chosen = prompts_.AppendFileName(this, tr("Fleet Log File"),
+                                                   tr("Fleet logs (*.csv)"), logPath_->text());
+    if (!chosen.isEmpty()) logPath_->setText(chosen);
+}
+
 bool FleetWindow::OpenLog() {
     if (log_) return true;
     auto log = std::make_unique<FleetLog>(QFile::encodeName(logPath_->text()).toStdString());
     if (IoResult r = log->Open(); !r.ok) {
-        prompts_.Message(this,
-                         QStringLiteral("FileSave Error!!\n\n%1: %2")
-                             .arg(QString::fromLocal8Bit(r.description.c_str()), logPath_->text()),
-                         kTitle, Prompts::Icon::Critical);
+        ShowSaveFailure(r);
         return false;
     }
     log_ = std::move(log);
     logPath_->setReadOnly(true);  // one log for the whole run
+    browse_->setEnabled(false);
     return true;
 }
 
@@ -152,27 +181,53 @@ void FleetWindow::NextRadio() {
 }
 
 void FleetWindow::Done(const FleetRadio& radio, int number) {
-    std::vector<std::string> warnings;
+    std::vector<Phrase> warnings;
     const FleetLogRow row = FleetRowFor(radio, number, *log_, warnings);
     results_.push_back(radio.result);
-    if (IoResult r = log_->Append(row); !r.ok) {
-        prompts_.Message(this,
-                         QStringLiteral("FileSave Error!!\n\n%1: %2")
-                             .arg(QString::fromLocal8Bit(r.description.c_str()), logPath_->text()),
-                         kTitle, Prompts::Icon::Critical);
-    }
-    AddRow(row);
+    if (IoResult r = log_->Append(row); !r.ok) ShowSaveFailure(r);
+    AddRow(row, ShownDetail(radio, warnings));
     progress_->SetValue(0);
     emit radioDone();
 }
 
-void FleetWindow::AddRow(const FleetLogRow& row) {
+QString FleetWindow::Title() {
+    return tr("Program Several Radios");
+}
+
+void FleetWindow::ShowSaveFailure(const IoResult& r) {
+    prompts_.Message(this,
+                     tr("FileSave Error!!\n\n%1: %2")
+                         .arg(QString::fromLocal8Bit(r.description.c_str()), logPath_->text()),
+                     Title(), Prompts::Icon::Critical);
+}
+
+QString FleetWindow::ShownDetail(const FleetRadio& radio, const std::vector<Phrase>& warnings) {
+    if (const std::optional<LinkMessage>& m = radio.message) {
+        // One line, as the log has it: the message and what went wrong.
+        QString line = CoreText(m->text.c_str());
+        if (!m->detail.empty()) line += QLatin1Char(' ') + Translated(m->detailPhrase, m->detail);
+        return line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+    QStringList shown;
+    for (const Phrase& w : warnings)
+        shown.push_back(Translated(w));
+    return shown.join(QStringLiteral("; "));
+}
+
+void FleetWindow::AddRow(const FleetLogRow& row, const QString& detail) {
     const int r = table_->rowCount();
     table_->insertRow(r);
     const std::vector<std::string> fields = row.Fields();
     for (std::size_t c = 0; c < fields.size(); ++c) {
-        table_->setItem(r, static_cast<int>(c),
-                        new QTableWidgetItem(QString::fromStdString(fields[c])));
+        QString text = QString::fromStdString(fields[c]);
+        // The words for people in the language of the windows; the log keeps the English.
+        if (c == kResultColumn) text = CoreText(row.result.c_str());
+        if (c == kDetailColumn) text = detail;
+        if (c == kMmsiKindColumn) {
+            if (const auto info = ClassifyMmsi(row.userMmsi))
+                text = Translated(DescribeMmsiPhrase(*info));
+        }
+        table_->setItem(r, static_cast<int>(c), new QTableWidgetItem(text));
     }
     table_->resizeColumnsToContents();
     table_->scrollToBottom();
@@ -185,11 +240,10 @@ void FleetWindow::ShowState() {
     cancel_->setEnabled(running);
     verify_->setEnabled(!running);
     const int number = log_ ? log_->NextRadio() : 1;
-    QString text = running ? QStringLiteral("Programming radio %1...").arg(number)
-                           : QStringLiteral("Connect radio %1, then press Next Radio.").arg(number);
-    if (!results_.empty() && !running) {
-        text = QString::fromStdString(FleetSummary(results_)) + QStringLiteral(". ") + text;
-    }
+    QString text = running ? tr("Programming radio %1...").arg(number)
+                           : tr("Connect radio %1, then press Next Radio.").arg(number);
+    if (!results_.empty() && !running)
+        text = tr("%1. %2").arg(Translated(FleetSummaryPhrase(results_)), text);
     state_->setText(text);
 }
 

@@ -56,9 +56,15 @@ class FleetWindow : public QDialog {
     void NextRadio();
     void Cancel();
     void Done(const FleetRadio& radio, int number);
+    void ChooseLog();
     bool OpenLog();
     void ShowState();
-    void AddRow(const FleetLogRow& row);
+    // The row as the log has it, but the result, the MMSI kind and `detail` for people.
+    void AddRow(const FleetLogRow& row, const QString& detail);
+    void ShowSaveFailure(const IoResult& r);
+    static QString Title();
+    // The detail column as the window shows it: the message, else the warnings, translated.
+    static QString ShownDetail(const FleetRadio& radio, const std::vector<Phrase>& warnings);
 
     Configuration config_;
     QString templateName_;
@@ -70,6 +76,7 @@ class FleetWindow : public QDialog {
     std::optional<FleetRadio> ended_;
 
     QLineEdit* logPath_ = nullptr;
+    QPushButton* browse_ = nullptr;
     QCheckBox* verify_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* state_ = nullptr;

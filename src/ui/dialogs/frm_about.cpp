@@ -8,6 +8,7 @@
 
 #include "layout/window_layout.h"
 #include "model/configuration.h"
+#include "qt/translations.h"
 #include "ui/app_icon.h"
 #include "ui/font_units.h"
 
@@ -21,7 +22,7 @@ constexpr int kButtonHeightTw = 375;
 }  // namespace
 
 QString FrmAbout::VersionText() {
-    return QStringLiteral("Version %1.%2.%3")
+    return tr("Version %1.%2.%3")
         .arg(RSE_VERSION_MAJOR)
         .arg(RSE_VERSION_MINOR)
         .arg(RSE_VERSION_PATCH);
@@ -29,10 +30,10 @@ QString FrmAbout::VersionText() {
 
 QString FrmAbout::DescriptionText() {
     const QStringList lines = {
-        QStringLiteral("Prepares, reads and programs the configuration of the QM24 VH3400M "
-                       "marine VHF DSC radio."),
+        tr("Prepares, reads and programs the configuration of the QM24 VH3400M "
+           "marine VHF DSC radio."),
         QString(),
-        QStringLiteral("Check the settings on the radio itself before you rely on them at sea."),
+        tr("Check the settings on the radio itself before you rely on them at sea."),
     };
     return lines.join(u'\n');
 }
@@ -44,7 +45,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
         w->setGeometry(r.left, r.top, r.width, r.height);
     };
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Version Infomation"));
+    setWindowTitle(tr("Version Infomation"));
     setModal(true);
 
     frame_ = new QFrame(this);
@@ -60,8 +61,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
 
     auto* title = new QLabel(frame_);
     title->setObjectName(QStringLiteral("lblTitle"));
-    title->setText(
-        QStringLiteral("%1 %2").arg(QLatin1String(kModelName), QLatin1String(kProductTitle)));
+    title->setText(QStringLiteral("%1 %2").arg(QLatin1String(kModelName), ProductTitle()));
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
@@ -80,7 +80,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     description->setWordWrap(true);
     place(description, {180, 1200, 4275, 1650});
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName(QStringLiteral("cmdOK"));
     ok_->setDefault(true);
     ok_->resize(units.X(kButtonWidthTw), units.Y(kButtonHeightTw));

@@ -12,6 +12,7 @@
 #include "files/disk_io.h"
 #include "model/configuration.h"
 #include "qt/latin1.h"
+#include "qt/translations.h"
 #include "report/text_report.h"
 #include "ui/font_units.h"
 #include "ui/prompts.h"
@@ -25,15 +26,15 @@ constexpr layout::Size kWindowSizePx{558, 409};
 FrmPrn::FrmPrn(EditorSession& session, Prompts& prompts, QWidget* parent)
     : QDialog(parent), session_(session), prompts_(prompts) {
     setObjectName(QStringLiteral("frmPrn"));
-    setWindowTitle(QStringLiteral("Print to File"));
+    setWindowTitle(tr("Print to File"));
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     menu_ = new QMenuBar(this);
-    QMenu* file = menu_->addMenu(QStringLiteral("&File"));
+    QMenu* file = menu_->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* save = file->addAction(QStringLiteral("&Save As..."), this, &FrmPrn::SaveAs);
+    QAction* save = file->addAction(tr("&Save As..."), this, &FrmPrn::SaveAs);
     save->setObjectName(QStringLiteral("mnuFileSave"));
-    QAction* exit = file->addAction(QStringLiteral("&Exit"), this, &QDialog::accept);
+    QAction* exit = file->addAction(tr("&Exit"), this, &QDialog::accept);
     exit->setObjectName(QStringLiteral("mnuFileExit"));
 
     txtPrn_ = new QPlainTextEdit(this);
@@ -41,10 +42,10 @@ FrmPrn::FrmPrn(EditorSession& session, Prompts& prompts, QWidget* parent)
     txtPrn_->setReadOnly(true);
     txtPrn_->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtPrn_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    txtPrn_->setAccessibleName(QStringLiteral("Report"));
-    txtPrn_->setPlainText(kPlaceholder);
+    txtPrn_->setAccessibleName(tr("Report"));
+    txtPrn_->setPlainText(tr(kPlaceholder));
 
-    cmdOK_ = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setAutoDefault(false);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
@@ -98,7 +99,7 @@ void FrmPrn::MakeTextImage() {
 }
 
 void FrmPrn::SaveAs() {
-    const QString path = prompts_.SaveFileName(this, QString(), kFilter, QString());
+    const QString path = prompts_.SaveFileName(this, QString(), tr(kFilter), QString());
     if (path.isEmpty()) {
         return;
     }
@@ -118,10 +119,9 @@ bool FrmPrn::SaveTextFile(const QString& path) {
     if (!r.ok) {
         setEnabled(true);
         busy_.reset();
-        prompts_.Message(
-            this, QString::fromLocal8Bit(r.description.c_str()),
-            QStringLiteral("%1 %2").arg(QLatin1String(kModelName), QLatin1String(kProductTitle)),
-            Prompts::Icon::Exclamation);
+        prompts_.Message(this, QString::fromLocal8Bit(r.description.c_str()),
+                         QStringLiteral("%1 %2").arg(QLatin1String(kModelName), ProductTitle()),
+                         Prompts::Icon::Exclamation);
         return false;
     }
     Settle();

@@ -22,9 +22,9 @@ class FrmPrn : public QDialog {
     Q_OBJECT
 
   public:
-    static inline const QString kPlaceholder =
-        QStringLiteral("Now, making text image. Please wait...");
-    static inline const QString kFilter = QStringLiteral("Text files(*.txt);;All files(*.*)");
+    static constexpr const char* kPlaceholder =
+        QT_TR_NOOP("Now, making text image. Please wait...");
+    static constexpr const char* kFilter = QT_TR_NOOP("Text files(*.txt);;All files(*.*)");
     static constexpr int kComposeDelayMs = 10;
 
     FrmPrn(EditorSession& session, Prompts& prompts, QWidget* parent = nullptr);

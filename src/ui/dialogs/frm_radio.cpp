@@ -14,6 +14,7 @@
 #include "link/safe_program.h"
 #include "qt/latin1.h"
 #include "qt/serial_link.h"
+#include "qt/translations.h"
 #include "ui/dialogs/help_browser.h"
 #include "ui/font_units.h"
 #include "ui/prompts.h"
@@ -34,8 +35,10 @@ Prompts::Icon IconOf(MessageIcon icon) {
 
 // What the keep step answers when it cannot reach the dialog any more.
 LinkMessage NotKept() {
-    return {"FileSave Error!!", kProgramTitle, MessageIcon::Critical,
-            "The window closed before the radio's memory was kept.\nNothing was written."};
+    Phrase detail(RSE_TEXT("Core", "The window closed before the radio's memory was kept."));
+    detail.Add("\n").Add(RSE_TEXT("Core", "Nothing was written."));
+    return {RSE_TEXT("Core", "FileSave Error!!"), kProgramTitle, MessageIcon::Critical,
+            detail.English(), detail};
 }
 
 }  // namespace
@@ -113,8 +116,7 @@ FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, TransferMode mode, 
       devicePath_(std::move(devicePath)),
       task_(kLongestLinkWait) {
     setObjectName(QStringLiteral("frmRadio"));
-    setWindowTitle(mode_ == TransferMode::Read ? QLatin1String(kReadTitle)
-                                               : QLatin1String(kProgramTitle));
+    setWindowTitle(mode_ == TransferMode::Read ? CoreText(kReadTitle) : CoreText(kProgramTitle));
     setModal(true);
 
     // Arial at the size of the application's font; the design is drawn for Arial at the
@@ -130,11 +132,11 @@ FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, TransferMode mode, 
         return QRect(r.left, r.top, r.width, r.height);
     };
 
-    auto* label1 = new QLabel(QStringLiteral("1.Connect the RSE Cable."), this);
+    auto* label1 = new QLabel(tr("1.Connect the RSE Cable."), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setFont(arial);
     label1->setGeometry(Twips(180, 120, 4605, 255));
-    auto* label2 = new QLabel(QStringLiteral("2.Communication starts when you select [OK]."), this);
+    auto* label2 = new QLabel(tr("2.Communication starts when you select [OK]."), this);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setFont(arial);
     label2->setGeometry(Twips(180, 420, 5200, 255));
@@ -142,11 +144,11 @@ FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, TransferMode mode, 
     radioPicture_ = new QLabel(this);
     radioPicture_->setObjectName(QStringLiteral("pictA"));
     radioPicture_->setPixmap(RadioPicture());
-    radioPicture_->setAccessibleName(QStringLiteral("Radio"));
+    radioPicture_->setAccessibleName(tr("Radio"));
     computerPicture_ = new QLabel(this);
     computerPicture_->setObjectName(QStringLiteral("pictB"));
     computerPicture_->setPixmap(ComputerPicture());
-    computerPicture_->setAccessibleName(QStringLiteral("Computer"));
+    computerPicture_->setAccessibleName(tr("Computer"));
     // Reading: from the radio (left) to the computer (right); otherwise the other way.
     const bool reading = mode_ == TransferMode::Read;
     radioPicture_->setGeometry(Twips(reading ? 120 : 3720, 720, 1875, 1575));
@@ -157,13 +159,13 @@ FrmRadio::FrmRadio(EditorSession& session, Prompts& prompts, TransferMode mode, 
     progressFrame_ = new ProgressFrame(this);
     progressFrame_->setObjectName(QStringLiteral("pictProgress"));
     progressFrame_->setGeometry(Twips(2100, 1440, 1395, 315));
-    progressFrame_->setAccessibleName(QStringLiteral("Progress"));
+    progressFrame_->setAccessibleName(tr("Progress"));
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(tr("OK"), this);
     okButton_->setObjectName(QStringLiteral("cmdOK"));
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
-    helpButton_ = new QPushButton(QStringLiteral("Help"), this);
+    helpButton_ = new QPushButton(tr("Help"), this);
     helpButton_->setObjectName(QStringLiteral("cmdHelp"));
     okButton_->setGeometry(Twips(180, 2400, 1275, 555));
     cancelButton_->setGeometry(Twips(2160, 2400, 1275, 555));
@@ -304,12 +306,12 @@ void FrmRadio::Finish(const TransferOutcome& outcome, const MemoryImage& image) 
 
     if (outcome.message) {
         const LinkMessage& m = *outcome.message;
-        QString text = QString::fromLocal8Bit(m.FullText().c_str());
-        const QString title = FromLatin1(m.title);
+        QString text = LinkMessageText(m);
+        const QString title = LinkMessageTitle(m);
         // The radio could not be reached: offer to find out why.
         if (checkConnection &&
             (m.text == kCommunicationErrorText || m.text == kModelNameErrorText)) {
-            text += QStringLiteral("\n\nCheck the connection now?");
+            text += tr("\n\nCheck the connection now?");
             if (prompts_.Message(this, text, title, IconOf(m.icon), Prompts::Buttons::YesNo) ==
                 Prompts::Answer::Yes) {
                 checkConnection();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -15,19 +16,19 @@ namespace rse {
 
 void ShowNoHelpMessage(Prompts& prompts, QWidget* from) {
     prompts.Message(from,
-                    QStringLiteral("Unable to display Help Contents. There is no Help associated "
-                                   "with this project."),
+                    HelpBrowser::tr("Unable to display Help Contents. There is no Help associated "
+                                    "with this project."),
                     from->windowTitle(), Prompts::Icon::Information);
 }
 
 HelpBrowser::HelpBrowser(Prompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts), browser_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Radio Setup Editor Help"));
+    setWindowTitle(tr("Radio Setup Editor Help"));
     setModal(false);
     browser_->setObjectName(QStringLiteral("txtHelp"));
     browser_->setOpenExternalLinks(false);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
@@ -41,6 +42,10 @@ QString HelpBrowser::DocumentFor(const QString& helpFile) {
     QString base = QFileInfo(helpFile.trimmed()).completeBaseName().toLower();
     if (base.isEmpty()) return {};
     base.replace(u' ', u'-');
+    // The page in the language of the windows when there is one, else the English one.
+    const QString language = QLocale().name().section(u'_', 0, 0);
+    const QString translated = QStringLiteral(":/help/%1/%2.html").arg(language, base);
+    if (QFile::exists(translated)) return translated;
     const QString path = QStringLiteral(":/help/%1.html").arg(base);
     return QFile::exists(path) ? path : QString();
 }
@@ -70,7 +75,7 @@ void HelpBrowser::ShowContextHelp(QWidget* from, int topic) {
 bool HelpBrowser::ShowTopic(const QString& helpFile, int topic, QString* error) {
     const QString document = DocumentFor(helpFile);
     if (document.isEmpty()) {
-        if (error) *error = QStringLiteral("The help file \"%1\" was not found.").arg(helpFile);
+        if (error) *error = tr("The help file \"%1\" was not found.").arg(helpFile);
         return false;
     }
     const QUrl url(QStringLiteral("qrc") + document);

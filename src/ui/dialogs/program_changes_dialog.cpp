@@ -8,12 +8,15 @@
 #include <QVBoxLayout>
 
 #include "link/clone_protocol.h"
+#include "qt/translations.h"
 #include "ui/widgets/difference_table.h"
 
 namespace rse {
 
 QString ProgramChangesDialog::Question(int count) {
-    return QStringLiteral("Program these %1 changes?").arg(count);
+    // One change has a text of its own, so that a language can say it in the singular.
+    if (count == 1) return tr("Program these 1 changes?");
+    return tr("Program these %1 changes?").arg(count);
 }
 
 ProgramChangesDialog::ProgramChangesDialog(const std::vector<DifferenceRow>& rows, QWidget* parent)
@@ -22,20 +25,20 @@ ProgramChangesDialog::ProgramChangesDialog(const std::vector<DifferenceRow>& row
 ProgramChangesDialog::ProgramChangesDialog(Preview preview, QWidget* parent)
     : QDialog(parent), preview_(std::move(preview)) {
     setObjectName(QStringLiteral("frmProgramChanges"));
-    setWindowTitle(QLatin1String(kProgramTitle));
+    setWindowTitle(CoreText(kProgramTitle));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
 
     if (!preview_.identity.isEmpty()) {
-        auto* box = new QGroupBox(QStringLiteral("The radio's own numbers"), this);
+        auto* box = new QGroupBox(tr("The radio's own numbers"), this);
         box->setObjectName(QStringLiteral("fraIdentity"));
         auto* inner = new QVBoxLayout(box);
         auto* sentences = new QLabel(preview_.identity.join(QLatin1Char('\n')), box);
         sentences->setObjectName(QStringLiteral("lblIdentity"));
         sentences->setWordWrap(true);
-        keep_ = new QRadioButton(QStringLiteral("Keep the Radio's"), box);
+        keep_ = new QRadioButton(tr("Keep the Radio's"), box);
         keep_->setObjectName(QStringLiteral("optKeepIdentity"));
-        change_ = new QRadioButton(QStringLiteral("Change It"), box);
+        change_ = new QRadioButton(tr("Change It"), box);
         change_->setObjectName(QStringLiteral("optChangeIdentity"));
         keep_->setChecked(true);
         inner->addWidget(sentences);
@@ -45,8 +48,8 @@ ProgramChangesDialog::ProgramChangesDialog(Preview preview, QWidget* parent)
         connect(keep_, &QRadioButton::toggled, this, &ProgramChangesDialog::ShowRows);
     }
 
-    auto* intro = new QLabel(
-        QStringLiteral("The radio was read and kept in the backups. Programming changes:"), this);
+    auto* intro =
+        new QLabel(tr("The radio was read and kept in the backups. Programming changes:"), this);
     table_ = new DifferenceTable(this);
     question_ = new QLabel(this);
     question_->setObjectName(QStringLiteral("lblQuestion"));
@@ -76,7 +79,7 @@ IdentityChoice ProgramChangesDialog::Choice() const {
 
 void ProgramChangesDialog::ShowRows() {
     const auto& rows = Choice() == IdentityChoice::Keep ? preview_.keep : preview_.change;
-    table_->SetRows(rows, QStringLiteral("In the radio now"), QStringLiteral("After programming"));
+    table_->SetRows(rows, tr("In the radio now"), tr("After programming"));
     question_->setText(Question(static_cast<int>(rows.size())));
 }
 

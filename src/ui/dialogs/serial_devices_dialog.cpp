@@ -14,12 +14,11 @@ namespace rse {
 SerialDevicesDialog::SerialDevicesDialog(SettingsStore& settings, QWidget* parent)
     : QDialog(parent), settings_(settings) {
     setObjectName(QStringLiteral("frmSerialDevices"));
-    setWindowTitle(QStringLiteral("Serial Port Devices"));
-    auto* intro = new QLabel(
-        QStringLiteral("Device used for each entry of the Serial Port menu.\n"
-                       "Choose a listed device or type a path, for example a name under\n"
-                       "/dev/serial/by-id/ or the path of a virtual radio."),
-        this);
+    setWindowTitle(tr("Serial Port Devices"));
+    auto* intro = new QLabel(tr("Device used for each entry of the Serial Port menu.\n"
+                                "Choose a listed device or type a path, for example a name under\n"
+                                "/dev/serial/by-id/ or the path of a virtual radio."),
+                             this);
     auto* form = new QFormLayout;
     // The ports found, stable names first as they survive plugging the adapter in again; the
     // tool tip of each says what it is.
@@ -41,7 +40,7 @@ SerialDevicesDialog::SerialDevicesDialog(SettingsStore& settings, QWidget* paren
         box->setCurrentText(settings_.DevicePath(n));
         if (SettingsStore::DeviceOverridden(n)) {
             box->setEnabled(false);
-            box->setToolTip(QStringLiteral("Set by RSE_COM%1 for this session").arg(n));
+            box->setToolTip(tr("Set by RSE_COM%1 for this session").arg(n));
         }
         boxes_[static_cast<std::size_t>(n - 1)] = box;
         form->addRow(QStringLiteral("COM%1").arg(n), box);

@@ -10,6 +10,7 @@
 #include "editing/node_keys.h"
 #include "model/labels.h"
 #include "qt/latin1.h"
+#include "qt/translations.h"
 #include "ui/font_units.h"
 #include "ui/widgets/table_copy.h"
 
@@ -43,36 +44,36 @@ QStringList FlagCells(const ChannelRecord& r) {
 }
 
 QString Channels(qsizetype n) {
-    return n == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(n);
+    return n == 1 ? ChannelListPanel::tr("1 channel") : ChannelListPanel::tr("%1 channels").arg(n);
 }
 
 QString ChangeName(ChannelChange change) {
     switch (change) {
         case ChannelChange::Enable:
-            return QStringLiteral("Enable");
+            return ChannelListPanel::tr("Enable");
         case ChannelChange::Disable:
-            return QStringLiteral("Disable");
+            return ChannelListPanel::tr("Disable");
         case ChannelChange::ScanOn:
-            return QStringLiteral("Scan On");
+            return ChannelListPanel::tr("Scan On");
         case ChannelChange::ScanOff:
             break;
     }
-    return QStringLiteral("Scan Off");
+    return ChannelListPanel::tr("Scan Off");
 }
 
 const char* ListTitle(BankId bank) {
     switch (bank) {
         case BankId::USA:
-            return "USA Channel List";
+            return QT_TRANSLATE_NOOP("rse::ChannelListPanel", "USA Channel List");
         case BankId::INT:
-            return "International Channel List";
+            return QT_TRANSLATE_NOOP("rse::ChannelListPanel", "International Channel List");
         case BankId::CAN:
-            return "Canada Channel List";
+            return QT_TRANSLATE_NOOP("rse::ChannelListPanel", "Canada Channel List");
         case BankId::WX:
         case BankId::EXP:
             break;
     }
-    return "Exp Channel List";
+    return QT_TRANSLATE_NOOP("rse::ChannelListPanel", "Exp Channel List");
 }
 
 }  // namespace
@@ -95,7 +96,7 @@ ChannelListPanel::ChannelListPanel(EditorSession& session, QWidget* parent)
     grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     grid_->setTabKeyNavigation(false);  // Tab leaves the grid
     grid_->setWordWrap(false);
-    SetStatusHint(grid_, kGridHint);
+    SetStatusHint(grid_, tr(kGridHint));
     connect(grid_, &QTableWidget::cellDoubleClicked, this,
             [this](int tableRow, int) { Jump(tableRow + 1); });
     const struct {
@@ -104,13 +105,15 @@ ChannelListPanel::ChannelListPanel(EditorSession& session, QWidget* parent)
         const char* text;
         QKeyCombination keys;
     } changes[] = {
-        {ChannelChange::Enable, "mnuListEnable", "&Enable", Qt::CTRL | Qt::Key_E},
-        {ChannelChange::Disable, "mnuListDisable", "&Disable", Qt::CTRL | Qt::SHIFT | Qt::Key_E},
-        {ChannelChange::ScanOn, "mnuListScanOn", "&Scan On", Qt::CTRL | Qt::Key_M},
-        {ChannelChange::ScanOff, "mnuListScanOff", "Scan O&ff", Qt::CTRL | Qt::SHIFT | Qt::Key_M},
+        {ChannelChange::Enable, "mnuListEnable", QT_TR_NOOP("&Enable"), Qt::CTRL | Qt::Key_E},
+        {ChannelChange::Disable, "mnuListDisable", QT_TR_NOOP("&Disable"),
+         Qt::CTRL | Qt::SHIFT | Qt::Key_E},
+        {ChannelChange::ScanOn, "mnuListScanOn", QT_TR_NOOP("&Scan On"), Qt::CTRL | Qt::Key_M},
+        {ChannelChange::ScanOff, "mnuListScanOff", QT_TR_NOOP("Scan O&ff"),
+         Qt::CTRL | Qt::SHIFT | Qt::Key_M},
     };
     for (const auto& c : changes) {
-        QAction* action = TableCopy::AddAction(grid_, c.name, QLatin1String(c.text), c.keys);
+        QAction* action = TableCopy::AddAction(grid_, c.name, tr(c.text), c.keys);
         connect(action, &QAction::triggered, this,
                 [this, change = c.change] { ChangeSelected(change); });
         changeActions_ << action;
@@ -140,7 +143,7 @@ void ChannelListPanel::SelectionChanged() {
 EditorPanel::Note ChannelListPanel::StatusNote() const {
     const auto n = TableCopy::SelectedRows(grid_).size();
     if (n < 2) return {};
-    return {QStringLiteral("%1 channels selected").arg(n), false};
+    return {tr("%1 channels selected").arg(n), false};
 }
 
 void ChannelListPanel::ChangeSelected(ChannelChange change) {
@@ -157,16 +160,15 @@ void ChannelListPanel::ChangeSelected(ChannelChange change) {
         ShowPlanBankList(bank_);
     const QString name = ChangeName(change);
     // The status bar counts the rows the change was not allowed on.
-    QString summary = QStringLiteral("%1: %2 changed").arg(name, Channels(result.changed));
-    if (result.unchanged > 0) summary += QStringLiteral(", %1 already so").arg(result.unchanged);
+    QString summary = tr("%1: %2 changed").arg(name, Channels(result.changed));
+    if (result.unchanged > 0) summary += tr(", %1 already so").arg(result.unchanged);
     if (result.leftAlone > 0) {
-        summary += QStringLiteral(
-                       ", %1 left alone (Scan Memory needs an enabled channel and is "
-                       "never set on channel 70)")
+        summary += tr(", %1 left alone (Scan Memory needs an enabled channel and is "
+                      "never set on channel 70)")
                        .arg(result.leftAlone);
     }
     emit statusHint(summary);
-    emit edited(grid_, QStringLiteral("%1 (%2)").arg(name, Channels(rows.size())));
+    emit edited(grid_, tr("%1 (%2)").arg(name, Channels(rows.size())));
 }
 
 void ChannelListPanel::Clear() {
@@ -217,7 +219,7 @@ void ChannelListPanel::ShowPlanBankList(BankId bank) {
     }
     if (bank == BankId::WX) return;  // the WX channels have a panel of their own
     bank_ = bank;
-    SetTitle(QLatin1String(ListTitle(bank)));
+    SetTitle(tr(ListTitle(bank)));
     grid_->setAccessibleName(Title());
     // Drawn once, after it was filled.
     grid_->setUpdatesEnabled(false);
@@ -244,7 +246,7 @@ void ChannelListPanel::ShowPlanBankList(BankId bank) {
 
 void ChannelListPanel::ShowExpBankList() {
     bank_ = BankId::EXP;
-    SetTitle(QLatin1String(ListTitle(BankId::EXP)));
+    SetTitle(tr(ListTitle(BankId::EXP)));
     grid_->setAccessibleName(Title());
     grid_->setUpdatesEnabled(false);
     if (grid_->columnCount() != kExpColumns) grid_->setRowCount(0);

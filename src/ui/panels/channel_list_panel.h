@@ -23,8 +23,8 @@ class ChannelListPanel : public EditorPanel {
     Q_OBJECT
 
   public:
-    static inline const QString kGridHint =
-        QStringLiteral("[Double click],[Enter]:Jump the Setting screen.");
+    static constexpr const char* kGridHint =
+        QT_TR_NOOP("[Double click],[Enter]:Jump the Setting screen.");
     static constexpr int kPlanColumns = 10;
     static constexpr int kExpColumns = 11;
 

@@ -17,6 +17,7 @@
 #include "editing/node_keys.h"
 #include "model/labels.h"
 #include "qt/latin1.h"
+#include "qt/translations.h"
 #include "ui/font_units.h"
 #include "ui/widgets/paged_combo_box.h"
 #include "ui/widgets/tag_edit.h"
@@ -68,17 +69,17 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
     inner_->setObjectName(QStringLiteral("pictCC"));
 
     // Upper part: the channel, its Enable flag and its frequencies.
-    lblCPosition_ = new QLabel(QStringLiteral("Channel Number"), top_);
+    lblCPosition_ = new QLabel(tr("Channel Number"), top_);
     lblCPosition_->setObjectName(QStringLiteral("lblCPosition"));
     channelLabel_ = Value(top_, "txtCN");
-    channelLabel_->setAccessibleName(QStringLiteral("Channel Number"));
+    channelLabel_->setAccessibleName(tr("Channel Number"));
     cmbCN_ = new PagedComboBox(top_);
     cmbCN_->setObjectName(QStringLiteral("cmbCN"));
-    cmbCN_->setAccessibleName(QStringLiteral("Position"));
+    cmbCN_->setAccessibleName(tr("Position"));
     cmbCN_->setMaxVisibleItems(15);
     cmbCN_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cmbCN_->hide();
-    chkCEnable_ = Check(top_, "chkCEnable", QStringLiteral("Enable"));
+    chkCEnable_ = Check(top_, "chkCEnable", tr("Enable"));
     rxFrequency_ = Value(top_, "txtCRF");
     txFrequency_ = Value(top_, "txtCTF");
 
@@ -90,22 +91,22 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
     top->addWidget(channelLabel_, 0, 1);
     top->addWidget(cmbCN_, 0, 1);
     top->addWidget(chkCEnable_, 0, 2);
-    top->addWidget(Caption(top_, QStringLiteral("Rx Frequency"), rxFrequency_), 1, 0);
+    top->addWidget(Caption(top_, tr("Rx Frequency"), rxFrequency_), 1, 0);
     top->addWidget(rxFrequency_, 1, 1);
-    top->addWidget(Caption(top_, QStringLiteral("Tx Frequency"), txFrequency_), 2, 0);
+    top->addWidget(Caption(top_, tr("Tx Frequency"), txFrequency_), 2, 0);
     top->addWidget(txFrequency_, 2, 1);
     top->setColumnStretch(3, 1);
     top->setRowStretch(3, 1);
 
     // Inner frame: the channel's options and its tag.
-    chkCScan_ = Check(inner_, "chkCScan", QStringLiteral("Scan Memory"));
-    chkCDup_ = Check(inner_, "chkCDup", QStringLiteral("Duplex"));
-    chkCTXPower_ = Check(inner_, "chkCTXPower", QStringLiteral("Power Up"));
-    chkCTXOnly_ = Check(inner_, "chkCTXOnly", QStringLiteral("Only Low Power"));
-    chkCTXEnable_ = Check(inner_, "chkCTXEnable", QStringLiteral("Tx Enable"));
+    chkCScan_ = Check(inner_, "chkCScan", tr("Scan Memory"));
+    chkCDup_ = Check(inner_, "chkCDup", tr("Duplex"));
+    chkCTXPower_ = Check(inner_, "chkCTXPower", tr("Power Up"));
+    chkCTXOnly_ = Check(inner_, "chkCTXOnly", tr("Only Low Power"));
+    chkCTXEnable_ = Check(inner_, "chkCTXEnable", tr("Tx Enable"));
     txtCTag_ = new TagEdit(QStringLiteral("txtCTag"), kTagLength, inner_);
     FitFieldWidth(txtCTag_, QLatin1Char('W'), kTagLength);
-    lblCTag_ = Caption(inner_, QStringLiteral("Tag Name"), txtCTag_);
+    lblCTag_ = Caption(inner_, tr("Tag Name"), txtCTag_);
     lblCTag_->setObjectName(QStringLiteral("lblCTag"));
 
     auto* inner = new QGridLayout(inner_);
@@ -137,9 +138,9 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
         setTabOrder(chain[i], chain[i + 1]);
 
     for (QCheckBox* box : {chkCEnable_, chkCScan_, chkCDup_, chkCTXOnly_, chkCTXEnable_})
-        SetStatusHint(box, kCheckHint);
-    SetStatusHint(cmbCN_, kListHint);
-    SetStatusHint(txtCTag_, kTagHint);
+        SetStatusHint(box, tr(kCheckHint));
+    SetStatusHint(cmbCN_, tr(kListHint));
+    SetStatusHint(txtCTag_, tr(kTagHint));
 
     // The user's actions; the program's own filling emits none of these signals.
     connect(chkCEnable_, &QCheckBox::clicked, this, &ChannelPanel::OnEnableClicked);
@@ -182,7 +183,7 @@ ChannelPanel::ChannelPanel(EditorSession& session, QWidget* parent)
 // Loading
 
 void ChannelPanel::Clear() {
-    SetTitle(QStringLiteral("Channel"));
+    SetTitle(tr("Channel"));
     kind_ = Kind::None;
     key_ = {};
     channelLabel_->clear();
@@ -259,10 +260,10 @@ void ChannelPanel::ShowPlanChannel(const nodes::NodeKey& key) {
     const auto text = nodes::ChannelNodeText(session_.config, *bank, index);
     // The node text without its enable mark names the channel ("CH16").
     const std::size_t mark = text ? text->find('[') : std::string::npos;
-    SetTitle(QStringLiteral("%1 %2").arg(QLatin1String(FixedPlanName(*bank)),
-                                         FromLatin1(text ? text->substr(0, mark) : std::string())));
+    SetTitle(tr("%1 %2").arg(CoreText(FixedPlanName(*bank)),
+                             FromLatin1(text ? text->substr(0, mark) : std::string())));
 
-    lblCPosition_->setText(QStringLiteral("Channel Number"));
+    lblCPosition_->setText(tr("Channel Number"));
     lblCPosition_->setBuddy(channelLabel_);
     channelLabel_->show();
     cmbCN_->hide();
@@ -281,7 +282,7 @@ void ChannelPanel::ShowExpChannel(const nodes::NodeKey& key) {
     key_ = key;
     SetTitle(QStringLiteral("EXP%1").arg(index));
 
-    lblCPosition_->setText(QStringLiteral("Position"));
+    lblCPosition_->setText(tr("Position"));
     lblCPosition_->setBuddy(cmbCN_);  // names the list for screen readers
     channelLabel_->hide();
     cmbCN_->show();

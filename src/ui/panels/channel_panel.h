@@ -28,11 +28,11 @@ class ChannelPanel : public EditorPanel {
     static constexpr int kInnerHeight = 2400;
     static constexpr int kTagLength = 12;
 
-    static inline const QString kCheckHint =
-        QStringLiteral("[Space]:An effective and invalid change.");
-    static inline const QString kListHint =
-        QStringLiteral("[Up/Down]:1 step, [Page Up/Page Down]:10 steps, [Home/End]:Head/End");
-    static inline const QString kTagHint = QStringLiteral("A maximum of 12 characters");
+    static constexpr const char* kCheckHint =
+        QT_TR_NOOP("[Space]:An effective and invalid change.");
+    static constexpr const char* kListHint =
+        QT_TR_NOOP("[Up/Down]:1 step, [Page Up/Page Down]:10 steps, [Home/End]:Head/End");
+    static constexpr const char* kTagHint = QT_TR_NOOP("A maximum of 12 characters");
 
     ChannelPanel(EditorSession& session, QWidget* parent);
 

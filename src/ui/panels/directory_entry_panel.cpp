@@ -11,6 +11,7 @@
 #include "editing/directory_slots.h"
 #include "editing/node_keys.h"
 #include "qt/latin1.h"
+#include "qt/translations.h"
 #include "ui/font_units.h"
 #include "ui/panels/settings_panel.h"
 #include "ui/prompts.h"
@@ -45,24 +46,24 @@ DirectoryEntryPanel::DirectoryEntryPanel(EditorSession& session, Prompts& prompt
       inner_(new QWidget(this)),
       innerFrame_(this, QStringLiteral("linG")) {
     inner_->setObjectName(QStringLiteral("pictGG"));
-    SetTitle(QStringLiteral("Individual Directory Entry"));
+    SetTitle(tr("Individual Directory Entry"));
 
-    chkGEnable_ = new QCheckBox(QStringLiteral("Add"), inner_);
+    chkGEnable_ = new QCheckBox(tr("Add"), inner_);
     chkGEnable_->setObjectName(QStringLiteral("chkGEnable"));
-    chkGDelete_ = new QCheckBox(QStringLiteral("Delete"), inner_);
+    chkGDelete_ = new QCheckBox(tr("Delete"), inner_);
     chkGDelete_->setObjectName(QStringLiteral("chkGDelete"));
     txtGPosi_ = new QLineEdit(inner_);
     txtGPosi_->setObjectName(QStringLiteral("txtGPosi"));
     txtGPosi_->setValidator(new TypingLimit(kStationNameLength, txtGPosi_));
-    txtGMMSI_ = new DigitEntry(QStringLiteral("txtGMMSI"), 9,
-                               QStringLiteral("Indivisual Directory MMSI"), prompts, inner_);
+    txtGMMSI_ = new DigitEntry(QStringLiteral("txtGMMSI"), 9, tr("Indivisual Directory MMSI"),
+                               prompts, inner_);
     txtGMMSI_->SetTarget([this]() -> std::string* {
         return slot_ >= 1 ? &session_.config.Dir(slot_).Mmsid : nullptr;
     });
-    lblTag_ = new QLabel(QStringLiteral("Station Name"), inner_);
+    lblTag_ = new QLabel(tr("Station Name"), inner_);
     lblTag_->setObjectName(QStringLiteral("lblTag"));
     lblTag_->setBuddy(txtGPosi_);
-    lblMmsi_ = new QLabel(QStringLiteral("MMSI"), inner_);
+    lblMmsi_ = new QLabel(tr("MMSI"), inner_);
     lblMmsi_->setObjectName(QStringLiteral("lblMmsi"));
     lblMmsi_->setBuddy(txtGMMSI_);
     chkGEnable_->setAccessibleName(chkGEnable_->text());
@@ -73,10 +74,10 @@ DirectoryEntryPanel::DirectoryEntryPanel(EditorSession& session, Prompts& prompt
     FitFieldWidth(txtGMMSI_, QLatin1Char('0'), 9);
 
     const std::pair<QWidget*, QString> hints[] = {
-        {chkGEnable_, SettingsPanel::kCheckHint},
-        {chkGDelete_, SettingsPanel::kCheckHint},
-        {txtGPosi_, kStationNameHint},
-        {txtGMMSI_, QStringLiteral("Numeric Only. Indispensable 9 figures.")},
+        {chkGEnable_, SettingsPanel::tr(SettingsPanel::kCheckHint)},
+        {chkGDelete_, SettingsPanel::tr(SettingsPanel::kCheckHint)},
+        {txtGPosi_, tr(kStationNameHint)},
+        {txtGMMSI_, tr("Numeric Only. Indispensable 9 figures.")},
     };
     for (const auto& [control, hint] : hints)
         SetStatusHint(control, hint);
@@ -157,8 +158,7 @@ void DirectoryEntryPanel::Delete(bool checked) {
     bool deleted = false;
     {
         FlagGuard updating(session_.UpdatingControls);
-        if (prompts_.Message(this, QStringLiteral("Are you sure ?"), QLatin1String(kProductTitle),
-                             Prompts::Icon::Critical,
+        if (prompts_.Message(this, tr("Are you sure ?"), ProductTitle(), Prompts::Icon::Critical,
                              Prompts::Buttons::YesNo) == Prompts::Answer::Yes) {
             DeleteDirectoryEntry(session_.config, slot_);
             deleted = true;

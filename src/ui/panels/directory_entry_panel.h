@@ -20,7 +20,7 @@ class DirectoryEntryPanel : public EditorPanel {
     Q_OBJECT
 
   public:
-    static inline const QString kStationNameHint = QStringLiteral("A maximum of 10 characters.");
+    static constexpr const char* kStationNameHint = QT_TR_NOOP("A maximum of 10 characters.");
 
     // Top and height of `pictGG` inside the panel (twips).
     static constexpr int kInnerTop = 900;

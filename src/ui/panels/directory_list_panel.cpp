@@ -11,6 +11,7 @@
 #include "editing/clipboard_text.h"
 #include "editing/node_keys.h"
 #include "qt/latin1.h"
+#include "qt/translations.h"
 #include "ui/font_units.h"
 #include "ui/prompts.h"
 #include "ui/widgets/table_copy.h"
@@ -27,10 +28,10 @@ DirectoryListPanel::DirectoryListPanel(EditorSession& session, Prompts& prompts,
     : EditorPanel(QStringLiteral("E"), session, parent),
       prompts_(prompts),
       grid_(new QTableWidget(this)) {
-    SetTitle(QStringLiteral("Individual Directory"));
+    SetTitle(tr("Individual Directory"));
     HideTitle();  // the grid fills the panel
     grid_->setObjectName(QStringLiteral("MSFlexGrid2"));
-    grid_->setAccessibleName(QStringLiteral("Individual Directory"));
+    grid_->setAccessibleName(tr("Individual Directory"));
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -45,8 +46,7 @@ DirectoryListPanel::DirectoryListPanel(EditorSession& session, Prompts& prompts,
     connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { Jump(row); });
     connect(grid_, &QTableWidget::currentCellChanged, this, &EditorPanel::statusNoteChanged);
     new TableCopy(grid_);
-    paste_ =
-        TableCopy::AddAction(grid_, "mnuListPaste", QStringLiteral("&Paste"), QKeySequence::Paste);
+    paste_ = TableCopy::AddAction(grid_, "mnuListPaste", tr("&Paste"), QKeySequence::Paste);
     connect(paste_, &QAction::triggered, this, &DirectoryListPanel::Paste);
     connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &DirectoryListPanel::SelectionChanged);
@@ -55,8 +55,7 @@ DirectoryListPanel::DirectoryListPanel(EditorSession& session, Prompts& prompts,
 
 void DirectoryListPanel::SelectionChanged() {
     const auto n = TableCopy::SelectedRows(grid_).size();
-    grid_->setAccessibleDescription(n > 1 ? QStringLiteral("%1 stations selected").arg(n)
-                                          : QString());
+    grid_->setAccessibleDescription(n > 1 ? tr("%1 stations selected").arg(n) : QString());
     QAccessibleEvent event(grid_, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
     emit statusNoteChanged();
@@ -69,13 +68,12 @@ void DirectoryListPanel::Paste() {
     const DirectoryPaste paste = ReadDirectoryPaste(
         std::string_view(text.constData(), static_cast<std::size_t>(text.size())), session_.config,
         slot);
-    const QString title = QLatin1String(kProductTitle);
+    const QString title = ProductTitle();
     constexpr std::size_t kListed = 20;
     if (!paste.Ok()) {
         prompts_.Message(this,
-                         QStringLiteral("The directory was not changed: the pasted rows cannot be "
-                                        "taken.\n\n") +
-                             QString::fromStdString(RowMessageLines(paste.refused, kListed)),
+                         tr("The directory was not changed: the pasted rows cannot be taken.\n\n") +
+                             RowMessagesText(paste.refused, kListed),
                          title, Prompts::Icon::Exclamation);
         return;
     }
@@ -88,24 +86,23 @@ void DirectoryListPanel::Paste() {
     grid_->setRangeSelected(QTableWidgetSelectionRange(paste.firstSlot - 1, 0,
                                                        paste.firstSlot + count - 2, kColumns - 1),
                             true);
-    emit edited(grid_, count == 1 ? QStringLiteral("Paste (1 station)")
-                                  : QStringLiteral("Paste (%1 stations)").arg(count));
+    emit edited(grid_, count == 1 ? tr("Paste (1 station)") : tr("Paste (%1 stations)").arg(count));
     if (!paste.warnings.empty()) {
-        prompts_.Message(this,
-                         QStringLiteral("The directory holds the %1 pasted stations from slot "
-                                        "%2.\n\nWarnings:\n%3")
-                             .arg(count)
-                             .arg(paste.firstSlot)
-                             .arg(QString::fromStdString(RowMessageLines(paste.warnings, kListed))),
-                         title, Prompts::Icon::Exclamation);
+        prompts_.Message(
+            this,
+            tr("The directory holds the %1 pasted stations from slot %2.\n\nWarnings:\n%3")
+                .arg(count)
+                .arg(paste.firstSlot)
+                .arg(RowMessagesText(paste.warnings, kListed)),
+            title, Prompts::Icon::Exclamation);
     }
 }
 
 void DirectoryListPanel::SetUpGrid() {
     if (grid_->columnCount() == kColumns) return;
     grid_->setColumnCount(kColumns);
-    grid_->setHorizontalHeaderLabels({QStringLiteral("No."), QStringLiteral("ENABLE"),
-                                      QStringLiteral("STATION NAME"), QStringLiteral("MMSI")});
+    grid_->setHorizontalHeaderLabels(
+        {tr("No."), QStringLiteral("ENABLE"), tr("STATION NAME"), tr("MMSI")});
     // Widths in twips; the last column takes the rest of the grid's width, so that a narrow
     // window needs no sideways scrolling.
     const int widths[kColumns - 1] = {800, 1000, 2000};
@@ -148,7 +145,7 @@ void DirectoryListPanel::ShowDirectoryList() {
 
 EditorPanel::Note DirectoryListPanel::StatusNote() const {
     if (const auto n = TableCopy::SelectedRows(grid_).size(); n > 1)
-        return {QStringLiteral("%1 stations selected").arg(n), false};
+        return {tr("%1 stations selected").arg(n), false};
     const int row = grid_->currentRow();
     if (row < 0 || row >= kDirectoryCount) return {};
     return DirectoryMmsiStatus(FromLatin1(session_.config.Dir(row + 1).Mmsid));

@@ -9,6 +9,7 @@
 #include <QRect>
 
 #include "model/mmsi.h"
+#include "qt/translations.h"
 #include "ui/font_units.h"
 #include "ui/widgets/digit_entry.h"
 
@@ -49,9 +50,10 @@ bool EditorPanel::eventFilter(QObject* watched, QEvent* event) {
 namespace {
 
 EditorPanel::Note FromMmsiNote(const MmsiNote& note) {
-    if (note.warning.empty()) return {QString::fromStdString(note.text), false};
+    const QString text = Translated(note.textPhrase, note.text);
+    if (note.warning.empty()) return {text, false};
     // The reason first: a narrow status bar cuts the end.
-    return {QString::fromStdString(note.warning + " - " + note.text), true};
+    return {Translated(note.warningPhrase, note.warning) + QStringLiteral(" - ") + text, true};
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "model/channel_plans.h"
+#include "qt/translations.h"
 #include "ui/widgets/paged_combo_box.h"
 
 namespace rse {
@@ -25,7 +26,7 @@ constexpr const char* kPrefixes[] = {"cmbP", "cmbA", "cmbB"};
 
 PriorityPanel::PriorityPanel(EditorSession& session, QWidget* parent)
     : EditorPanel(QStringLiteral("A"), session, parent) {
-    SetTitle(QStringLiteral("Priority Channel"));
+    SetTitle(tr("Priority Channel"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, fontMetrics().height() * 2 + 8, 8, 8);  // below the title
     grid->setHorizontalSpacing(12);
@@ -37,7 +38,7 @@ PriorityPanel::PriorityPanel(EditorSession& session, QWidget* parent)
     }
     const int listWidth = fontMetrics().horizontalAdvance(QStringLiteral("CH00A")) + 40;
     for (int r = 0; r < 3; ++r) {
-        const QString row = QLatin1String(FixedPlanName(kRows[r].plan));
+        const QString row = CoreText(FixedPlanName(kRows[r].plan));
         grid->addWidget(new QLabel(row, this), r + 1, 0);
         for (int c = 0; c < 3; ++c) {
             auto* list = new PagedComboBox(this);
@@ -45,7 +46,7 @@ PriorityPanel::PriorityPanel(EditorSession& session, QWidget* parent)
             // No caption of its own: the row and the column name it.
             list->setAccessibleName(row + QLatin1Char(' ') + QLatin1String(kColumns[c]));
             list->setFixedWidth(listWidth);
-            SetStatusHint(list, kListHint);
+            SetStatusHint(list, tr(kListHint));
             grid->addWidget(list, r + 1, c + 1);
             lists_[static_cast<std::size_t>(r * 3 + c)] = list;
         }

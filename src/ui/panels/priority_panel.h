@@ -16,8 +16,8 @@ class PriorityPanel : public EditorPanel {
     Q_OBJECT
 
   public:
-    static inline const QString kListHint =
-        QStringLiteral("[Up/Down]:1 step, [Page Up/Page Down]:10 steps, [Home/End]:Head/End");
+    static constexpr const char* kListHint =
+        QT_TR_NOOP("[Up/Down]:1 step, [Page Up/Page Down]:10 steps, [Home/End]:Head/End");
 
     PriorityPanel(EditorSession& session, QWidget* parent);
 

@@ -1,7 +1,5 @@
 #include "ui/panels/settings_panel.h"
 
-#include "model/mmsi.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -15,7 +13,9 @@
 
 #include "image/memory_image.h"
 #include "model/labels.h"
+#include "model/mmsi.h"
 #include "qt/latin1.h"
+#include "qt/translations.h"
 #include "ui/font_units.h"
 #include "ui/widgets/digit_entry.h"
 #include "ui/widgets/paged_combo_box.h"
@@ -36,27 +36,24 @@ QLabel* Caption(QWidget* parent, const QString& text, QWidget* buddy, const QStr
 
 SettingsPanel::SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* parent)
     : EditorPanel(QStringLiteral("F"), session, parent) {
-    SetTitle(QStringLiteral("Setting"));
+    SetTitle(tr("Setting"));
 
     // Controls in the order of the tab chain.
     cmbFCont_ = AddList("cmbFCont", &CommonSettings::Contrast);
     cmbFDim_ = AddList("cmbFDim", &CommonSettings::Dimmer);
-    chkFBeep_ = AddCheck("chkFBeep", QStringLiteral("Key Beep"), &CommonSettings::KeyBeep);
-    chkFATIS_ = AddCheck("chkFATIS", QStringLiteral("ATIS ON"), nullptr);
-    txtFATISNo_ =
-        new DigitEntry(QStringLiteral("txtFATISNo"), 10, QStringLiteral("ATISNo"), prompts, this);
+    chkFBeep_ = AddCheck("chkFBeep", tr("Key Beep"), &CommonSettings::KeyBeep);
+    chkFATIS_ = AddCheck("chkFATIS", tr("ATIS ON"), nullptr);
+    txtFATISNo_ = new DigitEntry(QStringLiteral("txtFATISNo"), 10, tr("ATISNo"), prompts, this);
     txtFATISNo_->SetTarget([this] { return &session_.config.SETCOM.AtisNo; });
     cmbFScan_ = AddList("cmbFScan", &CommonSettings::ScanType);
     cmbFIND_ = AddList("cmbFIND", &CommonSettings::Ind);
-    chkFindReply_ =
-        AddCheck("chkFindReply", QStringLiteral("Individual Reply"), &CommonSettings::IndReply);
-    chkFindAck_ = AddCheck("chkFindAck", QStringLiteral("Individual ACK"), &CommonSettings::IndACK);
-    chkFposRR_ = AddCheck("chkFposRR", QStringLiteral("POS Request Reply"), &CommonSettings::POSRR);
-    chkFDSC_ = AddCheck("chkFDSC", QStringLiteral("DSC Scan"), &CommonSettings::DscScan);
-    chkFWX_ = AddCheck("chkFWX", QStringLiteral("WX Alert"), &CommonSettings::WxAlert);
+    chkFindReply_ = AddCheck("chkFindReply", tr("Individual Reply"), &CommonSettings::IndReply);
+    chkFindAck_ = AddCheck("chkFindAck", tr("Individual ACK"), &CommonSettings::IndACK);
+    chkFposRR_ = AddCheck("chkFposRR", tr("POS Request Reply"), &CommonSettings::POSRR);
+    chkFDSC_ = AddCheck("chkFDSC", tr("DSC Scan"), &CommonSettings::DscScan);
+    chkFWX_ = AddCheck("chkFWX", tr("WX Alert"), &CommonSettings::WxAlert);
     cmbFOffset_ = AddList("cmbFOffset", &CommonSettings::OffsetTime);
-    txtFUser_ =
-        new DigitEntry(QStringLiteral("txtFUser"), 9, QStringLiteral("User MMSI"), prompts, this);
+    txtFUser_ = new DigitEntry(QStringLiteral("txtFUser"), 9, tr("User MMSI"), prompts, this);
     txtFUser_->SetTarget([this] { return &session_.config.SETCOM.UserMmsid; });
     connect(txtFUser_, &QLineEdit::textChanged, this, &EditorPanel::statusNoteChanged);
     connect(txtFATISNo_, &QLineEdit::textChanged, this, &EditorPanel::statusNoteChanged);
@@ -64,9 +61,9 @@ SettingsPanel::SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* 
     txtFCount_ = new QLineEdit(this);
     txtFCount_->setObjectName(QStringLiteral("txtFCount"));
     txtFCount_->setReadOnly(true);  // the count lives in the radio; only Clear changes it
-    cmdFClear_ = new QPushButton(QStringLiteral("Clear"), this);
+    cmdFClear_ = new QPushButton(tr("Clear"), this);
     cmdFClear_->setObjectName(QStringLiteral("cmdFClear"));
-    cmdFClear_->setAccessibleName(QStringLiteral("Clear"));
+    cmdFClear_->setAccessibleName(tr("Clear"));
     cmdFClear_->setAutoDefault(false);
 
     // The ATIS rule: the number can be entered while ATIS is on; it is kept while it is off.
@@ -80,10 +77,9 @@ SettingsPanel::SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* 
     FitFieldWidth(txtFUser_, QLatin1Char('0'), 9);
     FitFieldWidth(txtFCount_, QLatin1Char('0'), 3);  // the radio counts up to 255
 
-    SetStatusHint(txtFATISNo_, QStringLiteral("Numeric Only. Indispensable 10 figures."));
-    SetStatusHint(txtFUser_, QStringLiteral("Numeric Only. Indispensable 9 figures."));
-    SetStatusHint(cmdFClear_,
-                  QStringLiteral("A Click Inicializes the number of User MMSI setting permission"));
+    SetStatusHint(txtFATISNo_, tr("Numeric Only. Indispensable 10 figures."));
+    SetStatusHint(txtFUser_, tr("Numeric Only. Indispensable 9 figures."));
+    SetStatusHint(cmdFClear_, tr("A Click Inicializes the number of User MMSI setting permission"));
 
     // Layout: lists on the left, switches on the right; the individual call replies with
     // their notes below; a line; the radio's own MMSI and its count.
@@ -91,15 +87,16 @@ SettingsPanel::SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* 
     grid->setContentsMargins(0, fontMetrics().height() * 2 + 4, 0, 0);  // below the title
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
-    lblATIS_ = Caption(this, QStringLiteral("ATIS No."), txtFATISNo_, QStringLiteral("lblATIS"));
-    const std::pair<const char*, QComboBox*> lists[] = {{"Contrast Level", cmbFCont_},
-                                                        {"Dimmer Status", cmbFDim_},
-                                                        {"Scan Type", cmbFScan_},
-                                                        {"Offset Time", cmbFOffset_},
-                                                        {"Individual Ringer", cmbFIND_}};
+    lblATIS_ = Caption(this, tr("ATIS No."), txtFATISNo_, QStringLiteral("lblATIS"));
+    const std::pair<const char*, QComboBox*> lists[] = {
+        {QT_TR_NOOP("Contrast Level"), cmbFCont_},
+        {QT_TR_NOOP("Dimmer Status"), cmbFDim_},
+        {QT_TR_NOOP("Scan Type"), cmbFScan_},
+        {QT_TR_NOOP("Offset Time"), cmbFOffset_},
+        {QT_TR_NOOP("Individual Ringer"), cmbFIND_}};
     int row = 0;
     for (const auto& [caption, list] : lists) {
-        grid->addWidget(Caption(this, QLatin1String(caption), list), row, 0);
+        grid->addWidget(Caption(this, tr(caption), list), row, 0);
         grid->addWidget(list, row, 1);
         ++row;
     }
@@ -111,10 +108,12 @@ SettingsPanel::SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* 
     grid->addWidget(txtFATISNo_, row, 4);
     row = 5;
     const std::pair<QCheckBox*, const char*> replies[] = {
-        {chkFindReply_, "(Auto)"}, {chkFindAck_, "(Able to Comple)"}, {chkFposRR_, "(Auto)"}};
+        {chkFindReply_, QT_TR_NOOP("(Auto)")},
+        {chkFindAck_, QT_TR_NOOP("(Able to Comple)")},
+        {chkFposRR_, QT_TR_NOOP("(Auto)")}};
     for (const auto& [check, note] : replies) {
         grid->addWidget(check, row, 0, 1, 2);
-        auto* label = new QLabel(QLatin1String(note), this);
+        auto* label = new QLabel(tr(note), this);
         label->setObjectName(QStringLiteral("lblFNote"));
         grid->addWidget(label, row, 3, 1, 2);
         ++row;
@@ -126,9 +125,9 @@ SettingsPanel::SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* 
     line->setFrameShadow(QFrame::Sunken);
     grid->addWidget(line, row++, 0, 1, 5);
 
-    grid->addWidget(Caption(this, QStringLiteral("User MMSI"), txtFUser_), row, 0);
+    grid->addWidget(Caption(this, tr("User MMSI"), txtFUser_), row, 0);
     grid->addWidget(txtFUser_, row, 1);
-    grid->addWidget(Caption(this, QStringLiteral("Count"), txtFCount_), row, 3);
+    grid->addWidget(Caption(this, tr("Count"), txtFCount_), row, 3);
     auto* countRow = new QHBoxLayout;
     countRow->setSpacing(4);
     countRow->addWidget(txtFCount_);
@@ -156,7 +155,7 @@ QComboBox* SettingsPanel::AddList(const char* name, std::int16_t CommonSettings:
     auto* list = new PagedComboBox(this);
     list->setObjectName(QLatin1String(name));
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    SetStatusHint(list, kListHint);
+    SetStatusHint(list, tr(kListHint));
     // A choice is stored at once (the program's own selection does not emit this).
     connect(list, &QComboBox::activated, this, [this, field](int index) {
         if (index >= 0) session_.config.SETCOM.*field = static_cast<std::int16_t>(index);
@@ -169,7 +168,7 @@ QCheckBox* SettingsPanel::AddCheck(const char* name, const QString& caption,
     auto* check = new QCheckBox(caption, this);
     check->setObjectName(QLatin1String(name));
     check->setAccessibleName(caption);
-    SetStatusHint(check, kCheckHint);
+    SetStatusHint(check, tr(kCheckHint));
     if (field) {
         connect(check, &QCheckBox::clicked, this, [this, field](bool checked) {
             if (!session_.UpdatingControls) session_.config.SETCOM.*field = checked;
@@ -186,8 +185,8 @@ void SettingsPanel::FillLists() {
     };
     fill(cmbFCont_, {"0", "1", "2", "3", "4", "5", "6", "7"});
     fill(cmbFDim_, {"HI", "MID", "LO", "OFF"});
-    fill(cmbFScan_, {"Memory", "Priority"});
-    fill(cmbFIND_, {"3 min", "15 times", "10 times", "5 times"});
+    fill(cmbFScan_, {tr("Memory"), tr("Priority")});
+    fill(cmbFIND_, {tr("3 min"), tr("15 times"), tr("10 times"), tr("5 times")});
     QStringList offsets;
     for (const std::string& text : OffsetTimeTexts())
         offsets << FromLatin1(text);
@@ -246,8 +245,8 @@ EditorPanel::Note SettingsPanel::StatusNote() const {
     const MmsiNote atis =
         AtisNote(txtFATISNo_->text().trimmed().toStdString(), chkFATIS_->isChecked(),
                  txtFUser_->text().trimmed().toStdString());
-    if (!atis.warning.empty()) return {QString::fromStdString(atis.warning), true};
-    if (!atis.text.empty()) return {QString::fromStdString(atis.text), false};
+    if (!atis.warning.empty()) return {Translated(atis.warningPhrase, atis.warning), true};
+    if (!atis.text.empty()) return {Translated(atis.textPhrase, atis.text), false};
     return mmsi;
 }
 

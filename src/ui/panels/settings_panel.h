@@ -23,10 +23,10 @@ class SettingsPanel : public EditorPanel {
     Q_OBJECT
 
   public:
-    static inline const QString kCheckHint =
-        QStringLiteral("[Space]:An effective and invalid change.");
-    static inline const QString kListHint =
-        QStringLiteral("[Up/Down]:1 step, [Page Up/Page Down]:10 steps, [Home/End]:Head/End");
+    static constexpr const char* kCheckHint =
+        QT_TR_NOOP("[Space]:An effective and invalid change.");
+    static constexpr const char* kListHint =
+        QT_TR_NOOP("[Up/Down]:1 step, [Page Up/Page Down]:10 steps, [Home/End]:Head/End");
 
     SettingsPanel(EditorSession& session, Prompts& prompts, QWidget* parent);
 

@@ -28,14 +28,15 @@ W* Element(W* w, const char* name, int index) {
 
 WxPanel::WxPanel(EditorSession& session, QWidget* parent)
     : EditorPanel(QStringLiteral("D"), session, parent) {
-    SetTitle(QStringLiteral("WX Channel"));
+    SetTitle(tr("WX Channel"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, fontMetrics().height() * 2, 8, 4);  // below the title
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(1);
-    const char* const headers[] = {"Enable", "Scan", "Tag Name"};
+    const char* const headers[] = {QT_TR_NOOP("Enable"), QT_TR_NOOP("Scan"),
+                                   QT_TR_NOOP("Tag Name")};
     for (int c = 0; c < 3; ++c) {
-        auto* header = new QLabel(QLatin1String(headers[c]), this);
+        auto* header = new QLabel(tr(headers[c]), this);
         header->setObjectName(QStringLiteral("lblDHeader"));
         grid->addWidget(header, 0, c + 1, c < 2 ? Qt::AlignHCenter : Qt::AlignLeft);
     }
@@ -52,13 +53,13 @@ WxPanel::WxPanel(EditorSession& session, QWidget* parent)
         FitFieldWidth(row.tag, QLatin1Char('W'), kTagLength);
         // No captions of their own: the row and the column name them.
         const QString name = row.label->text();
-        row.enable->setAccessibleName(name + QStringLiteral(" Enable"));
-        row.scan->setAccessibleName(name + QStringLiteral(" Scan"));
-        row.tag->setAccessibleName(name + QStringLiteral(" Tag Name"));
+        row.enable->setAccessibleName(name + QLatin1Char(' ') + tr("Enable"));
+        row.scan->setAccessibleName(name + QLatin1Char(' ') + tr("Scan"));
+        row.tag->setAccessibleName(name + QLatin1Char(' ') + tr("Tag Name"));
         row.label->setBuddy(row.enable);
-        SetStatusHint(row.enable, kCheckHint);
-        SetStatusHint(row.scan, kCheckHint);
-        SetStatusHint(row.tag, kTagHint);
+        SetStatusHint(row.enable, tr(kCheckHint));
+        SetStatusHint(row.scan, tr(kCheckHint));
+        SetStatusHint(row.tag, tr(kTagHint));
         for (QWidget* w : {static_cast<QWidget*>(row.enable), static_cast<QWidget*>(row.scan),
                            static_cast<QWidget*>(row.tag)}) {
             if (previous) setTabOrder(previous, w);

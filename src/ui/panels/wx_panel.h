@@ -21,8 +21,8 @@ class WxPanel : public EditorPanel {
   public:
     static constexpr int kRows = 10;
     static constexpr int kTagLength = 12;
-    static inline const QString kCheckHint = QStringLiteral("Select[x]Enable/[]Disable.");
-    static inline const QString kTagHint = QStringLiteral("A maximum of 12 characters");
+    static constexpr const char* kCheckHint = QT_TR_NOOP("Select[x]Enable/[]Disable.");
+    static constexpr const char* kTagHint = QT_TR_NOOP("A maximum of 12 characters");
 
     WxPanel(EditorSession& session, QWidget* parent);
 

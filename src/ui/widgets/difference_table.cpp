@@ -2,6 +2,9 @@
 
 #include <QHeaderView>
 
+#include <string_view>
+
+#include "qt/translations.h"
 #include "ui/widgets/table_copy.h"
 
 namespace rse {
@@ -18,11 +21,18 @@ QString Latin1(const std::string& s) {
     return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// A value: the model's own 8-bit text, or words of the editor in the language of the windows.
+QString Value(const Phrase& phrase, const std::string& english) {
+    const bool modelText = phrase.Empty() || (phrase.parts.size() == 1 &&
+                                              std::string_view(phrase.parts[0].source) == "%1");
+    return modelText ? Latin1(english) : Translated(phrase, english);
+}
+
 }  // namespace
 
 DifferenceTable::DifferenceTable(QWidget* parent) : QTableWidget(parent) {
     setObjectName(QStringLiteral("tblDifferences"));
-    setAccessibleName(QStringLiteral("Differences"));
+    setAccessibleName(tr("Differences"));
     setColumnCount(3);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -37,15 +47,15 @@ DifferenceTable::DifferenceTable(QWidget* parent) : QTableWidget(parent) {
 
 void DifferenceTable::SetRows(const std::vector<DifferenceRow>& rows, const QString& beforeHeader,
                               const QString& afterHeader) {
-    setHorizontalHeaderLabels({QStringLiteral("Where"), beforeHeader, afterHeader});
+    setHorizontalHeaderLabels({tr("Where"), beforeHeader, afterHeader});
     setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rowCount(); ++r) {
         const DifferenceRow& row = rows[static_cast<std::size_t>(r)];
-        QTableWidgetItem* where = Cell(QString::fromUtf8(row.where.c_str()));
+        QTableWidgetItem* where = Cell(Translated(row.wherePhrase, row.where));
         where->setData(Qt::UserRole, Latin1(row.nodeKey.Text()));
         setItem(r, 0, where);
-        setItem(r, 1, Cell(Latin1(row.before)));
-        setItem(r, 2, Cell(Latin1(row.after)));
+        setItem(r, 1, Cell(Value(row.beforePhrase, row.before)));
+        setItem(r, 2, Cell(Value(row.afterPhrase, row.after)));
     }
     resizeRowsToContents();
 }

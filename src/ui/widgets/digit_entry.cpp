@@ -103,7 +103,7 @@ bool DigitEntry::Validate() {
         return true;
     }
     refusing_ = true;
-    prompts_.Message(this, QStringLiteral("Data Error!!"), title_, Prompts::Icon::Exclamation,
+    prompts_.Message(this, tr("Data Error!!"), title_, Prompts::Icon::Exclamation,
                      Prompts::Buttons::Ok);
     refusing_ = false;
     return false;

@@ -18,7 +18,7 @@
 namespace rse {
 
 TableCopy::TableCopy(QAbstractItemView* table) : QObject(table), table_(table) {
-    copy_ = AddAction(table, "mnuListCopy", QStringLiteral("&Copy"), QKeySequence::Copy);
+    copy_ = AddAction(table, "mnuListCopy", tr("&Copy"), QKeySequence::Copy);
     connect(copy_, &QAction::triggered, this,
             [this] { QApplication::clipboard()->setText(SelectedRowsText(table_)); });
     table->setContextMenuPolicy(Qt::ActionsContextMenu);
