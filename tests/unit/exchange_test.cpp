@@ -102,10 +102,12 @@ TEST(CsvWriter, QuotesOnlyWhereNeededAndReadsBack) {
 TEST(DirectoryCsv, AcceptsSpreadsheetFormsAndReportsWarnings) {
     const DirectoryImport r = ReadDirectoryCsv(
         "\xEF\xBB\xBFNo.;mmsi ;NAME;Notes\r\n"
-        "1;366 123 456;buddy  ;friend\r\n"
+        "1;366 123\xC2\xA0"
+        "456;buddy  ;friend\r\n"  // a no-break space between digit groups
         "\r\n"
         "2;;\r\n"  // a numbered row with neither name nor MMSI
-        "3;\"002320001\";\"Harbour(1)\"\r\n"
+        "3;\"002\xE2\x80\xAF"
+        "320001\";\"Harbour(1)\"\r\n"  // a narrow no-break space
         "4;970123456;SART TEST\r\n"
         "5;;NO NUMBER\r\n");
     ASSERT_TRUE(r.Ok()) << r.refused.front().Text();
@@ -202,16 +204,47 @@ TEST(Mmsi, CountriesOfTheMidsBesideTheGaps) {
         {220, "Denmark"}, {221, nullptr}, {224, "Spain"}, {259, "Norway"}, {260, nullptr},
         {261, "Poland"}, {279, "Serbia"}, {280, nullptr}, {300, nullptr}, {301, "Anguilla"},
         {379, "United States Virgin Islands"}, {380, nullptr}, {400, nullptr},
-        {401, "Afghanistan"}, {478, "Bosnia and Herzegovina"}, {479, nullptr}, {500, nullptr},
+        {401, "Afghanistan"}, {425, "Iraq"}, {426, nullptr}, {473, "Yemen"}, {474, nullptr},
+        {478, "Bosnia and Herzegovina"}, {479, nullptr}, {500, nullptr},
         {501, "Adelie Land (France)"}, {578, "Wallis and Futuna"}, {579, nullptr},
         {601, "South Africa"}, {643, nullptr}, {644, "Lesotho"}, {645, "Mauritius"},
         {646, nullptr}, {647, "Madagascar"}, {679, "Zimbabwe"}, {680, nullptr}, {700, nullptr},
-        {701, "Argentina"}, {702, nullptr}, {775, "Venezuela"}, {776, nullptr},
+        {701, "Argentina"}, {702, nullptr}, {740, "Falkland Islands"}, {741, nullptr},
+        {775, "Venezuela"}, {776, nullptr},
         // clang-format on
     };
     for (const auto& m : mids) {
         const char* country = MidCountry(m.mid);
         EXPECT_EQ(country ? std::string(country) : "-", m.country ? m.country : "-") << m.mid;
+    }
+}
+
+// The ATIS number: ten digits starting with 9, any digit after it; none suggests one from the
+// user MMSI while ATIS is on.
+TEST(Mmsi, AtisNumberNote) {
+    const std::string warning = "An ATIS number has ten digits and starts with 9";
+    const struct {
+        const char* atisNo;
+        bool atisOn;
+        const char* userMmsi;
+        std::string text, warning;
+    } cases[] = {
+        {"9366123450", true, "366123456", "", ""},
+        {"9012345678", false, "", "", ""},
+        {"9999999999", true, "", "", ""},
+        {"8366123450", true, "", "", warning},
+        {"936612345", true, "", "", warning},
+        {"93661234a0", true, "", "", warning},
+        {"9366/23450", true, "", "", warning},
+        {"", true, "366123456", "ATIS No. suggested: 9366123456 (9 followed by the user MMSI)", ""},
+        {"", false, "366123456", "", ""},
+        {"", true, "36612345", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.atisNo);
+        const MmsiNote note = AtisNote(c.atisNo, c.atisOn, c.userMmsi);
+        EXPECT_EQ(note.text, c.text);
+        EXPECT_EQ(note.warning, c.warning);
     }
 }
 

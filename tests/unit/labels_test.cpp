@@ -27,6 +27,9 @@ TEST(Labels, OffsetTimeList) {
     EXPECT_EQ(t[12], "+0:00");
     EXPECT_EQ(t[13], "+1:00");
     EXPECT_EQ(t[24], "+12:00");
+    ASSERT_NE(OffsetTimeText(0), nullptr);
+    EXPECT_EQ(*OffsetTimeText(0), "-12:00");
+    ASSERT_NE(OffsetTimeText(24), nullptr);
     EXPECT_EQ(OffsetTimeText(25), nullptr);
     EXPECT_EQ(OffsetTimeText(-1), nullptr);
 }

@@ -97,6 +97,23 @@ std::string Lines(const std::vector<RowMessage>& messages) {
     return s;
 }
 
+TEST(DirectoryPaste, MessageLinesShowTheFirstFewAndCountTheRest) {
+    const std::vector<RowMessage> three{{1, "a"}, {4, "b"}, {7, "c"}};
+    const struct {
+        std::vector<RowMessage> messages;
+        std::size_t max;
+        const char* lines;
+    } cases[] = {
+        {{}, 5, ""},
+        {three, 3, "line 1: a\nline 4: b\nline 7: c"},
+        {three, 5, "line 1: a\nline 4: b\nline 7: c"},
+        {three, 2, "line 1: a\nline 4: b\n(and 1 more)"},
+        {three, 1, "line 1: a\n(and 2 more)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RowMessageLines(c.messages, c.max), c.lines) << c.max;
+}
+
 TEST(DirectoryPaste, RowsFollowTheImportRulesFromTheSelectedSlotOn) {
     const struct {
         const char* what;
