@@ -64,6 +64,10 @@ TEST(CloneFrames, ParseReplyAcceptsOnlyRightChecksumAndKnownCode) {
     EXPECT_TRUE(DecodeReplyData(good, out));
     EXPECT_EQ(out, data);
     EXPECT_FALSE(DecodeReplyData(Bytes("14ZZ"), std::span<std::uint8_t>(out).first(1)));
+    // A frame just long enough for its data is enough; one character less is not.
+    EXPECT_TRUE(DecodeReplyData(Bytes("14ABCD"), out));
+    EXPECT_EQ(out, (std::array<std::uint8_t, 2>{0xAB, 0xCD}));
+    EXPECT_FALSE(DecodeReplyData(Bytes("14ABC"), out));
 }
 
 TEST(CloneFrames, ProgressBeforeEachBlock) {

@@ -134,11 +134,11 @@ TEST(ConnectionDoctor, EveryCheckSaysWhatIsWrongAndHowToMendIt) {
            "KERNEL==\"ttyUSB[0-9]*\", GROUP=\"dialout\", MODE=\"0660\""}}},
         {"another user's pseudo-terminal",
          [](Machine& s) {
-             s.device = "/dev/pts/7";
-             s.facts.status[s.device] = {0, {}, NodeKind::CharDevice, "/dev/pts/7", 0, 5, 0620};
+             s.device = "/dev/pts/19";
+             s.facts.status[s.device] = {0, {}, NodeKind::CharDevice, "/dev/pts/19", 0, 5, 0620};
              s.facts.open = {EACCES, "Permission denied", false};
          }, 5,
-         {{L::Ok, "/dev/pts/7 exists", ""}, {L::Problem, "only its owner may use this pseudo-terminal", "run this program as root"}}},
+         {{L::Ok, "/dev/pts/19 exists", ""}, {L::Problem, "only its owner may use this pseudo-terminal", "run this program as root"}}},
         {"locked by a live process, stale lock of a dead one",
          [](Machine& s) {
              s.facts.locks["/run/lock/LCK..ttyUSB0"] = "      4321\n";

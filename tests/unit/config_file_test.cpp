@@ -93,6 +93,12 @@ TEST(ConfigFile, ReaderConvertsValuesAsDocumented) {
     }
     EXPECT_FALSE(setcom("KeyBeep=FALSE").KeyBeep);
     EXPECT_FALSE(setcom("KeyBeep=0.0").KeyBeep);
+    // A text that is neither a number nor True or False is refused as it stands.
+    for (const char* v : {"", "yes", "1x", "truE1"}) {
+        bool flag = true;
+        EXPECT_FALSE(ParseFlag(v, flag)) << v;
+        EXPECT_TRUE(flag) << v;
+    }
 
     std::int16_t v = 99;
     for (auto [text, value] : {std::pair{"2.5", 2},
@@ -100,6 +106,8 @@ TEST(ConfigFile, ReaderConvertsValuesAsDocumented) {
                                {"-2.5", -2},
                                {"-0.5", 0},
                                {"2.50001", 3},
+                               {"2.51", 3},
+                               {"-2.51", -3},
                                {"1.49", 1},
                                {"+7", 7},
                                {"007.", 7},

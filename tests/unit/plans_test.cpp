@@ -51,6 +51,7 @@ TEST(ChannelPlans, FrequenciesOfTheChannelSets) {
                          Row{&p.PlanINT, 15, "15", 156.750, 156.750, true},
                          Row{&p.PlanCAN, 2, "02", 156.100, 160.700, true},
                          Row{&p.PlanUSA, 62, "88", 157.425, 162.025, true},
+                         Row{&p.PlanCAN, 60, "88", 157.425, 162.025, true},
                          Row{&p.PlanUSA, 29, "28", 157.400, 162.000, true},
                          Row{&p.PlanINT, 29, "60", 156.025, 160.625, true},
                          Row{&p.PlanUSA, 55, "84A", 157.225, 157.225, false},
