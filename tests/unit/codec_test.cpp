@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "image/codec.h"
+#include "image/memory_map.h"
 #include "support.h"
 
 namespace rse {
@@ -131,6 +132,22 @@ TEST(Codec, BitmapsStayWithinTheirAreas) {
     EXPECT_EQ(doc.image[0x04C], 0x80);
     EXPECT_EQ(doc.image[0x04E], 0x10);
     EXPECT_EQ(doc.image[0x04F], 0xFF);
+}
+
+// A WX bank shorter than the radio's ten channels writes its own records and leaves the
+// radio's other WX records as they are.
+TEST(Codec, ShortWxBankWritesOnlyItsOwnRecords) {
+    test::NewDocument doc;
+    std::vector<ChannelRecord> bank(doc.config.CHWX.begin(), doc.config.CHWX.begin() + 3);
+    bank[2].ChTag = "THIRD";
+    const int firstOther = mem::kWxRecords.At(3, mem::tag_record::kChTag);
+    const int end = mem::kWxRecords.Whole().End();
+    for (int a = firstOther; a < end; ++a)
+        doc.image[static_cast<std::size_t>(a)] = 0x5A;
+    EncodeWxBank(bank, doc.image);
+    EXPECT_EQ(GetText(doc.image, mem::kWxRecords.At(2, mem::tag_record::kChTag), 12), "THIRD");
+    EXPECT_EQ(Bytes(doc.image, firstOther, end - firstOther),
+              std::vector<std::uint8_t>(static_cast<std::size_t>(end - firstOther), 0x5A));
 }
 
 TEST(Codec, PositionsOutsideThePlanAreLeftAlone) {
