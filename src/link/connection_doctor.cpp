@@ -50,10 +50,6 @@ std::string Basename(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool StartsWith(const std::string& text, const char* prefix) {
-    return text.rfind(prefix, 0) == 0;
-}
-
 template <typename T>
 bool Contains(const std::vector<T>& list, T value) {
     return std::find(list.begin(), list.end(), value) != list.end();
@@ -61,7 +57,7 @@ bool Contains(const std::vector<T>& list, T value) {
 
 // The number of a pseudo-terminal's slave device /dev/pts/N, or -1.
 int PtyIndexOf(const std::string& device) {
-    if (!StartsWith(device, "/dev/pts/")) return -1;
+    if (!device.starts_with("/dev/pts/")) return -1;
     const std::string digits = device.substr(9);
     if (digits.empty() || digits.size() > 6 ||
         !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
@@ -264,8 +260,8 @@ class Doctor {
             text.Add(RSE_TEXT("Core", "; its group may not read and write it"));
             const std::string name = Basename(Resolved());
             std::string kernel = name;
-            if (StartsWith(name, "ttyUSB")) kernel = "ttyUSB[0-9]*";
-            if (StartsWith(name, "ttyACM")) kernel = "ttyACM[0-9]*";
+            if (name.starts_with("ttyUSB")) kernel = "ttyUSB[0-9]*";
+            if (name.starts_with("ttyACM")) kernel = "ttyACM[0-9]*";
             fix = Phrase(RSE_TEXT("Core",
                                   "let the system give the device to the group dialout: "
                                   "echo 'KERNEL==\"%1\", GROUP=\"dialout\", "
@@ -578,7 +574,7 @@ bool DoctorReport::HasProblem() const {
 }
 
 std::vector<std::string> LockFileCandidates(const std::string& device) {
-    std::string name = StartsWith(device, "/dev/") ? device.substr(5) : device;
+    std::string name = device.starts_with("/dev/") ? device.substr(5) : device;
     std::replace(name.begin(), name.end(), '/', '_');
     std::vector<std::string> paths;
     for (const char* folder : {"/run/lock", "/var/lock", "/tmp", "/var/tmp"})

@@ -7,6 +7,8 @@
 #include <QLayout>
 
 #include "model/configuration.h"
+#include "model/mmsi.h"
+#include "qt/translations.h"
 
 namespace rse {
 
@@ -53,6 +55,11 @@ void EditorStatusBar::ShowNote(const QString& text, bool warning) {
     if (warning) palette.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x00));
     label->setPalette(palette);
     FitNote();
+}
+
+void EditorStatusBar::NoteUserMmsiKind(const std::string& userMmsi) {
+    const Phrase warning = UserMmsiKindPhrase(userMmsi);
+    if (!warning.Empty()) ShowNote(Translated(warning), true);
 }
 
 void EditorStatusBar::FitNote() {

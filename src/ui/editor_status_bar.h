@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include <QStatusBar>
 #include <QString>
@@ -24,6 +25,9 @@ class EditorStatusBar : public QStatusBar {
     QString Text(StatusPanel panel) const;
     // The note of the second panel, in red after "Warning: " when it warns.
     void ShowNote(const QString& text, bool warning);
+    // The radio takes any MMSI as its own: one that is not a ship's is named as a warning (as
+    // the settings panel names it when it is typed); a ship's leaves the note as it is.
+    void NoteUserMmsiKind(const std::string& userMmsi);
     // The key hint keeps the room it needs; the note takes what is left.
     void FitNote();
 

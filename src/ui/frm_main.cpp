@@ -19,7 +19,6 @@
 #include "editing/node_keys.h"
 #include "image/codec.h"
 #include "model/channel_plans.h"
-#include "model/mmsi.h"
 #include "qt/latin1.h"
 #include "qt/settings_store.h"
 #include "qt/translations.h"
@@ -410,10 +409,7 @@ void FrmMain::FileExit() {
 
 void FrmMain::TransferProgram() {
     if (!ValidatePendingEdit()) return;
-    // The radio takes any MMSI as its own; one that is not a ship's is named in the status bar
-    // while the transfer runs, as the settings panel names it when it is typed.
-    const Phrase warning = UserMmsiKindPhrase(session_.config.SETCOM.UserMmsid);
-    if (!warning.Empty()) statusBar_->ShowNote(Translated(warning), true);
+    statusBar_->NoteUserMmsiKind(session_.config.SETCOM.UserMmsid);
     if (transferDialog) transferDialog(TransferMode::Program);
 }
 
