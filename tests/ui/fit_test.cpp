@@ -2,13 +2,11 @@
 // control, each control lies inside its panel and frame and overlaps no other, and each grid
 // column fits its texts; message boxes are wide enough for their titles.
 #include <QFontInfo>
-#include <QHeaderView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyleOptionFrame>
-#include <QTableWidget>
 
 #include <map>
 
@@ -61,6 +59,13 @@ QString FieldSample(const QLineEdit* field) {
     if (field->maxLength() > 100) return field->text();
     const bool digits = qobject_cast<const DigitEntry*>(field) != nullptr;
     return QString(field->maxLength(), QLatin1Char(digits ? '0' : 'W'));
+}
+
+// The area inside the frame that the lines `prefix` + L, T, R and B draw.
+QRect InsideFrame(QWidget* root, const QString& prefix) {
+    const auto side = [&](char s) { return Find<QWidget>(root, qPrintable(prefix + s)); };
+    return QRect(QPoint(side('L')->geometry().right() + 1, side('T')->geometry().bottom() + 1),
+                 QPoint(side('R')->x() - 1, side('B')->y() - 1));
 }
 
 class Checker {
@@ -140,12 +145,7 @@ class Checker {
             if (!n.startsWith(QLatin1String("lin")) || !n.endsWith(QLatin1Char('T')) ||
                 n.size() != 5)
                 continue;
-            const auto side = [&](char s) {
-                return Find<QWidget>(container, qPrintable(n.left(4) + s));
-            };
-            const QRect inside(
-                QPoint(side('L')->geometry().right() + 1, w->geometry().bottom() + 1),
-                QPoint(side('R')->x() - 1, side('B')->y() - 1));
+            const QRect inside = InsideFrame(container, n.left(4));
             bool enclosed = false;
             for (QWidget* c : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 enclosed =
@@ -153,7 +153,7 @@ class Checker {
                                  c->objectName().startsWith(QLatin1String("pict")));
             if (!enclosed) Fail(where, w, QStringLiteral("encloses no panel"));
             for (char s : {'T', 'B', 'L', 'R'})
-                lines.push_back(side(s));
+                lines.push_back(Find<QWidget>(container, qPrintable(n.left(4) + s)));
         }
         const auto rectIn = [container](QWidget* w) {
             return QRect(w->mapTo(container, QPoint(0, 0)), w->size());
@@ -191,11 +191,6 @@ class Checker {
             }
         }
     }
-    void CheckDialog(const QString& where, QDialog* dialog) {
-        dialog->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
-        CheckContainer(where, dialog);
-    }
 };
 
 class FitsTheFont : public test::MainWindowTest {};
@@ -219,9 +214,9 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFontsAndEachLanguage) {
             ASSERT_EQ(QFontInfo(QApplication::font()).family(), QLatin1String(f.family));
         }
         const QString font =
-            QLatin1String(f.language) + QLatin1Char(' ') +
-            (f.family ? QStringLiteral("%1 %2").arg(QLatin1String(f.family)).arg(f.points)
-                      : QStringLiteral("default"));
+            QStringLiteral("%1 %2 %3")
+                .arg(QLatin1String(f.language), QLatin1String(f.family ? f.family : "default"))
+                .arg(f.points);
         FrmMain& w = Open();
         if (f.family == nullptr) {  // a backup of each kind for the Backups window to list
             ASSERT_TRUE(KeepReadImage(test::PatternImage(), QStringLiteral("/dev/ttyUSB0")).io.ok);
@@ -232,12 +227,8 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFontsAndEachLanguage) {
         // The widest texts the model can hold.
         for (ChannelRecord& r : session.config.CHUSA)
             r.ChTag = "WWWWWWWWWWWW";
-        for (int i = 1; i <= kDirectoryCount; ++i) {
-            DirectoryEntry& e = session.config.Dir(i);
-            e.Enable = true;
-            e.TagName = "WWWWWWWWWW";
-            e.Mmsid = "888888888";
-        }
+        for (int i = 1; i <= kDirectoryCount; ++i)
+            session.config.Dir(i) = {true, "WWWWWWWWWW", "888888888"};
         session.config.Exp(3).Enable = true;
         w.Tree()->RetitleNodes();
 
@@ -249,11 +240,7 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFontsAndEachLanguage) {
         }
         // The panel area inside its frame; the status bar with the longest key hint.
         QWidget* data = Find<QWidget>(&w, "pictData");
-        const QRect inside(
-            QPoint(Find<QWidget>(&w, "linL")->geometry().right() + 1,
-                   Find<QWidget>(&w, "linT")->geometry().bottom() + 1),
-            QPoint(Find<QWidget>(&w, "linR")->x() - 1, Find<QWidget>(&w, "linB")->y() - 1));
-        if (!inside.contains(data->geometry()))
+        if (!InsideFrame(&w, QStringLiteral("lin")).contains(data->geometry()))
             check.Fail(font, data, QStringLiteral("outside its frame"));
         QString longest = NavigationTree::tr(NavigationTree::kTreeHint);
         for (QWidget* c : w.findChildren<QWidget*>()) {
@@ -263,48 +250,41 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFontsAndEachLanguage) {
         emit w.FrontPanel()->statusHint(longest);  // shown as a focused control's hint
         check.CheckContainer(font + QStringLiteral(" status bar"), w.statusBar());
 
-        {  // the dialogs go before their parent
-            for (TransferMode mode : {TransferMode::Read, TransferMode::Program}) {
-                FrmRadio radio(session, prompts, mode, QStringLiteral("/dev/null"), &w);
-                check.CheckDialog(font + QStringLiteral(" transfer ") + radio.windowTitle(),
-                                  &radio);
-            }
-            FrmAbout about(&w);
-            check.CheckDialog(font + QStringLiteral(" about"), &about);
-            FrmPrn report(session, prompts, &w);
-            check.CheckDialog(font + QStringLiteral(" report"), &report);
-            SerialDevicesDialog devices(settings, &w);
-            check.CheckDialog(font + QStringLiteral(" device paths"), &devices);
-            BackupsWindow backups(DefaultBackupStore(), prompts, &w);
-            check.CheckDialog(font + QStringLiteral(" backups"), &backups);
-            // Every kind of difference the widest texts make against the pattern image.
-            MemoryImage mine = session.image;
-            EncodeImage(session.config, mine);
-            const std::vector<DifferenceRow> rows =
-                DescribeDifferences(CompareImages(test::PatternImage(), mine), session.config);
-            CompareWindow compare(rows, QStringLiteral("backup 2026-12-07 10.00.00 read.hex"), &w);
-            check.CheckDialog(font + QStringLiteral(" compare with"), &compare);
-            ProgramChangesDialog changes(rows, &w);
-            check.CheckDialog(font + QStringLiteral(" program changes"), &changes);
-            // With the question about the radio's own numbers, both sentences of the widest
-            // numbers.
-            const MemoryImage radio = test::ImageWithNumbers("888888888", "9888888888");
-            const std::optional<IdentityChange> change =
-                IdentityQuestion(IdentityOf(radio), test::ImageWithNumbers("366999001", ""));
-            ASSERT_TRUE(change.has_value());
-            ProgramChangesDialog::Preview preview{rows, rows, {}};
-            for (const Phrase& sentence : IdentityPhrases(*change))
-                preview.identity.push_back(Translated(sentence));
-            ProgramChangesDialog identity(preview, &w);
-            check.CheckDialog(font + QStringLiteral(" program changes with identity"), &identity);
-            FleetWindow fleet(session.config, QStringLiteral("club.dat"),
-                              QString::fromStdString(dir.Path().string()),
-                              QStringLiteral("/dev/null"), {}, prompts, &w);
-            check.CheckDialog(font + QStringLiteral(" program several radios"), &fleet);
-            ConnectionCheckDialog connection(QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R"),
-                                             QStringLiteral("COM1"), false, &w);
-            check.CheckDialog(font + QStringLiteral(" check connection"), &connection);
-        }
+        // The dialogs, each gone before its parent.
+        const auto fits = [&](const char* what, QDialog&& dialog) {
+            dialog.show();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+            check.CheckContainer(font + QLatin1Char(' ') + QLatin1String(what), &dialog);
+        };
+        for (TransferMode mode : {TransferMode::Read, TransferMode::Program})
+            fits("transfer", FrmRadio(session, prompts, mode, QStringLiteral("/dev/null"), &w));
+        fits("about", FrmAbout(&w));
+        fits("report", FrmPrn(session, prompts, &w));
+        fits("device paths", SerialDevicesDialog(settings, &w));
+        fits("backups", BackupsWindow(DefaultBackupStore(), prompts, &w));
+        // Every kind of difference the widest texts make against the pattern image.
+        MemoryImage mine = session.image;
+        EncodeImage(session.config, mine);
+        const std::vector<DifferenceRow> rows =
+            DescribeDifferences(CompareImages(test::PatternImage(), mine), session.config);
+        fits("compare with",
+             CompareWindow(rows, QStringLiteral("backup 2026-12-07 10.00.00 read.hex"), &w));
+        fits("program changes", ProgramChangesDialog(rows, &w));
+        // With the question about the radio's own numbers, both sentences of the widest numbers.
+        const MemoryImage radio = test::ImageWithNumbers("888888888", "9888888888");
+        const std::optional<IdentityChange> change =
+            IdentityQuestion(IdentityOf(radio), test::ImageWithNumbers("366999001", ""));
+        ASSERT_TRUE(change.has_value());
+        ProgramChangesDialog::Preview preview{rows, rows, {}};
+        for (const Phrase& sentence : IdentityPhrases(*change))
+            preview.identity.push_back(Translated(sentence));
+        fits("program changes with identity", ProgramChangesDialog(preview, &w));
+        fits("program several radios", FleetWindow(session.config, QStringLiteral("club.dat"),
+                                                   QString::fromStdString(dir.Path().string()),
+                                                   QStringLiteral("/dev/null"), {}, prompts, &w));
+        fits("check connection",
+             ConnectionCheckDialog(QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R"),
+                                   QStringLiteral("COM1"), false, &w));
         window.reset();
     }
     QApplication::setFont(original);
