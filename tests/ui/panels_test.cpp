@@ -90,11 +90,10 @@ TEST_F(Panels, SettingsAreStoredAtOnceAndNumbersChecked) {
         ++transfers;
         return TransferOutcome{};
     };
+    // clang-format off
     Play({
-        {"refresh",
-         {},
-         "text cmbFCont=4; text cmbFDim=HI; text cmbFOffset=+0:00; checked chkFBeep chkFWX; "
-         "unchecked chkFATIS; off txtFATISNo lblATIS; text txtFCount=0"},
+        {"refresh", {}, "text cmbFCont=4; text cmbFDim=HI; text cmbFOffset=+0:00; checked chkFBeep chkFWX; "
+                        "unchecked chkFATIS; off txtFATISNo lblATIS; text txtFCount=0"},
         {"key cmbFDim Down", [](C& c) { c.SETCOM.Dimmer = 1; }, "hint [Up/Down]"},
         {"key cmbFOffset End", [](C& c) { c.SETCOM.OffsetTime = 24; }},
         {"key cmbFOffset Home", [](C& c) { c.SETCOM.OffsetTime = 0; }},
@@ -105,12 +104,9 @@ TEST_F(Panels, SettingsAreStoredAtOnceAndNumbersChecked) {
         {"click chkFBeep", [](C& c) { c.SETCOM.KeyBeep = false; }},
         {"key chkFindAck Space", [](C& c) { c.SETCOM.IndACK = false; }, "hint [Space]"},
         {"click chkFATIS", [](C& c) { c.SETCOM.AtisOnOff = true; }, "on txtFATISNo lblATIS"},
-        {"type txtFATISNo 21a1-1234567x",
-         {},
-         "text txtFATISNo=2111234567; hint Numeric Only. Indispensable 10 figures."},
+        {"type txtFATISNo 21a1-1234567x", {}, "text txtFATISNo=2111234567; hint Numeric Only. Indispensable 10 figures."},
         {"key txtFATISNo Tab", [](C& c) { c.SETCOM.AtisNo = "2111234567"; }, "focus txtFUser"},
-        {"click chkFATIS", [](C& c) { c.SETCOM.AtisOnOff = false; },
-         "off txtFATISNo; text txtFATISNo=2111234567"},
+        {"click chkFATIS", [](C& c) { c.SETCOM.AtisOnOff = false; }, "off txtFATISNo; text txtFATISNo=2111234567"},
         // A refused number keeps the focus and stops whatever wanted to run.
         {"type txtFUser 1234567890", {}, "text txtFUser=123456789"},
         {"key txtFUser Backspace", {}, "text txtFUser=12345678"},
@@ -121,9 +117,9 @@ TEST_F(Panels, SettingsAreStoredAtOnceAndNumbersChecked) {
         {"run mnuTransferRead", {}, "messages 5"},
         {"run mnuFileSave", {}, "messages 6"},
         {"paste txtFUser 36 6-123 45x6", {}, "text txtFUser=366123456"},
-        {"run mnuTransferProgram", [](C& c) { c.SETCOM.UserMmsid = "366123456"; },
-         "messages 6; focus txtFUser"},
+        {"run mnuTransferProgram", [](C& c) { c.SETCOM.UserMmsid = "366123456"; }, "messages 6; focus txtFUser"},
     });
+    // clang-format on
     EXPECT_EQ(transfers, 1);
 }
 
@@ -149,12 +145,11 @@ TEST_F(Panels, PlanChannelOffersEnableScanAndTag) {
     Open();
     const std::string ch16 = KeyOf(BankId::USA, "16");
     const auto k = static_cast<std::size_t>(Element(ch16));
+    // clang-format off
     Play({
-        {"node " + ch16,
-         {},
-         "text lblCPosition=Channel Number; visible txtCN; hidden cmbCN; text txtCRF=156.800; "
-         "text txtCTag=DISTRESS; on chkCEnable chkCScan txtCTag; "
-         "off chkCTXEnable chkCTXOnly chkCTXPower chkCDup"},
+        {"node " + ch16, {}, "text lblCPosition=Channel Number; visible txtCN; hidden cmbCN; text txtCRF=156.800; "
+                             "text txtCTag=DISTRESS; on chkCEnable chkCScan txtCTag; "
+                             "off chkCTXEnable chkCTXOnly chkCTXPower chkCDup"},
         {"click chkCEnable", [=](C& c) { c.CHUSA[k].Enable = false; },
          "node " + ch16 + "=CH16; focus chkCEnable; off chkCScan txtCTag lblCTag"},
         {"key chkCEnable Space", [=](C& c) { c.CHUSA[k].Enable = true; },
@@ -164,37 +159,33 @@ TEST_F(Panels, PlanChannelOffersEnableScanAndTag) {
          "text txtCTag=MY BOAT-1/BX; hint A maximum of 12 characters"},
         {"paste txtCTag pier 4", [=](C& c) { c.CHUSA[k].ChTag = "PIER 4"; }},
         {"paste txtCTag \u6e2f", {}, "text txtCTag=PIER 4"},
-        {"node " + KeyOf(BankId::CAN, "70"),
-         {},
-         "off chkCScan; on chkCEnable; text txtCTF=---.---"},
+        {"node " + KeyOf(BankId::CAN, "70"), {}, "off chkCScan; on chkCEnable; text txtCTF=---.---"},
     });
+    // clang-format on
 }
 
 TEST_F(Panels, ExpTransmitOptionsFollowEachOtherAndAPositionStartsAnew) {
     Open();
+    // clang-format off
     Play({
-        {"node E 4",
-         {},
-         "text lblCPosition=Position; visible cmbCN; hidden txtCN; "
-         "off chkCTXEnable chkCTXOnly chkCTXPower chkCDup chkCScan txtCTag"},
+        {"node E 4", {}, "text lblCPosition=Position; visible cmbCN; hidden txtCN; "
+                         "off chkCTXEnable chkCTXOnly chkCTXPower chkCDup chkCScan txtCTag"},
         {"click chkCEnable", [](C& c) { c.Exp(4).Enable = true; },
          "node E 4=EXP4[Enable]; on chkCTXEnable chkCDup chkCScan; off chkCTXOnly"},
-        {"click chkCTXEnable", [](C& c) { c.Exp(4).TxEnable = true; },
-         "on chkCTXOnly; off chkCTXPower"},
+        {"click chkCTXEnable", [](C& c) { c.Exp(4).TxEnable = true; }, "on chkCTXOnly; off chkCTXPower"},
         {"click chkCTXOnly", [](C& c) { c.Exp(4).LowPower = true; }, "on chkCTXPower"},
         {"click chkCTXPower", [](C& c) { c.Exp(4).PowUp = true; }},
         {"key chkCTXEnable Space", [](C& c) { c.Exp(4).TxEnable = false; },
          "off chkCTXOnly chkCTXPower; checked chkCTXOnly chkCTXPower"},
-        {"click chkCDup", [](C& c) { c.Exp(4).Duplex = true; },
-         "text txtCRF=160.600; text txtCTF=156.000"},
-        {"click chkCEnable", [](C& c) { c.Exp(4).Enable = false; },
-         "off chkCTXEnable chkCDup chkCScan txtCTag; on cmbCN"},
+        {"click chkCDup", [](C& c) { c.Exp(4).Duplex = true; }, "text txtCRF=160.600; text txtCTF=156.000"},
+        {"click chkCEnable", [](C& c) { c.Exp(4).Enable = false; }, "off chkCTXEnable chkCDup chkCScan txtCTag; on cmbCN"},
         {"key cmbCN Down", Choose(4, 1), "text txtCTF=156.050; focus cmbCN; node E 4=EXP4[Enable]"},
         {"key cmbCN PgDown", Choose(4, 11)},
         {"key cmbCN End", Choose(4, 281), "text txtCTF=155.000"},
         {"key cmbCN PgDown", {}, "text cmbCN=281"},
         {"key cmbCN Home", Choose(4, 0)},
     });
+    // clang-format on
 
     // Choosing the shown position again from the list keeps the memory as it is.
     session.config.Exp(9).Enable = true;
@@ -208,6 +199,7 @@ TEST_F(Panels, ExpTransmitOptionsFollowEachOtherAndAPositionStartsAnew) {
 
 TEST_F(Panels, WxRowsEditEnableScanAndTag) {
     Open();
+    // clang-format off
     Play({
         {"node PW", {}, "text lblWX#9=WX10[163.275MHz]; text txtDTagName#7=161.650MHZ"},
         {"click chkDScan#3", [](C& c) { c.CHWX[3].ScanMemory = true; }},
@@ -221,6 +213,7 @@ TEST_F(Panels, WxRowsEditEnableScanAndTag) {
         {"focus chkDEnable#0", {}, "text chkDEnable#0=>; hint Select[x]Enable/[]Disable."},
         {"key chkDEnable#0 Tab", {}, "focus chkDScan#0; text chkDScan#0=>"},
     });
+    // clang-format on
 }
 
 TEST_F(Panels, StoredTextsLongerThanTheTypingLimitAreShownWholeAndKept) {
@@ -230,13 +223,14 @@ TEST_F(Panels, StoredTextsLongerThanTheTypingLimitAreShownWholeAndKept) {
         std::function<std::string&(C&)> stored;
         std::string text;  // longer than the field's typing limit
     };
+    // clang-format off
     const Case cases[] = {
         {"S", "txtFUser", [](C& c) -> std::string& { return c.SETCOM.UserMmsid; }, "3661234567"},
-        {"PU 0", "txtCTag", [](C& c) -> std::string& { return c.CHUSA[0].ChTag; },
-         "ABCDEFGHIJKLMNO"},
+        {"PU 0", "txtCTag", [](C& c) -> std::string& { return c.CHUSA[0].ChTag; }, "ABCDEFGHIJKLMNO"},
         {"SM 1", "txtGPosi", [](C& c) -> std::string& { return c.Dir(1).TagName; }, "STATIONNAME1"},
         {"SM 1", "txtGMMSI", [](C& c) -> std::string& { return c.Dir(1).Mmsid; }, "3661234567"},
     };
+    // clang-format on
     Open();
     session.config.CHUSA[0].Enable = true;
     session.config.Dir(1).Enable = true;
@@ -293,47 +287,41 @@ TEST_F(Panels, DirectoryAddsNamesMmsisAndDeletesWithAQuestion) {
     Open();
     auto add = [](int i, const char* name, const char* mmsi) {
         const std::string slot = "SM " + std::to_string(i);
+        // clang-format off
         return std::vector<Step>{
             {"node " + slot, {}, "on chkGEnable; off chkGDelete txtGPosi txtGMMSI lblTag lblMmsi"},
             {"click chkGEnable", [=](C& c) { c.Dir(i).Enable = true; },
-             "off chkGEnable; on chkGDelete txtGPosi txtGMMSI; focus txtGPosi; "
-             "hint A maximum of 10 characters.; node " +
-                 slot + "=MemoryID" + std::to_string(i) + "[Enable]"},
+             "off chkGEnable; on chkGDelete txtGPosi txtGMMSI; focus txtGPosi; hint A maximum of 10 characters.; "
+             "node " + slot + "=MemoryID" + std::to_string(i) + "[Enable]"},
             {std::string("type txtGPosi ") + name,
-             [=](C& c) {
-                 std::string upper = QString::fromLatin1(name).toUpper().left(10).toStdString();
-                 c.Dir(i).TagName = upper;
-             }},
+             [=](C& c) { c.Dir(i).TagName = QString::fromLatin1(name).toUpper().left(10).toStdString(); }},
             {"key txtGPosi Tab", {}, "focus txtGMMSI"},
             {std::string("type txtGMMSI ") + mmsi},
             {"key txtGMMSI Backtab", [=](C& c) { c.Dir(i).Mmsid = mmsi; }},
         };
+        // clang-format on
     };
     for (auto steps : {add(1, "coast guard 1", "366000001"), add(2, "tug-b", "366000002"),
                        add(3, "pilot", "002470001")})
         Play(steps);
     EXPECT_FALSE(Grey(4));
     EXPECT_TRUE(Grey(5));
+    // clang-format off
     Play({
         {"node SM 5", {}, "off chkGEnable chkGDelete txtGPosi"},
         {"node SM 2"},
         {"answer No"},
         {"click chkGDelete", {}, "message Are you sure ?|Radio Setup Editor; unchecked chkGDelete"},
         {"answer Yes"},
-        {"click chkGDelete",
-         [](C& c) {
-             c.Dir(2) = c.Dir(3);
-             c.Dir(3) = {};
-         },
+        {"click chkGDelete", [](C& c) { c.Dir(2) = std::exchange(c.Dir(3), {}); },
          "text txtGPosi=PILOT; node SM 3=MemoryID3; messages 2"},
         {"type txtGMMSI 36600000", {}},
-        {"node SM 1",
-         {},
-         "message Data Error!!|Indivisual Directory MMSI; selected SM 2; focus txtGMMSI"},
+        {"node SM 1", {}, "message Data Error!!|Indivisual Directory MMSI; selected SM 2; focus txtGMMSI"},
         {"key txtGMMSI Ctrl+A"},
         {"key txtGMMSI Backspace"},
         {"node SM 1", [](C& c) { c.Dir(2).Mmsid.clear(); }, "selected SM 1; messages 3"},
     });
+    // clang-format on
     EXPECT_TRUE(Grey(4));
 }
 
@@ -417,16 +405,14 @@ TEST_F(Panels, TabReachesEveryControlInPageOrder) {
         const char* first;
         QStringList chain;
     } cases[] = {
-        {"S",
-         "cmbFCont",
-         {"cmbFCont", "cmbFDim", "cmbFScan", "cmbFOffset", "cmbFIND", "chkFindReply", "chkFindAck",
-          "chkFposRR", "chkFBeep", "chkFDSC", "chkFWX", "chkFATIS", "txtFATISNo", "txtFUser",
-          "txtFCount", "cmdFClear"}},
-        {"E 1",
-         "cmbCN",
-         {"cmbCN", "chkCEnable", "chkCTXEnable", "chkCTXOnly", "chkCTXPower", "chkCDup", "chkCScan",
-          "txtCTag"}},
+        // clang-format off
+        {"S", "cmbFCont", {"cmbFCont", "cmbFDim", "cmbFScan", "cmbFOffset", "cmbFIND", "chkFindReply", "chkFindAck",
+                           "chkFposRR", "chkFBeep", "chkFDSC", "chkFWX", "chkFATIS", "txtFATISNo", "txtFUser",
+                           "txtFCount", "cmdFClear"}},
+        {"E 1", "cmbCN", {"cmbCN", "chkCEnable", "chkCTXEnable", "chkCTXOnly", "chkCTXPower", "chkCDup", "chkCScan",
+                          "txtCTag"}},
         {"PW", "chkDEnable#0", {"chkDEnable0", "chkDScan0", "txtDTagName0", "chkDEnable1"}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         ClickNode(QLatin1String(c.node));

@@ -34,17 +34,21 @@ class TransferTest : public MainWindowTest {
     }
     // Runs `command`, which shows the transfer dialog modally; presses OK once it is shown,
     // runs `script` and closes the dialog once the transfer has ended (by force after the
-    // time limit, so that a broken transfer fails the test instead of hanging it).
-    void WithDialog(const std::function<void()>& command,
-                    const std::function<void(FrmRadio&)>& script = {}) {
-        modals.On<FrmRadio>([script](FrmRadio& d) {
+    // time limit, so that a broken transfer fails the test instead of hanging it); the status
+    // the transfer ended with.
+    TransferStatus WithDialog(const std::function<void()>& command,
+                              const std::function<void(FrmRadio&)>& script = {}) {
+        TransferStatus status = TransferStatus::Failed;
+        modals.On<FrmRadio>([&](FrmRadio& d) {
             QTest::mouseClick(Find<QPushButton>(&d, "cmdOK"), Qt::LeftButton);
             if (script) script(d);
             QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 60000);
+            status = d.Outcome().status;
             d.done(QDialog::Rejected);
         });
         command();
         EXPECT_TRUE(modals.Done());
+        return status;
     }
     MemoryImage Saved() const {
         MemoryImage image{};
@@ -120,18 +124,18 @@ TEST_F(TransferTest, ProgramWithBackupAsksFirstAndVerifiesAfter) {
             QTest::mouseClick(Find<QPushButton>(&d, yes ? "cmdYes" : "cmdNo"), Qt::LeftButton);
         });
     };
-    WithDialog([&] { w.TransferProgram(); },
-               [&](FrmRadio& d) {
-                   answer(false);
-                   QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 60000);
-                   EXPECT_EQ(d.Outcome().status, TransferStatus::Cancelled);  // No: nothing sent
-                   EXPECT_FALSE(fs::exists(dir.File("saved.hex")));
-                   EXPECT_TRUE(d.isVisible());
-                   answer(true);
-                   QTest::mouseClick(Find<QPushButton>(&d, "cmdOK"), Qt::LeftButton);
-                   QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 60000);
-                   EXPECT_EQ(d.Outcome().status, TransferStatus::Failed);
-               });
+    const TransferStatus verified = WithDialog(
+        [&] { w.TransferProgram(); },
+        [&](FrmRadio& d) {
+            answer(false);
+            QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 60000);
+            EXPECT_EQ(d.Outcome().status, TransferStatus::Cancelled);  // No: nothing sent
+            EXPECT_FALSE(fs::exists(dir.File("saved.hex")));
+            EXPECT_TRUE(d.isVisible());
+            answer(true);
+            QTest::mouseClick(Find<QPushButton>(&d, "cmdOK"), Qt::LeftButton);
+        });
+    EXPECT_EQ(verified, TransferStatus::Failed);
     EXPECT_EQ(question, QStringLiteral("Program these %1 changes?").arg(rows));
     EXPECT_GT(rows, 2);
     // Each read before programming was kept; the lost block is found by the read-back.
@@ -166,13 +170,7 @@ TEST_F(TransferTest, ProgramAsksBeforeChangingTheRadiosOwnNumbers) {
         DecodeImage(radio, session.config);
         session.config.SETCOM.UserMmsid = "366999001";
         session.config.CHCAN[3].ChTag = "PROGRAMMED";
-        TransferStatus status = TransferStatus::Failed;
-        WithDialog([&] { w.TransferProgram(); },
-                   [&](FrmRadio& d) {
-                       QTRY_VERIFY_WITH_TIMEOUT(!d.Running(), 60000);
-                       status = d.Outcome().status;
-                   });
-        EXPECT_EQ(status, c.status);
+        EXPECT_EQ(WithDialog([&] { w.TransferProgram(); }), c.status);
         ASSERT_GE(prompts.shown.size(), 1u);
         EXPECT_EQ(prompts.shown[0].text,
                   "This radio's own MMSI is 366123456. The configuration would change it to "
