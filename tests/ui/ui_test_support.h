@@ -242,9 +242,13 @@ class MainWindowTest : public ::testing::Test {
             Do(QString::fromStdString(s.action));
             if (s.change) s.change(expected);
             EXPECT_TRUE(session.config == expected) << "the model differs";
-            for (const QString& clause : QString::fromStdString(s.expect).split(QLatin1Char(';')))
-                if (!clause.trimmed().isEmpty()) Check(clause.trimmed());
+            Expect(s.expect);
         }
+    }
+    // What the window shows, in the clauses of Step::expect.
+    void Expect(const std::string& clauses) {
+        for (const QString& clause : QString::fromStdString(clauses).split(QLatin1Char(';')))
+            if (!clause.trimmed().isEmpty()) Check(clause.trimmed());
     }
 
     static QString Text(QWidget* w) {
