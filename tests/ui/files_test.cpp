@@ -1,22 +1,33 @@
 // The File menu's commands, the real file dialogs' questions, the hidden image file keys, the
-// report window and printing (the printed pages' text is checked through rse-cli print), each
-// test in its own folder.
+// report window and printing (the printed pages' text is checked through rse-cli print); Import
+// Directory, Export Directory and Export Channels and the kind of the MMSI the directory panels
+// and the user MMSI field show in the status bar; kept edits, the Backups window and the Compare
+// With window; each test in its own folder.
 #include <signal.h>
 #include <sys/resource.h>
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSignalSpy>
 
+#include "files/channel_export.h"
 #include "files/config_file.h"
+#include "files/directory_exchange.h"
 #include "files/disk_io.h"
+#include "files/image_file.h"
+#include "qt/backups.h"
 #include "report/text_report.h"
+#include "ui/dialogs/backups_window.h"
+#include "ui/dialogs/compare_window.h"
 #include "ui/dialogs/frm_prn.h"
 #include "ui/file_commands.h"
 #include "ui/widget_prompts.h"
+#include "ui/widgets/difference_table.h"
 #include "ui_test_support.h"
 
 namespace rse::test {
@@ -30,7 +41,12 @@ class FileCommandsTest : public MainWindowTest {
     }
     static QString Q(const std::string& s) { return QString::fromStdString(s); }
     QString Path(const char* name) const { return Q(dir.File(name)); }
+    QString Write(const char* name, const std::string& text) {
+        EXPECT_TRUE(WriteFileAtomic(dir.File(name), text).ok);
+        return Path(name);
+    }
     std::string Log() const { return ReadText(dir.File("err.log")); }
+    static std::vector<BackupEntry> Kept() { return DefaultBackupStore().List(); }
 };
 
 TEST_F(FileCommandsTest, SaveAsksOnceOpenReadsAndFailuresChangeNothing) {
@@ -234,6 +250,188 @@ TEST_F(FileCommandsTest, PrintGoesToThePrinterChosenInTheDialog) {
     w.FilePrint();
     EXPECT_FALSE(fs::exists(dir.File("printed.pdf")));
     EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(FileCommandsTest, RefusedRowsChangeNothingAndAnAcceptedTableShowsTheDirectory) {
+    Open();
+    session.config.Dir(1) = {true, "OLD", "366000001"};
+    session.config.Dir(2) = {true, "OLDER", "366000002"};
+    prompts.path = Write("bad.csv", "Name;MMSI\r\nGOOD;366000010\r\nTOO LONG NAME;366000011\r\n");
+    Play({{"run mnuFileImportDirectory", {}, "messages 1"}});  // and the model as it was
+    EXPECT_EQ(prompts.shown[0].text.toStdString(),
+              "The directory was not changed: bad.csv has rows that cannot be taken.\n\n"
+              "line 3: the name has 13 characters; the radio holds at most 10");
+    EXPECT_EQ(prompts.shown[0].icon, ScriptedPrompts::Icon::Exclamation);
+    EXPECT_EQ(prompts.lastFilter, QStringLiteral("CSV files(*.csv);;All files(*.*)"));
+
+    prompts.path = Write("good.csv",
+                         "MMSI,Name\n366 000 010,buddy\n\n002320001,harbour\n"
+                         "970123456,sart test\n");
+    Play({{"run mnuFileImportDirectory",
+           [](Configuration& c) {
+               ReplaceDirectory(c, {{true, "BUDDY", "366000010"},
+                                    {true, "HARBOUR", "002320001"},
+                                    {true, "SART TEST", "970123456"}});
+           },
+           "message The directory holds the 3 stations of good.csv.\n\nWarnings:\n"
+           "line 5: MMSI 970123456 cannot be called by DSC: AIS-SART|Radio Setup Editor; "
+           "selected SM; panel pictE; row MSFlexGrid2 1=2|[Enable]|HARBOUR|002320001; "
+           "row MSFlexGrid2 3=4|||"}});
+}
+
+TEST_F(FileCommandsTest, StatusBarNamesTheMmsiKindAndExportsWriteTheTables) {
+    Open();
+    session.config.Dir(1) = {true, "HARBOUR", "002320001"};
+    session.config.Dir(2) = {true, "SART", "970123456"};
+    Play({
+        {"node SM 1", {}, "note Coast station, MID 232 (United Kingdom)"},
+        {"node SM 2", {}, "note Warning: cannot be called by DSC - AIS-SART"},
+        {"type txtGMMSI 36612345", {}, "note"},  // typed: the note follows the field
+        {"type txtGMMSI 6", {}, "note Ship, MID 366 (United States)"},
+        // The list: the note of the current row.
+        {"node SM", [](Configuration& c) { c.Dir(2).Mmsid = "366123456"; }, "note"},
+        {"focus MSFlexGrid2", {}, "note Coast station, MID 232 (United Kingdom)"},
+        {"key MSFlexGrid2 Down", {}, "note Ship, MID 366 (United States)"},
+        {"node S", {}, "note"},
+        {"type txtFUser 002320001"},
+    });
+    // The warning names the kind (a text with a semicolon, so checked here).
+    EXPECT_EQ(Find<QLabel>(window.get(), "sbStatusBarPanel2")->toolTip(),
+              "Warning: This is a coast station MMSI; a radio's own MMSI is a ship station's - "
+              "Coast station, MID 232 (United Kingdom)");
+    Play({{"node PU", [](Configuration& c) { c.SETCOM.UserMmsid = "002320001"; }, "note"}});
+    // ATIS on without a number: 9 and the MMSI suggested, never filled in; a number that does
+    // not start with 9 warned about.
+    session.config.SETCOM.UserMmsid = "366123456";
+    session.config.SETCOM.AtisOnOff = true;
+    Play({
+        {"node S", {}, "note ATIS No. suggested: 9366123456 (9 followed by the user MMSI)"},
+        {"type txtFATISNo 1234567890",
+         {},
+         "note Warning: An ATIS number has ten digits and starts with 9"},
+        {"node PU", [](Configuration& c) { c.SETCOM.AtisNo = "1234567890"; }},
+    });
+
+    // Exports: the tables of the core, a name without extension gets ".csv".
+    prompts.path = Path("stations");
+    Play({{"run mnuFileExportDirectory"}});
+    EXPECT_EQ(ReadText(dir.File("stations.csv")), DirectoryCsv(session.config));
+    prompts.path = Path("channels.csv");
+    Play({{"run mnuFileExportChannels", {}, "messages 0"}});
+    EXPECT_EQ(ReadText(dir.File("channels.csv")), ChannelListCsv(session.config));
+    prompts.path = Path("folder.csv");  // a folder cannot be written
+    ASSERT_TRUE(QDir().mkdir(prompts.path));
+    Play({{"run mnuFileExportChannels"}});
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].text, QStringLiteral("FileSave Error!!"));
+}
+
+TEST_F(FileCommandsTest, EditsAreKeptBeforeNewAndExitButNothingElse) {
+    FrmMain& w = Open();
+    auto* timer = w.findChild<QTimer*>(QStringLiteral("Timer1"));
+    auto newAndWait = [&] {
+        w.FileNew();
+        QTRY_VERIFY(!timer->isActive());
+    };
+    newAndWait();
+    EXPECT_TRUE(Kept().empty());  // nothing edited: nothing kept
+
+    session.config.CHUSA[16].ChTag = "EDITED";
+    newAndWait();
+    ASSERT_EQ(Kept().size(), 1u);
+    EXPECT_EQ(Kept()[0].note, "edits before New");
+    EXPECT_NE(ReadText(Kept()[0].path).find("ChTag=#EDITED\r\n"), std::string::npos);
+    EXPECT_NE(session.config.CHUSA[16].ChTag, "EDITED");
+
+    // Saving makes the configuration the one to compare with.
+    session.config.SETCOM.Contrast = 2;
+    prompts.path = QString::fromStdString(dir.File("boat.dat"));
+    w.FileSave();
+    newAndWait();
+    EXPECT_EQ(Kept().size(), 1u);
+
+    // With Keep Backups off nothing is kept; on again, Exit keeps the edit.
+    auto* keep = Find<QAction>(&w, "mnuOptionsKeepBackups");
+    ASSERT_TRUE(keep->isChecked());
+    keep->trigger();
+    session.config.SETCOM.Contrast = 3;
+    newAndWait();
+    EXPECT_EQ(Kept().size(), 1u);
+    keep->trigger();
+    session.config.SETCOM.Dimmer = 2;
+    w.close();
+    ASSERT_EQ(Kept().size(), 2u);
+    EXPECT_EQ(Kept()[0].note, "edits before Exit");
+    EXPECT_EQ(Kept()[0].kind, BackupKind::Configuration);
+    Configuration back = NewDocument().config;
+    ASSERT_TRUE(FileRead2(Kept()[0].path, back).ok);
+    EXPECT_EQ(back, session.config);
+}
+
+TEST_F(FileCommandsTest, CompareWithShowsTheDifferencesAndTheirNodes) {
+    FrmMain& w = Open();
+    Configuration other = session.config;
+    other.SETCOM.Contrast = 2;
+    other.CHUSA[16].ChTag = "OTHER";
+    const QString path = QString::fromStdString(dir.File("other.dat"));
+    ASSERT_TRUE(SaveFileAs(path.toStdString(), other).ok);
+    prompts.path = path;
+    Find<QAction>(&w, "mnuFileCompare")->trigger();
+    auto* compare = w.findChild<CompareWindow*>();
+    ASSERT_NE(compare, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(compare));
+    DifferenceTable* table = compare->Table();
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Setting \u2014 Contrast Level"));
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("4"));
+    EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("2"));
+    const QString usa =
+        w.Tree()->NodeByKey(TreeKey("PU 16"))->text(0).section(QLatin1Char('['), 0, 0);
+    EXPECT_EQ(table->item(1, 0)->text(),
+              QStringLiteral("USA channel %1 \u2014 Tag Name").arg(usa.mid(2)));
+    EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("OTHER"));
+    EXPECT_EQ(table->horizontalHeaderItem(2)->text(), QStringLiteral("other.dat"));
+
+    // Selecting a row shows its node.
+    for (const auto& [row, key] : {std::pair{1, "PU 16"}, std::pair{0, "S"}}) {
+        const QRect cell = table->visualItemRect(table->item(row, 0));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        EXPECT_EQ(w.Tree()->SelectedKey(), TreeKey(QLatin1String(key)));
+    }
+    compare->close();
+}
+
+TEST_F(FileCommandsTest, BackupsWindowOpensComparesAndDeletes) {
+    FrmMain& w = Open();
+    Configuration c = session.config;
+    MemoryImage image = session.image;
+    c.CHUSA[0].ChTag = "FROM BACKUP";
+    EncodeImage(c, image);
+    ASSERT_TRUE(KeepReadImage(image, QStringLiteral("/dev/ttyUSB0")).io.ok);
+    session.CurrentFileName = QStringLiteral("/tmp/boat.dat");
+
+    Find<QAction>(&w, "mnuFileBackups")->trigger();
+    auto* backups = w.findChild<BackupsWindow*>();
+    ASSERT_NE(backups, nullptr);
+    ASSERT_EQ(backups->List()->topLevelItemCount(), 1);
+    EXPECT_EQ(backups->List()->topLevelItem(0)->text(2), QStringLiteral("read from /dev/ttyUSB0"));
+
+    QTest::mouseClick(Find<QPushButton>(backups, "cmdCompare"), Qt::LeftButton);
+    auto* compare = w.findChild<CompareWindow*>();
+    ASSERT_NE(compare, nullptr);
+    EXPECT_EQ(compare->Table()->rowCount(), 1);
+
+    QTest::mouseClick(Find<QPushButton>(backups, "cmdOpen"), Qt::LeftButton);
+    EXPECT_EQ(session.config.CHUSA[0].ChTag, "FROM BACKUP");
+    EXPECT_EQ(session.image, image);
+    EXPECT_TRUE(session.CurrentFileName.isEmpty());
+
+    prompts.answers = {Prompts::Answer::No, Prompts::Answer::Yes};
+    for (const int left : {1, 0}) {  // No keeps the backup, Yes deletes it
+        QTest::mouseClick(Find<QPushButton>(backups, "cmdDelete"), Qt::LeftButton);
+        EXPECT_EQ(backups->List()->topLevelItemCount(), left);
+    }
+    EXPECT_TRUE(Kept().empty());
 }
 
 }  // namespace
