@@ -273,60 +273,52 @@ class MainWindowTest : public ::testing::Test {
         const QString rest = action.section(QLatin1Char(' '), 1);
         const QString name = rest.section(QLatin1Char(' '), 0, 0);
         const QString arg = rest.section(QLatin1Char(' '), 1);
-        if (verb == QLatin1String("node")) {
-            ClickNode(rest);
-        } else if (verb == QLatin1String("click")) {
-            UserClick(W(name));
-        } else if (verb == QLatin1String("focus")) {
-            W(name)->setFocus(Qt::TabFocusReason);
-        } else if (verb == QLatin1String("key")) {
+        const auto is = [&](const char* word) { return verb == QLatin1String(word); };
+        if (is("node")) return ClickNode(rest);
+        if (is("click")) return UserClick(W(name));
+        if (is("focus")) return W(name)->setFocus(Qt::TabFocusReason);
+        if (is("run")) return window->findChild<QAction*>(rest)->trigger();
+        if (is("refresh")) return window->Tree()->RefreshSelection();
+        if (is("answer"))
+            return prompts.answers.push_back(rest == QLatin1String("Yes") ? Prompts::Answer::Yes
+                                                                          : Prompts::Answer::No);
+        if (is("key")) {
             if (Focus() != W(name)) W(name)->setFocus(Qt::TabFocusReason);
             const QKeyCombination k = QKeySequence(arg)[0];
-            QTest::keyClick(W(name), k.key(), k.keyboardModifiers());
-        } else if (verb == QLatin1String("type") || verb == QLatin1String("paste")) {
-            if (Focus() != W(name)) UserClick(W(name));
-            if (verb == QLatin1String("type")) {
-                QTest::keyClicks(W(name), arg);
-            } else {
-                if (auto* e = qobject_cast<QLineEdit*>(W(name))) e->selectAll();
-                QApplication::clipboard()->setText(arg);
-                QTest::keyClick(W(name), Qt::Key_V, Qt::ControlModifier);
-            }
-        } else if (verb == QLatin1String("answer")) {
-            prompts.answers.push_back(rest == QLatin1String("Yes") ? Prompts::Answer::Yes
-                                                                   : Prompts::Answer::No);
-        } else if (verb == QLatin1String("run")) {
-            window->findChild<QAction*>(rest)->trigger();
-        } else if (verb == QLatin1String("dclick") || verb == QLatin1String("enter")) {
-            auto* grid = qobject_cast<QTableWidget*>(W(name));
-            const int row = arg.toInt();
-            if (verb == QLatin1String("enter")) {
-                grid->setFocus(Qt::TabFocusReason);
-                grid->setCurrentCell(row, 0);
-                QTest::keyClick(grid, Qt::Key_Return);
-            } else {
-                QWidget* area = row < 0 ? grid->horizontalHeader()->viewport() : grid->viewport();
-                const QPoint at = row < 0
-                                      ? QPoint(grid->horizontalHeader()->sectionPosition(1) + 5, 5)
-                                      : grid->visualItemRect(grid->item(row, 1)).center();
-                QTest::mouseClick(area, Qt::LeftButton, {}, at);
-                QTest::mouseDClick(area, Qt::LeftButton, {}, at);
-            }
-        } else if (verb == QLatin1String("select")) {
-            auto* grid = qobject_cast<QTableWidget*>(W(name));
-            const auto at = [grid](const QString& row) {
-                return grid->visualItemRect(grid->item(row.toInt(), 1)).center();
-            };
-            grid->scrollToItem(grid->item(arg.section(QLatin1Char('-'), 0, 0).toInt(), 1));
-            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at(arg.section('-', 0, 0)));
-            grid->scrollToItem(grid->item(arg.section(QLatin1Char('-'), 1).toInt(), 1));
-            QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier,
-                              at(arg.section('-', 1)));
-        } else if (verb == QLatin1String("refresh")) {
-            window->Tree()->RefreshSelection();
-        } else {
-            ADD_FAILURE() << "unknown step " << action.toStdString();
+            return QTest::keyClick(W(name), k.key(), k.keyboardModifiers());
         }
+        if (is("type") || is("paste")) {
+            if (Focus() != W(name)) UserClick(W(name));
+            if (is("type")) return QTest::keyClicks(W(name), arg);
+            if (auto* e = qobject_cast<QLineEdit*>(W(name))) e->selectAll();
+            QApplication::clipboard()->setText(arg);
+            return QTest::keyClick(W(name), Qt::Key_V, Qt::ControlModifier);
+        }
+        if (!is("enter") && !is("dclick") && !is("select")) {
+            ADD_FAILURE() << "unknown step " << action.toStdString();
+            return;
+        }
+        auto* grid = qobject_cast<QTableWidget*>(W(name));
+        const auto at = [grid](const QString& row) {
+            grid->scrollToItem(grid->item(row.toInt(), 1));
+            return grid->visualItemRect(grid->item(row.toInt(), 1)).center();
+        };
+        if (is("enter")) {
+            grid->setFocus(Qt::TabFocusReason);
+            grid->setCurrentCell(arg.toInt(), 0);
+            return QTest::keyClick(grid, Qt::Key_Return);
+        }
+        if (is("select")) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at(arg.section('-', 0, 0)));
+            return QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                                     at(arg.section('-', 1)));
+        }
+        const bool header = arg.toInt() < 0;  // dclick
+        QWidget* area = header ? grid->horizontalHeader()->viewport() : grid->viewport();
+        const QPoint point =
+            header ? QPoint(grid->horizontalHeader()->sectionPosition(1) + 5, 5) : at(arg);
+        QTest::mouseClick(area, Qt::LeftButton, {}, point);
+        QTest::mouseDClick(area, Qt::LeftButton, {}, point);
     }
 
     void Check(const QString& clause) {

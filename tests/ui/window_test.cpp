@@ -57,8 +57,7 @@ TEST_F(Startup, SettingNodeAtTheStartSizeWithTheNewConfiguration) {
     settings.StoreComNum(2);
     FrmMain& w = Open();
     EXPECT_EQ(w.size(), QSize(607, 444));
-    EXPECT_EQ(w.Tree()->SelectedKey(), TreeKey("S"));
-    EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictF"));
+    Expect("selected S; panel pictF");
     EXPECT_EQ(w.StatusText(StatusPanel::Model), QStringLiteral("QM24 VH3400M"));
     EXPECT_EQ(w.windowTitle(), kCaption);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -99,18 +98,15 @@ TEST_F(Navigation, EachKindOfNodeShowsItsPanelOnceAndArrowsMove) {
     w.Tree()->RefreshSelection();  // always reloads
     EXPECT_EQ(shown.count(), static_cast<int>(std::size(cases)) + 1);
 
-    ClickNode(QStringLiteral("S"));
     w.Tree()->NodeByKey(TreeKey("S"))->setExpanded(true);
-    QTest::keyClick(w.Tree(), Qt::Key_Down);
-    EXPECT_EQ(w.Tree()->SelectedKey(), TreeKey("SM"));
-    ClickNode(QStringLiteral("SM 3"));
+    Play({{"node S"}, {"key tvTreeView Down", {}, "selected SM"}, {"node SM 3"}});
     w.Tree()->NodeByKey(TreeKey("SM"))->setExpanded(false);  // collapsing selects the branch
-    EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictE"));
+    Expect("panel pictE");
     w.Tree()->SelectNodeByKey(TreeKey("E 21"));  // no such node: nothing changes
-    EXPECT_EQ(w.Tree()->SelectedKey(), TreeKey("SM"));
+    Expect("selected SM");
     w.setWindowState(Qt::WindowMinimized);
     w.Tree()->SelectNodeByKey(TreeKey("P"));  // a minimised window shows nothing
-    EXPECT_EQ(w.FrontPanel()->objectName(), QStringLiteral("pictE"));
+    Expect("panel pictE");
 }
 
 TEST_F(Commands, ReadRefreshesTreeCaptionAndPanelOnlyAfterASuccess) {
@@ -172,8 +168,7 @@ TEST_F(Commands, NewRunsOnItsTimerAndToolbarSavesTheDefaultFile) {
     EXPECT_EQ(session.config.SETCOM.Contrast, 7);  // nothing happens inside the command
     QTRY_COMPARE_WITH_TIMEOUT(session.config.SETCOM.Contrast, std::int16_t{4}, 10000);
     EXPECT_TRUE(session.config == NewDocument().config);
-    EXPECT_TRUE(w.Tree()->NodeByKey(TreeKey("PU 2"))->text(0).endsWith(QLatin1String("[Enable]")));
-    EXPECT_EQ(w.Tree()->SelectedKey(), TreeKey("S"));
+    Expect("node PU 2=CH05A[Enable]; selected S");
     EXPECT_EQ(w.windowTitle(), kCaption);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
