@@ -48,24 +48,23 @@ TEST_F(ConnectionCheckTest, ShowsFindingsAndStopsWhenAsked) {
         dialog.show();
         auto* again = Find<QPushButton>(&dialog, "cmdCheckAgain");
         auto* close = Find<QPushButton>(&dialog, "cmdClose");
+        auto* heading = Find<QLabel>(&dialog, "lblCheckHeading");
         int finished = 0;
         QObject::connect(&dialog, &ConnectionCheckDialog::checkFinished, [&] { ++finished; });
         dialog.Start();
         EXPECT_TRUE(dialog.Running());
         EXPECT_FALSE(again->isEnabled());
         EXPECT_EQ(close->text(), QStringLiteral("Cancel"));
-        EXPECT_TRUE(Find<QLabel>(&dialog, "lblCheckHeading")
-                        ->text()
-                        .endsWith(QLatin1String("Checking...")));
+        EXPECT_TRUE(heading->text().endsWith(QLatin1String("Checking...")));
         if (c.act == Act::Cancel) QTest::mouseClick(close, Qt::LeftButton);
         if (c.act == Act::CloseBox) dialog.close();
         EXPECT_TRUE(dialog.isVisible());  // until the check has stopped
         ASSERT_TRUE(QTest::qWaitFor([&] { return finished == 1; }, 30000));
         EXPECT_FALSE(dialog.Running());
-        const QString heading = Find<QLabel>(&dialog, "lblCheckHeading")->text();
-        EXPECT_TRUE(heading.startsWith(QStringLiteral("<b>COM2</b> (%1): ").arg(device)))
-            << heading.toStdString();
-        EXPECT_TRUE(heading.endsWith(QLatin1String(c.summary))) << heading.toStdString();
+        EXPECT_TRUE(heading->text().startsWith(QStringLiteral("<b>COM2</b> (%1): ").arg(device)))
+            << heading->text().toStdString();
+        EXPECT_TRUE(heading->text().endsWith(QLatin1String(c.summary)))
+            << heading->text().toStdString();
         const QString results = Find<QTextBrowser>(&dialog, "txtCheckResults")->toPlainText();
         EXPECT_TRUE(results.contains(QLatin1String(c.line))) << results.toStdString();
         EXPECT_EQ(dialog.isVisible(), c.openAfter);
@@ -82,21 +81,19 @@ TEST_F(ConnectionCheckTest, ShowsFindingsAndStopsWhenAsked) {
 TEST_F(ConnectionCheckTest, ADialogThatGoesWhileItsCheckRunsStopsIt) {
     Sim sim(dir, {"--baud", "9600"});
     ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
+    const QString device = QString::fromStdString(sim.Device());
     {
-        ConnectionCheckDialog dialog(QString::fromStdString(sim.Device()), QStringLiteral("COM1"),
-                                     false);
+        ConnectionCheckDialog dialog(device, QStringLiteral("COM1"), false);
         dialog.Start();
         ASSERT_TRUE(dialog.Running());
     }
     // The port was let go: a second check gets through to the radio.
-    ConnectionCheckDialog again(QString::fromStdString(sim.Device()), QStringLiteral("COM1"),
-                                false);
+    ConnectionCheckDialog again(device, QStringLiteral("COM1"), false);
     bool finished = false;
     QObject::connect(&again, &ConnectionCheckDialog::checkFinished, [&] { finished = true; });
     again.Start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return finished; }, 30000));
-    EXPECT_EQ(again.Summary(), QStringLiteral("No problem found."))
-        << again.Summary().toStdString();
+    EXPECT_EQ(again.Summary(), QStringLiteral("No problem found."));
     EXPECT_EQ(sim.Stop(), 0) << sim.Errors();
 }
 
