@@ -200,13 +200,12 @@ TEST_F(FileCommandsTest, SaveDialogsAskBeforeReplacingTheFileWithTheAddedExtensi
 TEST_F(FileCommandsTest, ReportWindowClosedWhileSettlingTakesTheBusyPointerAlong) {
     const Restore<int> slow(FrmPrn::settleMs, 600000);
     FrmMain& w = Open();
-    modals.On<FrmPrn>(
-        [](FrmPrn& report) {
-            EXPECT_FALSE(report.isEnabled());  // still settling
-            EXPECT_TRUE(QApplication::overrideCursor());
-            report.close();
-        },
-        [](FrmPrn& report) { return report.Text()->toPlainText() != FrmPrn::kPlaceholder; });
+    modals.On<FrmPrn>([](FrmPrn& report) {
+        QTRY_VERIFY(report.Text()->toPlainText() != FrmPrn::kPlaceholder);
+        EXPECT_FALSE(report.isEnabled());  // still settling
+        EXPECT_TRUE(QApplication::overrideCursor());
+        report.close();
+    });
     w.FilePrintToFile();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

@@ -117,19 +117,16 @@ T* Find(QObject* root, const char* name) {
 }
 
 // Answers modal windows in turn as a person would: each expected window waits until the active
-// modal window is of its type (and `ready` holds, when given), then is handed to its act. A
+// modal window is of its type, then is handed to its act. A
 // modal dialog that nothing expects is rejected and counted, so a missing question never hangs
 // a test. Idle until the first window is expected.
 class Modals : public QObject {
   public:
     Modals() { connect(&timer_, &QTimer::timeout, this, &Modals::Tick); }
     template <typename T>
-    Modals& On(std::function<void(T&)> act, std::function<bool(T&)> ready = {}) {
+    Modals& On(std::function<void(T&)> act) {
         timer_.start(10);
-        expected_.push_back({[ready](QWidget* w) {
-                                 auto* t = qobject_cast<T*>(w);
-                                 return t && (!ready || ready(*t));
-                             },
+        expected_.push_back({[](QWidget* w) { return qobject_cast<T*>(w) != nullptr; },
                              [act](QWidget* w) { act(*qobject_cast<T*>(w)); }});
         return *this;
     }
@@ -138,7 +135,7 @@ class Modals : public QObject {
 
   private:
     struct Expected {
-        std::function<bool(QWidget*)> ready;
+        std::function<bool(QWidget*)> is;
         std::function<void(QWidget*)> act;
     };
     void Tick() {
@@ -151,7 +148,7 @@ class Modals : public QObject {
             }
             return;
         }
-        if (!expected_.front().ready(modal)) return;
+        if (!expected_.front().is(modal)) return;
         // Acted on outside this timer's slot: the act may open a nested modal window, and Qt
         // does not fire a timer again while its slot runs.
         acting_.append(modal);

@@ -381,24 +381,17 @@ TEST_F(Accelerators, NoTwoEntriesOfAMenuShareALetterInAnyLanguage) {
     InstallTranslations(*qApp, QStringLiteral("en"));
 }
 
-class SettingsStoreTest : public ::testing::Test {
-  protected:
-    void SetUp() override { ClearSettings(); }
-    void TearDown() override { ClearSettings(); }
-};
+TEST_F(SerialPort, DevicePathsDefaultAndStored) {
+    EXPECT_EQ(settings.DevicePath(1), "/dev/ttyUSB0");
+    EXPECT_EQ(settings.DevicePath(4), "/dev/ttyUSB3");
+    EXPECT_EQ(settings.DevicePath(0), QString());
+    EXPECT_EQ(settings.DevicePath(5), QString());
 
-TEST_F(SettingsStoreTest, DevicePathsDefaultAndStored) {
-    SettingsStore s;
-    EXPECT_EQ(s.DevicePath(1), "/dev/ttyUSB0");
-    EXPECT_EQ(s.DevicePath(4), "/dev/ttyUSB3");
-    EXPECT_EQ(s.DevicePath(0), QString());
-    EXPECT_EQ(s.DevicePath(5), QString());
-
-    s.StoreDevicePath(2, QStringLiteral("  /dev/serial/by-id/usb-FTDI_cable-if00-port0 "));
+    settings.StoreDevicePath(2, QStringLiteral("  /dev/serial/by-id/usb-FTDI_cable-if00-port0 "));
     EXPECT_EQ(SettingsStore().DevicePath(2), "/dev/serial/by-id/usb-FTDI_cable-if00-port0");
-    s.StoreDevicePath(2, QString());  // back to the default
+    settings.StoreDevicePath(2, QString());  // back to the default
     EXPECT_EQ(SettingsStore().DevicePath(2), "/dev/ttyUSB1");
-    // A session's override (RSE_COMn): SerialPort.StoredNumberTicksItsEntryAndAChoiceIsStored.
+    // A session's override (RSE_COMn): StoredNumberTicksItsEntryAndAChoiceIsStored.
 }
 
 TEST(SettingsStorePortPath, ComNamesMapToUsbAdaptersOthersAreTakenAsTheyStand) {
