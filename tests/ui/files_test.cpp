@@ -158,10 +158,11 @@ TEST_F(FileCommandsTest, SaveDialogsAskBeforeReplacingTheFileWithTheAddedExtensi
         const char* file;
         std::function<void(FrmMain&)> run;
     } cases[] = {
+        // clang-format off
         {"boat.dat", [](FrmMain& w) { w.FileSave(); }},
         {"boat.dat", [](FrmMain& w) { w.FileSaveAs(); }},
-        {"boat.hex",
-         [](FrmMain& w) { QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier); }},
+        {"boat.hex", [](FrmMain& w) { QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier); }},
+        // clang-format on
     };
     WidgetPrompts real;
     session.DebugMode = true;

@@ -199,9 +199,8 @@ class MainWindowTest : public ::testing::Test {
     // A control by its name; "name#3" is the one of several with that name whose index is 3.
     QWidget* W(const QString& name) const {
         const QStringList parts = name.split(QLatin1Char('#'));
-        for (QWidget* w : window->findChildren<QWidget*>(parts[0])) {
+        for (QWidget* w : window->findChildren<QWidget*>(parts[0]))
             if (parts.size() == 1 || w->property("index").toString() == parts[1]) return w;
-        }
         ADD_FAILURE() << "no control " << name.toStdString();
         return window.get();
     }

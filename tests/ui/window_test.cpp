@@ -141,10 +141,11 @@ TEST_F(Commands, ReadRefreshesTreeCaptionAndPanelOnlyAfterASuccess) {
         const char* userMmsi;
         const char* note;
     } programs[] = {
+        // clang-format off
         {"366123456", ""},
         {"036612345", "Warning: This is a group MMSI; a radio's own MMSI is a ship station's"},
-        {"003669999",
-         "Warning: This is a coast station MMSI; a radio's own MMSI is a ship station's"},
+        {"003669999", "Warning: This is a coast station MMSI; a radio's own MMSI is a ship station's"},
+        // clang-format on
     };
     for (const auto& c : programs) {
         SCOPED_TRACE(c.userMmsi);
