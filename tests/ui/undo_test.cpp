@@ -139,18 +139,6 @@ TEST_F(Undo, UnacceptedTypingKeepsItsOwnUndoAndIsNeverStored) {
 
 TEST_F(Undo, ManyChannelsFollowTheChannelPanelsRulesInEveryPlan) {
     Open();
-    // Some channels disabled, some scanned already.
-    for (BankId bank : {BankId::USA, BankId::INT, BankId::CAN}) {
-        std::vector<ChannelRecord>& records = BankOf(session.config, bank);
-        for (std::size_t k = 0; k < records.size(); ++k) {
-            records[k].Enable = k % 3 != 0;
-            records[k].ScanMemory = k % 5 == 0;
-        }
-    }
-    for (int i = 1; i <= kExpCount; ++i) {
-        session.config.Exp(i).Enable = i % 2 == 0;
-        session.config.Exp(i).ScanMemory = i % 5 == 0;
-    }
     ChannelPanel& panel = *window->Panels()->Channel();
     const struct {
         const char* node;
@@ -160,26 +148,29 @@ TEST_F(Undo, ManyChannelsFollowTheChannelPanelsRulesInEveryPlan) {
         SCOPED_TRACE(list.node);
         const bool exp = list.bank == BankId::EXP;
         const int n = exp ? kExpCount : static_cast<int>(BankOf(session.config, list.bank).size());
-        // What the channel panel offers for each channel before the change.
-        std::vector<bool> offered;
+        const auto record = [&](Configuration& c, int r) -> ChannelRecord& {
+            return exp ? c.Exp(r + 1) : BankOf(c, list.bank)[static_cast<std::size_t>(r)];
+        };
+        // Some channels disabled, some scanned already; each is scanned after Scan On when it
+        // was or when the channel panel offers Scan Memory for it.
         std::vector<bool> scanned;
         int counts[3] = {0, 0, 0};  // changed, already so, left alone
         for (int r = 0; r < n; ++r) {
+            record(session.config, r).Enable = r % 3 != 0;
+            record(session.config, r).ScanMemory = r % 5 == 0;
             const nodes::NodeKey key = test::TreeKey(
                 QStringLiteral("%1 %2").arg(QLatin1String(list.node)).arg(exp ? r + 1 : r));
             exp ? panel.ShowExpChannel(key) : panel.ShowPlanChannel(key);
-            offered.push_back(W(QStringLiteral("chkCScan"))->isEnabledTo(&panel));
-            scanned.push_back(exp ? session.config.Exp(r + 1).ScanMemory
-                                  : BankOf(session.config, list.bank)[r].ScanMemory);
-            ++counts[scanned.back() ? 1 : offered.back() ? 0 : 2];
+            const bool offered = W(QStringLiteral("chkCScan"))->isEnabledTo(&panel);
+            scanned.push_back(r % 5 == 0 || offered);
+            ++counts[r % 5 == 0 ? 1 : offered ? 0 : 2];
         }
         Play({{std::string("node ") + list.node}, {"key MSFlexGrid1 Ctrl+A"}});
         EXPECT_EQ(window->FrontPanel()->StatusNote().text,
                   QStringLiteral("%1 channels selected").arg(n));
         Play({{"key MSFlexGrid1 Ctrl+M", [&](Configuration& c) {
                    for (int r = 0; r < n; ++r)
-                       (exp ? c.Exp(r + 1) : BankOf(c, list.bank)[r]).ScanMemory =
-                           scanned[r] || offered[r];
+                       record(c, r).ScanMemory = scanned[static_cast<std::size_t>(r)];
                }}});
         EXPECT_EQ(window->StatusText(StatusPanel::KeyHint),
                   QStringLiteral("Scan On: %1 channels changed, %2 already so, %3 left alone (Scan "
@@ -192,7 +183,7 @@ TEST_F(Undo, ManyChannelsFollowTheChannelPanelsRulesInEveryPlan) {
         // The list shows it at once.
         auto* grid = test::Find<QTableWidget>(window.get(), "MSFlexGrid1");
         for (int r = 0; r < n; ++r)
-            EXPECT_EQ(grid->item(r, exp ? 9 : 8)->text(), scanned[r] || offered[r] ? "MEM" : "---");
+            EXPECT_EQ(grid->item(r, exp ? 9 : 8)->text(), scanned[r] ? "MEM" : "---");
     }
     // Enter still opens the one channel under the cursor.
     Play({{"enter MSFlexGrid1 4", {}, "selected E 5; panel pictC"}});
