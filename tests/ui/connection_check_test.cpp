@@ -46,9 +46,8 @@ TEST_F(ConnectionCheckTest, ShowsFindingsAndStopsWhenAsked) {
         SCOPED_TRACE(c.name);
         Sim sim(dir);
         ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
-        const QString device = c.device == Device::Radio
-                                   ? QString::fromStdString(sim.Device())
-                                   : QString::fromStdString(dir.File("ttyUSB9"));
+        const QString device =
+            QString::fromStdString(c.device == Device::Radio ? sim.Device() : dir.File("ttyUSB9"));
         ConnectionCheckDialog dialog(device, QStringLiteral("COM2"), false);
         dialog.show();
         auto* again = Find<QPushButton>(&dialog, "cmdCheckAgain");
