@@ -80,15 +80,11 @@ int Accelerators(const QString& text) {
     return n;
 }
 
-QString TsFolder() {
-    const QString folder = qEnvironmentVariable("RSE_TS_DIR");
-    return folder.isEmpty() ? QStringLiteral(RSE_SOURCE_TS_DIR) : folder;
-}
-
 class Translations : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(Translations, EveryTextIsTranslatedWithItsPlaceholdersAndAccelerators) {
-    const QString path = TsFolder() + QStringLiteral("/rse_%1.ts").arg(QLatin1String(GetParam()));
+    const QString path = qEnvironmentVariable("RSE_TS_DIR", QStringLiteral(RSE_SOURCE_TS_DIR)) +
+                         QStringLiteral("/rse_%1.ts").arg(QLatin1String(GetParam()));
     QString error;
     const std::vector<Message> messages = ReadTs(path, &error);
     ASSERT_TRUE(error.isEmpty()) << path.toStdString() << ": " << error.toStdString();
