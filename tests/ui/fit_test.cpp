@@ -254,7 +254,9 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFontsAndEachLanguage) {
         const auto fits = [&](const char* what, QDialog&& dialog) {
             dialog.show();
             EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-            check.CheckContainer(font + QLatin1Char(' ') + QLatin1String(what), &dialog);
+            check.CheckContainer(
+                QStringLiteral("%1 %2 %3").arg(font, QLatin1String(what), dialog.windowTitle()),
+                &dialog);
         };
         for (TransferMode mode : {TransferMode::Read, TransferMode::Program})
             fits("transfer", FrmRadio(session, prompts, mode, QStringLiteral("/dev/null"), &w));
