@@ -25,7 +25,6 @@
 #include "ui/dialogs/backups_window.h"
 #include "ui/dialogs/compare_window.h"
 #include "ui/dialogs/frm_prn.h"
-#include "ui/file_commands.h"
 #include "ui/widget_prompts.h"
 #include "ui/widgets/difference_table.h"
 #include "ui_test_support.h"

@@ -26,7 +26,6 @@
 #include "ui/dialogs/program_changes_dialog.h"
 #include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/navigation_tree.h"
-#include "ui/panels/editor_panel.h"
 #include "ui/widget_prompts.h"
 #include "ui/widgets/digit_entry.h"
 #include "ui_test_support.h"

@@ -1,16 +1,11 @@
 // The panels driven as a user does, each scenario a table of steps (see Step in
 // ui_test_support.h); the mouse wheel over lists; and one walk over every node of the tree.
 #include <QtTest/qtestspontaneevent.h>
-#include <QHeaderView>
-#include <QTableWidget>
-#include <QTimer>
 #include <QTreeWidgetItemIterator>
 #include <QWheelEvent>
 
-#include "editing/node_keys.h"
 #include "image/memory_image.h"
 #include "model/channel_plans.h"
-#include "ui/panels/editor_panel.h"
 #include "ui_test_support.h"
 
 namespace rse::test {

@@ -27,7 +27,6 @@
 #include "ui/dialogs/serial_devices_dialog.h"
 #include "ui/help_contexts.h"
 #include "ui/navigation_tree.h"
-#include "ui/panels/editor_panel.h"
 #include "ui_test_support.h"
 
 namespace rse::test {
