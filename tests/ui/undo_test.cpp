@@ -1,13 +1,9 @@
 // Undo and redo of the user's steps, many channels changed at once, and the clipboard.
 #include <QMenu>
-#include <QSignalSpy>
 #include <QUndoStack>
 
-#include "editing/channel_batch.h"
 #include "files/disk_io.h"
-#include "ui/edit_commands.h"
 #include "ui/panel_area.h"
-#include "ui/panels/channel_list_panel.h"
 #include "ui/panels/channel_panel.h"
 #include "ui/safety_commands.h"
 #include "ui_test_support.h"

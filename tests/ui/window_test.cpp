@@ -10,7 +10,6 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QTextBrowser>
 #include <QWindow>
 
 #include <map>
