@@ -122,16 +122,15 @@ TEST_F(Panels, ClearShowsTheCountOnlyAfterASuccessfulClear) {
     Open();
     session.image[mem::kMmsiEntryCount.address] = 5;
     window->Tree()->RefreshSelection();
-    for (auto status : {TransferStatus::Cancelled, TransferStatus::Success}) {
+    for (const auto& [status, count] :
+         {std::pair{TransferStatus::Cancelled, "5"}, std::pair{TransferStatus::Success, "0"}}) {
         window->transferDialog = [&](TransferMode mode) {
             EXPECT_EQ(mode, TransferMode::Clear);
             // What a reload of the panel would show.
             session.image[mem::kMmsiEntryCount.address] = 0;
             return TransferOutcome{status, std::nullopt};
         };
-        Play({{"click cmdFClear",
-               {},
-               status == TransferStatus::Success ? "text txtFCount=0" : "text txtFCount=5"}});
+        Play({{"click cmdFClear", {}, std::string("text txtFCount=") + count}});
     }
     EXPECT_TRUE(prompts.shown.empty());
 }
