@@ -36,21 +36,13 @@ std::vector<Message> ReadTs(const QString& path, QString* error) {
     QString context;
     while (!xml.atEnd() && !xml.hasError()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-        if (xml.name() == QLatin1String("name")) {
-            context = xml.readElementText();
-        } else if (xml.name() == QLatin1String("message")) {
-            Message m{context, {}, {}, {}};
-            while (xml.readNextStartElement()) {
-                if (xml.name() == QLatin1String("source")) {
-                    m.source = xml.readElementText();
-                } else if (xml.name() == QLatin1String("translation")) {
-                    m.type = xml.attributes().value(QLatin1String("type")).toString();
-                    m.translation = xml.readElementText();
-                } else {
-                    xml.skipCurrentElement();
-                }
-            }
-            messages.push_back(m);
+        const QString element = xml.name().toString();
+        if (element == QLatin1String("name")) context = xml.readElementText();
+        if (element == QLatin1String("message")) messages.push_back({context, {}, {}, {}});
+        if (element == QLatin1String("source")) messages.back().source = xml.readElementText();
+        if (element == QLatin1String("translation")) {
+            messages.back().type = xml.attributes().value(QLatin1String("type")).toString();
+            messages.back().translation = xml.readElementText();
         }
     }
     if (xml.hasError()) *error = xml.errorString();
