@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QStyleOptionFrame>
 
@@ -140,10 +141,9 @@ class Checker {
         // The lines of each frame, which must enclose an inner panel.
         std::vector<QWidget*> lines;
         for (QWidget* w : container->findChildren<QWidget*>()) {
+            static const QRegularExpression top(QStringLiteral("^lin.T$"));
             const QString n = w->objectName();
-            if (!n.startsWith(QLatin1String("lin")) || !n.endsWith(QLatin1Char('T')) ||
-                n.size() != 5)
-                continue;
+            if (!top.match(n).hasMatch()) continue;
             const QRect inside = InsideFrame(container, n.left(4));
             bool enclosed = false;
             for (QWidget* c : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))

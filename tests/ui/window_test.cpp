@@ -412,9 +412,8 @@ TEST(ErrorLog, OneLinePerEntryOnlyInDebugModeAndFailuresAreSilent) {
     session.DebugMode = true;
     session.WriteErrorLog(QStringLiteral("frmMain.SaveFileAs"), QStringLiteral("75Path/File"));
     session.WriteErrorLog(QStringLiteral("frmRadio.ReadData"), QStringLiteral("8020Error"));
-    QFile file(session.errorLog.FilePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines =
+        QByteArray::fromStdString(ReadText(session.errorLog.FilePath().toStdString())).split('\n');
     ASSERT_EQ(lines.size(), 3);  // two lines and the end after the last
     EXPECT_TRUE(lines[0].endsWith(":frmMain.SaveFileAs -> 75Path/File"));
     EXPECT_TRUE(lines[1].endsWith(":frmRadio.ReadData -> 8020Error"));
