@@ -136,10 +136,9 @@ TEST(Language, ChoiceThenDesktopThenEnglish) {
         {"es", {}, "es"},
         {"de", {QStringLiteral("fr-FR")}, "fr"},  // a stored choice the editor does not know
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(EffectiveLanguage(QLatin1String(c.choice), c.desktop), QLatin1String(c.shown))
             << c.choice << " " << c.desktop.join(QLatin1Char(',')).toStdString();
-    }
 }
 
 TEST(Language, TheBuiltInTranslationsLoad) {

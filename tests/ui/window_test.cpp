@@ -461,14 +461,11 @@ TEST(Switches, WholeLineAnyCaseOneSwitchOnly) {
 }
 
 TEST(Switches, OnlyAnExistingDatFileIsOpenedAtStart) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const std::string d = QFile::encodeName(dir.path()).toStdString();
-    for (const char* name : {"boat.dat", "BOAT2.DAT", "my boat.dat", "notes.txt", "x.dat.bak"}) {
-        QFile f(dir.filePath(QString::fromUtf8(name)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.dat")));
+    TempDir dir;
+    const std::string d = dir.Path().string();
+    for (const char* name : {"boat.dat", "BOAT2.DAT", "my boat.dat", "notes.txt", "x.dat.bak"})
+        ASSERT_TRUE(std::ofstream(dir.File(name)));
+    ASSERT_TRUE(fs::create_directory(dir.File("folder.dat")));
     const struct {
         std::string line;
         bool opened;
@@ -484,9 +481,8 @@ TEST(Switches, OnlyAnExistingDatFileIsOpenedAtStart) {
         {"/D", false},
         {"", false},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(FileToOpen(c.line), c.opened ? c.line : std::string()) << c.line;
-    }
 }
 
 }  // namespace
