@@ -68,127 +68,122 @@ QRect InsideFrame(QWidget* root, const QString& prefix) {
                  QPoint(side('R')->x() - 1, side('B')->y() - 1));
 }
 
-class Checker {
-  public:
-    static void Fail(const QString& where, const QWidget* w, const QString& what) {
-        ADD_FAILURE()
-            << (where + QStringLiteral(": ") + Name(w) + QStringLiteral(": ") + what).toStdString();
-    }
+void Fail(const QString& where, const QWidget* w, const QString& what) {
+    ADD_FAILURE()
+        << (where + QStringLiteral(": ") + Name(w) + QStringLiteral(": ") + what).toStdString();
+}
 
-    // The text of one control fits it, with the margins its style keeps.
-    void CheckText(const QString& where, QWidget* w) {
-        const QFontMetrics fm = w->fontMetrics();
-        QStyle* style = w->style();
-        const auto need = [&](int needed, int have, const QString& text) {
-            if (needed > have)
-                Fail(where, w,
-                     QStringLiteral("\"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(have));
-        };
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            if (!label->pixmap().isNull()) return;  // pictures are centred and clipped by design
-            const QSize hint = label->sizeHint();   // all lines, margins and frame
-            need(label->wordWrap() ? label->heightForWidth(label->width()) : hint.height(),
-                 label->height(), label->text());
-            if (!label->wordWrap()) need(hint.width(), label->width(), label->text());
-        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            // The style's size for the text, the box or bevel and the focus frame.
-            need(button->sizeHint().width(), button->width(), button->text());
-            need(fm.height(), button->height(), button->text());
-        } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
-            QStyleOptionFrame option;
-            option.initFrom(field);
-            option.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
-            const QString sample = FieldSample(field);
-            // QLineEdit keeps 2 pixels free at each side of its text.
-            const QSize text(fm.horizontalAdvance(sample) + 4, fm.height());
-            need(style->sizeFromContents(QStyle::CT_LineEdit, &option, text, field).width(),
-                 field->width(), sample);
-            need(fm.height(), field->height(), sample);
-        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
-            // The widest entry beside the arrow, in the frame (the list is sized once shown).
-            need(list->sizeHint().width(), list->width(), list->currentText());
-            need(fm.height(), list->height(), QStringLiteral("a line"));
-        } else if (auto* grid = qobject_cast<QTableWidget*>(w)) {
-            const QFontMetrics header(grid->horizontalHeader()->font());
-            const int headerMargin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, grid);
-            const int cellMargin =
-                style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
-            for (int c = 0; c < grid->columnCount(); ++c) {
-                const QString heading = grid->horizontalHeaderItem(c)->text();
-                const int width = grid->columnWidth(c);
-                need(header.horizontalAdvance(heading) + 2 * headerMargin, width, heading);
-                for (int r = 0; r < grid->rowCount(); ++r) {
-                    const QString cell = grid->item(r, c)->text();
-                    need(fm.horizontalAdvance(cell) + 2 * cellMargin + 1, width, cell);
-                }
+// The text of one control fits it, with the margins its style keeps.
+void CheckText(const QString& where, QWidget* w) {
+    const QFontMetrics fm = w->fontMetrics();
+    QStyle* style = w->style();
+    const auto need = [&](int needed, int have, const QString& text) {
+        if (needed > have)
+            Fail(where, w,
+                 QStringLiteral("\"%1\" needs %2 px, has %3").arg(text).arg(needed).arg(have));
+    };
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (!label->pixmap().isNull()) return;  // pictures are centred and clipped by design
+        const QSize hint = label->sizeHint();   // all lines, margins and frame
+        need(label->wordWrap() ? label->heightForWidth(label->width()) : hint.height(),
+             label->height(), label->text());
+        if (!label->wordWrap()) need(hint.width(), label->width(), label->text());
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        // The style's size for the text, the box or bevel and the focus frame.
+        need(button->sizeHint().width(), button->width(), button->text());
+        need(fm.height(), button->height(), button->text());
+    } else if (auto* field = qobject_cast<QLineEdit*>(w)) {
+        QStyleOptionFrame option;
+        option.initFrom(field);
+        option.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+        const QString sample = FieldSample(field);
+        // QLineEdit keeps 2 pixels free at each side of its text.
+        const QSize text(fm.horizontalAdvance(sample) + 4, fm.height());
+        need(style->sizeFromContents(QStyle::CT_LineEdit, &option, text, field).width(),
+             field->width(), sample);
+        need(fm.height(), field->height(), sample);
+    } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+        // The widest entry beside the arrow, in the frame (the list is sized once shown).
+        need(list->sizeHint().width(), list->width(), list->currentText());
+        need(fm.height(), list->height(), QStringLiteral("a line"));
+    } else if (auto* grid = qobject_cast<QTableWidget*>(w)) {
+        const QFontMetrics header(grid->horizontalHeader()->font());
+        const int headerMargin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, grid);
+        const int cellMargin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+        for (int c = 0; c < grid->columnCount(); ++c) {
+            const QString heading = grid->horizontalHeaderItem(c)->text();
+            const int width = grid->columnWidth(c);
+            need(header.horizontalAdvance(heading) + 2 * headerMargin, width, heading);
+            for (int r = 0; r < grid->rowCount(); ++r) {
+                const QString cell = grid->item(r, c)->text();
+                need(fm.horizontalAdvance(cell) + 2 * cellMargin + 1, width, cell);
             }
         }
     }
+}
 
-    // Texts, places and overlaps of the controls of one panel or dialog.
-    void CheckContainer(const QString& where, QWidget* container) {
-        std::vector<QWidget*> controls;
-        for (QWidget* w : container->findChildren<QWidget*>()) {
-            if (!w->isVisibleTo(container) || !IsControl(w)) continue;
-            bool inner = false;  // part of another control (a list's field, a grid's header)
-            for (QWidget* p = w->parentWidget(); p != container; p = p->parentWidget())
-                inner = inner || IsControl(p);
-            if (!inner) controls.push_back(w);
+// Texts, places and overlaps of the controls of one panel or dialog.
+void CheckContainer(const QString& where, QWidget* container) {
+    std::vector<QWidget*> controls;
+    for (QWidget* w : container->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(container) || !IsControl(w)) continue;
+        bool inner = false;  // part of another control (a list's field, a grid's header)
+        for (QWidget* p = w->parentWidget(); p != container; p = p->parentWidget())
+            inner = inner || IsControl(p);
+        if (!inner) controls.push_back(w);
+    }
+    if (controls.empty()) Fail(where, container, QStringLiteral("no controls"));
+    // The lines of each frame, which must enclose an inner panel.
+    std::vector<QWidget*> lines;
+    for (QWidget* w : container->findChildren<QWidget*>()) {
+        static const QRegularExpression top(QStringLiteral("^lin.T$"));
+        const QString n = w->objectName();
+        if (!top.match(n).hasMatch()) continue;
+        const QRect inside = InsideFrame(container, n.left(4));
+        bool enclosed = false;
+        for (QWidget* c : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            enclosed = enclosed || (c->isVisibleTo(container) && inside.contains(c->geometry()) &&
+                                    c->objectName().startsWith(QLatin1String("pict")));
+        if (!enclosed) Fail(where, w, QStringLiteral("encloses no panel"));
+        for (char s : {'T', 'B', 'L', 'R'})
+            lines.push_back(Find<QWidget>(container, qPrintable(n.left(4) + s)));
+    }
+    const auto rectIn = [container](QWidget* w) {
+        return QRect(w->mapTo(container, QPoint(0, 0)), w->size());
+    };
+    for (QWidget* w : controls) {
+        CheckText(where, w);
+        // Inside every widget it lies in, so that nothing of it is cut.
+        for (QWidget* p = w->parentWidget();; p = p->parentWidget()) {
+            if (!p->rect().contains(QRect(w->mapTo(p, QPoint(0, 0)), w->size())))
+                Fail(where, w, QStringLiteral("outside ") + Name(p));
+            if (p == container) break;
         }
-        if (controls.empty()) Fail(where, container, QStringLiteral("no controls"));
-        // The lines of each frame, which must enclose an inner panel.
-        std::vector<QWidget*> lines;
-        for (QWidget* w : container->findChildren<QWidget*>()) {
-            static const QRegularExpression top(QStringLiteral("^lin.T$"));
-            const QString n = w->objectName();
-            if (!top.match(n).hasMatch()) continue;
-            const QRect inside = InsideFrame(container, n.left(4));
-            bool enclosed = false;
-            for (QWidget* c : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                enclosed =
-                    enclosed || (c->isVisibleTo(container) && inside.contains(c->geometry()) &&
-                                 c->objectName().startsWith(QLatin1String("pict")));
-            if (!enclosed) Fail(where, w, QStringLiteral("encloses no panel"));
-            for (char s : {'T', 'B', 'L', 'R'})
-                lines.push_back(Find<QWidget>(container, qPrintable(n.left(4) + s)));
-        }
-        const auto rectIn = [container](QWidget* w) {
-            return QRect(w->mapTo(container, QPoint(0, 0)), w->size());
-        };
-        for (QWidget* w : controls) {
-            CheckText(where, w);
-            // Inside every widget it lies in, so that nothing of it is cut.
-            for (QWidget* p = w->parentWidget();; p = p->parentWidget()) {
-                if (!p->rect().contains(QRect(w->mapTo(p, QPoint(0, 0)), w->size())))
-                    Fail(where, w, QStringLiteral("outside ") + Name(p));
-                if (p == container) break;
-            }
-            for (QWidget* line : lines)
-                if (rectIn(w).intersects(rectIn(line)))
-                    Fail(where, w, QStringLiteral("crosses ") + Name(line));
-        }
-        // Alt and a letter reaches one control only.
-        std::map<QKeySequence, QWidget*> letters;
-        for (QWidget* w : controls) {
-            QString text;
-            if (const auto* button = qobject_cast<const QAbstractButton*>(w)) text = button->text();
-            if (const auto* label = qobject_cast<const QLabel*>(w); label && label->buddy())
-                text = label->text();
-            const QKeySequence key = QKeySequence::mnemonic(text);
-            if (key.isEmpty()) continue;
-            if (const auto [at, added] = letters.emplace(key, w); !added)
-                Fail(where, w, QStringLiteral("shares its letter with ") + Name(at->second));
-        }
-        for (std::size_t i = 0; i < controls.size(); ++i) {
-            for (std::size_t j = i + 1; j < controls.size(); ++j) {
-                QWidget* a = controls[i];
-                QWidget* b = controls[j];
-                if (!a->isAncestorOf(b) && !b->isAncestorOf(a) && rectIn(a).intersects(rectIn(b)))
-                    Fail(where, a, QStringLiteral("overlaps ") + Name(b));
-            }
+        for (QWidget* line : lines)
+            if (rectIn(w).intersects(rectIn(line)))
+                Fail(where, w, QStringLiteral("crosses ") + Name(line));
+    }
+    // Alt and a letter reaches one control only.
+    std::map<QKeySequence, QWidget*> letters;
+    for (QWidget* w : controls) {
+        QString text;
+        if (const auto* button = qobject_cast<const QAbstractButton*>(w)) text = button->text();
+        if (const auto* label = qobject_cast<const QLabel*>(w); label && label->buddy())
+            text = label->text();
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (key.isEmpty()) continue;
+        if (const auto [at, added] = letters.emplace(key, w); !added)
+            Fail(where, w, QStringLiteral("shares its letter with ") + Name(at->second));
+    }
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            QWidget* a = controls[i];
+            QWidget* b = controls[j];
+            if (!a->isAncestorOf(b) && !b->isAncestorOf(a) && rectIn(a).intersects(rectIn(b)))
+                Fail(where, a, QStringLiteral("overlaps ") + Name(b));
         }
     }
-};
+}
 
 class FitsTheFont : public test::MainWindowTest {};
 
@@ -203,7 +198,6 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFontsAndEachLanguage) {
                               {"fr", "Cantarell", 14}, {"es", nullptr, 0},
                               {"es", "Cantarell", 14}};
     const QFont original = QApplication::font();
-    Checker check;
     for (const FontCase& f : fonts) {
         ASSERT_EQ(InstallTranslations(*qApp, QLatin1String(f.language)), QLatin1String(f.language));
         QApplication::setFont(f.family ? QFont(QLatin1String(f.family), f.points) : original);
@@ -232,26 +226,25 @@ TEST_F(FitsTheFont, EveryPanelAndDialogUnderThreeFontsAndEachLanguage) {
         for (const char* key : {"P", "PU", "PU 1", "PI 40", "PW", "E", "E 3", "S", "SM", "SM 2"}) {
             w.Tree()->SelectNodeByKey(TreeKey(QLatin1String(key)));
             QApplication::processEvents();
-            check.CheckContainer(font + QStringLiteral(" node ") + QLatin1String(key),
-                                 w.FrontPanel());
+            CheckContainer(font + QStringLiteral(" node ") + QLatin1String(key), w.FrontPanel());
         }
         // The panel area inside its frame; the status bar with the longest key hint.
         QWidget* data = Find<QWidget>(&w, "pictData");
         if (!InsideFrame(&w, QStringLiteral("lin")).contains(data->geometry()))
-            check.Fail(font, data, QStringLiteral("outside its frame"));
+            Fail(font, data, QStringLiteral("outside its frame"));
         QString longest = NavigationTree::tr(NavigationTree::kTreeHint);
         for (QWidget* c : w.findChildren<QWidget*>()) {
             const QString hint = c->property("statusHint").toString();
             if (hint.size() > longest.size()) longest = hint;
         }
         emit w.FrontPanel()->statusHint(longest);  // shown as a focused control's hint
-        check.CheckContainer(font + QStringLiteral(" status bar"), w.statusBar());
+        CheckContainer(font + QStringLiteral(" status bar"), w.statusBar());
 
         // The dialogs, each gone before its parent.
         const auto fits = [&](const char* what, QDialog&& dialog) {
             dialog.show();
             EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-            check.CheckContainer(
+            CheckContainer(
                 QStringLiteral("%1 %2 %3").arg(font, QLatin1String(what), dialog.windowTitle()),
                 &dialog);
         };
