@@ -260,11 +260,8 @@ TEST_F(SerialPort, StoredNumberTicksItsEntryAndAChoiceIsStored) {
     const QString key = QStringLiteral("ComPath/ComNum");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored ? c.stored : "none");
-        if (c.stored) {
-            settings.Settings().setValue(key, QLatin1String(c.stored));
-        } else {
-            settings.Settings().remove(key);
-        }
+        c.stored ? settings.Settings().setValue(key, QLatin1String(c.stored))
+                 : settings.Settings().remove(key);
         settings.Settings().sync();
         FrmMain& w = Open(false);
         EXPECT_EQ(session.ComNum, c.comNum);
