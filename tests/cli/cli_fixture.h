@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "files/image_file.h"
 #include "process.h"
 
 namespace rse::test {
@@ -17,8 +18,16 @@ class CliFixture : public ::testing::Test {
     }
     std::string File(const std::string& name) const { return dir.File(name); }
     std::string Contents(const std::string& name) const { return ReadText(File(name)); }
+    // The image file of this name in the folder, or at this whole path.
+    MemoryImage Image(const std::string& name) const {
+        MemoryImage image{};
+        EXPECT_TRUE(LoadImageFile(fs::path(name).is_absolute() ? name : File(name), image).ok)
+            << name;
+        return image;
+    }
 
     TempDir dir;
+    ScopedEnv dataHome{"XDG_DATA_HOME", File("data")};  // backups of reads go here
 };
 
 }  // namespace rse::test

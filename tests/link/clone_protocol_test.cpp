@@ -10,16 +10,13 @@
 namespace rse::test {
 namespace {
 
-Frame Answer(std::uint8_t code, std::vector<std::uint8_t> data) {
-    return ReplyFrame(code, data);
-}
-
 // Exactly what one attempt sends: the command frame, preceded by CAN on a repeat.
 TEST(CloneProtocol, RepeatedAttemptFlushesSendsCanAndPausesAtMostRetriesPlusOne) {
     Rig r;
     // First attempt: silence. Second: junk, then the reply.
     r.Script(
-        {{}, Concat(Bytes("\xFF?"), Answer(kReadBlockCode, std::vector<std::uint8_t>(16, 0xAB)))});
+        {{},
+         Concat(Bytes("\xFF?"), ReplyFrame(kReadBlockCode, std::vector<std::uint8_t>(16, 0xAB)))});
     MemoryImage target{};
     ASSERT_EQ(r.protocol().ReadBlockCommand(0x0100, target), ExchangeResult::Answered);
     EXPECT_EQ(target[0x100], 0xAB);
@@ -35,10 +32,10 @@ TEST(CloneProtocol, RepeatedAttemptFlushesSendsCanAndPausesAtMostRetriesPlusOne)
 
 TEST(CloneProtocol, BadRepliesLeadToTheNextAttemptForTheSameAddress) {
     const auto data = std::vector<std::uint8_t>(16, 0x5A);
-    const Frame good = Answer(kReadBlockCode, data);
+    const Frame good = ReplyFrame(kReadBlockCode, data);
     Frame wrongSum = good;
     wrongSum[wrongSum.size() - 2] = wrongSum[wrongSum.size() - 2] == '0' ? '1' : '0';
-    const Frame wrongCode = Answer(kReadByteCode, std::vector<std::uint8_t>(16, 0x5A));
+    const Frame wrongCode = ReplyFrame(kReadByteCode, std::vector<std::uint8_t>(16, 0x5A));
     Frame noCr = good;
     noCr.back() = 0x0A;
     const Frame tooLong = Concat(good, {0x00});
@@ -216,23 +213,22 @@ TEST(CloneProtocol, CancelDuringAnyWaitStopsQuietlyAndClosesThePort) {
         std::vector<std::uint8_t> answer;
         bool echo;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {"echo", false, {}, false},
         {"soh", false, {}, true},
-        {"rest", false,
-         Bytes("\x01"
-               "14"),
-         true},
+        {"rest", false, Bytes("\x01" "14"), true},
         {"ack", true, {}, true},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Rig r;
         r.link.onWrite = [&r, &c, n = 0](std::span<const std::uint8_t> bytes) mutable {
             ++n;
             if (n <= 2 || c.echo) r.link.Arrive(1ms, {bytes.begin(), bytes.end()});
-            if (n == 1) r.link.Arrive(2ms, Answer(kReadByteCode, {0x0D}));
-            if (n == 2) r.link.Arrive(2ms, Answer(kReadByteCode, {0x48}));
+            if (n == 1) r.link.Arrive(2ms, ReplyFrame(kReadByteCode, Bytes("\x0D")));
+            if (n == 2) r.link.Arrive(2ms, ReplyFrame(kReadByteCode, Bytes("\x48")));
             if (n != 3) return;
             r.link.Arrive(2ms, c.answer);
             r.link.Arrive(400ms, {}, [&r] { r.cancel = true; });
@@ -248,12 +244,6 @@ TEST(CloneProtocol, CancelDuringAnyWaitStopsQuietlyAndClosesThePort) {
 }
 
 // Programming with backup and verify.
-bool WroteAnyBlock(const Rig& r) {
-    const auto frames = r.Frames();
-    return std::any_of(frames.begin(), frames.end(),
-                       [](const Frame& f) { return f.size() > 2 && f[1] == '1' && f[2] == '3'; });
-}
-
 TEST(SafeProgram, StepsAnswersAndFaults) {
     enum class Step { Never, Keep, Ask };
     MemoryImage image = DefaultImage();
@@ -330,7 +320,7 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
                              : 0);
         // Nothing is written unless the user said yes (or there was no question).
         EXPECT_FALSE(c.net.backup && (asked == 0 || !c.answer || c.cancelAt != Step::Never) &&
-                     WroteAnyBlock(r));
+                     r.BlockWrites() > 0);
         EXPECT_TRUE(std::is_sorted(r.progress.begin(), r.progress.end()));
         EXPECT_TRUE(!out.Succeeded() || c.radioHoldsImage || r.progress.back() == 100);
         EXPECT_FALSE(r.link.IsOpen());

@@ -175,6 +175,13 @@ struct Rig {
                      [](const Frame& w) { return w.size() > 1; });
         return frames;
     }
+    // How many of them write a block.
+    long BlockWrites() const {
+        const auto frames = Frames();
+        return std::count_if(frames.begin(), frames.end(), [](const Frame& f) {
+            return f.size() > 2 && f[1] == '1' && f[2] == '3';
+        });
+    }
 
     // The far end echoes every write after 1 ms and answers the n-th frame with answers[n]
     // after 2 ms (an empty answer: silence). Frames beyond the list get no answer.

@@ -12,13 +12,6 @@
 namespace rse::test {
 namespace {
 
-// How many block writes the rig's link has seen.
-long Writes(const Rig& r) {
-    const auto frames = r.Frames();
-    return std::count_if(frames.begin(), frames.end(),
-                         [](const Frame& f) { return f.size() > 2 && f[1] == '1' && f[2] == '3'; });
-}
-
 TEST(IdentityGuard, ReadsOneFrameAfterTheModelCheckAsksAndWritesTheChoice) {
     const MemoryImage owned = ImageWithNumbers("366123456", "9366123456");
     const MemoryImage empty = ImageWithNumbers("", "");
@@ -60,7 +53,7 @@ TEST(IdentityGuard, ReadsOneFrameAfterTheModelCheckAsksAndWritesTheChoice) {
             EXPECT_FALSE(c.backup);
             EXPECT_FALSE(IdentitySentences(change).empty());
             // Nothing was written before the question.
-            EXPECT_EQ(Writes(r), 0);
+            EXPECT_EQ(r.BlockWrites(), 0);
             return c.answer;
         };
         steps.confirm = [&](const MemoryImage& held, const MemoryImage& image,
@@ -105,7 +98,7 @@ TEST(IdentityGuard, ItsReadFailsLikeAnyRead) {
         ASSERT_TRUE(result.outcome.message);
         EXPECT_EQ(result.outcome.message->text, "CommunicatiOn Error!!");
         EXPECT_EQ(result.outcome.message->title, "Read from Radio");
-        EXPECT_EQ(Writes(r), 0);
+        EXPECT_EQ(r.BlockWrites(), 0);
     }
 }
 

@@ -94,9 +94,7 @@ struct NewDocument {
 
 // The image of New with the radio's own numbers (empty: none) and an MMSI entry count of 3.
 inline MemoryImage ImageWithNumbers(const std::string& mmsi, const std::string& atis) {
-    MemoryImage image{};
-    Configuration config;
-    InitialiseConfiguration(config, image);
+    MemoryImage image = NewDocument().image;
     PutDigits(image, mem::kUserMmsid.address, mmsi, DigitForm::Mmsi);
     PutDigits(image, mem::kAtisNo.address, atis, DigitForm::TenDigit);
     image[mem::kMmsiEntryCount.address] = 3;
