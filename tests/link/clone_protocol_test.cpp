@@ -10,45 +10,38 @@
 namespace rse::test {
 namespace {
 
-// Exactly what one attempt sends: the command frame, preceded by CAN on a repeat.
-TEST(CloneProtocol, RepeatedAttemptFlushesSendsCanAndPausesAtMostRetriesPlusOne) {
-    Rig r;
-    // First attempt: silence. Second: junk, then the reply.
-    r.Script(
-        {{},
-         Concat(Bytes("\xFF?"), ReplyFrame(kReadBlockCode, std::vector<std::uint8_t>(16, 0xAB)))});
-    MemoryImage target{};
-    ASSERT_EQ(r.protocol().ReadBlockCommand(0x0100, target), ExchangeResult::Answered);
-    EXPECT_EQ(target[0x100], 0xAB);
-    EXPECT_EQ(target[0x10F], 0xAB);
-    EXPECT_EQ(target[0x110], 0x00);
-    EXPECT_EQ(r.link.log, (std::vector<std::string>{"flush", "frame", "flush", "byte", "frame"}));
-    EXPECT_EQ(r.link.writes[1], (std::vector<std::uint8_t>{kCAN}));
-    EXPECT_EQ(r.link.writes[0], r.link.writes[2]);
-    // The repeat comes after the full SOH wait and the pause after CAN.
-    EXPECT_EQ(r.link.writeTimes[2] - r.link.writeTimes[1], 50ms);
-    EXPECT_EQ(r.clock.sleeps, (std::vector<Millis>{50ms}));
-}
-
-TEST(CloneProtocol, BadRepliesLeadToTheNextAttemptForTheSameAddress) {
-    const auto data = std::vector<std::uint8_t>(16, 0x5A);
-    const Frame good = ReplyFrame(kReadBlockCode, data);
+// A silent or bad answer is followed by the next attempt for the same address: the input
+// flushed, CAN, a pause and the same frame again, whose reply is taken after junk.
+TEST(CloneProtocol, EveryFailedAttemptIsRepeatedAfterCanAndAPause) {
+    const Frame good = ReplyFrame(kReadBlockCode, std::vector<std::uint8_t>(16, 0xAB));
     Frame wrongSum = good;
     wrongSum[wrongSum.size() - 2] = wrongSum[wrongSum.size() - 2] == '0' ? '1' : '0';
-    const Frame wrongCode = ReplyFrame(kReadByteCode, std::vector<std::uint8_t>(16, 0x5A));
     Frame noCr = good;
     noCr.back() = 0x0A;
-    const Frame tooLong = Concat(good, {0x00});
-    Frame notHex = BuildFrame(kReadBlockCode, Bytes("ZZ5A5A5A5A5A5A5A5A5A5A5A5A5A5A5A"));
-
-    for (const Frame& bad : {wrongSum, wrongCode, noCr, tooLong, notHex}) {
+    const std::pair<const char*, Frame> firsts[] = {
+        {"silence", {}},
+        {"wrong checksum", wrongSum},
+        {"wrong code", ReplyFrame(kReadByteCode, std::vector<std::uint8_t>(16, 0xAB))},
+        {"no CR", noCr},
+        {"too long", Concat(good, {0x00})},
+        {"not hex", BuildFrame(kReadBlockCode, Bytes("ZZABABABABABABABABABABABABABABAB"))},
+    };
+    for (const auto& [name, first] : firsts) {
+        SCOPED_TRACE(name);
         Rig r;
-        r.Script({bad, good});
+        r.Script({first, Concat(Bytes("\xFF?"), good)});
         MemoryImage target{};
-        EXPECT_EQ(r.protocol().ReadBlockCommand(0x0230, target), ExchangeResult::Answered);
-        ASSERT_EQ(r.Frames().size(), 2u);
-        EXPECT_EQ(r.Frames()[1], ReadBlockFrame(0x0230));
-        EXPECT_EQ(target[0x230], 0x5A);
+        ASSERT_EQ(r.protocol().ReadBlockCommand(0x0100, target), ExchangeResult::Answered);
+        EXPECT_EQ(target[0x100], 0xAB);
+        EXPECT_EQ(target[0x10F], 0xAB);
+        EXPECT_EQ(target[0x110], 0x00);
+        EXPECT_EQ(r.link.log,
+                  (std::vector<std::string>{"flush", "frame", "flush", "byte", "frame"}));
+        EXPECT_EQ(r.link.writes[1], (std::vector<std::uint8_t>{kCAN}));
+        EXPECT_EQ(r.Frames(), (std::vector<Frame>{ReadBlockFrame(0x0100), ReadBlockFrame(0x0100)}));
+        // The repeat comes after the full SOH wait and the pause after CAN.
+        EXPECT_EQ(r.link.writeTimes[2] - r.link.writeTimes[1], 50ms);
+        EXPECT_EQ(r.clock.sleeps, (std::vector<Millis>{50ms}));
     }
 }
 

@@ -20,14 +20,6 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-TEST(TextReport, PaddingHelpers) {
-    EXPECT_EQ(PadText("AB", 5), "AB   ");
-    EXPECT_EQ(PadText("ABCDEFG", 3), "ABC");
-    EXPECT_EQ(LabelText("ATIS No.", 11), "ATIS No.  : ");
-    EXPECT_EQ(LabelText("Count", 7), "Count : ");
-    EXPECT_EQ(LabelText("ContrastLevel", 18), "ContrastLevel    : ");
-}
-
 TEST(TextReport, LayoutOfANewConfiguration) {
     test::NewDocument doc;
     doc.config.SETCOM.Contrast = 5;
