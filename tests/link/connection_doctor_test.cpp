@@ -235,14 +235,11 @@ TEST(ConnectionDoctor, LockFilesAndTheLinesAsPrinted) {
     EXPECT_EQ(LockFileCandidates("/dev/serial/by-id/usb-X").front(),
               "/run/lock/LCK..serial_by-id_usb-X");
     EXPECT_EQ(LockFileCandidates("/tmp/ttyRADIO").back(), "/var/tmp/LCK.._tmp_ttyRADIO");
-    const std::vector<std::pair<std::string, int>> texts{{"      4321\n", 4321},
-                                                         {"77\nrse\nhost\n", 77},
-                                                         {"", 0},
-                                                         {"abc", 0},
-                                                         {"1073741823", 1073741823},
-                                                         {"1073741824", 0},
-                                                         {"99999999999999", 0},
-                                                         {"\x01\x02\x00\x00", 0}};
+    // clang-format off
+    const std::vector<std::pair<std::string, int>> texts{
+        {"      4321\n", 4321}, {"77\nrse\nhost\n", 77}, {"", 0}, {"abc", 0},
+        {"1073741823", 1073741823}, {"1073741824", 0}, {"99999999999999", 0}, {"\x01\x02\x00\x00", 0}};
+    // clang-format on
     for (const auto& [text, pid] : texts) {
         EXPECT_EQ(LockFilePid(text), pid) << text;
     }

@@ -65,13 +65,10 @@ TEST(Codec, PackedDigits) {
 }
 
 TEST(Codec, OffsetTimeCodes) {
-    for (auto [value, code] : {std::pair{0, 0x7C},
-                               {11, 0x71},
-                               {12, 0xFF},
-                               {13, 0xF1},
-                               {24, 0xFC},
-                               {30, 0xFC},
-                               {-3, 0x7C}})
+    // clang-format off
+    for (auto [value, code] : {std::pair{0, 0x7C}, {11, 0x71}, {12, 0xFF}, {13, 0xF1}, {24, 0xFC},
+                               {30, 0xFC}, {-3, 0x7C}})
+        // clang-format on
         EXPECT_EQ(OffsetTimeCode(value), code) << value;
     for (auto [code, value] :
          {std::pair{0x73, 9}, {0xF5, 17}, {0x70, 12}, {0xF0, 12}, {0xFD, 24}, {0xFF, 12}})

@@ -98,18 +98,12 @@ TEST(ConfigFile, ReaderConvertsValuesAsDocumented) {
     }
 
     std::int16_t v = 99;
-    for (auto [text, value] : {std::pair{"2.5", 2},
-                               {"3.5", 4},
-                               {"-2.5", -2},
-                               {"-0.5", 0},
-                               {"2.50001", 3},
-                               {"2.51", 3},
-                               {"-2.51", -3},
-                               {"1.49", 1},
-                               {"+7", 7},
-                               {"007.", 7},
-                               {"-32768.4", -32768},
-                               {"32767", 32767}}) {
+    // Halves round to even, anything above a half up; signs, leading zeros, a trailing point.
+    // clang-format off
+    for (auto [text, value] : {std::pair{"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"-0.5", 0},
+                               {"2.50001", 3}, {"2.51", 3}, {"-2.51", -3}, {"1.49", 1},
+                               {"+7", 7}, {"007.", 7}, {"-32768.4", -32768}, {"32767", 32767}}) {
+        // clang-format on
         EXPECT_TRUE(ParseInteger(text, v)) << text;
         EXPECT_EQ(v, value) << text;
     }

@@ -78,16 +78,10 @@ TEST(IdentityGuard, KeepWritesTheRadiosSixteenBytesChangeTheImagesAndLayOverKeep
 }
 
 FleetLogRow Row(int radio, const std::string& mmsi, const std::string& detail = "") {
-    return {"2026-12-07T10:00:00+01:00",
-            radio,
-            "QM24 VH3400M",
-            mmsi,
-            "Ship, MID 366",
-            "",
-            "verified",
-            detail,
-            "20261207-100000.hex",
-            "ab"};
+    // clang-format off
+    return {"2026-12-07T10:00:00+01:00", radio, "QM24 VH3400M", mmsi, "Ship, MID 366", "",
+            "verified", detail, "20261207-100000.hex", "ab"};
+    // clang-format on
 }
 
 TEST(FleetLog, HeaderOnceRowsAppendedEachWholeOnItsLine) {
