@@ -16,6 +16,12 @@ class CliFixture : public ::testing::Test {
         args.insert(args.begin(), prefix.begin(), prefix.end());
         return RunProgram(args, dir.Path());
     }
+    // Runs rse-cli, which must succeed.
+    ProcessResult Ok(std::vector<std::string> args) {
+        ProcessResult r = Run(std::move(args));
+        EXPECT_EQ(r.status, 0) << r.err;
+        return r;
+    }
     std::string File(const std::string& name) const { return dir.File(name); }
     std::string Contents(const std::string& name) const { return ReadText(File(name)); }
     // The image file of this name in the folder, or at this whole path.
