@@ -259,6 +259,10 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
     lose.loseWrite[0x1A0] = 1;
     sim::RadioFaults cutInFirstRead;
     cutInFirstRead.cutAfterBlocks = 50;
+    sim::RadioFaults cutAtOnce;  // before the block of the radio's identity
+    cutAtOnce.cutAfterBlocks = 0;
+    sim::RadioFaults silentIdentity;
+    silentIdentity.noReply[kIdentityAddress] = 2;
     // clang-format off
     const Case cases[] = {
         {"backup, yes", {true, false}, true, false, {}, Step::Never, false, TransferStatus::Success, "Complete!!", "", true},
@@ -266,6 +270,8 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
         {"cancel while asked", {true, true}, true, false, {}, Step::Ask, false, TransferStatus::Cancelled, "", "", false},
         {"nothing to change", {true, true}, true, true, {}, Step::Never, false, TransferStatus::Success, "Nothing to program: the radio already holds this configuration.", "", true},
         {"first read fails", {true, true}, true, false, cutInFirstRead, Step::Never, false, TransferStatus::Failed, "CommunicatiOn Error!!", "lost", false},
+        {"the identity's read unanswered", {false, false}, true, false, silentIdentity, Step::Never, false, TransferStatus::Failed, "CommunicatiOn Error!!", "after 2 attempts", false},
+        {"the identity's read, cable pulled", {false, false}, true, false, cutAtOnce, Step::Never, false, TransferStatus::Failed, "CommunicatiOn Error!!", "lost", false},
         {"verify, block lost", {false, true}, true, false, lose, Step::Never, false, TransferStatus::Failed, "Verify Error!!", "1 byte differs, the first at address 0x01A5", false},
         {"backup and verify", {true, true}, true, false, {}, Step::Never, false, TransferStatus::Success, "Complete!!", "", true},
         {"backup cannot be kept", {true, false}, true, false, {}, Step::Never, true, TransferStatus::Failed, "FileSave Error!!", "full", false},
@@ -304,6 +310,11 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
         if (!c.detail.empty()) {
             ASSERT_TRUE(out.message);
             EXPECT_NE(out.message->detail.find(c.detail), std::string::npos) << out.message->detail;
+        }
+        // A failed read, of the backup or of the radio's identity, stops before any write.
+        if (c.text == "CommunicatiOn Error!!") {
+            EXPECT_EQ(out.message->title, "Read from Radio");
+            EXPECT_EQ(r.BlockWrites(), 0);
         }
         EXPECT_EQ(radio.Memory() == image, c.written);
         const bool readFirst = c.net.backup && c.faults.cutAfterBlocks == std::nullopt;
