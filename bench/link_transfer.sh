@@ -13,20 +13,9 @@ for b in "$sim_bin" "$cli_bin"; do
     [[ -x $b ]] || { echo "missing $b (build first)" >&2; exit 2; }
 done
 
-work=$(mktemp -d)
+source "$(dirname "$0")/virtual_radio.sh"
+start_virtual_radio "$sim_bin" "$baud"
 export XDG_DATA_HOME=$work/data  # the backups of this run, removed with it
-sim_pid=
-cleanup() {
-    if [[ -n $sim_pid ]]; then kill -TERM "$sim_pid" 2>/dev/null || true; wait "$sim_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-mkfifo "$work/ready"
-"$sim_bin" --baud "$baud" >"$work/ready" 2>"$work/sim.err" &
-sim_pid=$!
-read -r -t 20 word device <"$work/ready" || { echo "the virtual radio did not start" >&2; exit 1; }
-[[ $word == READY ]] || { echo "unexpected: $word $device" >&2; exit 1; }
 
 # Bytes on the receive line: the model check (two read-byte frames: 10 echoed + 8 answered
 # each), then per block the echo and the reply (read: 10 + 38) or the echo and the ACK

@@ -46,9 +46,9 @@ double Ms(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
-void Report(const char* what, std::vector<double> ms) {
+void Report(const std::string& what, std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
-    std::printf("%-36s median %.3f ms  p90 %.3f ms  max %.3f ms  (%zu runs)\n", what,
+    std::printf("%-36s median %.3f ms  p90 %.3f ms  max %.3f ms  (%zu runs)\n", what.c_str(),
                 ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back(), ms.size());
 }
 
@@ -70,39 +70,33 @@ int main(int argc, char** argv) {
     // Steps made in the channel list (a channel's tag) and shown there again on undo.
     window.Tree()->setCurrentItem(window.Tree()->NodeByKey(rse::nodes::NodeKey::Parse("PU")));
     QApplication::processEvents();
-    std::vector<double> undo;
-    std::vector<double> redo;
-    for (int run = 0; run < 200; ++run) {
+    // Times 200 undo and redo pairs of a step that `change` makes; `where` names the panel shown.
+    const auto timeSteps = [&](const char* where, const auto& change) {
+        std::vector<double> undo;
+        std::vector<double> redo;
+        for (int run = 0; run < 200; ++run) {
+            change(run);
+            auto t = Clock::now();
+            window.Edit().Undo();
+            QApplication::processEvents();  // and drawn
+            undo.push_back(Ms(Clock::now() - t));
+            t = Clock::now();
+            window.Edit().Redo();
+            QApplication::processEvents();
+            redo.push_back(Ms(Clock::now() - t));
+        }
+        Report(std::string("undo (") + where + " shown)", undo);
+        Report(std::string("redo (") + where + " shown)", redo);
+    };
+    timeSteps("channel panel", [&](int run) {
         session.config.CHUSA[static_cast<std::size_t>(run % 50)].ChTag =
             "RUN" + std::to_string(run);
         window.Edit().RecordCommand(QStringLiteral("Tag Name"), rse::nodes::NodeKey::Parse("PU 7"));
-        auto t = Clock::now();
-        window.Edit().Undo();
-        QApplication::processEvents();  // and drawn
-        undo.push_back(Ms(Clock::now() - t));
-        t = Clock::now();
-        window.Edit().Redo();
-        QApplication::processEvents();
-        redo.push_back(Ms(Clock::now() - t));
-    }
-    Report("undo (channel panel shown)", undo);
-    Report("redo (channel panel shown)", redo);
-    undo.clear();
-    redo.clear();
-    for (int run = 0; run < 200; ++run) {
+    });
+    timeSteps("directory list", [&](int run) {
         session.config.Dir(1 + run % 20).TagName = "N" + std::to_string(run);
         window.Edit().RecordCommand(QStringLiteral("Paste"), rse::nodes::NodeKey::Parse("SM"));
-        auto t = Clock::now();
-        window.Edit().Undo();
-        QApplication::processEvents();  // and drawn
-        undo.push_back(Ms(Clock::now() - t));
-        t = Clock::now();
-        window.Edit().Redo();
-        QApplication::processEvents();
-        redo.push_back(Ms(Clock::now() - t));
-    }
-    Report("undo (directory list shown)", undo);
-    Report("redo (directory list shown)", redo);
+    });
 
     // Memory: 500 steps, each a changed tag; the history keeps one configuration per step.
     session.history.Restart();

@@ -65,6 +65,14 @@ inline bool ParseArguments(QCommandLineParser& parser, const QString& command,
     return true;
 }
 
+// True when `extra` (a subcommand's positional arguments) is empty; otherwise prints a usage
+// error naming the first one.
+inline bool NoExtraArguments(const QString& command, const QStringList& extra) {
+    if (extra.isEmpty()) return true;
+    UsageError(command, Cli::tr("unexpected argument '%1'").arg(extra.first()));
+    return false;
+}
+
 // Writes `text` to the -o file, or to standard output without one.
 inline int WriteOutput(const QString& cmd, const std::string& text,
                        const QCommandLineParser& parser, const QCommandLineOption& output) {

@@ -33,10 +33,7 @@ QString DoctorLine(const CheckLine& line) {
 namespace {
 
 int RunPorts(const QStringList& args) {
-    if (!args.isEmpty()) {
-        return UsageError(QStringLiteral("ports"),
-                          Cli::tr("unexpected argument '%1'").arg(args.first()));
-    }
+    if (!NoExtraArguments(QStringLiteral("ports"), args)) return kUsage;
     const QList<SerialPortEntry> ports = FindSerialPorts();
     if (ports.isEmpty()) PrintError(Cli::tr("No serial port found."));
     for (const SerialPortEntry& port : ports)
@@ -54,10 +51,7 @@ int RunDoctor(const QStringList& args) {
     if (port.isEmpty()) {
         return UsageError(cmd, Cli::tr("--port DEV is required (a device path or COM1..COM4)"));
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        return UsageError(
-            cmd, Cli::tr("unexpected argument '%1'").arg(parser.positionalArguments().first()));
-    }
+    if (!NoExtraArguments(cmd, parser.positionalArguments())) return kUsage;
 
     const QString path = PortPathFor(port);
     PosixSystemFacts facts;

@@ -32,10 +32,7 @@ int RunRead(const QStringList& args) {
     if (!ParseArguments(parser, cmd, args)) return kUsage;
     LinkOptions options;
     if (!TakeLinkOptions(parser, cmd, options)) return kUsage;
-    if (!parser.positionalArguments().isEmpty()) {
-        return UsageError(
-            cmd, Cli::tr("unexpected argument '%1'").arg(parser.positionalArguments().first()));
-    }
+    if (!NoExtraArguments(cmd, parser.positionalArguments())) return kUsage;
     const QString out = parser.value(output);
     const FileKind kind = KindOf(out);
     if (out.isEmpty() || kind == FileKind::Other) {
@@ -161,10 +158,7 @@ int RunClearCount(const QStringList& args) {
     if (!ParseArguments(parser, cmd, args)) return kUsage;
     LinkOptions options;
     if (!TakeLinkOptions(parser, cmd, options)) return kUsage;
-    if (!parser.positionalArguments().isEmpty()) {
-        return UsageError(
-            cmd, Cli::tr("unexpected argument '%1'").arg(parser.positionalArguments().first()));
-    }
+    if (!NoExtraArguments(cmd, parser.positionalArguments())) return kUsage;
     const MemoryImage image = DefaultImage();
     return Report(RunOnPort(options, [&](const LinkEnvironment& env, auto&) {
                       return CloneProtocol(env).ClearCount(image);

@@ -63,8 +63,11 @@ QString InstallTranslations(QCoreApplication& app, const QString& choice) {
     // Dates and numbers that the programs show follow the language too; files never do.
     QLocale::setDefault(QLocale(language));
     Install(app, QStringLiteral("rse_") + language, {InstalledFolder(), QStringLiteral(":/i18n")});
-    Install(app, QStringLiteral("qtbase_") + language,
-            {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
+    // Qt's own texts, among them the serial port's reasons, where Qt ships them in the language.
+    for (const char* module : {"qtbase_", "qtserialport_"}) {
+        Install(app, QLatin1String(module) + language,
+                {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
+    }
     return language;
 }
 
