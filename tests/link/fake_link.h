@@ -185,10 +185,10 @@ struct Rig {
 
     // The far end echoes every write after 1 ms and answers the n-th frame with answers[n]
     // after 2 ms (an empty answer: silence). Frames beyond the list get no answer.
-    void Script(std::vector<std::vector<std::uint8_t>> answers, bool echo = true) {
-        link.onWrite = [this, answers = std::move(answers), echo,
+    void Script(std::vector<std::vector<std::uint8_t>> answers) {
+        link.onWrite = [this, answers = std::move(answers),
                         n = std::size_t{0}](std::span<const std::uint8_t> bytes) mutable {
-            if (echo) link.Arrive(1ms, {bytes.begin(), bytes.end()});
+            link.Arrive(1ms, {bytes.begin(), bytes.end()});
             if (bytes.size() == 1) return;
             if (n < answers.size() && !answers[n].empty()) link.Arrive(2ms, answers[n]);
             ++n;
