@@ -83,6 +83,10 @@ struct FleetRun {
     const char* error;    // radio 1's on standard error
     std::vector<std::string> said;
 };
+// Named by its language in the list of tests.
+void PrintTo(const FleetRun& run, std::ostream* os) {
+    *os << run.language;
+}
 class CliFleet : public CliIdentity, public ::testing::WithParamInterface<FleetRun> {};
 
 // Radio 1 acknowledges its first block without storing it and fails; the fleet goes on, and
