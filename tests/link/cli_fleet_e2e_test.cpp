@@ -30,16 +30,9 @@ class CliIdentity : public CliFixture {
         EXPECT_TRUE(SaveFileAs(File("boats.dat"), config).ok);
         return File("boats.dat");
     }
-    MemoryImage Image(const std::string& name) const {
-        MemoryImage image{};
-        EXPECT_TRUE(LoadImageFile(File(name), image).ok) << name;
-        return image;
-    }
     std::string MmsiOf(const std::string& name) const {
         return NumbersOf(IdentityOf(Image(name))).userMmsi;
     }
-
-    ScopedEnv dataHome{"XDG_DATA_HOME", File("data")};
 };
 
 TEST_F(CliIdentity, ProgramRefusesUnlessTheScriptSaysWhichIdentityItMeans) {
@@ -82,125 +75,105 @@ TEST_F(CliIdentity, ProgramRefusesUnlessTheScriptSaysWhichIdentityItMeans) {
     }
 }
 
-// Lines of standard output until one starts with `prefix` (included); all of them.
-std::string Until(Process& p, const std::string& prefix) {
-    std::string seen;
-    for (std::string line = "-"; !line.empty();) {
-        line = p.ReadLine(60s);
-        seen += line + "\n";
-        if (line.rfind(prefix, 0) == 0) break;
-    }
-    return seen;
+// A fleet in one language: the radios' MMSIs, the first of them failing.
+struct FleetRun {
+    const char* language;
+    std::vector<std::string> mmsis;
+    const char* connect;  // the question before radio N, up to its number
+    const char* error;    // radio 1's on standard error
+    std::vector<std::string> said;
+};
+// Named by its language in the list of tests.
+void PrintTo(const FleetRun& run, std::ostream* os) {
+    *os << run.language;
 }
+class CliFleet : public CliIdentity, public ::testing::WithParamInterface<FleetRun> {};
 
-TEST_F(CliIdentity, FleetOfThreeKeepsEachIdentityLogsEveryRadioAndGoesOnAfterAFailure) {
-    // Radio 1 acknowledges its first block without storing it (faults count across radios).
-    Sim sim(
-        dir,
-        Sim::Fleet{{Radio("a.hex", "366123456"), Radio("b.hex", ""), Radio("c.hex", "366123457")}},
-        {"--lose-write", "0x000"});
+// Radio 1 acknowledges its first block without storing it and fails; the fleet goes on, and
+// each radio keeps its own identity and bytes and takes the template's settings. The lines for
+// people follow the language of the environment; the log, which programs read, holds the same
+// English words in every language.
+TEST_P(CliFleet, KeepsEachIdentityLogsEveryRadioAndGoesOnAfterAFailure) {
+    const FleetRun& run = GetParam();
+    ScopedEnv language("LANGUAGE", run.language);
+    ScopedEnv all("LC_ALL", "C.UTF-8");
+    const int radios = static_cast<int>(run.mmsis.size());
+    Sim::Fleet fleet;
+    for (int n = 1; n <= radios; ++n)
+        fleet.images.push_back(Radio(std::to_string(n) + ".hex", run.mmsis[n - 1]));
+    Sim sim(dir, fleet, {"--lose-write", "0x000"});
     ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
     Process cli({RSE_CLI_PATH, "fleet", "--port", sim.Device(), Template(), "--log",
                  File("LOG.csv"), "--records", File("records")},
                 {}, dir.Path() / "cli.err", true);
-    std::string out = Until(cli, "Connect radio 1,");
-    cli.Input("\n");
-    out += Until(cli, "Connect radio 2,");
-    EXPECT_EQ(sim.Next(), "RADIO 2");
-    cli.Input("\n");
-    out += Until(cli, "Connect radio 3,");
-    EXPECT_EQ(sim.Next(), "RADIO 3");
-    cli.Input("\n");
-    out += Until(cli, "Connect radio 4,");
-    cli.CloseInput();
-    out += Until(cli, "3 radios");
-    EXPECT_EQ(cli.Wait(30s), 1);
-    for (const char* said : {"Radio 1: failed, MMSI 366123456", "Radio 2: verified, backup ",
-                             "  warning: no MMSI: enter it at the radio",
-                             "Radio 3: verified, MMSI 366123457 (Ship, MID 366 (United States))",
-                             "3 radios: 2 verified, 1 failed"}) {
-        EXPECT_NE(out.find(said), std::string::npos) << said << "\n" << out;
+    // Each question answered, the virtual radio switching to the next; none after the last.
+    std::string out = cli.ReadUntil(run.connect + std::string("1"), 60s);
+    for (int n = 2; n <= radios + 1; ++n) {
+        cli.Input("\n");
+        out += cli.ReadUntil(run.connect + std::to_string(n), 60s);
+        if (n <= radios) {
+            EXPECT_EQ(sim.Next(), "RADIO " + std::to_string(n));
+        }
     }
-    EXPECT_NE(ReadText(dir.Path() / "cli.err").find("Verify Error!!"), std::string::npos);
+    cli.CloseInput();
+    out += cli.ReadUntil(std::to_string(radios) + " radios", 60s);
+    EXPECT_EQ(cli.Wait(30s), 1);
+    for (const std::string& said : run.said)
+        EXPECT_NE(out.find(said), std::string::npos) << said << "\n" << out;
+    EXPECT_NE(ReadText(dir.Path() / "cli.err").find(run.error), std::string::npos);
     ASSERT_EQ(sim.Stop(), 0);
-    // Each radio keeps its own identity and bytes, and takes the template's settings.
-    const std::string mmsi[] = {"366123456", "", "366123457"};
-    for (int n = 1; n <= 3; ++n) {
+    for (int n = 1; n <= radios; ++n) {
         SCOPED_TRACE(n);
+        const std::string mmsi = run.mmsis[n - 1];
         const MemoryImage saved = Image("saved-" + std::to_string(n) + ".hex");
-        EXPECT_EQ(NumbersOf(IdentityOf(saved)).userMmsi, mmsi[n - 1]);
+        EXPECT_EQ(NumbersOf(IdentityOf(saved)).userMmsi, mmsi);
         EXPECT_EQ(saved[mem::kMmsiEntryCount.address], 3);
         EXPECT_EQ(saved[0xFA0], 0x5A);
         EXPECT_EQ(saved[0x00A] == 0, n != 1);  // radio 1 lost that block
+        // A record of each radio verified, named by its MMSI.
+        const std::string record =
+            "records/radio-" + std::to_string(n) + "-" + (mmsi.empty() ? "none" : mmsi) + ".pdf";
+        EXPECT_EQ(fs::exists(File(record)), n != 1);
     }
     const std::string log = ReadText(File("LOG.csv"));
-    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 4) << log;
-    EXPECT_EQ(
-        log.rfind("time,radio,model,user_mmsi,mmsi_kind,atis_no,result,detail,backup,sha256\r\n",
-                  0),
-        0u);
-    EXPECT_NE(
-        log.find(",1,QM24 VH3400M,366123456,\"Ship, MID 366 (United States)\",9366123456,failed,"),
-        std::string::npos)
-        << log;
-    EXPECT_NE(log.find(",2,QM24 VH3400M,,,,verified,no MMSI: enter it at the radio,"),
-              std::string::npos)
-        << log;
-    EXPECT_FALSE(fs::exists(File("records/radio-1-366123456.pdf")));
-    EXPECT_TRUE(fs::exists(File("records/radio-2-none.pdf")));
-    EXPECT_TRUE(fs::exists(File("records/radio-3-366123457.pdf")));
-}
-
-// The lines for people follow the language of the environment; the log, which programs read,
-// holds the same English words in every language.
-TEST_F(CliIdentity, FleetSpeaksTheLanguageItsLogNever) {
-    const struct {
-        const char* language;
-        const char* failed;  // what the first radio's line says
-        const char* noMmsi;  // the warning of the second
-        const char* summary;
-        const char* connect;  // the question before radio N, up to its number
-    } languages[] = {
-        {"fr", "Radio 1 : en \u00e9chec, ISMM 366123456 (Navire, MID 366",
-         "  avertissement : aucune ISMM : entrez-la sur la radio", "2 radios: 1 v\u00e9rifi\u00e9e",
-         "Branchez la radio "},
-        {"es", "Radio 1: fallida, MMSI 366123456 (Buque, MID 366",
-         "  aviso: sin MMSI: introd\u00fazcalo en la radio", "2 radios: 1 verificada, 1 fallida",
-         "Conecte la radio "},
-    };
-    for (const auto& l : languages) {
-        SCOPED_TRACE(l.language);
-        ScopedEnv language("LANGUAGE", l.language);
-        ScopedEnv all("LC_ALL", "C.UTF-8");
-        const std::string log = File(std::string(l.language) + ".csv");
-        Sim sim(dir, Sim::Fleet{{Radio("a.hex", "366123456"), Radio("b.hex", "")}},
-                {"--lose-write", "0x000"});
-        ASSERT_FALSE(sim.Device().empty()) << sim.Errors();
-        Process cli({RSE_CLI_PATH, "fleet", "--port", sim.Device(), Template(), "--log", log}, {},
-                    dir.Path() / "cli.err", true);
-        const std::string connect = l.connect;
-        std::string out = Until(cli, connect + "1");
-        cli.Input("\n");
-        out += Until(cli, connect + "2");
-        EXPECT_EQ(sim.Next(), "RADIO 2");
-        cli.Input("\n");
-        out += Until(cli, connect + "3");
-        cli.CloseInput();
-        out += Until(cli, "2 radios");
-        EXPECT_EQ(cli.Wait(30s), 1);
-        ASSERT_EQ(sim.Stop(), 0);
-        for (const char* said : {l.failed, l.noMmsi, l.summary})
-            EXPECT_NE(out.find(said), std::string::npos) << said << "\n" << out;
-        const std::string written = ReadText(log);
-        for (const char* row :
-             {"time,radio,model,user_mmsi,mmsi_kind,atis_no,result,detail,backup,sha256\r\n",
-              ",1,QM24 VH3400M,366123456,\"Ship, MID 366 (United States)\",9366123456,failed,"
-              "\"Verify Error!! The radio does not hold what was sent: ",
-              ",2,QM24 VH3400M,,,,verified,no MMSI: enter it at the radio,"}) {
-            EXPECT_NE(written.find(row), std::string::npos) << row << "\n" << written;
-        }
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), radios + 1) << log;
+    EXPECT_TRUE(log.starts_with(
+        "time,radio,model,user_mmsi,mmsi_kind,atis_no,result,detail,backup,sha256\r\n"));
+    for (const char* row :
+         {",1,QM24 VH3400M,366123456,\"Ship, MID 366 (United States)\",9366123456,failed,"
+          "\"Verify Error!! The radio does not hold what was sent: ",
+          ",2,QM24 VH3400M,,,,verified,no MMSI: enter it at the radio,"}) {
+        EXPECT_NE(log.find(row), std::string::npos) << row << "\n" << log;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, CliFleet,
+    ::testing::Values(FleetRun{"en",
+                               {"366123456", "", "366123457"},
+                               "Connect radio ",
+                               "Verify Error!!",
+                               {"Radio 1: failed, MMSI 366123456", "Radio 2: verified, backup ",
+                                "  warning: no MMSI: enter it at the radio",
+                                "Radio 3: verified, MMSI 366123457 (Ship, MID 366 (United States))",
+                                "3 radios: 2 verified, 1 failed"}},
+                      FleetRun{"fr",
+                               {"366123456", ""},
+                               "Branchez la radio ",
+                               "Erreur de v\u00e9rification!!",
+                               {"Radio 1 : en \u00e9chec, ISMM 366123456 (Navire, MID 366",
+                                "Radio 2 : v\u00e9rifi\u00e9e, sauvegarde ",
+                                "  avertissement : aucune ISMM : entrez-la sur la radio",
+                                "2 radios: 1 v\u00e9rifi\u00e9e, 1 en \u00e9chec"}},
+                      FleetRun{"es",
+                               {"366123456", ""},
+                               "Conecte la radio ",
+                               "\u00a1\u00a1Error de verificaci\u00f3n!!",
+                               {"Radio 1: fallida, MMSI 366123456 (Buque, MID 366",
+                                "Radio 2: verificada, copia de seguridad ",
+                                "  aviso: sin MMSI: introd\u00fazcalo en la radio",
+                                "2 radios: 1 verificada, 1 fallida"}}),
+    [](const ::testing::TestParamInfo<FleetRun>& info) { return info.param.language; });
 
 }  // namespace
 }  // namespace rse::test

@@ -10,48 +10,38 @@
 namespace rse::test {
 namespace {
 
-Frame Answer(std::uint8_t code, std::vector<std::uint8_t> data) {
-    return ReplyFrame(code, data);
-}
-
-// Exactly what one attempt sends: the command frame, preceded by CAN on a repeat.
-TEST(CloneProtocol, RepeatedAttemptFlushesSendsCanAndPausesAtMostRetriesPlusOne) {
-    Rig r;
-    // First attempt: silence. Second: junk, then the reply.
-    r.Script(
-        {{}, Concat(Bytes("\xFF?"), Answer(kReadBlockCode, std::vector<std::uint8_t>(16, 0xAB)))});
-    MemoryImage target{};
-    ASSERT_EQ(r.protocol().ReadBlockCommand(0x0100, target), ExchangeResult::Answered);
-    EXPECT_EQ(target[0x100], 0xAB);
-    EXPECT_EQ(target[0x10F], 0xAB);
-    EXPECT_EQ(target[0x110], 0x00);
-    EXPECT_EQ(r.link.log, (std::vector<std::string>{"flush", "frame", "flush", "byte", "frame"}));
-    EXPECT_EQ(r.link.writes[1], (std::vector<std::uint8_t>{kCAN}));
-    EXPECT_EQ(r.link.writes[0], r.link.writes[2]);
-    // The repeat comes after the full SOH wait and the pause after CAN.
-    EXPECT_EQ(r.link.writeTimes[2] - r.link.writeTimes[1], 50ms);
-    EXPECT_EQ(r.clock.sleeps, (std::vector<Millis>{50ms}));
-}
-
-TEST(CloneProtocol, BadRepliesLeadToTheNextAttemptForTheSameAddress) {
-    const auto data = std::vector<std::uint8_t>(16, 0x5A);
-    const Frame good = Answer(kReadBlockCode, data);
+// A silent or bad answer is followed by the next attempt for the same address: the input
+// flushed, CAN, a pause and the same frame again, whose reply is taken after junk.
+TEST(CloneProtocol, EveryFailedAttemptIsRepeatedAfterCanAndAPause) {
+    const Frame good = ReplyFrame(kReadBlockCode, std::vector<std::uint8_t>(16, 0xAB));
     Frame wrongSum = good;
     wrongSum[wrongSum.size() - 2] = wrongSum[wrongSum.size() - 2] == '0' ? '1' : '0';
-    const Frame wrongCode = Answer(kReadByteCode, std::vector<std::uint8_t>(16, 0x5A));
     Frame noCr = good;
     noCr.back() = 0x0A;
-    const Frame tooLong = Concat(good, {0x00});
-    Frame notHex = BuildFrame(kReadBlockCode, Bytes("ZZ5A5A5A5A5A5A5A5A5A5A5A5A5A5A5A"));
-
-    for (const Frame& bad : {wrongSum, wrongCode, noCr, tooLong, notHex}) {
+    const std::pair<const char*, Frame> firsts[] = {
+        {"silence", {}},
+        {"wrong checksum", wrongSum},
+        {"wrong code", ReplyFrame(kReadByteCode, std::vector<std::uint8_t>(16, 0xAB))},
+        {"no CR", noCr},
+        {"too long", Concat(good, {0x00})},
+        {"not hex", BuildFrame(kReadBlockCode, Bytes("ZZABABABABABABABABABABABABABABAB"))},
+    };
+    for (const auto& [name, first] : firsts) {
+        SCOPED_TRACE(name);
         Rig r;
-        r.Script({bad, good});
+        r.Script({first, Concat(Bytes("\xFF?"), good)});
         MemoryImage target{};
-        EXPECT_EQ(r.protocol().ReadBlockCommand(0x0230, target), ExchangeResult::Answered);
-        ASSERT_EQ(r.Frames().size(), 2u);
-        EXPECT_EQ(r.Frames()[1], ReadBlockFrame(0x0230));
-        EXPECT_EQ(target[0x230], 0x5A);
+        ASSERT_EQ(r.protocol().ReadBlockCommand(0x0100, target), ExchangeResult::Answered);
+        EXPECT_EQ(target[0x100], 0xAB);
+        EXPECT_EQ(target[0x10F], 0xAB);
+        EXPECT_EQ(target[0x110], 0x00);
+        EXPECT_EQ(r.link.log,
+                  (std::vector<std::string>{"flush", "frame", "flush", "byte", "frame"}));
+        EXPECT_EQ(r.link.writes[1], (std::vector<std::uint8_t>{kCAN}));
+        EXPECT_EQ(r.Frames(), (std::vector<Frame>{ReadBlockFrame(0x0100), ReadBlockFrame(0x0100)}));
+        // The repeat comes after the full SOH wait and the pause after CAN.
+        EXPECT_EQ(r.link.writeTimes[2] - r.link.writeTimes[1], 50ms);
+        EXPECT_EQ(r.clock.sleeps, (std::vector<Millis>{50ms}));
     }
 }
 
@@ -216,23 +206,22 @@ TEST(CloneProtocol, CancelDuringAnyWaitStopsQuietlyAndClosesThePort) {
         std::vector<std::uint8_t> answer;
         bool echo;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {"echo", false, {}, false},
         {"soh", false, {}, true},
-        {"rest", false,
-         Bytes("\x01"
-               "14"),
-         true},
+        {"rest", false, Bytes("\x01" "14"), true},
         {"ack", true, {}, true},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Rig r;
         r.link.onWrite = [&r, &c, n = 0](std::span<const std::uint8_t> bytes) mutable {
             ++n;
             if (n <= 2 || c.echo) r.link.Arrive(1ms, {bytes.begin(), bytes.end()});
-            if (n == 1) r.link.Arrive(2ms, Answer(kReadByteCode, {0x0D}));
-            if (n == 2) r.link.Arrive(2ms, Answer(kReadByteCode, {0x48}));
+            if (n == 1) r.link.Arrive(2ms, ReplyFrame(kReadByteCode, Bytes("\x0D")));
+            if (n == 2) r.link.Arrive(2ms, ReplyFrame(kReadByteCode, Bytes("\x48")));
             if (n != 3) return;
             r.link.Arrive(2ms, c.answer);
             r.link.Arrive(400ms, {}, [&r] { r.cancel = true; });
@@ -248,12 +237,6 @@ TEST(CloneProtocol, CancelDuringAnyWaitStopsQuietlyAndClosesThePort) {
 }
 
 // Programming with backup and verify.
-bool WroteAnyBlock(const Rig& r) {
-    const auto frames = r.Frames();
-    return std::any_of(frames.begin(), frames.end(),
-                       [](const Frame& f) { return f.size() > 2 && f[1] == '1' && f[2] == '3'; });
-}
-
 TEST(SafeProgram, StepsAnswersAndFaults) {
     enum class Step { Never, Keep, Ask };
     MemoryImage image = DefaultImage();
@@ -276,6 +259,10 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
     lose.loseWrite[0x1A0] = 1;
     sim::RadioFaults cutInFirstRead;
     cutInFirstRead.cutAfterBlocks = 50;
+    sim::RadioFaults cutAtOnce;  // before the block of the radio's identity
+    cutAtOnce.cutAfterBlocks = 0;
+    sim::RadioFaults silentIdentity;
+    silentIdentity.noReply[kIdentityAddress] = 2;
     // clang-format off
     const Case cases[] = {
         {"backup, yes", {true, false}, true, false, {}, Step::Never, false, TransferStatus::Success, "Complete!!", "", true},
@@ -283,6 +270,8 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
         {"cancel while asked", {true, true}, true, false, {}, Step::Ask, false, TransferStatus::Cancelled, "", "", false},
         {"nothing to change", {true, true}, true, true, {}, Step::Never, false, TransferStatus::Success, "Nothing to program: the radio already holds this configuration.", "", true},
         {"first read fails", {true, true}, true, false, cutInFirstRead, Step::Never, false, TransferStatus::Failed, "CommunicatiOn Error!!", "lost", false},
+        {"the identity's read unanswered", {false, false}, true, false, silentIdentity, Step::Never, false, TransferStatus::Failed, "CommunicatiOn Error!!", "after 2 attempts", false},
+        {"the identity's read, cable pulled", {false, false}, true, false, cutAtOnce, Step::Never, false, TransferStatus::Failed, "CommunicatiOn Error!!", "lost", false},
         {"verify, block lost", {false, true}, true, false, lose, Step::Never, false, TransferStatus::Failed, "Verify Error!!", "1 byte differs, the first at address 0x01A5", false},
         {"backup and verify", {true, true}, true, false, {}, Step::Never, false, TransferStatus::Success, "Complete!!", "", true},
         {"backup cannot be kept", {true, false}, true, false, {}, Step::Never, true, TransferStatus::Failed, "FileSave Error!!", "full", false},
@@ -322,6 +311,11 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
             ASSERT_TRUE(out.message);
             EXPECT_NE(out.message->detail.find(c.detail), std::string::npos) << out.message->detail;
         }
+        // A failed read, of the backup or of the radio's identity, stops before any write.
+        if (c.text == "CommunicatiOn Error!!") {
+            EXPECT_EQ(out.message->title, "Read from Radio");
+            EXPECT_EQ(r.BlockWrites(), 0);
+        }
         EXPECT_EQ(radio.Memory() == image, c.written);
         const bool readFirst = c.net.backup && c.faults.cutAfterBlocks == std::nullopt;
         EXPECT_EQ(kept, readFirst ? std::vector<MemoryImage>{before} : std::vector<MemoryImage>{});
@@ -330,7 +324,7 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
                              : 0);
         // Nothing is written unless the user said yes (or there was no question).
         EXPECT_FALSE(c.net.backup && (asked == 0 || !c.answer || c.cancelAt != Step::Never) &&
-                     WroteAnyBlock(r));
+                     r.BlockWrites() > 0);
         EXPECT_TRUE(std::is_sorted(r.progress.begin(), r.progress.end()));
         EXPECT_TRUE(!out.Succeeded() || c.radioHoldsImage || r.progress.back() == 100);
         EXPECT_FALSE(r.link.IsOpen());

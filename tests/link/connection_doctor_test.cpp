@@ -62,6 +62,13 @@ struct Machine {
     bool echo = true, radio = true;  // the cable echoes; something answers on the line
     std::optional<std::uint16_t> model;
     std::optional<Millis> cancelAt;  // the user cancels then
+
+    void Denied() { facts.open = {EACCES, "Permission denied", false}; }
+    // The device is a pseudo-terminal of root's, in the group tty.
+    void Pts(const std::string& path) {
+        device = path;
+        facts.status[path] = {0, {}, NodeKind::CharDevice, path, 0, 5, 0620};
+    }
 };
 
 using L = CheckLevel;
@@ -111,33 +118,20 @@ TEST(ConnectionDoctor, EveryCheckSaysWhatIsWrongAndHowToMendIt) {
         {"not a terminal", [](Machine& s) { s.facts.open.isTerminal = false; }, 3,
          {{L::Problem, "is a character device but not a serial port", "ttyUSB0"}}},
         {"not in the device's group",
-         [](Machine& s) {
-             s.facts.open = {EACCES, "Permission denied", false};
-             s.facts.self.processGroups = s.facts.self.databaseGroups = {1000};
-         }, 5,
+         [](Machine& s) { s.Denied(), s.facts.self.processGroups = s.facts.self.databaseGroups = {1000}; }, 5,
          {{L::Problem, std::string("permission denied on ") + kById +
            ": it belongs to the user root and the group dialout (mode 0660); alice is not in the group dialout",
            "sudo usermod -aG dialout alice, then log out and log in again"}}},
         {"in the group database but not in this login",
-         [](Machine& s) {
-             s.facts.open = {EACCES, "Permission denied", false};
-             s.facts.self.processGroups = {1000};
-         }, 5,
+         [](Machine& s) { s.Denied(), s.facts.self.processGroups = {1000}; }, 5,
          {{L::Problem, "alice was added to the group dialout after this login session began",
            "log out and log in again (or, for one shell at once: newgrp dialout)"}}},
         {"a device of root's group",
-         [](Machine& s) {
-             s.facts.status[kById].gid = 0;
-             s.facts.open = {EACCES, "Permission denied", false};
-         }, 5,
+         [](Machine& s) { s.Denied(), s.facts.status[kById].gid = 0; }, 5,
          {{L::Problem, "the group root (mode 0660); its group may not read and write it",
            "KERNEL==\"ttyUSB[0-9]*\", GROUP=\"dialout\", MODE=\"0660\""}}},
         {"another user's pseudo-terminal",
-         [](Machine& s) {
-             s.device = "/dev/pts/19";
-             s.facts.status[s.device] = {0, {}, NodeKind::CharDevice, "/dev/pts/19", 0, 5, 0620};
-             s.facts.open = {EACCES, "Permission denied", false};
-         }, 5,
+         [](Machine& s) { s.Pts("/dev/pts/19"), s.Denied(); }, 5,
          {{L::Ok, "/dev/pts/19 exists", ""}, {L::Problem, "only its owner may use this pseudo-terminal", "run this program as root"}}},
         {"locked by a live process, stale lock of a dead one",
          [](Machine& s) {
@@ -156,8 +150,7 @@ TEST(ConnectionDoctor, EveryCheckSaysWhatIsWrongAndHowToMendIt) {
           {L::Warning, "ModemManager is running", "sudo systemctl disable --now ModemManager"}}},
         {"the virtual radio on the other end of a pseudo-terminal",
          [](Machine& s) {
-             s.device = "/dev/pts/3";
-             s.facts.status[s.device] = {0, {}, NodeKind::CharDevice, "/dev/pts/3", 0, 5, 0620};
+             s.Pts("/dev/pts/3");
              s.facts.usb.reset();
              s.facts.processes.push_back({500, "rse-radio-sim", true, {{"/dev/pts/3"}, {"/dev/ptmx", 3}}});
              s.facts.processes.push_back({501, "screen", true, {{"/dev/ptmx", 4}}});
@@ -235,14 +228,11 @@ TEST(ConnectionDoctor, LockFilesAndTheLinesAsPrinted) {
     EXPECT_EQ(LockFileCandidates("/dev/serial/by-id/usb-X").front(),
               "/run/lock/LCK..serial_by-id_usb-X");
     EXPECT_EQ(LockFileCandidates("/tmp/ttyRADIO").back(), "/var/tmp/LCK.._tmp_ttyRADIO");
-    const std::vector<std::pair<std::string, int>> texts{{"      4321\n", 4321},
-                                                         {"77\nrse\nhost\n", 77},
-                                                         {"", 0},
-                                                         {"abc", 0},
-                                                         {"1073741823", 1073741823},
-                                                         {"1073741824", 0},
-                                                         {"99999999999999", 0},
-                                                         {"\x01\x02\x00\x00", 0}};
+    // clang-format off
+    const std::vector<std::pair<std::string, int>> texts{
+        {"      4321\n", 4321}, {"77\nrse\nhost\n", 77}, {"", 0}, {"abc", 0},
+        {"1073741823", 1073741823}, {"1073741824", 0}, {"99999999999999", 0}, {"\x01\x02\x00\x00", 0}};
+    // clang-format on
     for (const auto& [text, pid] : texts) {
         EXPECT_EQ(LockFilePid(text), pid) << text;
     }

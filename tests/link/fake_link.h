@@ -175,13 +175,20 @@ struct Rig {
                      [](const Frame& w) { return w.size() > 1; });
         return frames;
     }
+    // How many of them write a block.
+    long BlockWrites() const {
+        const auto frames = Frames();
+        return std::count_if(frames.begin(), frames.end(), [](const Frame& f) {
+            return f.size() > 2 && f[1] == '1' && f[2] == '3';
+        });
+    }
 
     // The far end echoes every write after 1 ms and answers the n-th frame with answers[n]
     // after 2 ms (an empty answer: silence). Frames beyond the list get no answer.
-    void Script(std::vector<std::vector<std::uint8_t>> answers, bool echo = true) {
-        link.onWrite = [this, answers = std::move(answers), echo,
+    void Script(std::vector<std::vector<std::uint8_t>> answers) {
+        link.onWrite = [this, answers = std::move(answers),
                         n = std::size_t{0}](std::span<const std::uint8_t> bytes) mutable {
-            if (echo) link.Arrive(1ms, {bytes.begin(), bytes.end()});
+            link.Arrive(1ms, {bytes.begin(), bytes.end()});
             if (bytes.size() == 1) return;
             if (n < answers.size() && !answers[n].empty()) link.Arrive(2ms, answers[n]);
             ++n;

@@ -70,33 +70,22 @@ TEST(ProgressText, WhatATransferWrites) {
         std::vector<int> steps;  // percentages shown, or kFinish
         std::string written;
     };
+    const auto L = ProgressMode::Lines, T = ProgressMode::Terminal;
+    // clang-format off
     const Case cases[] = {
         {"not a terminal, not asked", ProgressMode::Silent, {0, 50, 100, kFinish}, ""},
-        {"asked: one line per tenth",
-         ProgressMode::Lines,
-         {0, 5, 9, 10, 37, 99, 100, kFinish},
+        {"asked: one line per tenth", L, {0, 5, 9, 10, 37, 99, 100, kFinish},
          "progress 0%\nprogress 10%\nprogress 30%\nprogress 90%\nprogress 100%\n"},
-        {"asked, a transfer that fails halfway",
-         ProgressMode::Lines,
-         {0, 12, kFinish},
-         "progress 0%\nprogress 10%\n"},
-        {"terminal: redrawn in place, ended once",
-         ProgressMode::Terminal,
-         {0, 0, 42, 100, kFinish, kFinish},
+        {"asked, a transfer that fails halfway", L, {0, 12, kFinish}, "progress 0%\nprogress 10%\n"},
+        {"terminal: redrawn in place, ended once", T, {0, 0, 42, 100, kFinish, kFinish},
          "\r  0%" + erase + "\r 42%" + erase + "\r100%" + erase + "\n"},
-        {"terminal, a transfer that fails halfway: the line is ended",
-         ProgressMode::Terminal,
-         {0, 42, kFinish},
+        {"terminal, a transfer that fails halfway: the line is ended", T, {0, 42, kFinish},
          "\r  0%" + erase + "\r 42%" + erase + "\n"},
-        {"terminal, a failure before any progress writes nothing",
-         ProgressMode::Terminal,
-         {kFinish},
-         ""},
-        {"terminal, progress after a message starts a new line",
-         ProgressMode::Terminal,
-         {42, kFinish, 42, kFinish},
+        {"terminal, a failure before any progress writes nothing", T, {kFinish}, ""},
+        {"terminal, progress after a message starts a new line", T, {42, kFinish, 42, kFinish},
          "\r 42%" + erase + "\n\r 42%" + erase + "\n"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         ProgressText text(c.mode, 17);  // the narrowest line: the percentage alone
         std::string written;

@@ -84,23 +84,16 @@ class Process {
         return ReadRawLine(std::chrono::steady_clock::now() + limit, line) ? line : std::string();
     }
 
-    // Lines of the piped output until one starts with `start`: that line, or "" when the output
-    // ended or the time ran out first. What came before it is added to `before`.
-    std::string ReadLineStartingWith(const std::string& start, std::chrono::milliseconds limit,
-                                     std::string& before) {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
-        for (std::string line; ReadRawLine(deadline, line);) {
-            if (line.rfind(start, 0) == 0) return line;
-            before += line + '\n';
-        }
-        return {};
-    }
-    // The rest of the piped output, up to its end or the time limit.
-    std::string ReadRest(std::chrono::milliseconds limit) {
+    // The piped output's lines, each ended by '\n', up to and with the first that starts with
+    // `start` (an empty `start`: to the end); what came, when the output ended or the time ran
+    // out first.
+    std::string ReadUntil(const std::string& start, std::chrono::milliseconds limit) {
         const auto deadline = std::chrono::steady_clock::now() + limit;
         std::string text;
-        for (std::string line; ReadRawLine(deadline, line);)
+        for (std::string line; ReadRawLine(deadline, line);) {
             text += line + '\n';
+            if (!start.empty() && line.starts_with(start)) break;
+        }
         return text;
     }
 
@@ -175,19 +168,17 @@ inline ProcessResult RunProgram(const std::vector<std::string>& argv, const fs::
 class Sim {
   public:
     Sim(const TempDir& dir, std::vector<std::string> extra = {})
-        : errPath_(dir.Path() / "sim.err"), process_(Args(dir, extra), {}, errPath_) {
-        const std::string line = process_.ReadLine(20s);
-        if (line.rfind("READY ", 0) == 0) device_ = line.substr(6);
-    }
+        : Sim(dir,
+              {RSE_RADIO_SIM, "--baud", "0", "--image", dir.File("radio.hex"), "--save",
+               dir.File("saved.hex")},
+              {}, extra) {}
     // Several radios one after another, from these images, each saved to DIR/saved-N.hex.
     struct Fleet {
         std::vector<std::string> images;
     };
     Sim(const TempDir& dir, const Fleet& fleet, std::vector<std::string> extra = {})
-        : errPath_(dir.Path() / "sim.err"), process_(FleetArgs(dir, fleet, extra), {}, errPath_) {
-        const std::string line = process_.ReadLine(20s);
-        if (line.rfind("READY ", 0) == 0) device_ = line.substr(6);
-    }
+        : Sim(dir, {RSE_RADIO_SIM, "--baud", "0", "--save", dir.File("saved-{n}.hex"), "--fleet"},
+              fleet.images, extra) {}
     // Connects the next radio of a fleet: "RADIO n", or "NO RADIO" after the last.
     std::string Next() {
         process_.Signal(SIGUSR1);
@@ -202,18 +193,16 @@ class Sim {
     }
 
   private:
-    static std::vector<std::string> Args(const TempDir& dir, std::vector<std::string> extra) {
-        std::vector<std::string> args{
-            RSE_RADIO_SIM,        "--baud", "0", "--image", dir.File("radio.hex"), "--save",
-            dir.File("saved.hex")};
-        args.insert(args.end(), extra.begin(), extra.end());
-        return args;
+    Sim(const TempDir& dir, std::vector<std::string> args, const std::vector<std::string>& images,
+        const std::vector<std::string>& extra)
+        : errPath_(dir.Path() / "sim.err"), process_(Join(args, images, extra), {}, errPath_) {
+        const std::string line = process_.ReadLine(20s);
+        if (line.rfind("READY ", 0) == 0) device_ = line.substr(6);
     }
-    static std::vector<std::string> FleetArgs(const TempDir& dir, const Fleet& fleet,
-                                              std::vector<std::string> extra) {
-        std::vector<std::string> args{
-            RSE_RADIO_SIM, "--baud", "0", "--save", dir.File("saved-{n}.hex"), "--fleet"};
-        args.insert(args.end(), fleet.images.begin(), fleet.images.end());
+    static std::vector<std::string> Join(std::vector<std::string> args,
+                                         const std::vector<std::string>& images,
+                                         const std::vector<std::string>& extra) {
+        args.insert(args.end(), images.begin(), images.end());
         args.insert(args.end(), extra.begin(), extra.end());
         return args;
     }

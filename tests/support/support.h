@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -94,9 +95,7 @@ struct NewDocument {
 
 // The image of New with the radio's own numbers (empty: none) and an MMSI entry count of 3.
 inline MemoryImage ImageWithNumbers(const std::string& mmsi, const std::string& atis) {
-    MemoryImage image{};
-    Configuration config;
-    InitialiseConfiguration(config, image);
+    MemoryImage image = NewDocument().image;
     PutDigits(image, mem::kUserMmsid.address, mmsi, DigitForm::Mmsi);
     PutDigits(image, mem::kAtisNo.address, atis, DigitForm::TenDigit);
     image[mem::kMmsiEntryCount.address] = 3;
@@ -139,37 +138,29 @@ inline Configuration RandomConfiguration(std::mt19937& rng) {
         return s;
     };
     CommonSettings& s = c.SETCOM;
+    for (bool* f :
+         {&s.KeyBeep, &s.AtisOnOff, &s.IndReply, &s.IndACK, &s.POSRR, &s.DscScan, &s.WxAlert})
+        *f = flag();
     s.Contrast = num(0, 7);
     s.Dimmer = num(0, 3);
-    s.KeyBeep = flag();
-    s.AtisOnOff = flag();
-    s.AtisNo = digits(10);
     s.ScanType = num(0, 1);
     s.Ind = num(0, 3);
-    s.IndReply = flag();
-    s.IndACK = flag();
-    s.POSRR = flag();
-    s.DscScan = flag();
-    s.WxAlert = flag();
     s.OffsetTime = num(0, 24);
+    s.AtisNo = digits(10);
     s.UserMmsid = digits(9);
-    for (auto* bank : {&c.CHUSA, &c.CHINT, &c.CHCAN, &c.CHWX}) {
-        for (ChannelRecord& r : *bank) {
-            r.Enable = flag();
-            r.ScanMemory = flag();
-            r.ChTag = tag(12);
-        }
-    }
-    for (ChannelRecord& r : c.CHEXP) {
+    const auto channel = [&](ChannelRecord& r) {
         r.Enable = flag();
         r.ScanMemory = flag();
-        r.TxEnable = flag();
-        r.Duplex = flag();
-        r.DispayA = flag();
-        r.PowUp = flag();
-        r.LowPower = flag();
-        if (r.Enable) r.Position = num(0, 281);
         r.ChTag = tag(12);
+    };
+    for (auto* bank : {&c.CHUSA, &c.CHINT, &c.CHCAN, &c.CHWX})
+        std::for_each(bank->begin(), bank->end(), channel);
+    // Only the EXP memories hold these flags and a position of their own.
+    for (ChannelRecord& r : c.CHEXP) {
+        channel(r);
+        for (bool* f : {&r.TxEnable, &r.Duplex, &r.DispayA, &r.PowUp, &r.LowPower})
+            *f = flag();
+        if (r.Enable) r.Position = num(0, 281);
     }
     const int used = num(0, 20);
     for (int i = 1; i <= used; ++i) {

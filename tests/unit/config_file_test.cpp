@@ -77,19 +77,16 @@ TEST(ConfigFile, ReaderConvertsValuesAsDocumented) {
     EXPECT_EQ(setcom("OffsetTime=-11.5").OffsetTime, 12);  // 12.5 rounds to even
     EXPECT_EQ(setcom("OffsetTime=-10.5").OffsetTime, 14);  // 13.5 rounds to even
 
-    CommonSettings off = NewDocument().config.SETCOM;
-    off.KeyBeep = false;
-    for (const char* v : {"-1", "5", "0.4", "True", "tRUE"}) {
-        Configuration c = NewDocument().config;
-        c.SETCOM = off;
-        ApplyConfigText(std::string("[SETCOM]\nKeyBeep=") + v, c);
-        EXPECT_TRUE(c.SETCOM.KeyBeep) << v;
-    }
-    for (const char* v : {"", "yes", "<NONE>", "1x", "--1"}) {
-        Configuration c = NewDocument().config;
-        c.SETCOM = off;
-        ApplyConfigText(std::string("[SETCOM]\nKeyBeep=") + v, c);
-        EXPECT_FALSE(c.SETCOM.KeyBeep) << v;
+    // Over a key beep that is off: the texts that turn it on, and those that do not.
+    const std::vector<std::string> turnOn{"-1", "5", "0.4", "True", "tRUE"},
+        stayOff{"", "yes", "<NONE>", "1x", "--1"};
+    for (const bool on : {true, false}) {
+        for (const std::string& v : on ? turnOn : stayOff) {
+            Configuration c = NewDocument().config;
+            c.SETCOM.KeyBeep = false;
+            ApplyConfigText("[SETCOM]\nKeyBeep=" + v, c);
+            EXPECT_EQ(c.SETCOM.KeyBeep, on) << v;
+        }
     }
     EXPECT_FALSE(setcom("KeyBeep=FALSE").KeyBeep);
     EXPECT_FALSE(setcom("KeyBeep=0.0").KeyBeep);
@@ -101,18 +98,12 @@ TEST(ConfigFile, ReaderConvertsValuesAsDocumented) {
     }
 
     std::int16_t v = 99;
-    for (auto [text, value] : {std::pair{"2.5", 2},
-                               {"3.5", 4},
-                               {"-2.5", -2},
-                               {"-0.5", 0},
-                               {"2.50001", 3},
-                               {"2.51", 3},
-                               {"-2.51", -3},
-                               {"1.49", 1},
-                               {"+7", 7},
-                               {"007.", 7},
-                               {"-32768.4", -32768},
-                               {"32767", 32767}}) {
+    // Halves round to even, anything above a half up; signs, leading zeros, a trailing point.
+    // clang-format off
+    for (auto [text, value] : {std::pair{"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"-0.5", 0},
+                               {"2.50001", 3}, {"2.51", 3}, {"-2.51", -3}, {"1.49", 1},
+                               {"+7", 7}, {"007.", 7}, {"-32768.4", -32768}, {"32767", 32767}}) {
+        // clang-format on
         EXPECT_TRUE(ParseInteger(text, v)) << text;
         EXPECT_EQ(v, value) << text;
     }

@@ -38,10 +38,7 @@ TEST(DiskIo, AtomicWriteReplacesWholeFilesAndKeepsPermissionsAndLinks) {
     EXPECT_EQ(text, "third");
 
     // No temporary files are left behind.
-    int entries = 0;
-    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.Path()))
-        ++entries;
-    EXPECT_EQ(entries, 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), {}), 2);
 }
 
 TEST(DiskIo, ReadsRefuseWhatIsNotAPlainFileOfSaneSize) {

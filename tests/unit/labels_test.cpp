@@ -35,11 +35,7 @@ TEST(Labels, OffsetTimeList) {
 }
 
 TEST(Labels, FlagsAndSelections) {
-    EXPECT_EQ(YesNoText(true), "Yes");
-    EXPECT_EQ(MarkEnable(false), "------");
     EXPECT_EQ(MarkScan(true), "SCAN");
-    EXPECT_EQ(MarkScan(false), "----");
-    EXPECT_EQ(MarkLow(false), "---");
     EXPECT_EQ(FlagBit(true), 1);
     EXPECT_EQ(DimmerText(1), "MID");
     EXPECT_EQ(DimmerText(4), "");

@@ -58,13 +58,13 @@ TEST(MemoryMap, FlagBitsAreDistinct) {
         const char* name;
         std::initializer_list<std::uint8_t> bits;
         std::uint8_t used;
-    } bytes[] = {{"channel flags",
-                  {channel_flags::kTxEnable, channel_flags::kEnable, channel_flags::kDuplex,
-                   channel_flags::kDispayA, channel_flags::kPowUp, channel_flags::kLowPower},
-                  0x3F},
-                 {"IndReply, IndACK, POSRR",
-                  {ind_flags::kIndReply, ind_flags::kIndACK, ind_flags::kPOSRR},
-                  0xE0}};
+    } bytes[] = {
+        // clang-format off
+        {"channel flags", {channel_flags::kTxEnable, channel_flags::kEnable, channel_flags::kDuplex,
+                           channel_flags::kDispayA, channel_flags::kPowUp, channel_flags::kLowPower}, 0x3F},
+        {"IndReply, IndACK, POSRR", {ind_flags::kIndReply, ind_flags::kIndACK, ind_flags::kPOSRR}, 0xE0},
+        // clang-format on
+    };
     for (const auto& b : bytes) {
         unsigned all = 0;
         for (const std::uint8_t bit : b.bits) {
