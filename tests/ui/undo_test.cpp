@@ -133,56 +133,44 @@ TEST_F(Undo, UnacceptedTypingKeepsItsOwnUndoAndIsNeverStored) {
     EXPECT_TRUE(test::Find<QMenu>(window.get(), "mnuEdit")->isEnabled());
 }
 
-TEST_F(Undo, ManyChannelsFollowTheChannelPanelsRulesInEveryPlan) {
+// The rules of each bank are list_edits_test's ChannelBatch table; here the list applies them
+// as the channel panel offers them, says so and shows the result.
+TEST_F(Undo, ManyChannelsFollowTheChannelPanelsRules) {
     Open();
     ChannelPanel& panel = *window->Panels()->Channel();
-    const struct {
-        const char* node;
-        BankId bank;
-    } lists[] = {{"PU", BankId::USA}, {"PI", BankId::INT}, {"PC", BankId::CAN}, {"E", BankId::EXP}};
-    for (const auto& list : lists) {
-        SCOPED_TRACE(list.node);
-        const bool exp = list.bank == BankId::EXP;
-        const int n = exp ? kExpCount : static_cast<int>(BankOf(session.config, list.bank).size());
-        const auto record = [&](Configuration& c, int r) -> ChannelRecord& {
-            return exp ? c.Exp(r + 1) : BankOf(c, list.bank)[static_cast<std::size_t>(r)];
-        };
-        // Some channels disabled, some scanned already; each is scanned after Scan On when it
-        // was or when the channel panel offers Scan Memory for it.
-        std::vector<bool> scanned;
-        int counts[3] = {0, 0, 0};  // changed, already so, left alone
-        for (int r = 0; r < n; ++r) {
-            record(session.config, r).Enable = r % 3 != 0;
-            record(session.config, r).ScanMemory = r % 5 == 0;
-            const nodes::NodeKey key = test::TreeKey(
-                QStringLiteral("%1 %2").arg(QLatin1String(list.node)).arg(exp ? r + 1 : r));
-            exp ? panel.ShowExpChannel(key) : panel.ShowPlanChannel(key);
-            const bool offered = W(QStringLiteral("chkCScan"))->isEnabledTo(&panel);
-            scanned.push_back(r % 5 == 0 || offered);
-            ++counts[r % 5 == 0 ? 1 : offered ? 0 : 2];
-        }
-        Play({{std::string("node ") + list.node}, {"key MSFlexGrid1 Ctrl+A"}});
-        EXPECT_EQ(window->FrontPanel()->StatusNote().text,
-                  QStringLiteral("%1 channels selected").arg(n));
-        Play({{"key MSFlexGrid1 Ctrl+M", [&](Configuration& c) {
-                   for (int r = 0; r < n; ++r)
-                       record(c, r).ScanMemory = scanned[static_cast<std::size_t>(r)];
-               }}});
-        EXPECT_EQ(window->StatusText(StatusPanel::KeyHint),
-                  QStringLiteral("Scan On: %1 channels changed, %2 already so, %3 left alone (Scan "
-                                 "Memory needs an enabled channel and is never set on channel 70)")
-                      .arg(counts[0])
-                      .arg(counts[1])
-                      .arg(counts[2]));
-        EXPECT_EQ(Stack().text(Stack().count() - 1),
-                  QStringLiteral("Scan On (%1 channels)").arg(n));
-        // The list shows it at once.
-        auto* grid = test::Find<QTableWidget>(window.get(), "MSFlexGrid1");
-        for (int r = 0; r < n; ++r)
-            EXPECT_EQ(grid->item(r, exp ? 9 : 8)->text(), scanned[r] ? "MEM" : "---");
+    std::vector<ChannelRecord>& records = session.config.CHUSA;
+    const int n = static_cast<int>(records.size());
+    // Some channels disabled, some scanned already; each is scanned after Scan On when it was or
+    // when the channel panel offers Scan Memory for it.
+    std::vector<bool> scanned;
+    int counts[3] = {0, 0, 0};  // changed, already so, left alone
+    for (int r = 0; r < n; ++r) {
+        records[static_cast<std::size_t>(r)].Enable = r % 3 != 0;
+        records[static_cast<std::size_t>(r)].ScanMemory = r % 5 == 0;
+        panel.ShowPlanChannel(test::TreeKey(QStringLiteral("PU %1").arg(r)));
+        const bool offered = W(QStringLiteral("chkCScan"))->isEnabledTo(&panel);
+        scanned.push_back(r % 5 == 0 || offered);
+        ++counts[r % 5 == 0 ? 1 : offered ? 0 : 2];
     }
-    // Enter still opens the one channel under the cursor.
-    Play({{"enter MSFlexGrid1 4", {}, "selected E 5; panel pictC"}});
+    Play({{"node PU"}, {"key MSFlexGrid1 Ctrl+A"}});
+    EXPECT_EQ(window->FrontPanel()->StatusNote().text,
+              QStringLiteral("%1 channels selected").arg(n));
+    Play({{"key MSFlexGrid1 Ctrl+M", [&](Configuration& c) {
+               for (int r = 0; r < n; ++r)
+                   c.CHUSA[static_cast<std::size_t>(r)].ScanMemory = scanned[r];
+           }}});
+    EXPECT_EQ(window->StatusText(StatusPanel::KeyHint),
+              QStringLiteral("Scan On: %1 channels changed, %2 already so, %3 left alone (Scan "
+                             "Memory needs an enabled channel and is never set on channel 70)")
+                  .arg(counts[0])
+                  .arg(counts[1])
+                  .arg(counts[2]));
+    EXPECT_EQ(Stack().text(Stack().count() - 1), QStringLiteral("Scan On (%1 channels)").arg(n));
+    // The list shows it at once, and Enter still opens the one channel under the cursor.
+    auto* grid = test::Find<QTableWidget>(window.get(), "MSFlexGrid1");
+    for (int r = 0; r < n; ++r)
+        EXPECT_EQ(grid->item(r, 8)->text(), scanned[r] ? "MEM" : "---");
+    Play({{"enter MSFlexGrid1 4", {}, "selected PU 4; panel pictC"}});
 }
 
 TEST_F(Undo, CopiedRowsAreASpreadsheetsTableAndPasteBack) {
