@@ -158,8 +158,7 @@ TEST_F(FileCommandsTest, SaveDialogsAskBeforeReplacingTheFileWithTheAddedExtensi
         std::function<void(FrmMain&)> run;
     } cases[] = {
         // clang-format off
-        {"boat.dat", [](FrmMain& w) { w.FileSave(); }},
-        {"boat.dat", [](FrmMain& w) { w.FileSaveAs(); }},
+        {"boat.dat", [](FrmMain& w) { w.FileSaveAs(); }},  // as Save without a file
         {"boat.hex", [](FrmMain& w) { QTest::keyClick(w.Tree(), Qt::Key_F3, Qt::ControlModifier); }},
         // clang-format on
     };
