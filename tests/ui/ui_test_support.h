@@ -40,13 +40,6 @@ inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
 }
 
-// Tree keys in test failure messages as their text.
-namespace rse::nodes {
-inline void PrintTo(const NodeKey& key, std::ostream* os) {
-    *os << '"' << key.Text() << '"';
-}
-}  // namespace rse::nodes
-
 namespace rse::test {
 
 // A tree key from its text ("PU 3").
@@ -223,7 +216,7 @@ class MainWindowTest : public ::testing::Test {
     //   message TEXT|TITLE (the last message box) | messages N (how many so far)
     //   inactive TIMER | row GRID N=CELL|CELL|... (the texts of a grid's row N)
     // Actions: node KEY | click A | focus A | key A KEYS | type A TEXT | paste A TEXT |
-    //   answer Yes|No | run ACTION (a menu or toolbar action) | refresh (reload the panel) |
+    //   run ACTION (a menu or toolbar action) | refresh (reload the panel) |
     //   dclick GRID N (row N of a grid, -1: its header) | enter GRID N (Enter on row N) |
     //   select GRID A-B (a click on row A, a Shift+click on row B).
     struct Step {
@@ -278,9 +271,6 @@ class MainWindowTest : public ::testing::Test {
         if (is("focus")) return W(name)->setFocus(Qt::TabFocusReason);
         if (is("run")) return window->findChild<QAction*>(rest)->trigger();
         if (is("refresh")) return window->Tree()->RefreshSelection();
-        if (is("answer"))
-            return prompts.answers.push_back(rest == QLatin1String("Yes") ? Prompts::Answer::Yes
-                                                                          : Prompts::Answer::No);
         if (is("key")) {
             if (Focus() != W(name)) W(name)->setFocus(Qt::TabFocusReason);
             const QKeyCombination k = QKeySequence(arg)[0];

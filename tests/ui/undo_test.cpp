@@ -3,8 +3,6 @@
 #include <QUndoStack>
 
 #include "files/disk_io.h"
-#include "ui/panel_area.h"
-#include "ui/panels/channel_panel.h"
 #include "ui/safety_commands.h"
 #include "ui_test_support.h"
 
@@ -52,8 +50,7 @@ TEST_F(Undo, EveryStepIsTakenBackToTheStartAndAgainToTheEnd) {
         {"select MSFlexGrid1 0-11", nullptr},
         {"key MSFlexGrid1 Ctrl+M", "Scan On (12 channels)"},
         {"node SM 2", nullptr},
-        {"answer Yes", nullptr},
-        {"click chkGDelete", "Delete"},
+        {"click chkGDelete", "Delete", [&] { prompts.answers = {Prompts::Answer::Yes}; }},
         // clang-format on
     };
     std::vector<std::string> texts{FileText()};
@@ -133,43 +130,26 @@ TEST_F(Undo, UnacceptedTypingKeepsItsOwnUndoAndIsNeverStored) {
     EXPECT_TRUE(test::Find<QMenu>(window.get(), "mnuEdit")->isEnabled());
 }
 
-// The rules of each bank are list_edits_test's ChannelBatch table; here the list applies them
-// as the channel panel offers them, says so and shows the result.
-TEST_F(Undo, ManyChannelsFollowTheChannelPanelsRules) {
+// The rules of each bank and row are list_edits_test's ChannelBatch table (through the channel
+// panel's own rule); here the list applies them, says so and shows the result.
+TEST_F(Undo, ManyChannelsAreChangedAtOnceAndTheListSaysHowMany) {
     Open();
-    ChannelPanel& panel = *window->Panels()->Channel();
-    std::vector<ChannelRecord>& records = session.config.CHUSA;
-    const int n = static_cast<int>(records.size());
-    // Some channels disabled, some scanned already; each is scanned after Scan On when it was or
-    // when the channel panel offers Scan Memory for it.
-    std::vector<bool> scanned;
-    int counts[3] = {0, 0, 0};  // changed, already so, left alone
-    for (int r = 0; r < n; ++r) {
-        records[static_cast<std::size_t>(r)].Enable = r % 3 != 0;
-        records[static_cast<std::size_t>(r)].ScanMemory = r % 5 == 0;
-        panel.ShowPlanChannel(test::TreeKey(QStringLiteral("PU %1").arg(r)));
-        const bool offered = W(QStringLiteral("chkCScan"))->isEnabledTo(&panel);
-        scanned.push_back(r % 5 == 0 || offered);
-        ++counts[r % 5 == 0 ? 1 : offered ? 0 : 2];
-    }
+    std::vector<ChannelRecord>& usa = session.config.CHUSA;
+    usa[0].Enable = false;     // left alone
+    usa[1].ScanMemory = true;  // already so
+    usa[2].ScanMemory = usa[3].ScanMemory = false;
     Play({{"node PU"}, {"key MSFlexGrid1 Ctrl+A"}});
     EXPECT_EQ(window->FrontPanel()->StatusNote().text,
-              QStringLiteral("%1 channels selected").arg(n));
-    Play({{"key MSFlexGrid1 Ctrl+M", [&](Configuration& c) {
-               for (int r = 0; r < n; ++r)
-                   c.CHUSA[static_cast<std::size_t>(r)].ScanMemory = scanned[r];
-           }}});
+              QStringLiteral("%1 channels selected").arg(usa.size()));
+    Play({{"select MSFlexGrid1 0-3"},
+          {"key MSFlexGrid1 Ctrl+M",
+           [](Configuration& c) { c.CHUSA[2].ScanMemory = c.CHUSA[3].ScanMemory = true; },
+           "row MSFlexGrid1 3=06|[Enable]|156.300|156.300|TX|---|--|---|MEM|SAFETY"}});
     EXPECT_EQ(window->StatusText(StatusPanel::KeyHint),
-              QStringLiteral("Scan On: %1 channels changed, %2 already so, %3 left alone (Scan "
-                             "Memory needs an enabled channel and is never set on channel 70)")
-                  .arg(counts[0])
-                  .arg(counts[1])
-                  .arg(counts[2]));
-    EXPECT_EQ(Stack().text(Stack().count() - 1), QStringLiteral("Scan On (%1 channels)").arg(n));
-    // The list shows it at once, and Enter still opens the one channel under the cursor.
-    auto* grid = test::Find<QTableWidget>(window.get(), "MSFlexGrid1");
-    for (int r = 0; r < n; ++r)
-        EXPECT_EQ(grid->item(r, 8)->text(), scanned[r] ? "MEM" : "---");
+              "Scan On: 2 channels changed, 1 already so, 1 left alone (Scan Memory needs an "
+              "enabled channel and is never set on channel 70)");
+    EXPECT_EQ(Stack().text(Stack().count() - 1), "Scan On (4 channels)");
+    // Enter still opens the one channel under the cursor.
     Play({{"enter MSFlexGrid1 4", {}, "selected PU 4; panel pictC"}});
 }
 
