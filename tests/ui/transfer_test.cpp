@@ -93,16 +93,12 @@ TEST_F(TransferTest, ReadProgramAndClearTheRadio) {
 }
 
 TEST_F(TransferTest, ProgramWithBackupAsksFirstAndVerifiesAfter) {
-    // What programming sends differs from the radio's memory; the radio acknowledges one block
+    // The new configuration differs from the radio's memory; the radio acknowledges one block
     // once without storing it (the message naming the address: cli_link_e2e_test).
-    NewDocument sent;
-    EncodeImage(sent.config, sent.image);
     Sim sim(dir, {"--lose-write", "0x0200"});
     settings.StoreOption(QStringLiteral("BackupBeforeProgram"), true);
     settings.StoreOption(QStringLiteral("VerifyAfterProgram"), true);
     FrmMain& w = OpenOn(sim);
-    session.config = sent.config;
-    session.image = sent.image;
     QString question;
     int rows = 0;
     auto answer = [&](bool yes) {
