@@ -51,8 +51,7 @@ class FileCommandsTest : public MainWindowTest {
 TEST_F(FileCommandsTest, SaveAsksOnceOpenReadsAndFailuresChangeNothing) {
     FrmMain& w = Open();
     prompts.path = Path("Boat");
-    w.FileSave();  // no current file yet: the dialog asks, the extension is added
-    EXPECT_EQ(prompts.lastFilter, "dat files(*.dat);;All files(*.*)");
+    w.FileSave();  // no current file yet: the dialog asks (its filter: the image file test)
     EXPECT_EQ(session.CurrentFileName, Path("Boat.dat"));
     EXPECT_TRUE(w.windowTitle().endsWith(QLatin1String(" - boat.dat")));
     session.config.SETCOM.Contrast = 6;
@@ -246,7 +245,6 @@ TEST_F(FileCommandsTest, PrintGoesToThePrinterChosenInTheDialog) {
 TEST_F(FileCommandsTest, RefusedRowsChangeNothingAndAnAcceptedTableShowsTheDirectory) {
     Open();
     session.config.Dir(1) = {true, "OLD", "366000001"};
-    session.config.Dir(2) = {true, "OLDER", "366000002"};
     prompts.path = Write("bad.csv", "Name;MMSI\r\nGOOD;366000010\r\nTOO LONG NAME;366000011\r\n");
     Play({{"run mnuFileImportDirectory", {}, "messages 1"}});  // and the model as it was
     EXPECT_EQ(prompts.shown[0].text.toStdString(),
@@ -289,17 +287,11 @@ TEST_F(FileCommandsTest, StatusBarNamesTheMmsiKindAndExportsWriteTheTables) {
               "Warning: This is a coast station MMSI; a radio's own MMSI is a ship station's - "
               "Coast station, MID 232 (United Kingdom)");
     Play({{"node PU", [](Configuration& c) { c.SETCOM.UserMmsid = "002320001"; }, "note"}});
-    // ATIS on without a number: 9 and the MMSI suggested, never filled in; a number that does
-    // not start with 9 warned about.
+    // ATIS on without a number: 9 and the MMSI suggested, never filled in (each ATIS note:
+    // exchange_test's AtisNumberNote).
     session.config.SETCOM.UserMmsid = "366123456";
     session.config.SETCOM.AtisOnOff = true;
-    // clang-format off
-    Play({
-        {"node S", {}, "note ATIS No. suggested: 9366123456 (9 followed by the user MMSI)"},
-        {"type txtFATISNo 1234567890", {}, "note Warning: An ATIS number has ten digits and starts with 9"},
-        {"node PU", [](Configuration& c) { c.SETCOM.AtisNo = "1234567890"; }},
-    });
-    // clang-format on
+    Play({{"node S", {}, "note ATIS No. suggested: 9366123456 (9 followed by the user MMSI)"}});
 
     // Exports: the tables of the core, a name without extension gets ".csv".
     prompts.path = Path("stations");

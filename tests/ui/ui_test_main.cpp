@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -16,18 +17,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot make a temporary home: %s\n", qPrintable(home.errorString()));
         return 2;
     }
-    const struct {
-        const char* variable;
-        const char* folder;
-    } folders[] = {{"XDG_CONFIG_HOME", "config"},
-                   {"XDG_DATA_HOME", "data"},
-                   {"XDG_RUNTIME_DIR", "runtime"},
-                   {"XDG_CACHE_HOME", "cache"}};
-    for (const auto& f : folders) {
-        const QString path = home.filePath(QLatin1String(f.folder));
+    for (const auto& [variable, folder] :
+         {std::pair{"XDG_CONFIG_HOME", "config"}, std::pair{"XDG_DATA_HOME", "data"},
+          std::pair{"XDG_RUNTIME_DIR", "runtime"}, std::pair{"XDG_CACHE_HOME", "cache"}}) {
+        const QString path = home.filePath(QLatin1String(folder));
         QDir().mkpath(path);
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv(f.variable, QFile::encodeName(path));
+        qputenv(variable, QFile::encodeName(path));
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);

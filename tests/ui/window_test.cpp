@@ -42,11 +42,13 @@ void Click(QWidget* widget) {
                       widget->mapTo(widget->window(), widget->rect().center()));
 }
 
-QString Stored(const char* key) {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("rse"),
-                     QStringLiteral("rse"))
-        .value(QLatin1String(key))
-        .toString();
+// The stored window geometry: the values of `keys` of the settings file's [Settings].
+QString Stored(std::initializer_list<const char*> keys) {
+    QSettings stored(QSettings::IniFormat, QSettings::UserScope, "rse", "rse");
+    QStringList values;
+    for (const char* key : keys)
+        values << stored.value(QStringLiteral("Settings/") + QLatin1String(key)).toString();
+    return values.join(' ');
 }
 
 TEST_F(MainWindow, SettingNodeAtTheStartSizeWithTheNewConfiguration) {
@@ -307,18 +309,16 @@ TEST_F(MainWindow, ExitStoresTheGeometryUnlessMinimisedAndClosesTheOtherWindows)
     w.HelpContents();
     w.FileExit();
     EXPECT_FALSE(w.Help()->isVisible());
-    EXPECT_EQ(Stored("Settings/MainWidth"), QString::number(w.frameGeometry().width() * 15));
-    EXPECT_EQ(Stored("Settings/MainHeight"), QString::number(w.frameGeometry().height() * 15));
+    EXPECT_EQ(Stored({"MainWidth", "MainHeight"}), QStringLiteral("%1 %2")
+                                                       .arg(w.frameGeometry().width() * 15)
+                                                       .arg(w.frameGeometry().height() * 15));
     window.reset();
 
     settings.StoreGeometry(1, 2.5f, 3, 4);
     FrmMain& minimised = Open();
     minimised.setWindowState(Qt::WindowMinimized);
     minimised.close();
-    EXPECT_EQ(Stored("Settings/MainLeft") + QLatin1Char(' ') + Stored("Settings/MainTop") +
-                  QLatin1Char(' ') + Stored("Settings/MainWidth") + QLatin1Char(' ') +
-                  Stored("Settings/MainHeight"),
-              "1 2.5 3 4");
+    EXPECT_EQ(Stored({"MainLeft", "MainTop", "MainWidth", "MainHeight"}), "1 2.5 3 4");
 }
 
 // Alt plus a letter opens one menu of the menu bar and chooses one entry of an open menu: in
