@@ -62,16 +62,6 @@ class Panels : public MainWindowTest {
             c.Exp(exp).DispayA = display;
         };
     }
-    QStringList TabChain(const char* first, int count) {
-        W(QLatin1String(first))->setFocus(Qt::TabFocusReason);
-        QStringList chain;
-        for (int i = 0; i < count; ++i) {
-            const QVariant index = Focus()->property("index");
-            chain << Focus()->objectName() + (index.isValid() ? index.toString() : QString());
-            QTest::keyClick(Focus(), Qt::Key_Tab);
-        }
-        return chain;
-    }
     bool Grey(int slot) const {
         return window->Tree()->NodeByKey({nodes::Branch::Directory, slot})->foreground(0).color() ==
                window->Tree()->palette().color(QPalette::Disabled, QPalette::Text);
@@ -400,7 +390,14 @@ TEST_F(Panels, TabReachesEveryControlInPageOrder) {
     for (const auto& c : cases) {
         ClickNode(QLatin1String(c.node));
         window->Tree()->RefreshSelection();
-        EXPECT_EQ(TabChain(c.first, c.chain.size()), c.chain) << c.node;
+        W(QLatin1String(c.first))->setFocus(Qt::TabFocusReason);
+        QStringList chain;  // each control's name and index
+        while (chain.size() < c.chain.size()) {
+            const QVariant index = Focus()->property("index");
+            chain << Focus()->objectName() + (index.isValid() ? index.toString() : QString());
+            QTest::keyClick(Focus(), Qt::Key_Tab);
+        }
+        EXPECT_EQ(chain, c.chain) << c.node;
     }
 }
 
