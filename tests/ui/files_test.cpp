@@ -19,7 +19,6 @@
 #include "files/config_file.h"
 #include "files/directory_exchange.h"
 #include "files/disk_io.h"
-#include "files/image_file.h"
 #include "qt/backups.h"
 #include "report/text_report.h"
 #include "ui/dialogs/backups_window.h"

@@ -195,30 +195,20 @@ TEST_F(Panels, WxRowsEditEnableScanAndTag) {
 }
 
 TEST_F(Panels, StoredTextsLongerThanTheTypingLimitAreShownWholeAndKept) {
-    struct Case {
-        const char* node;
-        const char* field;
-        std::function<std::string&(C&)> stored;
-        std::string text;  // longer than the field's typing limit
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"S", "txtFUser", [](C& c) -> std::string& { return c.SETCOM.UserMmsid; }, "3661234567"},
-        {"PU 0", "txtCTag", [](C& c) -> std::string& { return c.CHUSA[0].ChTag; }, "ABCDEFGHIJKLMNO"},
-        {"SM 1", "txtGPosi", [](C& c) -> std::string& { return c.Dir(1).TagName; }, "STATIONNAME1"},
-    };
-    // clang-format on
     Open();
+    session.config.SETCOM.UserMmsid = "3661234567";
     session.config.CHUSA[0].Enable = true;
-    session.config.Dir(1).Enable = true;
-    for (const Case& c : cases) {
-        c.stored(session.config) = c.text;
-        const std::string f = c.field;
-        Play({{std::string("node ") + c.node},
-              {"refresh", {}, "visible " + f + "; on " + f + "; text " + f + "=" + c.text},
+    session.config.CHUSA[0].ChTag = "ABCDEFGHIJKLMNO";
+    session.config.Dir(1) = {true, "STATIONNAME1", "366000001"};
+    for (const auto& [node, field, text] : {std::tuple{"S", "txtFUser", "3661234567"},
+                                            std::tuple{"PU 0", "txtCTag", "ABCDEFGHIJKLMNO"},
+                                            std::tuple{"SM 1", "txtGPosi", "STATIONNAME1"}}) {
+        const std::string f = field, t = text;  // t: longer than the field's typing limit
+        Play({{std::string("node ") + node},
+              {"refresh", {}, "visible " + f + "; on " + f + "; text " + f + "=" + t},
               {"key " + f + " End"},
-              {"type " + f + " 7Z", {}, "text " + f + "=" + c.text},  // a full field takes none
-              {"focus tvTreeView", {}, "messages 0"}});  // leaving the field keeps the text
+              {"type " + f + " 7Z", {}, "text " + f + "=" + t},  // a full field takes none
+              {"focus tvTreeView", {}, "messages 0"}});          // leaving the field keeps the text
     }
 }
 
