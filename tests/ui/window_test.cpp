@@ -227,7 +227,7 @@ TEST_F(MainWindow, HelpFromTheTransferDialogCanBeUsedWhileTheDialogIsUp) {
     EXPECT_TRUE(helpClosed);  // its Close button answered while the dialog was up
 }
 
-TEST_F(MainWindow, SerialPortStoredNumberTicksItsEntryAndAChoiceIsStored) {
+TEST_F(MainWindow, SerialPortStoredNumberTicksItsEntryAndAChoiceAndADevicePathAreStored) {
     const struct {
         const char* stored;  // null: none
         int comNum, ticked;  // -1: none
@@ -260,6 +260,13 @@ TEST_F(MainWindow, SerialPortStoredNumberTicksItsEntryAndAChoiceIsStored) {
     w.RefreshSerialPortCaptions();
     EXPECT_EQ(w.SerialPortAction(2)->text(), "COM&3\t/dev/serial/by-id/usb-Prolific-port0");
     EXPECT_FALSE(settings.Settings().contains(QStringLiteral("ComPath/COM4")));
+    // A path is stored trimmed, an empty one is the default (each default: PortPathFor's table).
+    settings.StoreDevicePath(2, QStringLiteral("  /dev/serial/by-id/usb-FTDI_cable-if00-port0 "));
+    EXPECT_EQ(SettingsStore().DevicePath(2), "/dev/serial/by-id/usb-FTDI_cable-if00-port0");
+    settings.StoreDevicePath(2, QString());
+    EXPECT_EQ(SettingsStore().DevicePath(2), "/dev/ttyUSB1");
+    EXPECT_EQ(settings.DevicePath(0), QString());  // no such port
+    EXPECT_EQ(settings.DevicePath(5), QString());
 }
 
 TEST_F(MainWindow, ResizeAndDragPlaceTheSplitterWithinItsLimits) {
@@ -346,17 +353,6 @@ TEST_F(MainWindow, NoTwoEntriesOfAMenuShareALetterInAnyLanguage) {
         window.reset();
     }
     InstallTranslations(*qApp, QStringLiteral("en"));
-}
-
-TEST_F(MainWindow, SerialDevicePathsDefaultAndStored) {
-    EXPECT_EQ(settings.DevicePath(0), QString());  // the default of each: PortPathFor's table
-    EXPECT_EQ(settings.DevicePath(5), QString());
-
-    settings.StoreDevicePath(2, QStringLiteral("  /dev/serial/by-id/usb-FTDI_cable-if00-port0 "));
-    EXPECT_EQ(SettingsStore().DevicePath(2), "/dev/serial/by-id/usb-FTDI_cable-if00-port0");
-    settings.StoreDevicePath(2, QString());  // back to the default
-    EXPECT_EQ(SettingsStore().DevicePath(2), "/dev/ttyUSB1");
-    // A session's override (RSE_COMn): SerialPortStoredNumberTicksItsEntryAndAChoiceIsStored.
 }
 
 TEST(SettingsStorePortPath, ComNamesMapToUsbAdaptersOthersAreTakenAsTheyStand) {
