@@ -227,7 +227,6 @@ TEST_F(Panels, WheelLeavesListsWithoutTheFocusAloneAndStepsAFocusedOneLikeTheKey
         EXPECT_TRUE(session.config == before);  // nothing stored or enabled
         EXPECT_FALSE(list->hasFocus());
         EXPECT_EQ(container.turns, 3);  // the turns went on to what holds the list
-        list->parentWidget()->removeEventFilter(&container);
 
         // With the focus, one notch down stores what the Down key stores.
         list->setFocus(Qt::TabFocusReason);

@@ -197,8 +197,7 @@ TEST_F(TransferTest, FleetWindowProgramsRadioAfterRadioIntoTheLog) {
     });
     w.findChild<QAction*>(QStringLiteral("mnuTransferFleet"))->trigger();
     const std::string log = ReadText(dir.File("club fleet.csv"));
-    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3) << log;
-    EXPECT_NE(log.find(",1,QM24 VH3400M,366123456,"), std::string::npos) << log;
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3) << log;  // each row: fleet_test
     EXPECT_EQ(sim.Stop(), 0);  // what each radio holds after: cli_fleet_e2e_test
 }
 
