@@ -47,7 +47,6 @@ TEST_F(CliLink, ReadKeepsABackupProgramVerifiesAndClearTheCount) {
     EXPECT_EQ(Image(kept[0].string()), PatternImage());
     const ProcessResult list = Run({"backups"});
     EXPECT_EQ(list.out.rfind(kept[0].filename().string(), 0), 0u) << list.out;
-    EXPECT_NE(list.out.find("QM24 VH3400M"), std::string::npos) << list.out;
 
     MemoryImage image = PatternImage();
     image[0x1A3] ^= 0xFF;
@@ -60,7 +59,6 @@ TEST_F(CliLink, ReadKeepsABackupProgramVerifiesAndClearTheCount) {
     EXPECT_NE(lost.err.find("Program to Radio: Verify Error!!"), std::string::npos) << lost.err;
     EXPECT_NE(lost.err.find("2 bytes differ, the first at address 0x01A3"), std::string::npos)
         << lost.err;
-    EXPECT_EQ(lost.err.find("Complete!!"), std::string::npos) << lost.err;
     err = Ok({"program", "--port", sim.Device(), File("new.hex"), "--backup", "--verify"}).err;
     EXPECT_NE(err.find("Changes to program (2):"), std::string::npos) << err;
     EXPECT_EQ(Image("saved.hex"), image);
@@ -151,10 +149,6 @@ TEST_F(CliDoctor, SaysWhatKeepsATransferFromTheRadio) {
           "ok: no other program holds DEV", "(rse-radio-sim) is the other end",
           "ok: the cable on DEV echoes what is sent",
           "ok: the radio on DEV answers the model check: model code 0x0D48, QM24 VH3400M"}},
-        {"cable without echo", {"--no-echo"}, {}, false, 1,
-         {"problem: no echo on DEV: the cable did not send back what was sent",
-          "fix: if the cable does not echo, use --no-echo (start the editor with the /DE switch)",
-          "ok: the radio on DEV answers the model check"}},
         {"cable without echo, --no-echo given", {"--no-echo"}, {"--no-echo"}, false, 0,
          {"ok: no echo on DEV, as --no-echo (/DE) says", "ok: the radio on DEV answers"}},
         {"device this user may not open", {}, {}, true, 1,

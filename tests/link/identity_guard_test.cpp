@@ -32,11 +32,9 @@ TEST(IdentityGuard, ReadsOneFrameAfterTheModelCheckAsksAndWritesTheChoice) {
     // clang-format off
     const Case cases[] = {
         {"new radio: no question", empty, other, false, X, false, S, &other},
-        {"its own file: no question", owned, owned, false, X, false, S, &owned},
         {"another boat's file, keep", owned, other, false, K, true, S, &owned},
         {"another boat's file, change", owned, other, false, C, true, S, &other},
         {"another boat's file, cancel: nothing written", owned, other, false, X, true, TransferStatus::Cancelled, &owned},
-        {"file empty, keep", owned, empty, false, K, true, S, &owned},
         {"with backup: asked in the preview, keep", owned, other, true, K, true, S, &owned},
         {"with backup: change", owned, other, true, C, true, S, &other},
         {"with backup: cancel", owned, other, true, X, true, TransferStatus::Cancelled, &owned},

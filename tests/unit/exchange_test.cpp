@@ -222,7 +222,6 @@ TEST(Mmsi, AtisNumberNote) {
         {"9999999999", true, "", "", ""},
         {"8366123450", true, "", "", warning},
         {"936612345", true, "", "", warning},
-        {"93661234a0", true, "", "", warning},
         {"9366/23450", true, "", "", warning},
         {"", true, "366123456", "ATIS No. suggested: 9366123456 (9 followed by the user MMSI)", ""},
         {"", false, "366123456", "", ""},
