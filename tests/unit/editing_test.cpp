@@ -49,7 +49,6 @@ TEST(NodeKeys, TextsParseToKeysAndBack) {
         {"PW 1", Branch::None, {}, NodeView::None, {}, ""},
         {"P 1", Branch::None, {}, NodeView::None, {}, ""},
         {"PUX", Branch::None, {}, NodeView::None, {}, ""},
-        {"SM3", Branch::None, {}, NodeView::None, {}, ""},
         {"X 3", Branch::None, {}, NodeView::None, {}, ""},
     };
     for (const auto& k : keys) {

@@ -24,7 +24,6 @@ TEST(IdentityGuard, AsksOnlyWhenTheImageWouldChangeANumberTheRadioHolds) {
     // clang-format off
     const Case cases[] = {
         {"radio empty", ImageWithNumbers("", ""), ImageWithNumbers("366999001", "9366999001"), {}},
-        {"radio empty, file empty", ImageWithNumbers("", ""), ImageWithNumbers("", ""), {}},
         {"same numbers", ImageWithNumbers(kMmsi, kAtis), ImageWithNumbers(kMmsi, kAtis), {}},
         {"radio holds an MMSI only, file adds an ATIS number", ImageWithNumbers(kMmsi, ""), ImageWithNumbers(kMmsi, kAtis), {}},
         {"different MMSI", ImageWithNumbers(kMmsi, kAtis), ImageWithNumbers("366999001", kAtis),

@@ -23,7 +23,6 @@ TEST(Labels, OffsetTimeList) {
     EXPECT_EQ(t[0], "-12:00");
     EXPECT_EQ(t[11], "-1:00");
     EXPECT_EQ(t[12], "+0:00");
-    EXPECT_EQ(t[13], "+1:00");
     EXPECT_EQ(t[24], "+12:00");
     ASSERT_NE(OffsetTimeText(0), nullptr);
     EXPECT_EQ(*OffsetTimeText(0), "-12:00");
