@@ -2,6 +2,7 @@
 
 #include "fake_link.h"
 #include "image/codec.h"
+#include "image/identity.h"
 #include "link/clone_protocol.h"
 #include "link/safe_program.h"
 #include "sim/radio_device.h"
@@ -218,24 +219,32 @@ TEST(CloneProtocol, CancelDuringAnyWaitStopsQuietlyAndClosesThePort) {
     }
 }
 
-// Programming with backup and verify.
+// Programming with backup and verify, and the guard of the radio's own numbers: what is read,
+// asked and written. The fleet's radio is this sequence with a fixed choice.
 TEST(SafeProgram, StepsAnswersAndFaults) {
     enum class Step { Never, Keep, Ask };
-    MemoryImage image = DefaultImage();
-    image[0x1A5] = 'Q';   // a tag letter of the first USA channel
-    image[0xFA0] = 0x5A;  // a byte the editor does not own
+    const auto withMmsi = [](const std::string& mmsi) {
+        MemoryImage m = DefaultImage();
+        PutDigits(m, mem::kUserMmsid.address, mmsi, DigitForm::Mmsi);
+        return m;
+    };
+    const MemoryImage fresh = DefaultImage(), owned = withMmsi("366123456");
+    MemoryImage image = withMmsi("366999001");  // another boat's number
+    image[0x1A5] = 'Q';                         // a tag letter of the first USA channel
+    image[0xFA0] = 0x5A;                        // a byte the editor does not own
+    const auto K = IdentityChoice::Keep, C = IdentityChoice::Change, X = IdentityChoice::Cancel;
     struct Case {
         const char* name;
         SafetyNet net;
-        bool answer;           // to "Program these N changes?"
-        bool radioHoldsImage;  // the radio already holds what is sent
+        IdentityChoice answer;     // to the numbers or to "Program these N changes?" (C: yes)
+        const MemoryImage* radio;  // what the radio holds: owned numbers are asked about
         sim::RadioFaults faults;
         Step cancelAt;   // where the user presses Cancel
         bool keepFails;  // the backup cannot be kept (a full disk)
         TransferStatus status;
         std::string text;    // of the final message, "" for none
         std::string detail;  // part of its detail
-        bool written;        // the radio's memory is the image afterwards
+        bool written;        // the radio's memory is the image, with the numbers chosen
     };
     sim::RadioFaults lose;
     lose.loseWrite[0x1A0] = 1;
@@ -243,28 +252,38 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
     cutInFirstRead.cutAfterBlocks = 50;
     sim::RadioFaults silentIdentity;
     silentIdentity.noReply[kIdentityAddress] = 2;
+    const auto S = TransferStatus::Success, Cancelled = TransferStatus::Cancelled;
     // clang-format off
     const Case cases[] = {
-        {"backup, no", {true, false}, false, false, {}, Step::Never, false, TransferStatus::Cancelled, "", "", false},
-        {"cancel while asked", {true, true}, true, false, {}, Step::Ask, false, TransferStatus::Cancelled, "", "", false},
-        {"nothing to change", {true, true}, true, true, {}, Step::Never, false, TransferStatus::Success, "Nothing to program: the radio already holds this configuration.", "", true},
-        {"first read fails", {true, true}, true, false, cutInFirstRead, Step::Never, false, TransferStatus::Failed, "CommunicatiOn Error!!", "lost", false},
-        {"the identity's read unanswered", {false, false}, true, false, silentIdentity, Step::Never, false, TransferStatus::Failed, "CommunicatiOn Error!!", "after 2 attempts", false},
-        {"verify, block lost", {false, true}, true, false, lose, Step::Never, false, TransferStatus::Failed, "Verify Error!!", "1 byte differs, the first at address 0x01A5", false},
-        {"backup and verify", {true, true}, true, false, {}, Step::Never, false, TransferStatus::Success, "Complete!!", "", true},
-        {"backup cannot be kept", {true, false}, true, false, {}, Step::Never, true, TransferStatus::Failed, "FileSave Error!!", "full", false},
-        {"cancel while keeping", {true, true}, true, false, {}, Step::Keep, false, TransferStatus::Cancelled, "", "", false},
-        {"cancel while keeping fails", {true, false}, true, false, {}, Step::Keep, true, TransferStatus::Cancelled, "", "", false},
+        {"backup, no", {true, false}, X, &fresh, {}, Step::Never, false, Cancelled, "", "", false},
+        {"cancel while asked", {true, true}, C, &fresh, {}, Step::Ask, false, Cancelled, "", "", false},
+        {"nothing to change", {true, true}, C, &image, {}, Step::Never, false, S, "Nothing to program: the radio already holds this configuration.", "", true},
+        {"first read fails", {true, true}, C, &fresh, cutInFirstRead, Step::Never, false, TransferStatus::Failed, "CommunicatiOn Error!!", "lost", false},
+        {"the identity's read unanswered", {false, false}, C, &fresh, silentIdentity, Step::Never, false, TransferStatus::Failed, "CommunicatiOn Error!!", "after 2 attempts", false},
+        {"verify, block lost", {false, true}, C, &fresh, lose, Step::Never, false, TransferStatus::Failed, "Verify Error!!", "1 byte differs, the first at address 0x01A5", false},
+        {"backup and verify", {true, true}, C, &fresh, {}, Step::Never, false, S, "Complete!!", "", true},
+        {"backup cannot be kept", {true, false}, C, &fresh, {}, Step::Never, true, TransferStatus::Failed, "FileSave Error!!", "full", false},
+        {"cancel while keeping", {true, true}, C, &fresh, {}, Step::Keep, false, Cancelled, "", "", false},
+        {"cancel while keeping fails", {true, false}, C, &fresh, {}, Step::Keep, true, Cancelled, "", "", false},
+        // The image would change the radio's own numbers: asked before anything is written,
+        // with a backup in the preview.
+        {"numbers, keep", {false, false}, K, &owned, {}, Step::Never, false, S, "Complete!!", "", true},
+        {"numbers, change", {false, false}, C, &owned, {}, Step::Never, false, S, "Complete!!", "", true},
+        {"numbers, cancel", {false, false}, X, &owned, {}, Step::Never, false, Cancelled, "", "", false},
+        {"backup, numbers, keep", {true, false}, K, &owned, {}, Step::Never, false, S, "Complete!!", "", true},
+        {"backup, numbers, change", {true, false}, C, &owned, {}, Step::Never, false, S, "Complete!!", "", true},
+        {"backup, numbers, cancel", {true, false}, X, &owned, {}, Step::Never, false, Cancelled, "", "", false},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Rig r;
-        const MemoryImage before = c.radioHoldsImage ? image : DefaultImage();
+        const MemoryImage& before = *c.radio;
+        const bool numbers = c.radio == &owned;
         sim::RadioDevice radio(before, c.faults, true);
         AttachRadio(r.link, radio);
         std::vector<MemoryImage> kept;
-        int asked = 0;
+        int asked = 0, askedNumbers = 0;
         SafetyNetSteps steps;
         steps.keep = [&](const MemoryImage& m) -> std::optional<LinkMessage> {
             kept.push_back(m);
@@ -273,16 +292,23 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
             return LinkMessage{"FileSave Error!!", "Program to Radio", MessageIcon::Critical,
                                "full"};
         };
+        steps.identity = [&](const IdentityChange& change) {
+            ++askedNumbers;
+            EXPECT_FALSE(IdentitySentences(change).empty());
+            EXPECT_EQ(r.BlockWrites(), 0);
+            return c.answer;
+        };
         steps.confirm = [&](const MemoryImage& radioNow, const MemoryImage& sent,
                             const std::optional<IdentityChange>& change) {
             ++asked;
             EXPECT_EQ(radioNow, before);
             EXPECT_EQ(sent, image);
-            EXPECT_FALSE(change);
+            EXPECT_EQ(change.has_value(), numbers);
             if (c.cancelAt == Step::Ask) r.cancel = true;
-            return c.answer ? IdentityChoice::Change : IdentityChoice::Cancel;
+            return c.answer;
         };
-        const TransferOutcome out = ProgramWithSafetyNet(r.env, image, c.net, steps).outcome;
+        const ProgramResult result = ProgramWithSafetyNet(r.env, image, c.net, steps);
+        const TransferOutcome& out = result.outcome;
         EXPECT_EQ(out.status, c.status);
         EXPECT_EQ(out.message ? out.message->text : "", c.text);
         if (!c.detail.empty()) {
@@ -294,17 +320,27 @@ TEST(SafeProgram, StepsAnswersAndFaults) {
             EXPECT_EQ(out.message->title, "Read from Radio");
             EXPECT_EQ(r.BlockWrites(), 0);
         }
-        EXPECT_EQ(radio.Memory() == image, c.written);
+        EXPECT_EQ(radio.Memory() == ApplyIdentityChoice(image, IdentityOf(before), c.answer),
+                  c.written);
+        EXPECT_EQ(result.identity.has_value(), numbers);
+        EXPECT_EQ(askedNumbers, numbers && !c.net.backup ? 1 : 0);
         const bool readFirst = c.net.backup && c.faults.cutAfterBlocks == std::nullopt;
         EXPECT_EQ(kept, readFirst ? std::vector<MemoryImage>{before} : std::vector<MemoryImage>{});
-        EXPECT_EQ(asked, readFirst && !c.radioHoldsImage && !c.keepFails && c.cancelAt != Step::Keep
+        EXPECT_EQ(asked, readFirst && c.radio != &image && !c.keepFails && c.cancelAt != Step::Keep
                              ? 1
                              : 0);
-        // Nothing is written unless the user said yes (or there was no question).
-        EXPECT_FALSE(c.net.backup && (asked == 0 || !c.answer || c.cancelAt != Step::Never) &&
-                     r.BlockWrites() > 0);
+        // Nothing is written after a refusal, a failed backup, or to a radio that holds it all.
+        if (c.answer == X || c.cancelAt != Step::Never || c.keepFails || c.radio == &image) {
+            EXPECT_EQ(r.BlockWrites(), 0);
+        }
+        if (numbers && !c.net.backup) {  // the model check, the identity's block, the blocks
+            const auto frames = r.Frames();
+            ASSERT_GE(frames.size(), 3u);
+            EXPECT_EQ(frames[2], ReadBlockFrame(kIdentityAddress));
+            EXPECT_EQ(frames.size(), c.written ? 3u + 256u : 3u);
+        }
         EXPECT_TRUE(std::is_sorted(r.progress.begin(), r.progress.end()));
-        EXPECT_TRUE(!out.Succeeded() || c.radioHoldsImage || r.progress.back() == 100);
+        EXPECT_TRUE(!out.Succeeded() || c.radio == &image || r.progress.back() == 100);
         EXPECT_FALSE(r.link.IsOpen());
     }
 }
