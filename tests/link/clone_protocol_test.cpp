@@ -33,9 +33,7 @@ TEST(CloneProtocol, EveryFailedAttemptIsRepeatedAfterCanAndAPause) {
         r.Script({first, Concat(Bytes("\xFF?"), good)});
         MemoryImage target{};
         ASSERT_EQ(r.protocol().ReadBlockCommand(0x0100, target), ExchangeResult::Answered);
-        EXPECT_EQ(target[0x100], 0xAB);
-        EXPECT_EQ(target[0x10F], 0xAB);
-        EXPECT_EQ(target[0x110], 0x00);
+        EXPECT_EQ(target[0x10F], 0xAB);  // where the block goes is the transfers' test
         EXPECT_EQ(r.link.log,
                   (std::vector<std::string>{"flush", "frame", "flush", "byte", "frame"}));
         EXPECT_EQ(r.link.writes[1], (std::vector<std::uint8_t>{kCAN}));
