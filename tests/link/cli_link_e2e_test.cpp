@@ -47,26 +47,24 @@ TEST_F(CliLink, ReadKeepsABackupProgramVerifiesAndClearTheCount) {
     EXPECT_EQ(Image(kept[0].string()), PatternImage());
     const ProcessResult list = Run({"backups"});
     EXPECT_EQ(list.out.rfind(kept[0].filename().string(), 0), 0u) << list.out;
-    EXPECT_NE(list.out.find("QM24 VH3400M"), std::string::npos) << list.out;
 
+    // A program's preview, then the lost block found by the verify (a program that succeeds is
+    // the identity test's).
     MemoryImage image = PatternImage();
     image[0x1A3] ^= 0xFF;
     image[0x1A7] ^= 0xFF;
-    image[mem::kMmsiEntryCount.address] = 9;
     ASSERT_TRUE(SaveImageFile(File("new.hex"), image).ok);
     const ProcessResult lost =
-        Run({"program", "--port", sim.Device(), File("new.hex"), "--verify"});
+        Run({"program", "--port", sim.Device(), File("new.hex"), "--backup", "--verify"});
     EXPECT_EQ(lost.status, 1);
+    EXPECT_NE(lost.err.find("Changes to program (2):"), std::string::npos) << lost.err;
     EXPECT_NE(lost.err.find("Program to Radio: Verify Error!!"), std::string::npos) << lost.err;
     EXPECT_NE(lost.err.find("2 bytes differ, the first at address 0x01A3"), std::string::npos)
         << lost.err;
-    EXPECT_EQ(lost.err.find("Complete!!"), std::string::npos) << lost.err;
-    err = Ok({"program", "--port", sim.Device(), File("new.hex"), "--backup", "--verify"}).err;
-    EXPECT_NE(err.find("Changes to program (2):"), std::string::npos) << err;
-    EXPECT_EQ(Image("saved.hex"), image);
 
     err = Ok({"clear-count", "--port", sim.Device()}).err;
     EXPECT_NE(err.find("Clear Data: Complete!!"), std::string::npos) << err;
+    image = PatternImage();  // the block lost, the count cleared
     image[mem::kMmsiEntryCount.address] = 0;
     EXPECT_EQ(Image("saved.hex"), image);
     EXPECT_EQ(sim.Stop(), 0);
@@ -147,14 +145,9 @@ TEST_F(CliDoctor, SaysWhatKeepsATransferFromTheRadio) {
     // clang-format off
     const std::vector<DoctorCase> cases{
         {"sound radio", {}, {}, false, 0,
-         {"ok: DEV exists", "ok: DEV is a character device and a serial port",
-          "ok: no other program holds DEV", "(rse-radio-sim) is the other end",
-          "ok: the cable on DEV echoes what is sent",
+         {"ok: DEV is a character device and a serial port", "ok: no other program holds DEV",
+          "(rse-radio-sim) is the other end",
           "ok: the radio on DEV answers the model check: model code 0x0D48, QM24 VH3400M"}},
-        {"cable without echo", {"--no-echo"}, {}, false, 1,
-         {"problem: no echo on DEV: the cable did not send back what was sent",
-          "fix: if the cable does not echo, use --no-echo (start the editor with the /DE switch)",
-          "ok: the radio on DEV answers the model check"}},
         {"cable without echo, --no-echo given", {"--no-echo"}, {"--no-echo"}, false, 0,
          {"ok: no echo on DEV, as --no-echo (/DE) says", "ok: the radio on DEV answers"}},
         {"device this user may not open", {}, {}, true, 1,

@@ -36,7 +36,6 @@ TEST(NodeKeys, TextsParseToKeysAndBack) {
         {"PC", Branch::Canada, {}, NodeView::PlanList, BankId::CAN, "PC"},
         {"PC 55", Branch::Canada, 55, NodeView::PlanChannel, BankId::CAN, "PC 55"},
         {"PI 0", Branch::International, 0, NodeView::PlanChannel, BankId::INT, "PI 0"},
-        {"PU 12", Branch::Usa, 12, NodeView::PlanChannel, BankId::USA, "PU 12"},
         {"PW", Branch::Wx, {}, NodeView::Wx, {}, "PW"},
         {"E", Branch::Exp, {}, NodeView::ExpList, {}, "E"},
         {"E 20", Branch::Exp, 20, NodeView::ExpChannel, {}, "E 20"},
@@ -48,10 +47,8 @@ TEST(NodeKeys, TextsParseToKeysAndBack) {
         // Texts that name no node kind.
         {"", Branch::None, {}, NodeView::None, {}, ""},
         {"PW 1", Branch::None, {}, NodeView::None, {}, ""},
-        {"S 1", Branch::None, {}, NodeView::None, {}, ""},
         {"P 1", Branch::None, {}, NodeView::None, {}, ""},
         {"PUX", Branch::None, {}, NodeView::None, {}, ""},
-        {"SM3", Branch::None, {}, NodeView::None, {}, ""},
         {"X 3", Branch::None, {}, NodeView::None, {}, ""},
     };
     for (const auto& k : keys) {

@@ -168,8 +168,7 @@ TEST(ChannelListCsv, EveryChannelWithTheReportsColumns) {
         csv.starts_with("Bank,CH,ENABLE,RX(MHz),TX(MHz),TX,LOW,DUP,MEM,TAG\r\n"
                         "USA,01A,Yes,156.050,156.050,Yes,No,No,No,VTS\r\n"));
     for (const char* row :
-         {"\r\nUSA,16,Yes,156.800,156.800,Yes,No,No,No,DISTRESS\r\n",
-          "\r\nUSA,15,Yes,156.750,,No,No,No,No,COMMERCIAL\r\n",
+         {"\r\nUSA,15,Yes,156.750,,No,No,No,No,COMMERCIAL\r\n",
           "\r\nUSA,13,Yes,156.650,156.650,Yes,Yes,No,No,BRG/BRG\r\n", "\r\nInternational,60,",
           "\r\nCanada,02,", "\r\nWX,5,Yes,162.450,,,,,Yes,162.450MHZ\r\n",
           "\r\nEXP,2,Yes,156.800,156.800,Yes,Yes,No,Yes,WORK\r\n",
@@ -219,10 +218,8 @@ TEST(Mmsi, AtisNumberNote) {
     } cases[] = {
         {"9366123450", true, "366123456", "", ""},
         {"9012345678", false, "", "", ""},
-        {"9999999999", true, "", "", ""},
         {"8366123450", true, "", "", warning},
         {"936612345", true, "", "", warning},
-        {"93661234a0", true, "", "", warning},
         {"9366/23450", true, "", "", warning},
         {"", true, "366123456", "ATIS No. suggested: 9366123456 (9 followed by the user MMSI)", ""},
         {"", false, "366123456", "", ""},

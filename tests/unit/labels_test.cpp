@@ -13,8 +13,6 @@ TEST(Labels, FrequencyText) {
     EXPECT_EQ(FreqText(-1), "---.---");
     EXPECT_EQ(FreqText(std::nan("")), "---.---");
     EXPECT_EQ(FreqText(156.05), "156.050");
-    EXPECT_EQ(FreqText(157.1), "157.100");
-    EXPECT_EQ(FreqText(162.55), "162.550");
     EXPECT_EQ(FreqText(16.8), "016.800");
     EXPECT_EQ(FreqText(156.0254), "156.025");
 }
@@ -25,7 +23,6 @@ TEST(Labels, OffsetTimeList) {
     EXPECT_EQ(t[0], "-12:00");
     EXPECT_EQ(t[11], "-1:00");
     EXPECT_EQ(t[12], "+0:00");
-    EXPECT_EQ(t[13], "+1:00");
     EXPECT_EQ(t[24], "+12:00");
     ASSERT_NE(OffsetTimeText(0), nullptr);
     EXPECT_EQ(*OffsetTimeText(0), "-12:00");
@@ -36,7 +33,6 @@ TEST(Labels, OffsetTimeList) {
 
 TEST(Labels, FlagsAndSelections) {
     EXPECT_EQ(MarkScan(true), "SCAN");
-    EXPECT_EQ(FlagBit(true), 1);
     EXPECT_EQ(DimmerText(1), "MID");
     EXPECT_EQ(DimmerText(4), "");
     EXPECT_EQ(ScanTypeText(1), "Priority");
@@ -71,7 +67,6 @@ TEST(Texts, FillTextAndPhrases) {
     p.Add(" (it leads to %1)", {"/dev/b"}).Add(".");
     EXPECT_EQ(p.English(), "/dev/a exists (it leads to /dev/b).");
     EXPECT_TRUE(Phrase().Empty());
-    EXPECT_EQ(Phrase().English(), "");
 }
 
 }  // namespace rse

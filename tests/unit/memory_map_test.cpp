@@ -40,7 +40,7 @@ TEST(MemoryMap, RecordLayoutsFillTheirRecords) {
 }
 
 // The identity block is the user's MMSI, the entry count, five bytes and the ATIS number, in
-// this order; the numbers take packed digits.
+// this order.
 TEST(MemoryMap, IdentityBlockHoldsItsParts) {
     int expected = kIdentity.address;
     for (const Area part : {kUserMmsid, kMmsiEntryCount, kNotEdited196, kAtisNo}) {
@@ -48,8 +48,6 @@ TEST(MemoryMap, IdentityBlockHoldsItsParts) {
         expected = part.End();
     }
     EXPECT_EQ(expected, kIdentity.End());
-    for (const int width : {kUserMmsid.size, kAtisNo.size})
-        EXPECT_EQ(width, kDigitsSize);
 }
 
 // The bits of a flags byte are distinct and leave the bits the radio wants 0.
