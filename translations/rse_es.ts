@@ -1093,6 +1093,10 @@ El usuario debe pertenecer al grupo propietario del dispositivo, normalmente dia
         <translation>%1 fallidas</translation>
     </message>
     <message>
+        <source>: </source>
+        <translation>: </translation>
+    </message>
+    <message>
         <source>1 radio</source>
         <translation>1 radio</translation>
     </message>

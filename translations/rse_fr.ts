@@ -1092,6 +1092,10 @@ L'utilisateur doit être membre du groupe propriétaire du périphérique, habit
         <translation>%1 en échec</translation>
     </message>
     <message>
+        <source>: </source>
+        <translation> : </translation>
+    </message>
+    <message>
         <source>1 radio</source>
         <translation>1 radio</translation>
     </message>

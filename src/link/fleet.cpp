@@ -43,7 +43,8 @@ Phrase FleetSummaryPhrase(const std::vector<FleetResult>& results) {
     Phrase text = results.size() == 1
                       ? Phrase(RSE_TEXT("Core", "1 radio"))
                       : Phrase(RSE_TEXT("Core", "%1 radios"), {std::to_string(results.size())});
-    const char* separator = ": ";
+    // Between the count of radios and the first result (French puts a space before the colon).
+    const char* separator = RSE_TEXT("Core", ": ");
     for (FleetResult kind : {FleetResult::Verified, FleetResult::Programmed, FleetResult::Failed,
                              FleetResult::Cancelled}) {
         const auto n = std::count(results.begin(), results.end(), kind);

@@ -144,7 +144,7 @@ TEST_F(CliFleet, SpeaksTheLanguageOfTheEnvironmentButLogsInEnglish) {
                              "Radio 1 : en \u00e9chec, ISMM 366123456 (Navire, MID 366",
                              "Radio 2 : v\u00e9rifi\u00e9e, sauvegarde ",
                              "  avertissement : aucune ISMM : entrez-la sur la radio",
-                             "2 radios: 1 v\u00e9rifi\u00e9e, 1 en \u00e9chec"}) {
+                             "2 radios : 1 v\u00e9rifi\u00e9e, 1 en \u00e9chec"}) {
         EXPECT_NE(said.find(line), std::string::npos) << line << "\n" << said;
     }
     const std::string log = ReadText(File("LOG.csv"));
