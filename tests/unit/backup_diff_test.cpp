@@ -110,7 +110,9 @@ TEST(BackupStore, KeepsListsAndDeletesWithoutEverOverwriting) {
     EXPECT_EQ(kept, std::string(first.begin(), first.end()));
 
     // Files that are not backups are left out of the list.
-    for (const char* stranger : {"notes.txt", "20240501-101500-1.hex", "2024050-101500.hex"})
+    for (const char* stranger :
+         {"notes.txt", "20240501-101500-1.hex", "2024050-101500.hex", "20240501_101500.hex",
+          "2024050x-101500.dat", "20240501-10150x.hex"})
         ASSERT_TRUE(WriteFileAtomic(dir.File(std::string("backups/") + stranger), "x").ok);
 
     std::vector<BackupEntry> list = store.List();

@@ -184,6 +184,9 @@ TEST(ConfigFile, ReaderIsLenientLikeTheProfileReader) {
     EXPECT_EQ(c.CHUSA[3].ChTag, "old mac");
     EXPECT_EQ(c.CHUSA[4].ChTag, "a=b");
 
+    // A byte-order mark that an editor put before the first section is not part of its line.
+    EXPECT_EQ(Read("\xEF\xBB\xBF[setcom]\ncontrast=5\n").SETCOM.Contrast, 5);
+
     const std::string longValue(300, 'X');
     EXPECT_EQ(Read("[CHUSA0]\nChTag=#" + longValue).CHUSA[0].ChTag, std::string(126, 'X'));
     EXPECT_EQ(Read("[CHUSA0]\nChTag=" + longValue).CHUSA[0].ChTag, std::string(127, 'X'));

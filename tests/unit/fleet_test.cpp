@@ -178,6 +178,7 @@ TEST(FleetRecord, OnePageWithTheRadiosIdentityChannelsAndProof) {
     Configuration config = NewDocument().config;
     config.SETCOM.UserMmsid = "036612345";
     config.CHUSA[1].Enable = false;
+    config.CHWX[1].Enable = false;
     config.Dir(1) = {true, "HARBOUR", "002320001"};
     const PrintPage page =
         LayoutFleetRecord({"2026-12-07T10:00:00Z", 3, "verified", "b.hex", "ab12"}, config);
@@ -188,11 +189,12 @@ TEST(FleetRecord, OnePageWithTheRadiosIdentityChannelsAndProof) {
             text += (i == 0 ? "" : "|") + line[i].text;
         lines.push_back(text);
     }
-    for (const char* wanted : {"User MMSI|036612345", "MMSI kind|Group, MID 366 (United States)",
-                               "|This is a group MMSI; a radio's own MMSI is a ship station's",
-                               "USA|54 of 55 enabled:", "Directory: 1 entry", "|002320001  HARBOUR",
-                               "Result|verified: read back, the radio holds what was sent",
-                               "Backup|b.hex", "SHA-256|ab12"}) {
+    for (const char* wanted :
+         {"User MMSI|036612345", "MMSI kind|Group, MID 366 (United States)",
+          "|This is a group MMSI; a radio's own MMSI is a ship station's", "USA|54 of 55 enabled:",
+          "WX|9 of 10 enabled:", "|WX1 WX3 WX4 WX5 WX6 WX7 WX8 WX9 WX10", "Directory: 1 entry",
+          "|002320001  HARBOUR", "Result|verified: read back, the radio holds what was sent",
+          "Backup|b.hex", "SHA-256|ab12"}) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), wanted), lines.end()) << wanted;
     }
     EXPECT_LT(page.lines.size(), 80u);  // one page
